@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the desktop program on a demo data home.
+#   ./run.sh [--home DIR]   (default demo home: ./demo-home)
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+cd "$root"
+scripts/ensure-packages.sh
+scripts/build.sh build
+home="$root/demo-home"
+if [ "${1:-}" = "--home" ] && [ -n "${2:-}" ]; then home="$2"; fi
+if [ ! -e "$home/DB/korbelant.sqlite" ]; then
+  build/src/cli/korbelant-cli --home "$home" init
+fi
+if [ -x build/src/app/korbelant ]; then
+  exec build/src/app/korbelant --home "$home"
+fi
+echo "Das Desktop-Programm ist noch nicht gebaut; die Datenablage liegt in $home." >&2

@@ -1,0 +1,90 @@
+#include "cli/CliApp.h"
+
+#include "cli/CliContext.h"
+#include "cli/CliUsageError.h"
+#include "cli/CoreCommands.h"
+#include "core/DatabaseError.h"
+
+namespace korbelant {
+
+CliApp::CliApp()
+{
+    CoreCommands::registerAll(*this);
+}
+
+void CliApp::add(std::unique_ptr<CliCommand> command)
+{
+    m_commands.push_back(std::move(command));
+}
+
+CliCommand* CliApp::find(const QString& name) const
+{
+    for (const auto& command : m_commands) {
+        if (command->name() == name)
+            return command.get();
+    }
+    return nullptr;
+}
+
+void CliApp::printUsage(QTextStream& err) const
+{
+    err << "Aufruf: korbelant-cli [--home VERZEICHNIS] [--answers ja,nein,ok,abbrechen,wiederholen] BEFEHL …" << Qt::endl;
+    err << "Befehle:" << Qt::endl;
+    for (const auto& command : m_commands)
+        err << "  " << command->usage() << Qt::endl;
+}
+
+int CliApp::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    QString home;
+    QList<UiPort::Answer> answers;
+    QStringList rest = arguments;
+    while (!rest.isEmpty() && rest.first().startsWith(QStringLiteral("--"))) {
+        const QString option = rest.takeFirst();
+        if (rest.isEmpty()) {
+            err << "Die Angabe zu " << option << " fehlt." << Qt::endl;
+            return 2;
+        }
+        const QString value = rest.takeFirst();
+        if (option == QStringLiteral("--home")) {
+            home = value;
+        } else if (option == QStringLiteral("--answers")) {
+            const auto parsed = ScriptedUi::parseAnswers(value);
+            if (!parsed) {
+                err << "Unbekannte Antwort in --answers: " << value << Qt::endl;
+                return 2;
+            }
+            answers = *parsed;
+        } else {
+            err << "Unbekannte Option " << option << Qt::endl;
+            printUsage(err);
+            return 2;
+        }
+    }
+    if (rest.isEmpty()) {
+        printUsage(err);
+        return 2;
+    }
+    CliCommand* command = find(rest.first());
+    if (!command) {
+        err << "Unbekannter Befehl: " << rest.first() << Qt::endl;
+        printUsage(err);
+        return 2;
+    }
+    rest.removeFirst();
+    CliContext context(DataHome::resolve(home), answers, out, err);
+    try {
+        return command->run(context, rest);
+    } catch (const CliUsageError& e) {
+        err << e.message() << Qt::endl << "Aufruf: korbelant-cli " << command->usage() << Qt::endl;
+        return 2;
+    } catch (const DatabaseError& e) {
+        err << e.message() << Qt::endl;
+        return 1;
+    } catch (const std::exception& e) {
+        err << "Unerwarteter Fehler: " << QString::fromLocal8Bit(e.what()) << Qt::endl;
+        return 1;
+    }
+}
+
+} // namespace korbelant

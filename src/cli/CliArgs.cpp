@@ -1,0 +1,44 @@
+#include "cli/CliArgs.h"
+
+#include "cli/CliUsageError.h"
+#include "core/GermanFormat.h"
+
+namespace korbelant {
+
+void CliArgs::expectCount(const QStringList& args, int min, int max)
+{
+    if (args.size() < min)
+        throw CliUsageError(QStringLiteral("Es fehlen Angaben."));
+    if (args.size() > max)
+        throw CliUsageError(QStringLiteral("Zu viele Angaben: %1").arg(args.mid(max).join(QLatin1Char(' '))));
+}
+
+QDate CliArgs::date(const QString& text)
+{
+    const auto parsed = GermanFormat::parseDate(text);
+    if (!parsed)
+        throw CliUsageError(QStringLiteral("Ungültiges Datum \"%1\" (erwartet TT.MM.JJJJ).").arg(text));
+    return *parsed;
+}
+
+double CliArgs::amount(const QString& text)
+{
+    const auto parsed = GermanFormat::parseAmount(text);
+    if (!parsed)
+        throw CliUsageError(QStringLiteral("Ungültiger Betrag \"%1\".").arg(text));
+    return *parsed;
+}
+
+QVariantMap CliArgs::fieldValues(const QStringList& args)
+{
+    QVariantMap values;
+    for (const QString& arg : args) {
+        const qsizetype eq = arg.indexOf(QLatin1Char('='));
+        if (eq <= 0)
+            throw CliUsageError(QStringLiteral("Erwartet FELD=WERT, nicht \"%1\".").arg(arg));
+        values.insert(arg.left(eq), arg.mid(eq + 1));
+    }
+    return values;
+}
+
+} // namespace korbelant

@@ -1,0 +1,20 @@
+#include "cli/CliContext.h"
+
+namespace korbelant {
+
+CliContext::CliContext(DataHome home, QList<UiPort::Answer> answers, QTextStream& out, QTextStream& err)
+    : m_home(std::move(home)), m_ui(std::move(answers)), m_out(out), m_err(err)
+{
+    m_ui.setEcho([this](const ScriptedUi::Shown& shown) {
+        m_err << shown.kind << ": " << shown.text << Qt::endl;
+    });
+}
+
+DataSet& CliContext::dataSet()
+{
+    if (!m_dataSet)
+        m_dataSet = DataSet::open(m_home);
+    return *m_dataSet;
+}
+
+} // namespace korbelant

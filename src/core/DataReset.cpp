@@ -1,0 +1,46 @@
+#include "core/DataReset.h"
+
+#include "core/Database.h"
+#include "core/DatabaseError.h"
+#include "core/FixedCustomers.h"
+#include "core/SqlName.h"
+#include "core/Transaction.h"
+
+namespace korbelant {
+
+QStringList DataReset::EmptyAllTables()
+{
+    QStringList emptied;
+    struct EnsureAfterwards
+    {
+        Database& db;
+        ~EnsureAfterwards()
+        {
+            try {
+                FixedCustomers(db).EnsureFixedCustomers();
+            } catch (const DatabaseError&) {
+            }
+        }
+    } ensure{m_db};
+
+    Transaction tx(m_db);
+    try {
+        Transaction expenses(m_db);
+        m_db.run(QStringLiteral("DELETE FROM Ausgaben"));
+        expenses.commit();
+        emptied << QStringLiteral("Ausgaben");
+    } catch (const DatabaseError&) {
+        // A failure with the expense table only skips it.
+    }
+    for (const char* name : {"Kunden", "Tupper1", "Tupper", "Tuppkopf", "Lager", "Ersatzteile", "MWoche", "Woche"}) {
+        const QString table = QString::fromLatin1(name);
+        if (!m_db.tableExists(table))
+            continue;
+        m_db.run(QStringLiteral("DELETE FROM ") + SqlName::quote(table));
+        emptied << table;
+    }
+    tx.commit();
+    return emptied;
+}
+
+} // namespace korbelant

@@ -1,0 +1,35 @@
+#include "core/DatabaseBackup.h"
+
+#include "core/DataHome.h"
+#include "core/Database.h"
+#include "core/DatabaseError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace korbelant {
+
+QStringList DatabaseBackup::BackupDatabase()
+{
+    QStringList failures;
+    const QString target = m_home.backupDir();
+    if (!QDir().mkpath(target))
+        return {QStringLiteral("Das Sicherungsverzeichnis %1 kann nicht angelegt werden.").arg(target)};
+    try {
+        m_db.backupTo(target + QLatin1Char('/') + QFileInfo(m_db.path()).fileName());
+    } catch (const DatabaseError& e) {
+        failures << e.message();
+    }
+    const QDir db(m_home.dbDir());
+    const QStringList texts = db.entryList({QStringLiteral("*.txt"), QStringLiteral("*.TXT")}, QDir::Files);
+    for (const QString& name : texts) {
+        const QString copy = target + QLatin1Char('/') + name;
+        QFile::remove(copy);
+        if (!QFile::copy(db.filePath(name), copy))
+            failures << QStringLiteral("Die Datei %1 kann nicht gesichert werden.").arg(name);
+    }
+    return failures;
+}
+
+} // namespace korbelant

@@ -1,0 +1,106 @@
+#include "core/ScriptedUi.h"
+
+namespace korbelant {
+
+ScriptedUi::ScriptedUi(QList<Answer> answers) : m_answers(std::move(answers)) {}
+
+void ScriptedUi::record(const QString& kind, const QString& text)
+{
+    m_shown.append(Shown{kind, text});
+    if (m_echo)
+        m_echo(m_shown.back());
+}
+
+void ScriptedUi::message(Severity severity, const QString& text)
+{
+    switch (severity) {
+    case Severity::Information:
+        record(QStringLiteral("Information"), text);
+        break;
+    case Severity::Warning:
+        record(QStringLiteral("Warnung"), text);
+        break;
+    case Severity::Error:
+        record(QStringLiteral("Fehler"), text);
+        break;
+    }
+}
+
+UiPort::Answer ScriptedUi::negativeOf(Buttons buttons)
+{
+    switch (buttons) {
+    case Buttons::Ok:
+        return Answer::Ok;
+    case Buttons::YesNo:
+    case Buttons::YesNoHelp:
+        return Answer::No;
+    case Buttons::OkCancel:
+    case Buttons::YesNoCancel:
+    case Buttons::RetryCancel:
+        return Answer::Cancel;
+    }
+    return Answer::Cancel;
+}
+
+UiPort::Answer ScriptedUi::question(const QString& text, Buttons buttons)
+{
+    record(QStringLiteral("Frage"), text);
+    if (m_answers.isEmpty())
+        return negativeOf(buttons);
+    return m_answers.takeFirst();
+}
+
+QString ScriptedUi::chooseFile(const QString& caption, const QString&, const QString&, bool)
+{
+    record(QStringLiteral("Dateiauswahl"), caption);
+    return m_files.isEmpty() ? QString() : m_files.takeFirst();
+}
+
+QString ScriptedUi::chooseDirectory(const QString& caption, const QString&)
+{
+    record(QStringLiteral("Verzeichnisauswahl"), caption);
+    return m_files.isEmpty() ? QString() : m_files.takeFirst();
+}
+
+std::optional<QDate> ScriptedUi::pickDate(const QDate&)
+{
+    if (m_dates.isEmpty())
+        return std::nullopt;
+    return m_dates.takeFirst();
+}
+
+QStringList ScriptedUi::shownTexts() const
+{
+    QStringList texts;
+    for (const Shown& s : m_shown)
+        texts << s.text;
+    return texts;
+}
+
+bool ScriptedUi::wasShown(const QString& text) const
+{
+    return shownTexts().contains(text);
+}
+
+std::optional<QList<UiPort::Answer>> ScriptedUi::parseAnswers(const QString& list)
+{
+    QList<Answer> answers;
+    for (const QString& raw : list.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QString word = raw.trimmed().toLower();
+        if (word == QStringLiteral("ja"))
+            answers << Answer::Yes;
+        else if (word == QStringLiteral("nein"))
+            answers << Answer::No;
+        else if (word == QStringLiteral("ok"))
+            answers << Answer::Ok;
+        else if (word == QStringLiteral("abbrechen"))
+            answers << Answer::Cancel;
+        else if (word == QStringLiteral("wiederholen"))
+            answers << Answer::Retry;
+        else
+            return std::nullopt;
+    }
+    return answers;
+}
+
+} // namespace korbelant

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/UiPort.h"
+
+#include <QList>
+#include <functional>
+
+namespace korbelant {
+
+// Answers the program's questions from a list given in advance, for tests and the command line.
+// A question without an answer left takes its negative or cancelling choice. Everything shown is
+// recorded, and handed to an optional echo (the command line prints it to stderr).
+class ScriptedUi : public UiPort
+{
+public:
+    struct Shown
+    {
+        QString kind; // "Information", "Warnung", "Fehler", "Frage"
+        QString text;
+    };
+
+    explicit ScriptedUi(QList<Answer> answers = {});
+
+    void addAnswer(Answer answer) { m_answers.append(answer); }
+    void addFile(const QString& path) { m_files.append(path); }
+    void addDate(std::optional<QDate> date) { m_dates.append(date); }
+    void setEcho(std::function<void(const Shown&)> echo) { m_echo = std::move(echo); }
+
+    void message(Severity severity, const QString& text) override;
+    Answer question(const QString& text, Buttons buttons) override;
+    QString chooseFile(const QString& caption, const QString& directory, const QString& filter, bool forSaving) override;
+    QString chooseDirectory(const QString& caption, const QString& directory) override;
+    std::optional<QDate> pickDate(const QDate& current) override;
+
+    const QList<Shown>& shown() const { return m_shown; }
+    QStringList shownTexts() const;
+    bool wasShown(const QString& text) const;
+
+    // Parses "ja,nein,ok,abbrechen,wiederholen" into answers; nullopt on an unknown word.
+    static std::optional<QList<Answer>> parseAnswers(const QString& list);
+
+private:
+    void record(const QString& kind, const QString& text);
+    static Answer negativeOf(Buttons buttons);
+
+    QList<Answer> m_answers;
+    QStringList m_files;
+    QList<std::optional<QDate>> m_dates;
+    QList<Shown> m_shown;
+    std::function<void(const Shown&)> m_echo;
+};
+
+} // namespace korbelant

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace korbelant {
+
+// One prepared SQL statement. Values are bound as parameters; text is UTF-8, an empty or null
+// QVariant binds NULL. Throws DatabaseError on failure.
+class Statement
+{
+public:
+    Statement(sqlite3* db, const QString& sql);
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+    Statement(Statement&& other) noexcept;
+
+    Statement& bind(int position, const QVariant& value); // 1-based
+    Statement& bind(const QString& name, const QVariant& value); // ":NAME"
+    Statement& bindAll(const QVariantList& values);
+    // Advances to the next row; false when there is none (the statement has run to its end).
+    bool next();
+    void run(); // runs to the end, ignoring rows
+    void reset();
+
+    int columnCount() const;
+    QString columnName(int column) const;
+    QVariant value(int column) const;
+    QString text(int column) const { return value(column).toString(); }
+
+private:
+    [[noreturn]] void fail(int rc) const;
+
+    sqlite3* m_db;
+    sqlite3_stmt* m_stmt = nullptr;
+    QString m_sql;
+};
+
+} // namespace korbelant
