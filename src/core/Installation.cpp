@@ -57,6 +57,11 @@ Installation::Result Installation::init(const DataHome& home)
         removeBuilding();
         throw;
     }
+    // The installed amounts (star plan, travel rates) are in Euro, so a new data set is one too.
+    QFile status(home.statusFile());
+    if (!status.exists() && (!status.open(QIODevice::WriteOnly) || status.write("Euro\r\n") < 0))
+        throw DatabaseError(QStringLiteral("Die Datei %1 kann nicht angelegt werden.").arg(home.statusFile()));
+    status.close();
     // The data set appears under its name only when it is complete.
     if (!QFile::rename(building, home.databaseFile()))
         throw DatabaseError(QStringLiteral("Die Datenbank %1 kann nicht angelegt werden.").arg(home.databaseFile()));

@@ -5,7 +5,8 @@ namespace korbelant {
 class DataHome;
 
 // Lays out a new data home as an installation does: FirstTime.txt, a default Optionen.ini and
-// the installed tables; then the first start's table creation and the fixed customers.
+// the installed tables and the currency state (Euro); then the first start's table creation and the
+// fixed customers.
 class Installation
 {
 public:

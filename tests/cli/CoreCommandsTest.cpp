@@ -54,6 +54,9 @@ TEST(CoreCommands, InitRepairBackupAndOptions)
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(QFile::exists(home + QStringLiteral("/FirstTime.txt")));
     EXPECT_TRUE(QFile::exists(home + QStringLiteral("/Optionen.ini")));
+    QFile status(home + QStringLiteral("/DB/Status.txt"));
+    ASSERT_TRUE(status.open(QIODevice::ReadOnly));
+    EXPECT_EQ(status.readAll(), QByteArray("Euro\r\n"));
     const QFileInfo before(home + QStringLiteral("/DB/korbelant.sqlite"));
     ASSERT_TRUE(before.exists());
 
