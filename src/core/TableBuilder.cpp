@@ -146,17 +146,21 @@ void TableBuilder::rebuildTable(const TableDef& def)
 
 void TableBuilder::recreateIndexes(const TableDef& def)
 {
+    // Indexes and triggers that differ from the definition are made anew; the ones that match
+    // are rebuilt by the compaction that follows every repair.
+    QStringList wanted = def.indexSql();
     Transaction tx(m_db);
-    const auto existing = m_db.rows(QStringLiteral("SELECT type, name FROM sqlite_schema WHERE tbl_name = ? "
+    const auto existing = m_db.rows(QStringLiteral("SELECT type, name, sql FROM sqlite_schema WHERE tbl_name = ? "
                                                    "AND type IN ('index', 'trigger') AND sql IS NOT NULL"),
                                     {def.name});
     for (const QVariantList& row : existing) {
+        if (wanted.removeOne(row.at(2).toString()))
+            continue;
         const QString kind = row.at(0).toString() == QStringLiteral("index") ? QStringLiteral("INDEX") : QStringLiteral("TRIGGER");
         m_db.execScript(QStringLiteral("DROP %1 %2").arg(kind, SqlName::quote(row.at(1).toString())));
     }
-    for (const QString& sql : def.indexSql())
+    for (const QString& sql : wanted)
         m_db.execScript(sql);
-    m_db.execScript(QStringLiteral("REINDEX %1").arg(SqlName::quote(def.name)));
     tx.commit();
 }
 
