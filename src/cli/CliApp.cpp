@@ -3,6 +3,7 @@
 #include "cli/CliContext.h"
 #include "cli/CliUsageError.h"
 #include "cli/CoreCommands.h"
+#include "cli/ReportCommands.h"
 #include "core/DatabaseError.h"
 
 namespace korbelant {
@@ -10,6 +11,7 @@ namespace korbelant {
 CliApp::CliApp()
 {
     CoreCommands::registerAll(*this);
+    ReportCommands::registerAll(*this);
 }
 
 void CliApp::add(std::unique_ptr<CliCommand> command)

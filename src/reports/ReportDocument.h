@@ -1,0 +1,24 @@
+#pragma once
+
+#include "reports/ReportFrame.h"
+#include "reports/ReportSection.h"
+
+#include <QStringList>
+#include <vector>
+
+namespace korbelant {
+
+// A report built from the data, before it is laid out onto pages: its title, the paper
+// orientation, the page frame, the sections in print order and the footer lines of every page.
+struct ReportDocument
+{
+    enum class Orientation { Portrait, Landscape };
+
+    QString title;
+    Orientation orientation = Orientation::Portrait;
+    ReportFrame frame;
+    std::vector<ReportSection> sections;
+    QStringList footerLines;
+};
+
+} // namespace korbelant

@@ -1,0 +1,13 @@
+#include "reports/StandardReports.h"
+
+#include "reports/ReportRegistry.h"
+#include "week/WeekOverviewReport.h"
+
+namespace korbelant {
+
+void StandardReports::registerAll(ReportRegistry& registry)
+{
+    WeekOverviewReport::registerIn(registry);
+}
+
+} // namespace korbelant

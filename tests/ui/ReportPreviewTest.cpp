@@ -1,0 +1,55 @@
+#include "core/ScriptedUi.h"
+#include "reports/ui/ReportPreview.h"
+#include "reports/ui/ReportPrinter.h"
+
+#include <QAction>
+#include <QFile>
+#include <QPrintPreviewDialog>
+#include <QPrinterInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace korbelant {
+namespace {
+
+ReportDocument smallDocument()
+{
+    ReportDocument doc;
+    doc.title = QStringLiteral("Probe");
+    ReportSection section;
+    section.columns = {ReportColumn::text(QStringLiteral("Nr."), 20)};
+    section.groups.push_back({QString(), {{{QStringLiteral("A1")}, {}}}, QString(), false});
+    doc.sections.push_back(section);
+    return doc;
+}
+
+TEST(ReportPrinter, WarnsWithoutPrinter)
+{
+    ScriptedUi ui;
+    const bool installed = !QPrinterInfo::availablePrinters().isEmpty();
+    EXPECT_EQ(ReportPrinter::CheckPrinter(ui), installed);
+    EXPECT_EQ(ui.wasShown(ReportPrinter::NoPrinterMessage), !installed);
+}
+
+// The preview's "Als PDF speichern" writes the report to the file chosen through the UI port; a
+// cancelled choice writes nothing.
+TEST(ReportPreview, SaveAsPdfFromPreview)
+{
+    QTemporaryDir dir;
+    ScriptedUi ui;
+    ui.addFile(QString());
+    ui.addFile(dir.filePath(QStringLiteral("probe.pdf")));
+    std::unique_ptr<QPrintPreviewDialog> dialog(ReportPreview::createDialog(smallDocument(), ui, false, nullptr));
+    auto* save = dialog->findChild<QAction*>(QStringLiteral("saveAsPdf"));
+    ASSERT_NE(save, nullptr);
+    save->trigger();
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("probe.pdf"))));
+    save->trigger();
+    QFile pdf(dir.filePath(QStringLiteral("probe.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+}
+
+} // namespace
+} // namespace korbelant

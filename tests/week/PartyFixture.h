@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace korbelant {
+class Database;
+}
+
+namespace korbelant::test {
+
+// A few customers and parties over several weeks and part-weeks, for the week reports:
+//   202552  261225A  (Brandt, Ute)      umsatz   100,00
+//   202601  050126A  (Müller, Anna) 1   umsatz   400,50
+//   202601  070126A  (no customer)  2   umsatz 1.200,25
+//   202602  140126A  (Brandt, Ute)      umsatz   300,00
+//   202605  030226A  (Müller, Anna)     umsatz    50,00
+void insertParties(Database& db);
+void insertParty(Database& db, const QString& rnr, const QString& week, const QString& partWeek, const QString& customer,
+                 int appointments, int guests, int stars, double starAmount, double turnover, double expenses,
+                 double weightedTurnover, double competitionTurnover);
+
+} // namespace korbelant::test
