@@ -28,12 +28,12 @@ CliCommand* CliApp::find(const QString& name) const
     return nullptr;
 }
 
-void CliApp::printUsage(QTextStream& err) const
+void CliApp::printUsage(QTextStream& stream) const
 {
-    err << "Aufruf: korbelant-cli [--home VERZEICHNIS] [--answers ja,nein,ok,abbrechen,wiederholen] BEFEHL …" << Qt::endl;
-    err << "Befehle:" << Qt::endl;
+    stream << "Aufruf: korbelant-cli [--home VERZEICHNIS] [--answers ja,nein,ok,abbrechen,wiederholen] BEFEHL …" << Qt::endl;
+    stream << "Befehle:" << Qt::endl;
     for (const auto& command : m_commands)
-        err << "  " << command->usage() << Qt::endl;
+        stream << "  " << command->usage() << Qt::endl;
 }
 
 int CliApp::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
@@ -41,6 +41,10 @@ int CliApp::run(const QStringList& arguments, QTextStream& out, QTextStream& err
     QString home;
     QList<UiPort::Answer> answers;
     QStringList rest = arguments;
+    if (!rest.isEmpty() && (rest.first() == QStringLiteral("--help") || rest.first() == QStringLiteral("-h"))) {
+        printUsage(out);
+        return 0;
+    }
     while (!rest.isEmpty() && rest.first().startsWith(QStringLiteral("--"))) {
         const QString option = rest.takeFirst();
         if (rest.isEmpty()) {

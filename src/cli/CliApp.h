@@ -19,7 +19,7 @@ public:
 
 private:
     CliCommand* find(const QString& name) const;
-    void printUsage(QTextStream& err) const;
+    void printUsage(QTextStream& stream) const;
 
     std::vector<std::unique_ptr<CliCommand>> m_commands;
 };

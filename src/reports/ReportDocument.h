@@ -9,7 +9,8 @@
 namespace korbelant {
 
 // A report built from the data, before it is laid out onto pages: its title, the paper
-// orientation, the page frame, the sections in print order and the footer lines of every page.
+// orientation, the page frame, text blocks repeated under the frame of every page (e.g. the
+// consultant's address), the sections in print order and the footer lines of every page.
 struct ReportDocument
 {
     enum class Orientation { Portrait, Landscape };
@@ -17,6 +18,7 @@ struct ReportDocument
     QString title;
     Orientation orientation = Orientation::Portrait;
     ReportFrame frame;
+    std::vector<ReportTextBlock> pageHeader;
     std::vector<ReportSection> sections;
     QStringList footerLines;
 };

@@ -43,6 +43,7 @@ void ReportLayout::newPage()
     m_pages.push_back(next);
     frame();
     m_y = Margin + FrameHeight;
+    placeBlocks(m_document.pageHeader);
     if (m_table)
         columnHeads();
     m_pageTop = m_y;
@@ -102,13 +103,22 @@ void ReportLayout::heading(const QString& title)
 
 void ReportLayout::blocks(const std::vector<ReportTextBlock>& list)
 {
-    if (list.empty())
-        return;
+    ensure(blocksHeight(list));
+    placeBlocks(list);
+}
+
+double ReportLayout::blocksHeight(const std::vector<ReportTextBlock>& list)
+{
     qsizetype lines = 0;
     for (const ReportTextBlock& block : list)
         lines = std::max(lines, block.lines.size());
-    const double height = lines * LineHeight;
-    ensure(height);
+    return lines * LineHeight;
+}
+
+void ReportLayout::placeBlocks(const std::vector<ReportTextBlock>& list)
+{
+    if (list.empty())
+        return;
     const double blockWidth = m_width / 2 - BlockGap;
     for (const ReportTextBlock& block : list) {
         const double x = block.side == ReportTextBlock::Side::Left ? m_left : m_left + m_width - blockWidth;
@@ -119,7 +129,7 @@ void ReportLayout::blocks(const std::vector<ReportTextBlock>& list)
             y += LineHeight;
         }
     }
-    m_y += height + BlockGap;
+    m_y += blocksHeight(list) + BlockGap;
 }
 
 // Column widths as given, shrunk in proportion when together they are wider than the page.

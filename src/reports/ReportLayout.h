@@ -8,7 +8,7 @@
 namespace korbelant {
 
 // Lays a report document out onto A4 pages: the page frame on every page (title, program and
-// year, print date, page number, footer lines), page breaks, column heads repeated on every
+// year, print date, page number, the page header blocks, footer lines), page breaks, column heads repeated on every
 // page a table runs over, group headers kept together with their first row, group footers with
 // sums and the summary. Geometry is in millimetres and needs no fonts, so the pages can be
 // checked without a display and drawn onto any paint device afterwards.
@@ -38,6 +38,8 @@ private:
     void section(const ReportSection& section);
     void heading(const QString& text);
     void blocks(const std::vector<ReportTextBlock>& blocks);
+    void placeBlocks(const std::vector<ReportTextBlock>& blocks);
+    static double blocksHeight(const std::vector<ReportTextBlock>& blocks);
     void table(const ReportSection& section);
     void columnHeads();
     void groupHeader(const ReportGroup& group);

@@ -4,6 +4,7 @@
 #include "core/Database.h"
 #include "core/GermanFormat.h"
 #include "core/WeekKey.h"
+#include "reports/ConsultantAddress.h"
 #include "reports/ReportError.h"
 #include "reports/ReportRegistry.h"
 
@@ -15,7 +16,6 @@ const QString WeekOverviewReport::Name = QStringLiteral("wochenuebersicht");
 
 namespace {
 
-using Align = ReportColumn::Align;
 using Format = ReportColumn::Format;
 
 std::vector<ReportColumn> columns()
@@ -140,7 +140,16 @@ ReportDocument WeekOverviewReport::build(DataSet& set, const QStringList& args)
     const Range range{weekArgument(args.value(0)), weekArgument(args.value(1))};
     if (!range.from.isEmpty() && !range.to.isEmpty() && range.from > range.to)
         throw ReportError(QStringLiteral("Die Woche \"von\" (%1) liegt nach der Woche \"bis\" (%2).").arg(range.from, range.to));
-    return document(WeekOverviewReport(set.db()).parties(range));
+    ReportDocument doc = document(WeekOverviewReport(set.db()).parties(range));
+    doc.pageHeader = pageHeader(set);
+    return doc;
+}
+
+std::vector<ReportTextBlock> WeekOverviewReport::pageHeader(DataSet& set)
+{
+    ReportTextBlock account;
+    account.lines << ConsultantAddress::accountLine(set.options());
+    return {account, ConsultantAddress::read(set.db(), set.options()).block(ReportTextBlock::Side::Right, false)};
 }
 
 void WeekOverviewReport::registerIn(ReportRegistry& registry)

@@ -57,6 +57,8 @@ public:
     // JJJJWW, a date TT.MM.JJJJ (its week) or "-" for no limit.
     static ReportDocument build(DataSet& set, const QStringList& args);
     static void registerIn(ReportRegistry& registry);
+    // The consultant's account and group number on the left, her address on the right.
+    static std::vector<ReportTextBlock> pageHeader(DataSet& set);
     // A week argument as a week key; empty for "-" or ""; throws ReportError otherwise.
     static QString weekArgument(const QString& text);
 

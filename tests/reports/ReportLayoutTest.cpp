@@ -16,6 +16,8 @@ ReportDocument listDocument(const std::vector<int>& groupSizes, ReportDocument::
     doc.frame.year = QStringLiteral("2026");
     doc.frame.printDate = QDate(2026, 12, 10);
     doc.footerLines = {QStringLiteral("Erste Fußzeile"), QStringLiteral("Zweite Fußzeile")};
+    doc.pageHeader = {{{QStringLiteral("Konto 4711")}, ReportTextBlock::Side::Left, false},
+                      {{QStringLiteral("Beraterin"), QStringLiteral("Ute Brandt")}, ReportTextBlock::Side::Right, true}};
     ReportSection section;
     section.columns = {ReportColumn::text(QStringLiteral("Nr."), 20), ReportColumn::text(QStringLiteral("Name,\nVorname"), 60),
                        ReportColumn::number(QStringLiteral("Stück"), 20, Format::Integer, true),
@@ -36,8 +38,8 @@ ReportDocument listDocument(const std::vector<int>& groupSizes, ReportDocument::
     return doc;
 }
 
-// Every page carries the frame: title, program and year, print date, its page number, the footer
-// lines, and the column heads of the table running over it.
+// Every page carries the frame: title, program and year, print date, its page number, the page
+// header blocks, the footer lines, and the column heads of the table running over it.
 TEST(ReportLayout, FrameAndColumnHeadsOnEveryPage)
 {
     const auto pages = ReportLayout::layout(listDocument({70, 50}, ReportDocument::Orientation::Portrait));
@@ -45,10 +47,12 @@ TEST(ReportLayout, FrameAndColumnHeadsOnEveryPage)
     for (const ReportPage& page : pages) {
         SCOPED_TRACE(page.number);
         EXPECT_EQ(page.paperMm, QSizeF(210, 297));
-        for (const char* text : {"Testliste", "Korbelant 2026", "Gedruckt : 10.12.2026", "Erste Fußzeile", "Zweite Fußzeile",
-                                 "Nr.", "Name,", "Vorname", "Stück", "Betrag"})
+        for (const char* text : {"Testliste", "Korbelant 2026", "Gedruckt : 10.12.2026", "Konto 4711", "Ute Brandt",
+                                 "Erste Fußzeile", "Zweite Fußzeile", "Nr.", "Name,", "Vorname", "Stück", "Betrag"})
             EXPECT_TRUE(page.hasText(QString::fromUtf8(text))) << text;
         EXPECT_TRUE(page.hasText(QStringLiteral("Blatt %1").arg(page.number)));
+        // The page header stands between the frame and the column heads.
+        EXPECT_LT(page.findText(QStringLiteral("Ute Brandt"))->rectMm.bottom(), page.findText(QStringLiteral("Nr."))->rectMm.top());
         // Nothing of the body runs into the footer lines.
         const double footerTop = page.findText(QStringLiteral("Erste Fußzeile"))->rectMm.top();
         for (const ReportItem& item : page.items) {

@@ -94,5 +94,13 @@ TEST_F(ReportPdfCliTest, BadRequestsFailWithGermanMessageAndLeaveFileAlone)
     EXPECT_EQ(existing.readAll(), QByteArray("alt"));
 }
 
+TEST(ReportCli, HelpNamesTheReportsAndTheirArguments)
+{
+    const auto run = test::runCli({QStringLiteral("--help")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.out.contains(QStringLiteral("report BERICHT [ANGABEN…] --pdf DATEI")));
+    EXPECT_TRUE(run.out.contains(QStringLiteral("wochenuebersicht [VON] [BIS]")));
+}
+
 } // namespace
 } // namespace korbelant

@@ -1,10 +1,12 @@
 #include "core/ScriptedUi.h"
+#include "reports/ReportLayout.h"
 #include "reports/ui/ReportPreview.h"
 #include "reports/ui/ReportPrinter.h"
 
 #include <QAction>
 #include <QFile>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -49,6 +51,24 @@ TEST(ReportPreview, SaveAsPdfFromPreview)
     QFile pdf(dir.filePath(QStringLiteral("probe.pdf")));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
+}
+
+// The preview draws the same pages as the layout, on paper of the document's orientation.
+TEST(ReportPreview, PreviewShowsTheLaidOutPages)
+{
+    ReportDocument doc = smallDocument();
+    doc.orientation = ReportDocument::Orientation::Landscape;
+    for (int i = 0; i < 100; ++i)
+        doc.sections[0].groups[0].rows.push_back({{QString::number(i)}, {}});
+    const auto pages = ReportLayout::layout(doc);
+    ASSERT_GT(pages.size(), 1u);
+    ScriptedUi ui;
+    std::unique_ptr<QPrintPreviewDialog> dialog(ReportPreview::createDialog(doc, ui, false, nullptr));
+    auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+    ASSERT_NE(preview, nullptr);
+    preview->updatePreview();
+    EXPECT_EQ(preview->pageCount(), static_cast<int>(pages.size()));
+    EXPECT_EQ(preview->orientation(), QPageLayout::Landscape);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "core/DataSet.h"
 #include "core/Database.h"
 #include "reports/ReportError.h"
 #include "reports/ReportLayout.h"
@@ -118,6 +119,28 @@ TEST_F(WeekOverviewReportTest, EmptyRangeStillPrintsHeadsAndZeroTotal)
     ASSERT_NE(total, nullptr);
     EXPECT_EQ(pages[0].lineOf(*total),
               (QStringList{"Summe komplett", "0 Vorf.", "0", "0", "0", "0,00", "0,00", "0,00", "0,00", "0,00"}));
+}
+
+// Built for a data set: the page header carries the consultant's account and address, the frame
+// the version record; "Berater" replaces "Beraterin" when the option asks for it.
+TEST_F(WeekOverviewReportTest, BuiltWithConsultantHeader)
+{
+    db->run(QStringLiteral("UPDATE Kunden SET VORNAME = 'Ute', NAME = 'Brandt', STRASSE = 'Lindenweg 3', PLZ = '12345', "
+                           "ORT = 'Neustadt' WHERE K_NR = '100001'"));
+    auto set = DataSet::open(home.home());
+    set->options().setText(QStringLiteral("BNR"), QStringLiteral("4711"));
+    set->options().setText(QStringLiteral("Gruppen_NR"), QStringLiteral("08"));
+    for (const bool male : {false, true}) {
+        set->options().setChecked(QStringLiteral("Berater"), male);
+        const auto doc = WeekOverviewReport::build(*set, {QStringLiteral("202601"), QStringLiteral("-")});
+        const auto pages = ReportLayout::layout(doc);
+        ASSERT_EQ(pages.size(), 1u);
+        for (const char* text : {"Berat.-Konto/Gr. Nr. : 4711/08", "Ute Brandt", "Lindenweg 3", "12345 Neustadt"})
+            EXPECT_TRUE(pages[0].hasText(QString::fromUtf8(text))) << text;
+        EXPECT_TRUE(pages[0].hasText(male ? QStringLiteral("Berater") : QStringLiteral("Beraterin")));
+        EXPECT_FALSE(pages[0].hasText(QStringLiteral(" Woche 202552")));
+        EXPECT_TRUE(pages[0].hasText(QStringLiteral(" Woche 202605")));
+    }
 }
 
 // Week arguments of the command line: week keys, dates of a week, "-" for no limit.
