@@ -16,6 +16,7 @@ struct ReportDocument
     enum class Orientation { Portrait, Landscape };
 
     QString title;
+    QString subtitle; // a longer description, centred under the title
     Orientation orientation = Orientation::Portrait;
     ReportFrame frame;
     std::vector<ReportTextBlock> pageHeader;

@@ -9,6 +9,7 @@ namespace {
 constexpr double CellPadding = 1;
 constexpr double RuleGap = 1;
 constexpr double BlockGap = 4;
+constexpr double MinLabelWidth = 15;
 
 } // namespace
 
@@ -55,7 +56,10 @@ void ReportLayout::frame()
     const double top = Margin;
     text(QRectF(m_left, top, m_width / 3, LineHeight), m_document.frame.programLine(), ReportColumn::Align::Left,
          ReportItem::Font::Normal);
-    text(QRectF(m_left, top, m_width, 8), m_document.title, ReportColumn::Align::Center, ReportItem::Font::Title);
+    text(QRectF(m_left + m_width / 4, top, m_width / 2, 8), m_document.title, ReportColumn::Align::Center,
+         ReportItem::Font::Title);
+    text(QRectF(m_left, top + 8.5, m_width, LineHeight), m_document.subtitle, ReportColumn::Align::Center,
+         ReportItem::Font::Normal);
     text(QRectF(m_left + m_width * 2 / 3, top, m_width / 3, LineHeight), m_document.frame.printedLine(),
          ReportColumn::Align::Right, ReportItem::Font::Normal);
     text(QRectF(m_left + m_width * 2 / 3, top + LineHeight, m_width / 3, LineHeight), ReportFrame::pageLine(page().number),
@@ -221,14 +225,11 @@ void ReportLayout::row(const ReportRow& r, bool shaded)
     m_y += height;
 }
 
-// A footer or summary line: the label spans the columns before the first value printed.
+// A footer or summary line: the label spans the columns before the first value printed; when
+// they leave too little room, the label stands on a line of its own above the values.
 void ReportLayout::sumLine(const QString& label, const std::vector<double>& sums, const QString& count, bool summary)
 {
     const auto& columns = m_table->columns;
-    const double height = summary ? FooterHeight + RuleGap : FooterHeight;
-    ensure(height);
-    rule(m_y + RuleGap / 2);
-    const double top = m_y + RuleGap;
     int firstValue = static_cast<int>(columns.size());
     for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
         if (columns.at(c).summed || (summary && c == m_table->countColumn)) {
@@ -237,8 +238,15 @@ void ReportLayout::sumLine(const QString& label, const std::vector<double>& sums
         }
     }
     const double labelEnd = firstValue < static_cast<int>(columns.size()) ? m_columnX.at(firstValue) : m_left + m_width;
-    text(QRectF(m_left + CellPadding, top, labelEnd - m_left - 2 * CellPadding, LineHeight), label,
-         ReportColumn::Align::Left, ReportItem::Font::Bold);
+    const bool labelAbove = labelEnd - m_left < MinLabelWidth;
+    const double height = (summary ? FooterHeight + RuleGap : FooterHeight) + (labelAbove ? LineHeight : 0);
+    ensure(height);
+    rule(m_y + RuleGap / 2);
+    double top = m_y + RuleGap;
+    text(QRectF(m_left + CellPadding, top, (labelAbove ? m_width : labelEnd - m_left) - 2 * CellPadding, LineHeight),
+         label, ReportColumn::Align::Left, ReportItem::Font::Bold);
+    if (labelAbove)
+        top += LineHeight;
     for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
         const ReportColumn& column = columns.at(c);
         if (summary && c == m_table->countColumn)

@@ -110,6 +110,24 @@ TEST(ReportLayout, GroupFootersAndSummarySum)
               (QStringList{"Summe komplett", "5 Zeilen", "5", "5.002,50"}));
 }
 
+// A summed first column leaves no room for the label: it stands on its own line above the sums.
+TEST(ReportLayout, SumLabelAboveWhenFirstColumnIsSummed)
+{
+    ReportDocument doc = listDocument({2}, ReportDocument::Orientation::Portrait);
+    ReportSection& table = doc.sections[0];
+    table.columns.erase(table.columns.begin(), table.columns.begin() + 2);
+    for (ReportRow& row : table.groups[0].rows)
+        row.values.remove(0, 2);
+    table.countColumn = -1;
+    const auto pages = ReportLayout::layout(doc);
+    const ReportItem* label = pages[0].findText(QStringLiteral("Teilsumme"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(pages[0].lineOf(*label), QStringList{"Teilsumme"});
+    const QStringList texts = pages[0].texts();
+    const qsizetype at = texts.indexOf(QStringLiteral("Teilsumme"));
+    EXPECT_EQ(texts.mid(at, 3), (QStringList{"Teilsumme", "2", "2.001,00"}));
+}
+
 // Landscape paper; columns wider than the page are narrowed to fit it.
 TEST(ReportLayout, LandscapeAndOverwideColumns)
 {
