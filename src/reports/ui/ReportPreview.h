@@ -28,7 +28,8 @@ public:
     // failure is shown).
     static bool saveAsPdf(const ReportDocument& document, UiPort& ui);
 
-    // The preview dialog over the document, not yet shown; for the callers above and tests.
+    // The preview dialog over the document, not yet shown; for the callers above and tests. The
+    // UI port must outlive the dialog.
     static QPrintPreviewDialog* createDialog(const ReportDocument& document, UiPort& ui, bool printerInstalled,
                                              QWidget* parent);
 };
