@@ -21,8 +21,8 @@ using Format = ReportColumn::Format;
 std::vector<ReportColumn> columns()
 {
     return {ReportColumn::text(QStringLiteral("Vorf.-Nr."), 17),
-            ReportColumn::text(QStringLiteral("Kunden-\nNr."), 15),
-            ReportColumn::text(QStringLiteral("Name,\nVorname"), 62),
+            ReportColumn::text(QStringLiteral("Kunden-\nNr."), 17),
+            ReportColumn::text(QStringLiteral("Name,\nVorname"), 60),
             ReportColumn::number(QStringLiteral("Verabre-\ndungen"), 17, Format::Integer, true),
             ReportColumn::number(QStringLiteral("Anzahl\nGäste"), 15, Format::Integer, true),
             ReportColumn::number(QStringLiteral("Sterne-\nzahl"), 15, Format::Integer, true),
