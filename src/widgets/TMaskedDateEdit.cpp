@@ -29,8 +29,10 @@ void TMaskedDateEdit::setShortYear(bool on)
 void TMaskedDateEdit::setDate(const QDate& date)
 {
     m_date = date.isValid() ? date : QDate();
-    if (hasFocus())
-        showEntry(DateMaskCheck::textOf(m_date, m_settings.shortYear), 0);
+    if (hasFocus()) {
+        const QString entry = DateMaskCheck::textOf(m_date, m_settings.shortYear);
+        showEntry(entry, m_date.isValid() ? entry.size() : 0);
+    }
     else
         setText(WeekKey::dateText(m_date));
 }
