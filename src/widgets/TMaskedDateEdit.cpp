@@ -12,6 +12,10 @@ namespace korbelant {
 TMaskedDateEdit::TMaskedDateEdit(QWidget* parent) : QLineEdit(parent)
 {
     setMaxLength(DateMaskCheck::emptyMask(false).size());
+    // Only typed digits reach the mask: no pasting by menu, drop or input method.
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setAcceptDrops(false);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
 }
 
 QString TMaskedDateEdit::dateText() const
@@ -129,11 +133,11 @@ void TMaskedDateEdit::keyPressEvent(QKeyEvent* event)
     // Every other character is ignored.
 }
 
-void TMaskedDateEdit::mousePressEvent(QMouseEvent* event)
+void TMaskedDateEdit::mousePressEvent(QMouseEvent*)
 {
-    if (hasFocus())
-        return; // the caret is moved by keys only
-    QLineEdit::mousePressEvent(event);
+    // A click only brings the focus; the caret is placed on entering and moved by keys.
+    if (!hasFocus())
+        setFocus(Qt::MouseFocusReason);
 }
 
 void TMaskedDateEdit::mouseDoubleClickEvent(QMouseEvent*)
@@ -152,7 +156,8 @@ void TMaskedDateEdit::focusInEvent(QFocusEvent* event)
 void TMaskedDateEdit::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
-    if (m_checking)
+    // Switching to another window or opening a menu does not leave the field.
+    if (m_checking || event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
         return;
     if (checkEntry()) {
         setText(WeekKey::dateText(m_date));

@@ -300,8 +300,12 @@ int TOptionsForm::execute()
 void TOptionsForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (event->spontaneous())
-        return;
+    if (!event->spontaneous())
+        refresh();
+}
+
+void TOptionsForm::refresh()
+{
     m_set.options().LoadOptions();
     loadCurrency();
     loadControls();

@@ -36,6 +36,9 @@ public:
     // Shows the window modally; returns QDialog::Accepted after "&OK".
     int execute();
 
+    // What showing the window does: reload the file, decide the currency, read the star plan.
+    // The start-up calls it once when the window is created.
+    void refresh();
     // Reads all controls from the file (LoadOptions) and writes them to it (SaveOptions).
     void LoadOptions();
     bool SaveOptions();

@@ -31,9 +31,6 @@ TResetForm::TResetForm(DataSet& set, UiPort& ui, QWidget* parent)
     layout->addWidget(question);
 
     m_frame->setObjectName(QStringLiteral("WarningFrame"));
-    m_frame->setFrameShape(QFrame::Box);
-    m_frame->setLineWidth(3);
-    m_frame->setAutoFillBackground(true);
     auto* frameLayout = new QVBoxLayout(m_frame);
     m_warning->setObjectName(QStringLiteral("Warning"));
     m_warning->setAlignment(Qt::AlignCenter);
@@ -79,16 +76,10 @@ TResetForm::TResetForm(DataSet& set, UiPort& ui, QWidget* parent)
 
 void TResetForm::blink()
 {
+    // The warning and its frame change colour together.
     m_red = !m_red;
-    const QColor colour = m_red ? QColor(Qt::red) : QColor(Qt::white);
-    QPalette frame = m_frame->palette();
-    frame.setColor(QPalette::Window, colour);
-    frame.setColor(QPalette::WindowText, colour);
-    m_frame->setPalette(frame);
-    // The text stands out against the frame in the opposite colour.
-    QPalette text = m_warning->palette();
-    text.setColor(QPalette::WindowText, m_red ? QColor(Qt::white) : QColor(Qt::red));
-    m_warning->setPalette(text);
+    const QString colour = m_red ? QStringLiteral("red") : QStringLiteral("white");
+    m_frame->setStyleSheet(QStringLiteral("QFrame#WarningFrame { border: 4px solid %1; } QLabel#Warning { color: %1; }").arg(colour));
 }
 
 void TResetForm::confirmClick()
