@@ -49,7 +49,8 @@ std::optional<DateMaskCheck::Result> DateMaskCheck::checkMissingDigits(const QSt
     return std::nullopt;
 }
 
-std::optional<DateMaskCheck::Result> DateMaskCheck::checkYearDigits(const QString& text, const Settings& settings)
+std::optional<DateMaskCheck::Result> DateMaskCheck::checkYearDigits(const QString& text,
+                                                                    const Settings& settings)
 {
     if (settings.shortYear)
         return std::nullopt;
@@ -90,7 +91,8 @@ DateMaskCheck::Result DateMaskCheck::check(const QString& text, const Settings& 
     const int day = digitsAt(text, kDay, 2);
     const int month = digitsAt(text, kMonth, 2);
     const bool fourDigitYear = !settings.shortYear && text.size() > kYear + 3 && text.at(kYear + 3).isDigit();
-    const int year = fourDigitYear ? digitsAt(text, kYear, 4) : completeYear(digitsAt(text, kYear, 2), month, day, settings);
+    const int year = fourDigitYear ? digitsAt(text, kYear, 4)
+                                   : completeYear(digitsAt(text, kYear, 2), month, day, settings);
 
     if (month < 1 || month > 12)
         return refuse(kBadMonth, kMonth);

@@ -11,11 +11,15 @@ namespace korbelant {
 class DateMaskCheck
 {
 public:
-    enum class YearMode { Variable, FourDigits };
+    enum class YearMode
+    {
+        Variable,
+        FourDigits
+    };
 
     struct Settings
     {
-        bool shortYear = false; // the mask "__.__.__"
+        bool shortYear = false;                 // the mask "__.__.__"
         YearMode yearMode = YearMode::Variable; // two or four year digits, or four only
         bool allowEmpty = true;
         std::optional<int> fixedCentury; // complete two-digit years with this century, untested
@@ -25,9 +29,9 @@ public:
     struct Result
     {
         bool accepted = false;
-        QDate date; // invalid for an accepted empty entry
+        QDate date;      // invalid for an accepted empty entry
         QString message; // the error text when refused
-        int caret = 0; // position of the offending character when refused
+        int caret = 0;   // position of the offending character when refused
     };
 
     static inline const QChar kBlank = QLatin1Char('_');

@@ -9,7 +9,8 @@
 namespace korbelant {
 
 DriveMap::DriveMap(const Options& options)
-    : m_a(options.text(QStringLiteral("LaufwerkA")).trimmed()), m_b(options.text(QStringLiteral("LaufwerkB")).trimmed())
+    : m_a(options.text(QStringLiteral("LaufwerkA")).trimmed()),
+      m_b(options.text(QStringLiteral("LaufwerkB")).trimmed())
 {
     if (m_a.isEmpty())
         m_a = kDefaultA;
@@ -44,13 +45,16 @@ DriveMap::Check DriveMap::check(const QString& letter) const
     if (directory.isEmpty() || !std::filesystem::is_directory(path, ec)) {
         if (removable)
             return {State::NoDisk, QStringLiteral("Keine Diskette im Laufwerk ") + letter, 0};
-        return {State::Unreadable, QStringLiteral("Diskette nicht formatiert! %1").arg(ec ? ec.value() : ENOENT), ec.value()};
+        return {State::Unreadable,
+                QStringLiteral("Diskette nicht formatiert! %1").arg(ec ? ec.value() : ENOENT), ec.value()};
     }
     std::filesystem::directory_iterator it(path, ec);
     if (ec)
-        return {State::Unreadable, QStringLiteral("Diskette nicht formatiert! %1").arg(ec.value()), ec.value()};
+        return {State::Unreadable, QStringLiteral("Diskette nicht formatiert! %1").arg(ec.value()),
+                ec.value()};
     if (removable && it == std::filesystem::directory_iterator())
-        return {State::EmptyDisk, QStringLiteral("Diskette im Laufwerk ") + letter + QStringLiteral(" ist leer !"), 0};
+        return {State::EmptyDisk,
+                QStringLiteral("Diskette im Laufwerk ") + letter + QStringLiteral(" ist leer !"), 0};
     return {};
 }
 

@@ -14,7 +14,13 @@ class Options;
 class DriveMap
 {
 public:
-    enum class State { Ready, NoDisk, EmptyDisk, Unreadable };
+    enum class State
+    {
+        Ready,
+        NoDisk,
+        EmptyDisk,
+        Unreadable
+    };
 
     struct Check
     {

@@ -15,17 +15,17 @@ public:
     struct Band
     {
         double from = 0; // SterneBetragMin
-        double to = 0; // SterneBetragMax
-        int stars = 0; // Sterne
+        double to = 0;   // SterneBetragMax
+        int stars = 0;   // Sterne
     };
 
     // The single values as the options window shows them (empty when the table has no record).
     struct Singles
     {
-        QString oneAppointment; // Verabredung1 -> option OneVerabred
+        QString oneAppointment;  // Verabredung1 -> option OneVerabred
         QString twoAppointments; // Verabredung2 -> option TwoVerabred
-        QString intervalAmount; // SchrittBetrag -> option SInt
-        QString intervalStars; // SchrittSterne -> option SIntS
+        QString intervalAmount;  // SchrittBetrag -> option SInt
+        QString intervalStars;   // SchrittSterne -> option SIntS
     };
 
     explicit StarPlanTable(Database& db) : m_db(db) {}

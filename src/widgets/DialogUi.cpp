@@ -109,7 +109,8 @@ UiPort::Answer DialogUi::question(const QString& text, Buttons buttons)
     return choices.front().answer;
 }
 
-QString DialogUi::chooseFile(const QString& caption, const QString& directory, const QString& filter, bool forSaving)
+QString DialogUi::chooseFile(const QString& caption, const QString& directory, const QString& filter,
+                             bool forSaving)
 {
     if (forSaving)
         return QFileDialog::getSaveFileName(owner(), caption, directory, filter);

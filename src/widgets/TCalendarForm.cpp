@@ -35,10 +35,14 @@ TCalendarForm::TCalendarForm(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
 
     auto* navigation = new QHBoxLayout;
-    QPushButton* yearBack = makeButton(this, QStringLiteral("<<"), QStringLiteral("Ein Jahr zurück"), QStringLiteral("YearBack"));
-    QPushButton* monthBack = makeButton(this, QStringLiteral("<"), QStringLiteral("Einen Monat zurück"), QStringLiteral("MonthBack"));
-    QPushButton* monthOn = makeButton(this, QStringLiteral(">"), QStringLiteral("Einen Monat vor"), QStringLiteral("MonthOn"));
-    QPushButton* yearOn = makeButton(this, QStringLiteral(">>"), QStringLiteral("Ein Jahr vor"), QStringLiteral("YearOn"));
+    QPushButton* yearBack =
+        makeButton(this, QStringLiteral("<<"), QStringLiteral("Ein Jahr zurück"), QStringLiteral("YearBack"));
+    QPushButton* monthBack = makeButton(this, QStringLiteral("<"), QStringLiteral("Einen Monat zurück"),
+                                        QStringLiteral("MonthBack"));
+    QPushButton* monthOn =
+        makeButton(this, QStringLiteral(">"), QStringLiteral("Einen Monat vor"), QStringLiteral("MonthOn"));
+    QPushButton* yearOn =
+        makeButton(this, QStringLiteral(">>"), QStringLiteral("Ein Jahr vor"), QStringLiteral("YearOn"));
     connect(yearBack, &QPushButton::clicked, this, [this] { moveMonths(-12); });
     connect(monthBack, &QPushButton::clicked, this, [this] { moveMonths(-1); });
     connect(monthOn, &QPushButton::clicked, this, [this] { moveMonths(1); });
@@ -54,10 +58,13 @@ TCalendarForm::TCalendarForm(QWidget* parent) : QDialog(parent)
     layout->addWidget(m_grid);
 
     auto* buttons = new QHBoxLayout;
-    QPushButton* ok = makeButton(this, QStringLiteral("&OK"), QStringLiteral("Datum übernehmen"), QStringLiteral("OkButton"));
+    QPushButton* ok = makeButton(this, QStringLiteral("&OK"), QStringLiteral("Datum übernehmen"),
+                                 QStringLiteral("OkButton"));
     ok->setDefault(true);
-    QPushButton* none = makeButton(this, QStringLiteral("0"), QStringLiteral("Kein Eintrag"), QStringLiteral("NoDateButton"));
-    QPushButton* cancel = makeButton(this, QStringLiteral(" X"), QStringLiteral("Abbrechen"), QStringLiteral("CancelButton"));
+    QPushButton* none =
+        makeButton(this, QStringLiteral("0"), QStringLiteral("Kein Eintrag"), QStringLiteral("NoDateButton"));
+    QPushButton* cancel =
+        makeButton(this, QStringLiteral(" X"), QStringLiteral("Abbrechen"), QStringLiteral("CancelButton"));
     connect(ok, &QPushButton::clicked, this, [this] { acceptWith(Outcome::Accepted); });
     connect(none, &QPushButton::clicked, this, [this] { acceptWith(Outcome::NoDate); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -74,14 +81,16 @@ void TCalendarForm::buildGrid()
 {
     m_grid = new QTableWidget(0, kColumns, this);
     m_grid->setObjectName(QStringLiteral("Grid"));
-    m_grid->setHorizontalHeaderLabels({QStringLiteral("Wo"), QStringLiteral("Mo"), QStringLiteral("Di"), QStringLiteral("Mi"),
-                                       QStringLiteral("Do"), QStringLiteral("Fr"), QStringLiteral("Sa"), QStringLiteral("So")});
+    m_grid->setHorizontalHeaderLabels({QStringLiteral("Wo"), QStringLiteral("Mo"), QStringLiteral("Di"),
+                                       QStringLiteral("Mi"), QStringLiteral("Do"), QStringLiteral("Fr"),
+                                       QStringLiteral("Sa"), QStringLiteral("So")});
     m_grid->verticalHeader()->hide();
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectItems);
-    connect(m_grid, &QTableWidget::currentCellChanged, this, [this](int row, int column) { cellChosen(row, column); });
+    connect(m_grid, &QTableWidget::currentCellChanged, this,
+            [this](int row, int column) { cellChosen(row, column); });
     connect(m_grid, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
         if (dateAt(row, column).isValid())
             acceptWith(Outcome::Accepted);
@@ -90,8 +99,8 @@ void TCalendarForm::buildGrid()
 
 QString TCalendarForm::monthName(int month)
 {
-    static const char* const names[] = {"Januar", "Februar", "März", "April", "Mai", "Juni", "Juli",
-                                        "August", "September", "Oktober", "November", "Dezember"};
+    static const char* const names[] = {"Januar", "Februar", "März",      "April",   "Mai",      "Juni",
+                                        "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
     return month >= 1 && month <= 12 ? QString::fromUtf8(names[month - 1]) : QString();
 }
 
@@ -124,7 +133,8 @@ void TCalendarForm::fillMonth()
     m_grid->setRowCount(rows);
     for (int row = 0; row < rows; ++row) {
         const QDate rowMonday = monday.addDays(row * 7);
-        auto* week = new QTableWidgetItem(QStringLiteral("%1").arg(WeekKey::weekNumber(rowMonday), 2, 10, QLatin1Char('0')));
+        auto* week = new QTableWidgetItem(
+            QStringLiteral("%1").arg(WeekKey::weekNumber(rowMonday), 2, 10, QLatin1Char('0')));
         week->setBackground(Qt::yellow);
         week->setFlags(Qt::ItemIsEnabled);
         m_grid->setItem(row, kWeekColumn, week);

@@ -17,7 +17,12 @@ class TCalendarForm : public QDialog
     Q_OBJECT
 
 public:
-    enum class Outcome { Cancelled, Accepted, NoDate };
+    enum class Outcome
+    {
+        Cancelled,
+        Accepted,
+        NoDate
+    };
 
     explicit TCalendarForm(QWidget* parent = nullptr);
 

@@ -36,8 +36,7 @@ void TMaskedDateEdit::setDate(const QDate& date)
     if (hasFocus()) {
         const QString entry = DateMaskCheck::textOf(m_date, m_settings.shortYear);
         showEntry(entry, m_date.isValid() ? entry.size() : 0);
-    }
-    else
+    } else
         setText(WeekKey::dateText(m_date));
 }
 
@@ -140,9 +139,7 @@ void TMaskedDateEdit::mousePressEvent(QMouseEvent*)
         setFocus(Qt::MouseFocusReason);
 }
 
-void TMaskedDateEdit::mouseDoubleClickEvent(QMouseEvent*)
-{
-}
+void TMaskedDateEdit::mouseDoubleClickEvent(QMouseEvent*) {}
 
 void TMaskedDateEdit::focusInEvent(QFocusEvent* event)
 {
@@ -157,7 +154,8 @@ void TMaskedDateEdit::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
     // Switching to another window or opening a menu does not leave the field.
-    if (m_checking || event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
+    if (m_checking || event->reason() == Qt::ActiveWindowFocusReason ||
+        event->reason() == Qt::PopupFocusReason)
         return;
     if (checkEntry()) {
         setText(WeekKey::dateText(m_date));

@@ -8,7 +8,8 @@
 namespace korbelant {
 
 TProgressForm::TProgressForm(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_label(new QLabel(kDefaultText, this))
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_label(new QLabel(kDefaultText, this))
 {
     setObjectName(QStringLiteral("TProgressForm"));
     setWindowTitle(QStringLiteral("Bitte warten"));

@@ -64,7 +64,8 @@ TEST(DriveMap, ChecksReadiness)
         result = drives.check(QStringLiteral("a"));
         EXPECT_EQ(result.state, DriveMap::State::Unreadable);
         EXPECT_TRUE(result.message.startsWith(QStringLiteral("Diskette nicht formatiert!")));
-        QFile::setPermissions(floppy, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(floppy,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
 }
 

@@ -16,9 +16,12 @@ TEST(IndexRepair, NoticeThenRebuildRemovesIncompleteLinesAndLearnsDistances)
     auto set = DataSet::open(home.home());
     Database& db = set->db();
     const TableDef& lines = Schema::get(QStringLiteral("Tupper1"));
-    db.insert(lines, {{QStringLiteral("R_NR"), QStringLiteral("010203A")}, {QStringLiteral("P_NR"), QStringLiteral("01")},
-                      {QStringLiteral("MWoche"), QStringLiteral("200305")}, {QStringLiteral("TWoche"), QStringLiteral("1")}});
-    db.insert(lines, {{QStringLiteral("R_NR"), QStringLiteral("010203A")}, {QStringLiteral("P_NR"), QStringLiteral("01")},
+    db.insert(lines, {{QStringLiteral("R_NR"), QStringLiteral("010203A")},
+                      {QStringLiteral("P_NR"), QStringLiteral("01")},
+                      {QStringLiteral("MWoche"), QStringLiteral("200305")},
+                      {QStringLiteral("TWoche"), QStringLiteral("1")}});
+    db.insert(lines, {{QStringLiteral("R_NR"), QStringLiteral("010203A")},
+                      {QStringLiteral("P_NR"), QStringLiteral("01")},
                       {QStringLiteral("MWoche"), QStringLiteral("200305")}});
     db.insert(Schema::get(QStringLiteral("Kunden")), {{QStringLiteral("K_NR"), QStringLiteral("100002")},
                                                       {QStringLiteral("PLZ"), QStringLiteral("12345")},

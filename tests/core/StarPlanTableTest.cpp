@@ -18,8 +18,10 @@ protected:
     {
         db->run(QStringLiteral("DELETE FROM SternePlan"));
         db->run(QStringLiteral("INSERT INTO SternePlan VALUES (0, 299.99, 0, 1, 2, 100, 1)"));
-        db->run(QStringLiteral("INSERT INTO SternePlan (SterneBetragMin, SterneBetragMax, Sterne) VALUES (300, 499.99, 1)"));
-        db->run(QStringLiteral("INSERT INTO SternePlan (SterneBetragMin, SterneBetragMax, Sterne) VALUES (500, 99999, 2)"));
+        db->run(QStringLiteral(
+            "INSERT INTO SternePlan (SterneBetragMin, SterneBetragMax, Sterne) VALUES (300, 499.99, 1)"));
+        db->run(QStringLiteral(
+            "INSERT INTO SternePlan (SterneBetragMin, SterneBetragMax, Sterne) VALUES (500, 99999, 2)"));
     }
 };
 
@@ -34,8 +36,10 @@ TEST_F(StarPlanTableTest, SinglesComeFromTheFirstRecord)
 
 TEST_F(StarPlanTableTest, WritesSinglesIntoFirstRecordOnly)
 {
-    ASSERT_TRUE(plan.writeSingles({QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("150,50"), QStringLiteral("kein")}));
-    const auto rows = db->rows(QStringLiteral("SELECT Verabredung1, Verabredung2, SchrittBetrag, SchrittSterne FROM SternePlan ORDER BY rowid"));
+    ASSERT_TRUE(plan.writeSingles(
+        {QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("150,50"), QStringLiteral("kein")}));
+    const auto rows = db->rows(QStringLiteral(
+        "SELECT Verabredung1, Verabredung2, SchrittBetrag, SchrittSterne FROM SternePlan ORDER BY rowid"));
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0][0].toInt(), 3);
     EXPECT_EQ(rows[0][1].toInt(), 4);

@@ -17,13 +17,15 @@ TEST(TIndexForm, StandsWhileTheTablesAreRebuilt)
 {
     test::TempHome home;
     auto set = DataSet::open(home.home());
-    set->db().insert(Schema::get(QStringLiteral("Tuppkopf")), {{QStringLiteral("MWoche"), QStringLiteral("200305")}});
+    set->db().insert(Schema::get(QStringLiteral("Tuppkopf")),
+                     {{QStringLiteral("MWoche"), QStringLiteral("200305")}});
     ScriptedUi ui;
     QString shownWhileAsked;
     ui.setEcho([&](const ScriptedUi::Shown&) {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             if (widget->objectName() == QStringLiteral("TIndexForm") && widget->isVisible())
-                shownWhileAsked = widget->windowTitle() + QLatin1Char('|') + widget->findChild<QLabel*>()->text();
+                shownWhileAsked =
+                    widget->windowTitle() + QLatin1Char('|') + widget->findChild<QLabel*>()->text();
         }
     });
     TIndexForm::run(*set, ui, nullptr);

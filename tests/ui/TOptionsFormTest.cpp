@@ -145,7 +145,9 @@ TEST_F(OptionsFormTest, CurrencyProgramPathAndImmediateEffects)
     QSignalSpy labels(&form, &TOptionsForm::consultantLabelChanged);
     form.show();
     EXPECT_EQ(control<QLabel>(form, "AktuelleWaehrung")->text(), QStringLiteral("Euro"));
-    EXPECT_TRUE(control<QPlainTextEdit>(form, "Protokoll")->toPlainText().contains(QStringLiteral("Umgestellt am 01.01.2002")));
+    EXPECT_TRUE(control<QPlainTextEdit>(form, "Protokoll")
+                    ->toPlainText()
+                    .contains(QStringLiteral("Umgestellt am 01.01.2002")));
     EXPECT_EQ(control<QLabel>(form, "ProgrammPfad")->text(), home.home().root());
     EXPECT_TRUE(set->options().checked(QStringLiteral("Euro")));
 
@@ -163,7 +165,8 @@ TEST_F(OptionsFormTest, StarPlanIsReadOnShowAndWrittenOnClose)
     Database& db = set->db();
     db.run(QStringLiteral("DELETE FROM SternePlan"));
     db.run(QStringLiteral("INSERT INTO SternePlan VALUES (0, 299.99, 0, 1, 2, 100, 1)"));
-    db.run(QStringLiteral("INSERT INTO SternePlan (SterneBetragMin, SterneBetragMax, Sterne) VALUES (300, 99999, 2)"));
+    db.run(QStringLiteral(
+        "INSERT INTO SternePlan (SterneBetragMin, SterneBetragMax, Sterne) VALUES (300, 99999, 2)"));
 
     TOptionsForm form(*set, ui);
     form.show();
@@ -182,7 +185,8 @@ TEST_F(OptionsFormTest, StarPlanIsReadOnShowAndWrittenOnClose)
     control<QLineEdit>(form, "OneVerabred")->setText(QStringLiteral("2"));
     form.reject(); // closing in any way writes the star plan back
 
-    EXPECT_EQ(db.scalar(QStringLiteral("SELECT Verabredung1 FROM SternePlan ORDER BY rowid LIMIT 1")).toInt(), 2);
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT Verabredung1 FROM SternePlan ORDER BY rowid LIMIT 1")).toInt(),
+              2);
     const auto stars = db.rows(QStringLiteral("SELECT Sterne FROM SternePlan ORDER BY rowid"));
     ASSERT_EQ(stars.size(), 3u);
     EXPECT_EQ(stars[1][0].toInt(), 3);
@@ -193,7 +197,8 @@ TEST_F(OptionsFormTest, DriveCheckRestoresThePreviousDrive)
 {
     IniFile file(home.home().optionsFile());
     file.load();
-    file.setValue(Options::kSection, QStringLiteral("LaufwerkA"), home.root() + QStringLiteral("/keine-diskette"));
+    file.setValue(Options::kSection, QStringLiteral("LaufwerkA"),
+                  home.root() + QStringLiteral("/keine-diskette"));
     ASSERT_TRUE(file.save());
 
     TOptionsForm form(*set, ui);

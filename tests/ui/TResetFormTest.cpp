@@ -27,12 +27,17 @@ protected:
     {
         Database& db = set->db();
         db.insert(Schema::get(QStringLiteral("Kunden")),
-                  {{QStringLiteral("K_NR"), QStringLiteral("100002")}, {QStringLiteral("NAME"), QStringLiteral("Kundin")}});
-        db.insert(Schema::get(QStringLiteral("km")),
-                  {{QStringLiteral("PLZ"), QStringLiteral("12345")}, {QStringLiteral("ORT"), QStringLiteral("Ort")}, {QStringLiteral("KM"), 5}});
+                  {{QStringLiteral("K_NR"), QStringLiteral("100002")},
+                   {QStringLiteral("NAME"), QStringLiteral("Kundin")}});
+        db.insert(Schema::get(QStringLiteral("km")), {{QStringLiteral("PLZ"), QStringLiteral("12345")},
+                                                      {QStringLiteral("ORT"), QStringLiteral("Ort")},
+                                                      {QStringLiteral("KM"), 5}});
     }
 
-    int count(const char* table) { return set->db().scalar(QStringLiteral("SELECT count(*) FROM ") + QString::fromLatin1(table)).toInt(); }
+    int count(const char* table)
+    {
+        return set->db().scalar(QStringLiteral("SELECT count(*) FROM ") + QString::fromLatin1(table)).toInt();
+    }
 };
 
 TEST_F(ResetFormTest, TypedConfirmation)
@@ -80,7 +85,8 @@ TEST_F(ResetFormTest, RunBringsFixedCustomersBackEvenWhenCancelled)
     });
     TResetForm::run(*set, ui, nullptr);
     EXPECT_EQ(count("Kunden"), 4);
-    EXPECT_EQ(set->db().scalar(QStringLiteral("SELECT count(*) FROM Kunden WHERE K_NR = '099999'")).toInt(), 1);
+    EXPECT_EQ(set->db().scalar(QStringLiteral("SELECT count(*) FROM Kunden WHERE K_NR = '099999'")).toInt(),
+              1);
 }
 
 } // namespace

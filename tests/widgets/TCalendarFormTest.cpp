@@ -44,9 +44,12 @@ TEST(TCalendarForm, NavigationKeepsOrClampsTheDayAndCaptionFollows)
     QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("YearOn")), Qt::LeftButton);
     QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("MonthBack")), Qt::LeftButton);
     EXPECT_EQ(form.selectedDate(), QDate(2004, 1, 28));
-    EXPECT_EQ(form.findChild<QPushButton*>(QStringLiteral("YearBack"))->toolTip(), QStringLiteral("Ein Jahr zurück"));
-    EXPECT_EQ(form.findChild<QPushButton*>(QStringLiteral("MonthBack"))->toolTip(), QStringLiteral("Einen Monat zurück"));
-    EXPECT_EQ(form.findChild<QPushButton*>(QStringLiteral("YearOn"))->toolTip(), QStringLiteral("Ein Jahr vor"));
+    EXPECT_EQ(form.findChild<QPushButton*>(QStringLiteral("YearBack"))->toolTip(),
+              QStringLiteral("Ein Jahr zurück"));
+    EXPECT_EQ(form.findChild<QPushButton*>(QStringLiteral("MonthBack"))->toolTip(),
+              QStringLiteral("Einen Monat zurück"));
+    EXPECT_EQ(form.findChild<QPushButton*>(QStringLiteral("YearOn"))->toolTip(),
+              QStringLiteral("Ein Jahr vor"));
 }
 
 TEST(TCalendarForm, ThreeOutcomes)
@@ -56,7 +59,8 @@ TEST(TCalendarForm, ThreeOutcomes)
         const char* button;
         std::optional<QDate> expected;
     };
-    const Case cases[] = {{"OkButton", QDate(2003, 12, 17)}, {"NoDateButton", QDate()}, {"CancelButton", std::nullopt}};
+    const Case cases[] = {
+        {"OkButton", QDate(2003, 12, 17)}, {"NoDateButton", QDate()}, {"CancelButton", std::nullopt}};
     for (const Case& c : cases) {
         TCalendarForm form;
         form.setSelectedDate(QDate(2003, 12, 17));

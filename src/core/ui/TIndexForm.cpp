@@ -8,7 +8,8 @@
 
 namespace korbelant {
 
-TIndexForm::TIndexForm(QWidget* parent) : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+TIndexForm::TIndexForm(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("TIndexForm"));
     setWindowTitle(QStringLiteral("Index"));

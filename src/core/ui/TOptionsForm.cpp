@@ -63,25 +63,30 @@ TOptionsForm::TOptionsForm(DataSet& set, UiPort& ui, QWidget* parent) : QDialog(
              {"Boot", nullptr, "Bootsektorprüfung übergehen", false},
              {"VORAB", nullptr, "Als Vorab gekennzeichnete Artikel zur Sterneberechnung heranziehen.", false},
              {"bzh_old", nullptr, "Alte Schnittstelle (Version 1.0) verwenden.", false}});
-    addPage(QStringLiteral("Allgemein"), {{"Gruppen_NR", "Gruppen-Nr. :", nullptr, false},
-                                          {"Berater", "In Berichten Berater statt Beraterin :", "Berater", false},
-                                          {"K_NR", "Kunden-Nr. Beraterin :", nullptr, false},
-                                          {"BNR", "Beraterin-Nr. :", nullptr, false},
-                                          {"Datum", "Letzte wöchentliche Datenbanksicherung :", nullptr, false},
-                                          {"FirstTime", nullptr, "FirstTime", true}});
+    addPage(QStringLiteral("Allgemein"),
+            {{"Gruppen_NR", "Gruppen-Nr. :", nullptr, false},
+             {"Berater", "In Berichten Berater statt Beraterin :", "Berater", false},
+             {"K_NR", "Kunden-Nr. Beraterin :", nullptr, false},
+             {"BNR", "Beraterin-Nr. :", nullptr, false},
+             {"Datum", "Letzte wöchentliche Datenbanksicherung :", nullptr, false},
+             {"FirstTime", nullptr, "FirstTime", true}});
     buildExtrasPage();
     buildEuroPage();
     buildStarsPage();
-    addPage(QStringLiteral("Texte"), {{"AuslZeile1", "Erste Zeile:", nullptr, false}, {"AuslZeile2", "Zweite Zeile:", nullptr, false}});
-    QWidget* mail = addPage(QStringLiteral("Email"), {{"BeraterEmail", "Ihre Email-Adresse:", nullptr, false},
-                                                      {"AddBerater", nullptr, "Eigene Adresse in Maillisten anfügen.", false},
-                                                      {"BCC", nullptr, "Mails als BCC verschicken. ", false}});
+    addPage(QStringLiteral("Texte"), {{"AuslZeile1", "Erste Zeile:", nullptr, false},
+                                      {"AuslZeile2", "Zweite Zeile:", nullptr, false}});
+    QWidget* mail = addPage(QStringLiteral("Email"),
+                            {{"BeraterEmail", "Ihre Email-Adresse:", nullptr, false},
+                             {"AddBerater", nullptr, "Eigene Adresse in Maillisten anfügen.", false},
+                             {"BCC", nullptr, "Mails als BCC verschicken. ", false}});
     formOf(mail)->addRow(new QLabel(QStringLiteral("(Empfänger kann keine fremden Adressen lesen)"), mail));
     buildArticlesPage();
     buildButtons(layout);
 
-    connect(edit(QStringLiteral("Gruppen_NR")), &QLineEdit::textChanged, this, &TOptionsForm::groupNumberChanged);
-    connect(check(QStringLiteral("Berater")), &QCheckBox::toggled, this, [this] { emit consultantLabelChanged(consultantLabel()); });
+    connect(edit(QStringLiteral("Gruppen_NR")), &QLineEdit::textChanged, this,
+            &TOptionsForm::groupNumberChanged);
+    connect(check(QStringLiteral("Berater")), &QCheckBox::toggled, this,
+            [this] { emit consultantLabelChanged(consultantLabel()); });
 }
 
 QFormLayout* TOptionsForm::formOf(QWidget* page) const
@@ -125,8 +130,9 @@ QWidget* TOptionsForm::addPage(const QString& title, const std::initializer_list
 
 void TOptionsForm::buildPathsPage()
 {
-    QWidget* page = addPage(QStringLiteral("Pfadeinstellungen"), {{"Dospfad", "Pfad für Korbelant : (DOS)", nullptr, false},
-                                                                  {"ZKPfad", "Pfad für Zirkel :", nullptr, false}});
+    QWidget* page = addPage(QStringLiteral("Pfadeinstellungen"),
+                            {{"Dospfad", "Pfad für Korbelant : (DOS)", nullptr, false},
+                             {"ZKPfad", "Pfad für Zirkel :", nullptr, false}});
     QFormLayout* form = formOf(page);
 
     // The drive of the distributor's disk, with the directory beside it for "Pfad:".
@@ -162,8 +168,9 @@ void TOptionsForm::buildPathsPage()
     form->addRow(m_directories);
 
     auto* copyRow = new QHBoxLayout;
-    const std::pair<const char*, const char*> targets[] = {
-        {"Dospfad", "Als DOS-Pfad übernehmen"}, {"ZKPfad", "Als Zirkel-Pfad übernehmen"}, {"BZHPFAD", "Als BZH-Pfad übernehmen"}};
+    const std::pair<const char*, const char*> targets[] = {{"Dospfad", "Als DOS-Pfad übernehmen"},
+                                                           {"ZKPfad", "Als Zirkel-Pfad übernehmen"},
+                                                           {"BZHPFAD", "Als BZH-Pfad übernehmen"}};
     for (const auto& [key, caption] : targets) {
         auto* button = new QPushButton(QString::fromUtf8(caption), page);
         button->setObjectName(QStringLiteral("Copy") + QString::fromLatin1(key));
@@ -176,18 +183,20 @@ void TOptionsForm::buildPathsPage()
 
     m_currentDrive = static_cast<int>(DriveMap::drives().indexOf(QStringLiteral("c")));
     m_driveBox->setCurrentIndex(m_currentDrive);
-    m_directories->setRootIndex(m_directoryModel->setRootPath(DriveMap(m_set.options()).directoryOf(QStringLiteral("c"))));
+    m_directories->setRootIndex(
+        m_directoryModel->setRootPath(DriveMap(m_set.options()).directoryOf(QStringLiteral("c"))));
     m_directories->setCurrentIndex(m_directoryModel->index(m_set.home().root()));
     connect(m_driveBox, &QComboBox::currentIndexChanged, this, &TOptionsForm::driveChosen);
 }
 
 void TOptionsForm::buildExtrasPage()
 {
-    QWidget* page = addPage(QStringLiteral("Zubehör"), {{"Geburtstage", nullptr, "Geburtstage im Termininfofenster melden", false},
-                                                       {"Vorfuehrungen", nullptr, "Vorführungen im Termininfofenster melden", false},
-                                                       {"NewGuestAktiv", nullptr, "NewGuestAktiv", true},
-                                                       {"NewGuestInAktiv", nullptr, "NewGuestInAktiv", true},
-                                                       {"TWZ", nullptr, "TW", true}});
+    QWidget* page = addPage(QStringLiteral("Zubehör"),
+                            {{"Geburtstage", nullptr, "Geburtstage im Termininfofenster melden", false},
+                             {"Vorfuehrungen", nullptr, "Vorführungen im Termininfofenster melden", false},
+                             {"NewGuestAktiv", nullptr, "NewGuestAktiv", true},
+                             {"NewGuestInAktiv", nullptr, "NewGuestInAktiv", true},
+                             {"TWZ", nullptr, "TW", true}});
     auto* row = new QHBoxLayout;
     auto* wordPath = new QLineEdit(page);
     wordPath->setObjectName(QStringLiteral("WordPfad"));
@@ -202,12 +211,13 @@ void TOptionsForm::buildExtrasPage()
 
 void TOptionsForm::buildEuroPage()
 {
-    QWidget* page = addPage(QStringLiteral("Euro"), {{"Artikel", nullptr, "Artikellisten", false},
-                                                    {"Auslief", nullptr, "Auslieferungslisten", false},
-                                                    {"Gaeste", nullptr, "Tupperbörse", false},
-                                                    {"Euro", nullptr, "Euro", true},
-                                                    {"ArtikelEuro", nullptr, "ArtikelEuro", true},
-                                                    {"Info", nullptr, "Beim nächsten Start Infofenster zeigen", false}});
+    QWidget* page =
+        addPage(QStringLiteral("Euro"), {{"Artikel", nullptr, "Artikellisten", false},
+                                         {"Auslief", nullptr, "Auslieferungslisten", false},
+                                         {"Gaeste", nullptr, "Tupperbörse", false},
+                                         {"Euro", nullptr, "Euro", true},
+                                         {"ArtikelEuro", nullptr, "ArtikelEuro", true},
+                                         {"Info", nullptr, "Beim nächsten Start Infofenster zeigen", false}});
     QFormLayout* form = formOf(page);
     m_currency = new QLabel(page);
     m_currency->setObjectName(QStringLiteral("AktuelleWaehrung"));
@@ -222,13 +232,14 @@ void TOptionsForm::buildEuroPage()
 void TOptionsForm::buildStarsPage()
 {
     QWidget* page = addPage(QStringLiteral("Sterne"), {{"Weeks", "Berücksichtigte Wochen:", nullptr, false},
-                                                      {"OneVerabred", "Eine Verabredung :", nullptr, false},
-                                                      {"TwoVerabred", "Zwei oder mehr:", nullptr, false},
-                                                      {"SIntS", "Sterne für Intervall :", nullptr, false},
-                                                      {"SInt", "Betrag für Intervall :", nullptr, false}});
+                                                       {"OneVerabred", "Eine Verabredung :", nullptr, false},
+                                                       {"TwoVerabred", "Zwei oder mehr:", nullptr, false},
+                                                       {"SIntS", "Sterne für Intervall :", nullptr, false},
+                                                       {"SInt", "Betrag für Intervall :", nullptr, false}});
     m_bands = new QTableWidget(0, 3, page);
     m_bands->setObjectName(QStringLiteral("SternePlan"));
-    m_bands->setHorizontalHeaderLabels({QStringLiteral("von"), QStringLiteral("bis"), QStringLiteral("Sterne")});
+    m_bands->setHorizontalHeaderLabels(
+        {QStringLiteral("von"), QStringLiteral("bis"), QStringLiteral("Sterne")});
     m_bands->verticalHeader()->hide();
     connect(m_bands, &QTableWidget::itemChanged, this, &TOptionsForm::bandEdited);
     formOf(page)->addRow(m_bands);
@@ -236,8 +247,9 @@ void TOptionsForm::buildStarsPage()
 
 void TOptionsForm::buildArticlesPage()
 {
-    QWidget* page = addPage(QStringLiteral("Artikel/Bestellung"), {{"vorgabe_va", "Vorgabe für Vorgangsart:", nullptr, false},
-                                                                  {"c_VAG", nullptr, "Warnen wenn kein VAG eingetragen ist?", false}});
+    QWidget* page = addPage(QStringLiteral("Artikel/Bestellung"),
+                            {{"vorgabe_va", "Vorgabe für Vorgangsart:", nullptr, false},
+                             {"c_VAG", nullptr, "Warnen wenn kein VAG eingetragen ist?", false}});
     QFormLayout* form = formOf(page);
     const struct
     {
@@ -249,7 +261,8 @@ void TOptionsForm::buildArticlesPage()
     int position = 0;
     for (const auto& length : lengths) {
         auto* row = new QHBoxLayout;
-        for (const auto& [caption, key] : {std::pair{"min:", length.minKey}, std::pair{"max:", length.maxKey}}) {
+        for (const auto& [caption, key] :
+             {std::pair{"min:", length.minKey}, std::pair{"max:", length.maxKey}}) {
             auto* field = new QLineEdit(page);
             field->setObjectName(QString::fromLatin1(key));
             row->addWidget(new QLabel(QString::fromUtf8(caption), page));
@@ -289,7 +302,8 @@ QCheckBox* TOptionsForm::check(const QString& key) const
 
 QString TOptionsForm::consultantLabel() const
 {
-    return check(QStringLiteral("Berater"))->isChecked() ? QStringLiteral("Berater") : QStringLiteral("Beraterin");
+    return check(QStringLiteral("Berater"))->isChecked() ? QStringLiteral("Berater")
+                                                         : QStringLiteral("Beraterin");
 }
 
 int TOptionsForm::execute()
@@ -373,7 +387,8 @@ void TOptionsForm::updatePathEnabled()
 void TOptionsForm::loadCurrency()
 {
     const QDate today = m_today.isValid() ? m_today : QDate::currentDate();
-    const auto currency = CurrencyState::determine(m_set.home(), m_set.options(), m_ui, m_set.firstStart(), today);
+    const auto currency =
+        CurrencyState::determine(m_set.home(), m_set.options(), m_ui, m_set.firstStart(), today);
     m_currency->setText(CurrencyState::displayName(currency));
     m_protocol->setPlainText(CurrencyState::protocol(m_set.home()));
 }
@@ -445,10 +460,13 @@ void TOptionsForm::writeStarPlan()
 {
     std::vector<StarPlanTable::Band> bands;
     for (int row = 0; row < m_bands->rowCount(); ++row) {
-        const auto cell = [&](int column) { return m_bands->item(row, column) ? m_bands->item(row, column)->text().trimmed() : QString(); };
+        const auto cell = [&](int column) {
+            return m_bands->item(row, column) ? m_bands->item(row, column)->text().trimmed() : QString();
+        };
         if (cell(0).isEmpty() && cell(1).isEmpty() && cell(2).isEmpty())
             continue;
-        bands.push_back({GermanFormat::parseAmount(cell(0)).value_or(0), GermanFormat::parseAmount(cell(1)).value_or(0),
+        bands.push_back({GermanFormat::parseAmount(cell(0)).value_or(0),
+                         GermanFormat::parseAmount(cell(1)).value_or(0),
                          static_cast<int>(GermanFormat::parseAmount(cell(2)).value_or(0))});
     }
     StarPlanTable plan(m_set.db());
@@ -457,8 +475,9 @@ void TOptionsForm::writeStarPlan()
     } catch (const DatabaseError& e) {
         m_set.log().LogException(e.message(), true);
     }
-    plan.writeSingles({edit(QStringLiteral("OneVerabred"))->text(), edit(QStringLiteral("TwoVerabred"))->text(),
-                       edit(QStringLiteral("SInt"))->text(), edit(QStringLiteral("SIntS"))->text()});
+    plan.writeSingles({edit(QStringLiteral("OneVerabred"))->text(),
+                       edit(QStringLiteral("TwoVerabred"))->text(), edit(QStringLiteral("SInt"))->text(),
+                       edit(QStringLiteral("SIntS"))->text()});
 }
 
 void TOptionsForm::done(int result)
@@ -471,7 +490,8 @@ void TOptionsForm::done(int result)
 void TOptionsForm::OkButtonClick()
 {
     if (!SaveOptions()) {
-        m_ui.error(QStringLiteral("Die Optionen konnten nicht in %1 gespeichert werden.").arg(m_set.home().optionsFile()));
+        m_ui.error(QStringLiteral("Die Optionen konnten nicht in %1 gespeichert werden.")
+                       .arg(m_set.home().optionsFile()));
         return;
     }
     accept();
@@ -480,8 +500,9 @@ void TOptionsForm::OkButtonClick()
 void TOptionsForm::chooseWordProcessor()
 {
     QLineEdit* field = edit(QStringLiteral("WordPfad"));
-    const QString chosen = m_ui.chooseFile(QStringLiteral("Textverarbeitung auswählen"), QFileInfo(field->text()).path(),
-                                           QStringLiteral("Programme (*)"), false);
+    const QString chosen =
+        m_ui.chooseFile(QStringLiteral("Textverarbeitung auswählen"), QFileInfo(field->text()).path(),
+                        QStringLiteral("Programme (*)"), false);
     if (!chosen.isEmpty())
         field->setText(chosen);
 }
@@ -489,7 +510,8 @@ void TOptionsForm::chooseWordProcessor()
 void TOptionsForm::copyDirectoryTo(const QString& key)
 {
     const QModelIndex current = m_directories->currentIndex();
-    const QString directory = current.isValid() ? m_directoryModel->filePath(current) : m_directoryModel->rootPath();
+    const QString directory =
+        current.isValid() ? m_directoryModel->filePath(current) : m_directoryModel->rootPath();
     edit(key)->setText(DriveMap::withTrailingSeparator(directory));
 }
 

@@ -19,8 +19,8 @@ namespace korbelant {
 
 TResetForm::TResetForm(DataSet& set, UiPort& ui, QWidget* parent)
     : QDialog(parent), m_set(set), m_ui(ui), m_frame(new QFrame(this)),
-      m_warning(new QLabel(QStringLiteral("Alle Daten gehen verloren !"), m_frame)), m_confirmation(new QLineEdit(this)),
-      m_timer(new QTimer(this))
+      m_warning(new QLabel(QStringLiteral("Alle Daten gehen verloren !"), m_frame)),
+      m_confirmation(new QLineEdit(this)), m_timer(new QTimer(this))
 {
     setObjectName(QStringLiteral("TResetForm"));
     setWindowTitle(QStringLiteral("Vorlix-Soft Warnung !"));
@@ -79,7 +79,9 @@ void TResetForm::blink()
     // The warning and its frame change colour together.
     m_red = !m_red;
     const QString colour = m_red ? QStringLiteral("red") : QStringLiteral("white");
-    m_frame->setStyleSheet(QStringLiteral("QFrame#WarningFrame { border: 4px solid %1; } QLabel#Warning { color: %1; }").arg(colour));
+    m_frame->setStyleSheet(
+        QStringLiteral("QFrame#WarningFrame { border: 4px solid %1; } QLabel#Warning { color: %1; }")
+            .arg(colour));
 }
 
 void TResetForm::confirmClick()
