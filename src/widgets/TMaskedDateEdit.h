@@ -24,7 +24,7 @@ public:
     void setYearMode(DateMaskCheck::YearMode mode) { m_settings.yearMode = mode; }
     void setAllowEmpty(bool on) { m_settings.allowEmpty = on; }
     // Completes two-digit years with a fixed century (19 by default) instead of the nearest past one.
-    void setFixedCentury(std::optional<int> century) { m_settings.fixedCentury = century; }
+    void setFixedCentury(std::optional<int> century = 19) { m_settings.fixedCentury = century; }
     // The day two-digit years are measured against; today unless set.
     void setToday(const QDate& today) { m_today = today; }
 
@@ -33,7 +33,8 @@ public:
     QString dateText() const;
     void setDate(const QDate& date);
 
-    // Checks the entry as leaving the field does; true when it was accepted.
+    // Checks the entry as leaving the field does; true when it was accepted. A caller that acts
+    // while the field still has the focus (Enter on a default button) checks first.
     bool checkEntry();
 
 signals:
