@@ -43,6 +43,9 @@ int DesktopStart::exec()
     QDir::setCurrent(m_home.root());
     TMainForm mainForm(startup.dataSet(), startup.state(), m_ui, startup.overviewStartKey(), startup.today());
     loadForm.reset();
+    // Without a window manager "maximised" alone leaves the window at its smallest size.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        mainForm.setGeometry(screen->availableGeometry());
     mainForm.showMaximized();
     return QApplication::exec();
 }
