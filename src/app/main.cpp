@@ -25,6 +25,11 @@ int main(int argc, char* argv[])
 
     const korbelant::DataHome home = korbelant::DataHome::resolve(parser.value(QStringLiteral("home")));
     DesktopUi ui;
+#if !__has_include("widgets/DialogUi.h")
+    ui.setEcho([](const korbelant::ScriptedUi::Shown& shown) {
+        qWarning("%s: %s", qPrintable(shown.kind), qPrintable(shown.text));
+    });
+#endif
     app.setErrorSink(home.errorLogFile(), &ui);
     return korbelant::DesktopStart(home, ui).exec();
 }

@@ -220,6 +220,9 @@ TEST(Startup, CaptionFromVersionRecordAndConsultant)
         EXPECT_EQ(run->startup->state().applicationTitle(), " (6.4a)");
         run->startup->prepareMainWindow();
         EXPECT_EQ(run->startup->state().caption(), c.expected) << c.customerNumber.toStdString();
+        const QString info = run->startup->state().infoText(run->startup->dataSet().db(), run->startup->dataSet().options());
+        EXPECT_TRUE(info.startsWith("Version KLV 6.4a\nBeraterin-Nr. : " + c.consultantNumber)) << info.toStdString();
+        EXPECT_EQ(info.endsWith("Vorname Name"), c.customerNumber == "100001") << info.toStdString();
     }
 }
 

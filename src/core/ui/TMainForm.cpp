@@ -59,6 +59,16 @@ TMainForm::TMainForm(DataSet& dataSet, MainWindowState& state, UiPort& ui, const
     updateCaption();
 }
 
+void TMainForm::setHooks(Hooks hooks)
+{
+    if (hooks.followUpCheck)
+        m_hooks.followUpCheck = std::move(hooks.followUpCheck);
+    if (hooks.informationWindow)
+        m_hooks.informationWindow = std::move(hooks.informationWindow);
+    if (hooks.openDocument)
+        m_hooks.openDocument = std::move(hooks.openDocument);
+}
+
 TMainForm::~TMainForm()
 {
     qApp->removeEventFilter(this);

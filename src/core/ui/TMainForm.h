@@ -36,7 +36,8 @@ public:
               const QDate& today = QDate::currentDate(), QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    void setHooks(Hooks hooks) { m_hooks = std::move(hooks); }
+    // A hook left empty keeps what it was (the desktop's document opener by default).
+    void setHooks(Hooks hooks);
 
     // Reads the week overview again (after the party window closed).
     void refreshOverview();
