@@ -1,6 +1,8 @@
 #include "core/ui/DesktopStart.h"
 
+#include "core/ErrorLog.h"
 #include "core/Startup.h"
+#include "core/UnhandledError.h"
 #include "core/ui/TLoadForm.h"
 #include "core/ui/TMainForm.h"
 
@@ -28,6 +30,17 @@ int screenWidth()
 } // namespace
 
 int DesktopStart::exec()
+{
+    try {
+        return run();
+    } catch (...) {
+        // Errors before the event loop runs do not pass the application object.
+        UnhandledError::report(std::current_exception(), ErrorLog(m_home.errorLogFile()), &m_ui);
+        return 1;
+    }
+}
+
+int DesktopStart::run()
 {
     MainWindowState title;
     auto loadForm = std::make_unique<TLoadForm>(title.applicationTitle());

@@ -17,6 +17,8 @@ public:
     int exec();
 
 private:
+    int run();
+
     DataHome m_home;
     UiPort& m_ui;
 };
