@@ -10,6 +10,7 @@
 #include "core/WeekOverview.h"
 #include "core/ui/LogoPicture.h"
 #include "core/ui/TWeekOverviewChart.h"
+#include "reports/ui/ReportPrinter.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -283,7 +284,7 @@ void TMainForm::openOptions()
 
 void TMainForm::openPrinterSetup()
 {
-    notYetAvailable();
+    ReportPrinter::showPrinterSetup(m_ui, this);
 }
 
 void TMainForm::showInfoBox()
