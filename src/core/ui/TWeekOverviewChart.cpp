@@ -21,14 +21,14 @@ constexpr int kCurrentWeekPosition = 53;
 } // namespace
 
 TWeekOverviewChart::TWeekOverviewChart(QWidget* parent)
-    : QChartView(parent),
+    : QChartView(new QChart, parent),
       m_series(new QBarSeries),
       m_set(new QBarSet(QString())),
       m_axisX(new QCategoryAxis),
       m_axisY(new QValueAxis)
 {
     setObjectName(QStringLiteral("WeekOverviewChart"));
-    auto* chart = new QChart;
+    QChart* chart = this->chart();
     chart->setTitle(QStringLiteral("Wochenübersicht"));
     chart->setTitleBrush(QBrush(Qt::blue));
     QFont titleFont = chart->titleFont();
@@ -55,7 +55,6 @@ TWeekOverviewChart::TWeekOverviewChart(QWidget* parent)
     m_series->attachAxis(m_axisX);
     m_series->attachAxis(m_axisY);
 
-    setChart(chart);
     setRenderHint(QPainter::Antialiasing);
     setBars({});
 }
