@@ -20,7 +20,8 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Korbelant-Verwaltung"));
     parser.addHelpOption();
-    parser.addOption({QStringLiteral("home"), QStringLiteral("Datenablage (Verzeichnis)"), QStringLiteral("DIR")});
+    parser.addOption(
+        {QStringLiteral("home"), QStringLiteral("Datenablage (Verzeichnis)"), QStringLiteral("DIR")});
     parser.process(app);
 
     const korbelant::DataHome home = korbelant::DataHome::resolve(parser.value(QStringLiteral("home")));

@@ -15,9 +15,10 @@ public:
     // Hands a document to the desktop; false when nothing could open it.
     using Opener = std::function<bool(const QString& path)>;
 
-    static inline const QString kFailed = QStringLiteral(
-        "Beim Aufrufen der Hilfedatei ist ein Fehler aufgegtreten. Prüfen Sie bitte ob ein geeigneter PDF-Reader "
-        "installiert ist.");
+    static inline const QString kFailed =
+        QStringLiteral("Beim Aufrufen der Hilfedatei ist ein Fehler aufgegtreten. Prüfen Sie bitte ob ein "
+                       "geeigneter PDF-Reader "
+                       "installiert ist.");
 
     HelpDocument(const DataHome& home, UiPort& ui, Opener opener);
 

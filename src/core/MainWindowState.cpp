@@ -13,7 +13,8 @@ void MainWindowState::applyVersion(const VersionRecord& version)
 
 QString MainWindowState::consultantName(Database& db, const QString& customerNumber)
 {
-    const auto rows = db.rows(QStringLiteral("SELECT VORNAME, NAME FROM Kunden WHERE K_NR = ?"), {customerNumber});
+    const auto rows =
+        db.rows(QStringLiteral("SELECT VORNAME, NAME FROM Kunden WHERE K_NR = ?"), {customerNumber});
     if (rows.empty())
         return {};
     return rows.front().at(0).toString() + QLatin1Char(' ') + rows.front().at(1).toString();
@@ -32,7 +33,8 @@ void MainWindowState::readCaptionSuffix(Database& db, const Options& options)
 
 void MainWindowState::applyOptions(const Options& options)
 {
-    m_consultantLabel = options.checked(QStringLiteral("Berater")) ? QStringLiteral("Berater") : QStringLiteral("Beraterin");
+    m_consultantLabel =
+        options.checked(QStringLiteral("Berater")) ? QStringLiteral("Berater") : QStringLiteral("Beraterin");
     m_groupNumber = options.text(QStringLiteral("Gruppen_NR"));
 }
 

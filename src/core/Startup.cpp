@@ -142,14 +142,15 @@ bool Startup::openDataModules()
 
 void Startup::readStarPlan()
 {
-    const auto rows = m_dataSet->db().rows(QStringLiteral(
-        "SELECT Verabredung1, Verabredung2, SchrittBetrag, SchrittSterne FROM SternePlan ORDER BY rowid LIMIT 1"));
+    const auto rows =
+        m_dataSet->db().rows(QStringLiteral("SELECT Verabredung1, Verabredung2, SchrittBetrag, SchrittSterne "
+                                            "FROM SternePlan ORDER BY rowid LIMIT 1"));
     if (rows.empty())
         return;
     const QVariantList& row = rows.front();
     Options& options = m_dataSet->options();
-    const QStringList keys{QStringLiteral("OneVerabred"), QStringLiteral("TwoVerabred"), QStringLiteral("SInt"),
-                           QStringLiteral("SIntS")};
+    const QStringList keys{QStringLiteral("OneVerabred"), QStringLiteral("TwoVerabred"),
+                           QStringLiteral("SInt"), QStringLiteral("SIntS")};
     for (int i = 0; i < keys.size(); ++i)
         options.setText(keys.at(i), row.at(i).isNull() ? QString() : QString::number(row.at(i).toDouble()));
     m_starIntervalAmount = row.at(2).toDouble();

@@ -21,8 +21,17 @@ class UiPort;
 class Startup
 {
 public:
-    enum class Printers { Installed, NoneInstalled, ListUnreadable };
-    enum class Outcome { Ready, Ended };
+    enum class Printers
+    {
+        Installed,
+        NoneInstalled,
+        ListUnreadable
+    };
+    enum class Outcome
+    {
+        Ready,
+        Ended
+    };
 
     struct Environment
     {
@@ -32,15 +41,18 @@ public:
         QDate today = QDate::currentDate();
     };
 
-    static inline const QString kNarrowScreen = QStringLiteral(
-        "Um optimal mit der Korbelant-Verwaltung arbeiten zu können, sollten Sie eine Bildschirmauflösung von mindestens "
-        "800x600 einstellen.");
-    static inline const QString kNoPrinter = QStringLiteral(
-        "Sie haben keinen Drucker installiert, die Berichte funktionieren nur wenn Sie einen Drucker installieren. "
-        "(Siehe Hilfe, FAQ´s)");
-    static inline const QString kNoPrinterList = QStringLiteral(
-        "Sie haben keinen Drucker installiert, um das Programm zu benützen müßen sie einen Drucker anlegen. (Wenn Sie "
-        "keinen besitzen, wählen sie einen beliebigen).");
+    static inline const QString kNarrowScreen =
+        QStringLiteral("Um optimal mit der Korbelant-Verwaltung arbeiten zu können, sollten Sie eine "
+                       "Bildschirmauflösung von mindestens "
+                       "800x600 einstellen.");
+    static inline const QString kNoPrinter =
+        QStringLiteral("Sie haben keinen Drucker installiert, die Berichte funktionieren nur wenn Sie einen "
+                       "Drucker installieren. "
+                       "(Siehe Hilfe, FAQ´s)");
+    static inline const QString kNoPrinterList =
+        QStringLiteral("Sie haben keinen Drucker installiert, um das Programm zu benützen müßen sie einen "
+                       "Drucker anlegen. (Wenn Sie "
+                       "keinen besitzen, wählen sie einen beliebigen).");
     static inline const QString kDatabaseFailure =
         QStringLiteral("Datenbankfehler, die Datenbanken werden wiederhergestellt. Starten Sie erneut");
 

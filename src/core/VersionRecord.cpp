@@ -6,7 +6,8 @@ namespace korbelant {
 
 VersionRecord VersionRecord::read(Database& db)
 {
-    const auto rows = db.rows(QStringLiteral("SELECT VERISON, Aplication, Year FROM MainVersion ORDER BY rowid LIMIT 1"));
+    const auto rows =
+        db.rows(QStringLiteral("SELECT VERISON, Aplication, Year FROM MainVersion ORDER BY rowid LIMIT 1"));
     if (rows.empty())
         return {};
     const QVariantList& row = rows.front();

@@ -10,9 +10,9 @@ class Database;
 // year shown in the title and in every report's page frame.
 struct VersionRecord
 {
-    QString version; // VERISON
+    QString version;     // VERISON
     QString application; // Aplication
-    QString year; // Year
+    QString year;        // Year
 
     // Throws DatabaseError when the table is missing or broken; an empty table gives empty values.
     static VersionRecord read(Database& db);

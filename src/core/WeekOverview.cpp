@@ -20,10 +20,11 @@ int WeekOverview::axisPosition(const QString& weekKey, const QString& currentWee
 
 std::vector<WeekOverview::Bar> WeekOverview::read(const QString& startKey, const QString& currentWeekKey)
 {
-    const auto rows = m_db.rows(QStringLiteral("SELECT MWoche, SUM(S_UMSATZ) AS SS_UMSATZ, COUNT(*) FROM Tuppkopf "
-                                               "WHERE R_NR IS NOT NULL AND R_NR <> '' AND MWoche > ? "
-                                               "GROUP BY MWoche ORDER BY MWoche"),
-                                {startKey});
+    const auto rows =
+        m_db.rows(QStringLiteral("SELECT MWoche, SUM(S_UMSATZ) AS SS_UMSATZ, COUNT(*) FROM Tuppkopf "
+                                 "WHERE R_NR IS NOT NULL AND R_NR <> '' AND MWoche > ? "
+                                 "GROUP BY MWoche ORDER BY MWoche"),
+                  {startKey});
     std::vector<Bar> bars;
     bars.reserve(rows.size());
     for (const QVariantList& row : rows) {

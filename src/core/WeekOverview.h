@@ -16,7 +16,7 @@ public:
     struct Bar
     {
         QString weekKey;
-        int position = 0; // place on the horizontal axis
+        int position = 0;    // place on the horizontal axis
         double turnover = 0; // SS_UMSATZ, the sum of S_UMSATZ of the week's parties
         int parties = 0;
     };

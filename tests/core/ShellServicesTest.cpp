@@ -74,7 +74,8 @@ TEST(RunProgram, StartsWithoutShellAndReportsTheErrorNumber)
         const bool started = ProgramRunner(ui).RunProgram(c.program, {"--egal"});
         EXPECT_EQ(started, c.number.isEmpty()) << c.program.toStdString();
         if (!c.number.isEmpty()) {
-            EXPECT_EQ(ui.shownTexts(), QStringList{"Programm konnte nicht ausgeführt werden!\nFehlernummer: " + c.number});
+            EXPECT_EQ(ui.shownTexts(),
+                      QStringList{"Programm konnte nicht ausgeführt werden!\nFehlernummer: " + c.number});
         }
     }
     EXPECT_FALSE(QFile::exists(dir.filePath("eingeschleust")));

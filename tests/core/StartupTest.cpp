@@ -1,10 +1,10 @@
+#include "core/Startup.h"
 #include "core/DataSet.h"
 #include "core/Database.h"
 #include "core/IniFile.h"
 #include "core/Options.h"
 #include "core/Schema.h"
 #include "core/ScriptedUi.h"
-#include "core/Startup.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -28,8 +28,9 @@ struct StartRun
     }
 };
 
-std::unique_ptr<StartRun> start(const DataHome& home, Startup::Printers printers = Startup::Printers::Installed,
-                                int width = 1280, QDate today = QDate(2024, 3, 14))
+std::unique_ptr<StartRun> start(const DataHome& home,
+                                Startup::Printers printers = Startup::Printers::Installed, int width = 1280,
+                                QDate today = QDate(2024, 3, 14))
 {
     auto run = std::make_unique<StartRun>();
     Startup::Environment env;
@@ -71,8 +72,11 @@ TEST(Startup, FirstStartCreatesTablesAndEndsTheFirstStartOnce)
     auto first = start(home);
     ASSERT_EQ(first->outcome, Startup::Outcome::Ready) << first->ui.shownTexts().join('|').toStdString();
     EXPECT_TRUE(first->startup->firstStart());
-    const QList<Step> expected{{"Hauptformular", 4}, {"Optionen", 6}, {"Datenbanken werden erstellt.", 10},
-                               {"Datenbanken", 15}, {"Kundeverwaltung", 40}};
+    const QList<Step> expected{{"Hauptformular", 4},
+                               {"Optionen", 6},
+                               {"Datenbanken werden erstellt.", 10},
+                               {"Datenbanken", 15},
+                               {"Kundeverwaltung", 40}};
     EXPECT_EQ(first->steps, expected);
     EXPECT_TRUE(optionsOf(home).checked("Geburtstage"));
     EXPECT_TRUE(optionsOf(home).checked("GGAdress"));
@@ -212,7 +216,8 @@ TEST(Startup, CaptionFromVersionRecordAndConsultant)
         {
             auto db = temp.openDb();
             db->run("DELETE FROM MainVersion");
-            db->insert(Schema::get("MainVersion"), {{"VERISON", "2.0"}, {"Aplication", "Korbelant"}, {"Year", "2006"}});
+            db->insert(Schema::get("MainVersion"),
+                       {{"VERISON", "2.0"}, {"Aplication", "Korbelant"}, {"Year", "2006"}});
         }
         setOptions(temp.home(), {{"K_NR", c.customerNumber}, {"BNR", c.consultantNumber}});
         auto run = start(temp.home());
@@ -220,8 +225,10 @@ TEST(Startup, CaptionFromVersionRecordAndConsultant)
         EXPECT_EQ(run->startup->state().applicationTitle(), " (6.4a)");
         run->startup->prepareMainWindow();
         EXPECT_EQ(run->startup->state().caption(), c.expected) << c.customerNumber.toStdString();
-        const QString info = run->startup->state().infoText(run->startup->dataSet().db(), run->startup->dataSet().options());
-        EXPECT_TRUE(info.startsWith("Version KLV 6.4a\nBeraterin-Nr. : " + c.consultantNumber)) << info.toStdString();
+        const QString info =
+            run->startup->state().infoText(run->startup->dataSet().db(), run->startup->dataSet().options());
+        EXPECT_TRUE(info.startsWith("Version KLV 6.4a\nBeraterin-Nr. : " + c.consultantNumber))
+            << info.toStdString();
         EXPECT_EQ(info.endsWith("Vorname Name"), c.customerNumber == "100001") << info.toStdString();
     }
 }
@@ -232,8 +239,12 @@ TEST(Startup, StarPlanValuesGoIntoTheOptions)
     {
         auto db = temp.openDb();
         db->run("DELETE FROM SternePlan");
-        db->insert(Schema::get("SternePlan"), {{"SterneBetragMin", 0}, {"SterneBetragMax", 100}, {"Sterne", 1},
-                                               {"Verabredung1", 2}, {"Verabredung2", 4}, {"SchrittBetrag", 250.5},
+        db->insert(Schema::get("SternePlan"), {{"SterneBetragMin", 0},
+                                               {"SterneBetragMax", 100},
+                                               {"Sterne", 1},
+                                               {"Verabredung1", 2},
+                                               {"Verabredung2", 4},
+                                               {"SchrittBetrag", 250.5},
                                                {"SchrittSterne", 3}});
     }
     auto run = start(temp.home());

@@ -1,3 +1,4 @@
+#include "core/ui/TMainForm.h"
 #include "core/DataSet.h"
 #include "core/Database.h"
 #include "core/HelpDocument.h"
@@ -6,7 +7,6 @@
 #include "core/ScriptedUi.h"
 #include "core/Startup.h"
 #include "core/ui/TLoadForm.h"
-#include "core/ui/TMainForm.h"
 #include "core/ui/TWeekOverviewChart.h"
 #include "support/TestSupport.h"
 
@@ -117,24 +117,42 @@ TEST_F(MainFormTest, CaptionMenuAndToolBar)
     ASSERT_TRUE(form);
     form->show();
     EXPECT_TRUE(form->windowTitle().startsWith("Vorlix-Soft - ")) << form->windowTitle().toStdString();
-    EXPECT_TRUE(form->windowTitle().endsWith(" (6.4a) - Vorname Name ()")) << form->windowTitle().toStdString();
+    EXPECT_TRUE(form->windowTitle().endsWith(" (6.4a) - Vorname Name ()"))
+        << form->windowTitle().toStdString();
     form->resize(900, 700);
     EXPECT_EQ(form->windowTitle(), m_startup->state().caption());
 
     const QStringList menu = menuTexts(form->menuBar()->actions());
-    for (const char* entry :
-         {"&Bearbeiten", "&Kunden", "&Artikel", "V&orführungen", "&Wochenabschluß", "&Termininfofenster zeigen",
-          "&Verlassen", "&Reiseabrechnung", "Aus&gaben", "&Dienste", "Daten&übernahme von Korbelant (DOS)",
-          "Datenübernahme von KALMOR (DOS)", "Datenübernahme von Orvela(Win)", "Datenübernahme von Quarnel(Win)",
-          "Daten &löschen/zurücksetzen", "Index &wiederherstellen", "Euroum&rechner für Einzelbeträge",
-          "Datenbestand in &Euro umrechnen", "&Drucker", "Optionen", "&Hilfe", "Hilfedatei (PDF)", "Inf&o..."})
+    for (const char* entry : {"&Bearbeiten",
+                              "&Kunden",
+                              "&Artikel",
+                              "V&orführungen",
+                              "&Wochenabschluß",
+                              "&Termininfofenster zeigen",
+                              "&Verlassen",
+                              "&Reiseabrechnung",
+                              "Aus&gaben",
+                              "&Dienste",
+                              "Daten&übernahme von Korbelant (DOS)",
+                              "Datenübernahme von KALMOR (DOS)",
+                              "Datenübernahme von Orvela(Win)",
+                              "Datenübernahme von Quarnel(Win)",
+                              "Daten &löschen/zurücksetzen",
+                              "Index &wiederherstellen",
+                              "Euroum&rechner für Einzelbeträge",
+                              "Datenbestand in &Euro umrechnen",
+                              "&Drucker",
+                              "Optionen",
+                              "&Hilfe",
+                              "Hilfedatei (PDF)",
+                              "Inf&o..."})
         EXPECT_TRUE(menu.contains(entry)) << entry;
 
     QStringList buttons;
     for (QToolButton* button : form->findChildren<QToolButton*>())
         buttons << button->text();
-    for (const char* button : {"  &Kunden ", "  &Artikel  ", "Vor&planung", "&Vorführung", "&Woche", "&Statistik",
-                               "Verlass&en", "&Euro", "&Hilfe", "Zirkel"})
+    for (const char* button : {"  &Kunden ", "  &Artikel  ", "Vor&planung", "&Vorführung", "&Woche",
+                               "&Statistik", "Verlass&en", "&Euro", "&Hilfe", "Zirkel"})
         EXPECT_TRUE(buttons.contains(button)) << button;
     EXPECT_FALSE(form->groupProgramVisible()) << "no group program in the default directory";
 
@@ -156,15 +174,17 @@ TEST_F(MainFormTest, WeekOverviewBarsStandAtTheirWeeks)
     EXPECT_DOUBLE_EQ(chart->valueAt(52), 500);
     EXPECT_DOUBLE_EQ(chart->valueAt(200245 - 200305 + 53), 300);
     EXPECT_DOUBLE_EQ(chart->valueAt(51), 0);
-    EXPECT_EQ(chart->labels(), (QStringList{"2002/45", "2003/04", "2003/05"})) << "200203 is before the start key";
+    EXPECT_EQ(chart->labels(), (QStringList{"2002/45", "2003/04", "2003/05"}))
+        << "200203 is before the start key";
     double total = 0;
     for (int i = 0; i < chart->barSet()->count(); ++i)
         total += chart->barSet()->at(i);
     EXPECT_DOUBLE_EQ(total, 1500);
 
     // A party entered meanwhile shows after the overview is read again.
-    m_startup->dataSet().db().insert(Schema::get("Tuppkopf"),
-                                     {{"R_NR", "270103A"}, {"MWoche", "200305"}, {"TWoche", "1"}, {"S_UMSATZ", 50}});
+    m_startup->dataSet().db().insert(
+        Schema::get("Tuppkopf"),
+        {{"R_NR", "270103A"}, {"MWoche", "200305"}, {"TWoche", "1"}, {"S_UMSATZ", 50}});
     form->refreshOverview();
     EXPECT_DOUBLE_EQ(chart->valueAt(53), 750);
 

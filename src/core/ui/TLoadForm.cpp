@@ -12,8 +12,7 @@ namespace korbelant {
 
 TLoadForm::TLoadForm(const QString& applicationTitle, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_step(new QLabel(this)),
-      m_bar(new QProgressBar(this))
+      m_step(new QLabel(this)), m_bar(new QProgressBar(this))
 {
     setObjectName(QStringLiteral("LoadForm"));
     setFixedSize(420, 260);

@@ -38,14 +38,8 @@ bool openWithDesktop(const QString& path)
 
 TMainForm::TMainForm(DataSet& dataSet, MainWindowState& state, UiPort& ui, const QString& overviewStartKey,
                      const QDate& today, QWidget* parent)
-    : QMainWindow(parent),
-      m_dataSet(dataSet),
-      m_state(state),
-      m_ui(ui),
-      m_startKey(overviewStartKey),
-      m_today(today),
-      m_chart(new TWeekOverviewChart(this)),
-      m_startTimer(new QTimer(this))
+    : QMainWindow(parent), m_dataSet(dataSet), m_state(state), m_ui(ui), m_startKey(overviewStartKey),
+      m_today(today), m_chart(new TWeekOverviewChart(this)), m_startTimer(new QTimer(this))
 {
     setObjectName(QStringLiteral("MainForm"));
     m_hooks.openDocument = openWithDesktop;
@@ -75,7 +69,8 @@ TMainForm::~TMainForm()
     qApp->removeEventFilter(this);
 }
 
-QAction* TMainForm::addMenuEntry(QMenu* menu, const QString& text, const QString& hint, void (TMainForm::*handler)())
+QAction* TMainForm::addMenuEntry(QMenu* menu, const QString& text, const QString& hint,
+                                 void (TMainForm::*handler)())
 {
     QAction* action = menu ? menu->addAction(text) : menuBar()->addAction(text);
     action->setStatusTip(hint);
@@ -86,39 +81,48 @@ QAction* TMainForm::addMenuEntry(QMenu* menu, const QString& text, const QString
 void TMainForm::buildMenu()
 {
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
-    addMenuEntry(edit, QStringLiteral("&Kunden"), QStringLiteral("Kundenverwaltung starten."), &TMainForm::notYetAvailable);
-    addMenuEntry(edit, QStringLiteral("&Artikel"), QStringLiteral("Artikelverwaltung starten."), &TMainForm::notYetAvailable);
+    addMenuEntry(edit, QStringLiteral("&Kunden"), QStringLiteral("Kundenverwaltung starten."),
+                 &TMainForm::notYetAvailable);
+    addMenuEntry(edit, QStringLiteral("&Artikel"), QStringLiteral("Artikelverwaltung starten."),
+                 &TMainForm::notYetAvailable);
     addMenuEntry(edit, QStringLiteral("V&orführungen"), QStringLiteral("Vorführungsverwaltung starten."),
                  &TMainForm::openPartyWindow);
     addMenuEntry(edit, QStringLiteral("&Wochenabschluß"), QStringLiteral("Wochenverwaltung starten."),
                  &TMainForm::notYetAvailable);
     addMenuEntry(edit, QStringLiteral("&Termininfofenster zeigen"), QString(), &TMainForm::notYetAvailable);
     edit->addSeparator();
-    addMenuEntry(edit, QStringLiteral("&Verlassen"), QStringLiteral("Korbelantverwaltung verlassen."), &TMainForm::leave);
+    addMenuEntry(edit, QStringLiteral("&Verlassen"), QStringLiteral("Korbelantverwaltung verlassen."),
+                 &TMainForm::leave);
 
     addMenuEntry(nullptr, QStringLiteral("&Reiseabrechnung"), QString(), &TMainForm::notYetAvailable);
     addMenuEntry(nullptr, QStringLiteral("Aus&gaben"), QString(), &TMainForm::notYetAvailable);
 
     QMenu* services = menuBar()->addMenu(QStringLiteral("&Dienste"));
-    addMenuEntry(services, QStringLiteral("Daten&übernahme von Korbelant (DOS)"), QString(), &TMainForm::notYetAvailable);
-    addMenuEntry(services, QStringLiteral("Datenübernahme von KALMOR (DOS)"), QString(), &TMainForm::notYetAvailable);
-    addMenuEntry(services, QStringLiteral("Datenübernahme von Orvela(Win)"), QString(), &TMainForm::notYetAvailable);
-    addMenuEntry(services, QStringLiteral("Datenübernahme von Quarnel(Win)"), QString(), &TMainForm::notYetAvailable);
+    addMenuEntry(services, QStringLiteral("Daten&übernahme von Korbelant (DOS)"), QString(),
+                 &TMainForm::notYetAvailable);
+    addMenuEntry(services, QStringLiteral("Datenübernahme von KALMOR (DOS)"), QString(),
+                 &TMainForm::notYetAvailable);
+    addMenuEntry(services, QStringLiteral("Datenübernahme von Orvela(Win)"), QString(),
+                 &TMainForm::notYetAvailable);
+    addMenuEntry(services, QStringLiteral("Datenübernahme von Quarnel(Win)"), QString(),
+                 &TMainForm::notYetAvailable);
     services->addSeparator();
-    addMenuEntry(services, QStringLiteral("Daten &löschen/zurücksetzen"), QString(), &TMainForm::openResetData);
+    addMenuEntry(services, QStringLiteral("Daten &löschen/zurücksetzen"), QString(),
+                 &TMainForm::openResetData);
     addMenuEntry(services, QStringLiteral("Index &wiederherstellen"), QString(), &TMainForm::openIndexRepair);
     services->addSeparator();
-    addMenuEntry(services, QStringLiteral("Euroum&rechner für Einzelbeträge"), QString(), &TMainForm::notYetAvailable);
-    addMenuEntry(services, QStringLiteral("Datenbestand in &Euro umrechnen"), QStringLiteral("Euroverwaltung starten."),
+    addMenuEntry(services, QStringLiteral("Euroum&rechner für Einzelbeträge"), QString(),
                  &TMainForm::notYetAvailable);
+    addMenuEntry(services, QStringLiteral("Datenbestand in &Euro umrechnen"),
+                 QStringLiteral("Euroverwaltung starten."), &TMainForm::notYetAvailable);
     services->addSeparator();
     addMenuEntry(services, QStringLiteral("&Drucker"), QString(), &TMainForm::openPrinterSetup);
 
     addMenuEntry(nullptr, QStringLiteral("Optionen"), QString(), &TMainForm::openOptions);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Hilfe"));
-    QAction* helpFile = addMenuEntry(help, QStringLiteral("Hilfedatei (PDF)"), QStringLiteral("Hilfe zum Programm."),
-                                     &TMainForm::OpenHelp);
+    QAction* helpFile = addMenuEntry(help, QStringLiteral("Hilfedatei (PDF)"),
+                                     QStringLiteral("Hilfe zum Programm."), &TMainForm::OpenHelp);
     // F1 itself is caught for every window by the event filter; the menu only shows the key.
     helpFile->setShortcut(QKeySequence(Qt::Key_F1));
     helpFile->setShortcutContext(Qt::WidgetShortcut);
@@ -144,26 +148,31 @@ void TMainForm::buildToolBar()
     tools->setMovable(false);
     tools->addWidget(addToolButton(QStringLiteral("  &Kunden "), QStringLiteral("Kundenverwaltung starten."),
                                    &TMainForm::notYetAvailable));
-    tools->addWidget(addToolButton(QStringLiteral("  &Artikel  "), QStringLiteral("Artikelverwaltung starten."),
+    tools->addWidget(addToolButton(QStringLiteral("  &Artikel  "),
+                                   QStringLiteral("Artikelverwaltung starten."),
                                    &TMainForm::notYetAvailable));
-    tools->addWidget(addToolButton(QStringLiteral("Vor&planung"), QStringLiteral("Vorplanungsverwaltung starten"),
+    tools->addWidget(addToolButton(QStringLiteral("Vor&planung"),
+                                   QStringLiteral("Vorplanungsverwaltung starten"),
                                    &TMainForm::notYetAvailable));
-    tools->addWidget(addToolButton(QStringLiteral("&Vorführung"), QStringLiteral("Vorführungsverwaltung starten."),
+    tools->addWidget(addToolButton(QStringLiteral("&Vorführung"),
+                                   QStringLiteral("Vorführungsverwaltung starten."),
                                    &TMainForm::openPartyWindow));
     tools->addWidget(addToolButton(QStringLiteral("&Woche"), QStringLiteral("Wochenverwaltung starten."),
                                    &TMainForm::notYetAvailable));
-    tools->addWidget(addToolButton(QStringLiteral("&Statistik"), QStringLiteral("Statistische Auswertung starten"),
+    tools->addWidget(addToolButton(QStringLiteral("&Statistik"),
+                                   QStringLiteral("Statistische Auswertung starten"),
                                    &TMainForm::notYetAvailable));
-    QAction* euro = tools->addWidget(
-        addToolButton(QStringLiteral("&Euro"), QStringLiteral("Euroverwaltung starten."), &TMainForm::notYetAvailable));
+    QAction* euro = tools->addWidget(addToolButton(
+        QStringLiteral("&Euro"), QStringLiteral("Euroverwaltung starten."), &TMainForm::notYetAvailable));
     euro->setVisible(false);
-    tools->addWidget(addToolButton(QStringLiteral("&Hilfe"), QStringLiteral("Hilfe zum Programm."), &TMainForm::OpenHelp));
+    tools->addWidget(
+        addToolButton(QStringLiteral("&Hilfe"), QStringLiteral("Hilfe zum Programm."), &TMainForm::OpenHelp));
     m_zirkel = addToolButton(QStringLiteral("Zirkel"), QString(), &TMainForm::runGroupProgram);
     m_zirkelAction = tools->addWidget(m_zirkel);
     m_zirkelAction->setVisible(false);
     tools->addSeparator();
-    tools->addWidget(addToolButton(QStringLiteral("Verlass&en"), QStringLiteral("Korbelantverwaltung verlassen."),
-                                   &TMainForm::leave));
+    tools->addWidget(addToolButton(QStringLiteral("Verlass&en"),
+                                   QStringLiteral("Korbelantverwaltung verlassen."), &TMainForm::leave));
 }
 
 void TMainForm::showEvent(QShowEvent* event)
@@ -299,8 +308,8 @@ void TMainForm::showInfoBox()
 void TMainForm::runGroupProgram()
 {
     const QString path = groupProgramPath();
-    if (!ProgramRunner(m_ui).RunProgram(path.isEmpty() ? m_dataSet.options().text(QStringLiteral("ZKPfad")) + kGroupProgram
-                                                       : path))
+    if (!ProgramRunner(m_ui).RunProgram(
+            path.isEmpty() ? m_dataSet.options().text(QStringLiteral("ZKPfad")) + kGroupProgram : path))
         QApplication::beep();
 }
 

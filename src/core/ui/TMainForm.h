@@ -27,7 +27,7 @@ public:
     // Work that other parts of the program hang onto the main window.
     struct Hooks
     {
-        std::function<void()> followUpCheck; // half a second after the window is shown
+        std::function<void()> followUpCheck;     // half a second after the window is shown
         std::function<void()> informationWindow; // first activation while the option Info is set
         std::function<bool(const QString& path)> openDocument; // the desktop's document opener
     };
@@ -57,7 +57,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QAction* addMenuEntry(QMenu* menu, const QString& text, const QString& hint, void (TMainForm::*handler)());
+    QAction* addMenuEntry(QMenu* menu, const QString& text, const QString& hint,
+                          void (TMainForm::*handler)());
     QToolButton* addToolButton(const QString& text, const QString& hint, void (TMainForm::*handler)());
     void buildMenu();
     void buildToolBar();

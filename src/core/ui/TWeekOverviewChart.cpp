@@ -21,11 +21,8 @@ constexpr int kCurrentWeekPosition = 53;
 } // namespace
 
 TWeekOverviewChart::TWeekOverviewChart(QWidget* parent)
-    : QChartView(new QChart, parent),
-      m_series(new QBarSeries),
-      m_set(new QBarSet(QString())),
-      m_axisX(new QCategoryAxis),
-      m_axisY(new QValueAxis)
+    : QChartView(new QChart, parent), m_series(new QBarSeries), m_set(new QBarSet(QString())),
+      m_axisX(new QCategoryAxis), m_axisY(new QValueAxis)
 {
     setObjectName(QStringLiteral("WeekOverviewChart"));
     QChart* chart = this->chart();
