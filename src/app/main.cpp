@@ -4,6 +4,8 @@
 
 #include <QCommandLineParser>
 
+// The desktop dialogs of the UI port; until they are built, messages go to stderr and questions
+// take their cancelling answer.
 #if __has_include("widgets/DialogUi.h")
 #include "widgets/DialogUi.h"
 using DesktopUi = korbelant::DialogUi;
