@@ -1,0 +1,250 @@
+#include "core/ui/TMainForm.h"
+#include "core/DataSet.h"
+#include "core/Database.h"
+#include "core/HelpDocument.h"
+#include "core/Options.h"
+#include "core/Schema.h"
+#include "core/ScriptedUi.h"
+#include "core/Startup.h"
+#include "core/ui/TLoadForm.h"
+#include "core/ui/TWeekOverviewChart.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QBarSet>
+#include <QDialog>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace korbelant;
+
+namespace {
+
+const QDate kToday(2003, 1, 29); // week 05 of 2003
+
+QStringList menuTexts(const QList<QAction*>& actions)
+{
+    QStringList texts;
+    for (QAction* action : actions) {
+        if (action->isSeparator())
+            continue;
+        texts << action->text();
+        if (action->menu())
+            texts << menuTexts(action->menu()->actions());
+    }
+    return texts;
+}
+
+QAction* findAction(const QList<QAction*>& actions, const QString& text)
+{
+    for (QAction* action : actions) {
+        if (action->text() == text)
+            return action;
+        if (action->menu())
+            if (QAction* inner = findAction(action->menu()->actions(), text))
+                return inner;
+    }
+    return nullptr;
+}
+
+void pressF1(QWidget* target)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+}
+
+void wait(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+class MainFormTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        auto db = m_temp.openDb();
+        const TableDef& parties = Schema::get("Tuppkopf");
+        db->insert(parties, {{"R_NR", "290103A"}, {"MWoche", "200305"}, {"TWoche", "1"}, {"S_UMSATZ", 700}});
+        db->insert(parties, {{"R_NR", "220103A"}, {"MWoche", "200304"}, {"TWoche", "1"}, {"S_UMSATZ", 400}});
+        db->insert(parties, {{"R_NR", "230103A"}, {"MWoche", "200304"}, {"TWoche", "1"}, {"S_UMSATZ", 100}});
+        db->insert(parties, {{"R_NR", "061102A"}, {"MWoche", "200245"}, {"TWoche", "1"}, {"S_UMSATZ", 300}});
+        db->insert(parties, {{"R_NR", "200102A"}, {"MWoche", "200203"}, {"TWoche", "1"}, {"S_UMSATZ", 900}});
+    }
+
+    std::unique_ptr<TMainForm> build()
+    {
+        Startup::Environment env;
+        env.today = kToday;
+        m_startup = std::make_unique<Startup>(m_temp.home(), m_ui, env);
+        if (m_startup->run() != Startup::Outcome::Ready)
+            return nullptr;
+        m_startup->prepareMainWindow();
+        auto form = std::make_unique<TMainForm>(m_startup->dataSet(), m_startup->state(), m_ui,
+                                                m_startup->overviewStartKey(), kToday);
+        TMainForm::Hooks hooks;
+        hooks.followUpCheck = [this] { ++m_followUps; };
+        hooks.openDocument = [this](const QString& path) {
+            m_opened << path;
+            return true;
+        };
+        form->setHooks(hooks);
+        return form;
+    }
+
+    test::TempHome m_temp;
+    ScriptedUi m_ui;
+    std::unique_ptr<Startup> m_startup;
+    int m_followUps = 0;
+    QStringList m_opened;
+};
+
+} // namespace
+
+TEST_F(MainFormTest, CaptionMenuAndToolBar)
+{
+    auto form = build();
+    ASSERT_TRUE(form);
+    form->show();
+    EXPECT_TRUE(form->windowTitle().startsWith("Vorlix-Soft - ")) << form->windowTitle().toStdString();
+    EXPECT_TRUE(form->windowTitle().endsWith(" (6.4a) - Vorname Name ()"))
+        << form->windowTitle().toStdString();
+    form->resize(900, 700);
+    EXPECT_EQ(form->windowTitle(), m_startup->state().caption());
+
+    const QStringList menu = menuTexts(form->menuBar()->actions());
+    for (const char* entry : {"&Bearbeiten",
+                              "&Kunden",
+                              "&Artikel",
+                              "V&orführungen",
+                              "&Wochenabschluß",
+                              "&Termininfofenster zeigen",
+                              "&Verlassen",
+                              "&Reiseabrechnung",
+                              "Aus&gaben",
+                              "&Dienste",
+                              "Daten&übernahme von Korbelant (DOS)",
+                              "Datenübernahme von KALMOR (DOS)",
+                              "Datenübernahme von Orvela(Win)",
+                              "Datenübernahme von Quarnel(Win)",
+                              "Daten &löschen/zurücksetzen",
+                              "Index &wiederherstellen",
+                              "Euroum&rechner für Einzelbeträge",
+                              "Datenbestand in &Euro umrechnen",
+                              "&Drucker",
+                              "Optionen",
+                              "&Hilfe",
+                              "Hilfedatei (PDF)",
+                              "Inf&o..."})
+        EXPECT_TRUE(menu.contains(entry)) << entry;
+
+    QStringList buttons;
+    for (QToolButton* button : form->findChildren<QToolButton*>())
+        buttons << button->text();
+    for (const char* button : {"  &Kunden ", "  &Artikel  ", "Vor&planung", "&Vorführung", "&Woche",
+                               "&Statistik", "Verlass&en", "&Euro", "&Hilfe", "Zirkel"})
+        EXPECT_TRUE(buttons.contains(button)) << button;
+    EXPECT_FALSE(form->groupProgramVisible()) << "no group program in the default directory";
+
+    QAction* customers = findAction(form->menuBar()->actions(), "&Kunden");
+    ASSERT_TRUE(customers);
+    EXPECT_EQ(customers->statusTip(), "Kundenverwaltung starten.");
+    customers->trigger();
+    EXPECT_EQ(m_ui.shownTexts(), QStringList{TMainForm::kNotAvailable});
+}
+
+TEST_F(MainFormTest, WeekOverviewBarsStandAtTheirWeeks)
+{
+    auto form = build();
+    ASSERT_TRUE(form);
+    form->show();
+    const TWeekOverviewChart* chart = form->overviewChart();
+    EXPECT_EQ(chart->chart()->title(), "Wochenübersicht");
+    EXPECT_DOUBLE_EQ(chart->valueAt(53), 700);
+    EXPECT_DOUBLE_EQ(chart->valueAt(52), 500);
+    EXPECT_DOUBLE_EQ(chart->valueAt(200245 - 200305 + 53), 300);
+    EXPECT_DOUBLE_EQ(chart->valueAt(51), 0);
+    EXPECT_EQ(chart->labels(), (QStringList{"2002/45", "2003/04", "2003/05"}))
+        << "200203 is before the start key";
+    double total = 0;
+    for (int i = 0; i < chart->barSet()->count(); ++i)
+        total += chart->barSet()->at(i);
+    EXPECT_DOUBLE_EQ(total, 1500);
+
+    // A party entered meanwhile shows after the overview is read again.
+    m_startup->dataSet().db().insert(
+        Schema::get("Tuppkopf"),
+        {{"R_NR", "270103A"}, {"MWoche", "200305"}, {"TWoche", "1"}, {"S_UMSATZ", 50}});
+    form->refreshOverview();
+    EXPECT_DOUBLE_EQ(chart->valueAt(53), 750);
+
+    // While a work window is open the chart is hidden.
+    bool hiddenMeanwhile = false;
+    form->runWorkWindow([&] { hiddenMeanwhile = !chart->isVisible(); });
+    EXPECT_TRUE(hiddenMeanwhile);
+    EXPECT_TRUE(chart->isVisible());
+}
+
+TEST_F(MainFormTest, F1OpensHelpFromEveryWindow)
+{
+    auto form = build();
+    ASSERT_TRUE(form);
+    form->show();
+    pressF1(form.get());
+    EXPECT_EQ(m_ui.shownTexts(), QStringList{HelpDocument::kFailed}) << "no help document yet";
+
+    QFile pdf(m_temp.home().helpFile());
+    ASSERT_TRUE(pdf.open(QIODevice::WriteOnly));
+    pdf.write("%PDF-1.4\n");
+    pdf.close();
+    QDialog other;
+    auto* edit = new QLineEdit(&other);
+    other.show();
+    pressF1(edit);
+    pressF1(form->overviewChart());
+    EXPECT_EQ(m_opened, (QStringList{m_temp.home().helpFile(), m_temp.home().helpFile()}));
+}
+
+TEST_F(MainFormTest, GroupProgramButtonAndStartTimer)
+{
+    const QString groupDir = m_temp.root() + "/zirkel/";
+    ASSERT_TRUE(QDir().mkpath(groupDir));
+    QFile program(groupDir + "ZIRKEL60.exe");
+    ASSERT_TRUE(program.open(QIODevice::WriteOnly));
+    program.close();
+    {
+        Options options(m_temp.home().optionsFile());
+        options.LoadOptions();
+        options.setText("ZKPfad", groupDir);
+        options.SaveOptions();
+    }
+    auto form = build();
+    ASSERT_TRUE(form);
+    form->show();
+    EXPECT_TRUE(form->groupProgramVisible());
+    EXPECT_EQ(m_followUps, 0);
+    wait(700);
+    EXPECT_EQ(m_followUps, 1) << "the follow-up check runs once, half a second after the window shows";
+}
+
+TEST(LoadForm, ShowsTitleStepAndProgress)
+{
+    TLoadForm form(" (6.4a)");
+    form.setStep("Optionen", 6);
+    EXPECT_EQ(form.stepText(), "Optionen");
+    EXPECT_EQ(form.progress(), 6);
+    const QLabel* title = form.findChild<QLabel*>("LoadTitle");
+    ASSERT_TRUE(title);
+    EXPECT_EQ(title->text(), " (6.4a) wird geladen.");
+    EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
+}
