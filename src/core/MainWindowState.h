@@ -30,6 +30,8 @@ public:
     void readCaptionSuffix(Database& db, const Options& options);
     // Follows the options Berater and Gruppen_NR.
     void applyOptions(const Options& options);
+    void setConsultantLabel(const QString& label) { m_consultantLabel = label; }
+    void setGroupNumber(const QString& groupNumber) { m_groupNumber = groupNumber; }
     // "Vorlix-Soft - " + title + " - " + suffix.
     QString caption() const;
     // The lines of the information box: version, consultant number and name.

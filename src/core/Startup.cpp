@@ -6,9 +6,11 @@
 #include "core/DatabaseError.h"
 #include "core/DistanceRebuild.h"
 #include "core/ErrorLog.h"
+#include "core/GermanFormat.h"
 #include "core/Installation.h"
 #include "core/InstalledData.h"
 #include "core/Options.h"
+#include "core/StarPlanTable.h"
 #include "core/TableBuilder.h"
 #include "core/TableUpgrade.h"
 #include "core/UiPort.h"
@@ -142,19 +144,14 @@ bool Startup::openDataModules()
 
 void Startup::readStarPlan()
 {
-    const auto rows =
-        m_dataSet->db().rows(QStringLiteral("SELECT Verabredung1, Verabredung2, SchrittBetrag, SchrittSterne "
-                                            "FROM SternePlan ORDER BY rowid LIMIT 1"));
-    if (rows.empty())
-        return;
-    const QVariantList& row = rows.front();
+    const StarPlanTable::Singles singles = StarPlanTable(m_dataSet->db()).singles();
     Options& options = m_dataSet->options();
-    const QStringList keys{QStringLiteral("OneVerabred"), QStringLiteral("TwoVerabred"),
-                           QStringLiteral("SInt"), QStringLiteral("SIntS")};
-    for (int i = 0; i < keys.size(); ++i)
-        options.setText(keys.at(i), row.at(i).isNull() ? QString() : QString::number(row.at(i).toDouble()));
-    m_starIntervalAmount = row.at(2).toDouble();
-    m_starIntervalStars = row.at(3).toInt();
+    options.setText(QStringLiteral("OneVerabred"), singles.oneAppointment);
+    options.setText(QStringLiteral("TwoVerabred"), singles.twoAppointments);
+    options.setText(QStringLiteral("SInt"), singles.intervalAmount);
+    options.setText(QStringLiteral("SIntS"), singles.intervalStars);
+    m_starIntervalAmount = GermanFormat::parseAmount(singles.intervalAmount).value_or(0);
+    m_starIntervalStars = static_cast<int>(GermanFormat::parseAmount(singles.intervalStars).value_or(0));
 }
 
 void Startup::repairAfterFailure()

@@ -248,3 +248,25 @@ TEST(LoadForm, ShowsTitleStepAndProgress)
     EXPECT_EQ(title->text(), " (6.4a) wird geladen.");
     EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
 }
+
+TEST_F(MainFormTest, OptionsWindowOpensModalWithTheChartHidden)
+{
+    auto form = build();
+    ASSERT_TRUE(form);
+    form->show();
+    QString modalTitle;
+    bool chartVisible = true;
+    QTimer::singleShot(100, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            modalTitle = modal->windowTitle();
+            chartVisible = form->overviewChart()->isVisible();
+            static_cast<QDialog*>(modal)->reject();
+        }
+    });
+    QAction* options = findAction(form->menuBar()->actions(), "Optionen");
+    ASSERT_TRUE(options);
+    options->trigger();
+    EXPECT_EQ(modalTitle, "Korbelant - Optionen");
+    EXPECT_FALSE(chartVisible);
+    EXPECT_TRUE(form->overviewChart()->isVisible());
+}

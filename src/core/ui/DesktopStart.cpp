@@ -5,6 +5,7 @@
 #include "core/UnhandledError.h"
 #include "core/ui/TLoadForm.h"
 #include "core/ui/TMainForm.h"
+#include "widgets/DialogUi.h"
 
 #include <QApplication>
 #include <QDir>
@@ -59,8 +60,11 @@ int DesktopStart::run()
     // Without a window manager "maximised" alone leaves the window at its smallest size.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         mainForm.setGeometry(screen->availableGeometry());
+    m_ui.setParentWidget(&mainForm);
     mainForm.showMaximized();
-    return QApplication::exec();
+    const int exitCode = QApplication::exec();
+    m_ui.setParentWidget(nullptr);
+    return exitCode;
 }
 
 } // namespace korbelant

@@ -9,6 +9,9 @@
 #include "core/WeekKey.h"
 #include "core/WeekOverview.h"
 #include "core/ui/LogoPicture.h"
+#include "core/ui/TIndexForm.h"
+#include "core/ui/TOptionsForm.h"
+#include "core/ui/TResetForm.h"
 #include "core/ui/TWeekOverviewChart.h"
 #include "reports/ui/ReportPrinter.h"
 
@@ -39,7 +42,8 @@ bool openWithDesktop(const QString& path)
 TMainForm::TMainForm(DataSet& dataSet, MainWindowState& state, UiPort& ui, const QString& overviewStartKey,
                      const QDate& today, QWidget* parent)
     : QMainWindow(parent), m_dataSet(dataSet), m_state(state), m_ui(ui), m_startKey(overviewStartKey),
-      m_today(today), m_chart(new TWeekOverviewChart(this)), m_startTimer(new QTimer(this))
+      m_today(today), m_chart(new TWeekOverviewChart(this)), m_options(new TOptionsForm(dataSet, ui, this)),
+      m_startTimer(new QTimer(this))
 {
     setObjectName(QStringLiteral("MainForm"));
     m_hooks.openDocument = openWithDesktop;
@@ -50,6 +54,11 @@ TMainForm::TMainForm(DataSet& dataSet, MainWindowState& state, UiPort& ui, const
     m_startTimer->setSingleShot(true);
     m_startTimer->setInterval(500);
     connect(m_startTimer, &QTimer::timeout, this, &TMainForm::startTimerFired);
+    m_options->setToday(today);
+    connect(m_options, &TOptionsForm::groupNumberChanged, this,
+            [this](const QString& groupNumber) { m_state.setGroupNumber(groupNumber); });
+    connect(m_options, &TOptionsForm::consultantLabelChanged, this,
+            [this](const QString& label) { m_state.setConsultantLabel(label); });
     qApp->installEventFilter(this);
     updateCaption();
 }
@@ -278,17 +287,17 @@ void TMainForm::openPartyWindow()
 
 void TMainForm::openResetData()
 {
-    notYetAvailable();
+    runWorkWindow([this] { TResetForm::run(m_dataSet, m_ui, this); });
 }
 
 void TMainForm::openIndexRepair()
 {
-    notYetAvailable();
+    TIndexForm::run(m_dataSet, m_ui, this);
 }
 
 void TMainForm::openOptions()
 {
-    notYetAvailable();
+    runWorkWindow([this] { m_options->execute(); });
 }
 
 void TMainForm::openPrinterSetup()

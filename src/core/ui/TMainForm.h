@@ -11,6 +11,7 @@ namespace korbelant {
 
 class DataSet;
 class MainWindowState;
+class TOptionsForm;
 class TWeekOverviewChart;
 class UiPort;
 
@@ -48,6 +49,7 @@ public:
 
     TWeekOverviewChart* overviewChart() const { return m_chart; }
     QToolButton* groupProgramButton() const { return m_zirkel; }
+    TOptionsForm* optionsForm() const { return m_options; }
     bool groupProgramVisible() const;
 
 protected:
@@ -83,6 +85,7 @@ private:
     QDate m_today;
     Hooks m_hooks;
     TWeekOverviewChart* m_chart;
+    TOptionsForm* m_options;
     QToolButton* m_zirkel = nullptr;
     QAction* m_zirkelAction = nullptr;
     QTimer* m_startTimer;
