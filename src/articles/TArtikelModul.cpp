@@ -43,7 +43,6 @@ bool matchesSearch(const ArticleRecord& r, ArticleSortOrder::Order order, const 
 TArtikelModul::TArtikelModul(Database& db, const Options& options, UiPort& ui)
     : m_db(db), m_ui(ui), m_rules(options), m_kinds(db), m_textSearch(db)
 {
-    refresh();
 }
 
 void TArtikelModul::setSwitches(const ArticleStatusSwitches& switches)

@@ -44,7 +44,8 @@ public:
     void setSortOrder(ArticleSortOrder::Order order);
     const ArticleQuery& query() const { return m_query; }
 
-    // Reads the view again; the current record stays where it still passes.
+    // Reads the view again; the current record stays where it still passes. The view is first
+    // read when a window or a chooser sets it up, so lookups alone never load the catalogue.
     void refresh();
     const std::vector<ArticleRecord>& rows() const { return m_rows; }
     int recordCount() const { return static_cast<int>(m_rows.size()); }
