@@ -1,0 +1,180 @@
+#include "articles/TArtikelModul.h"
+#include "articles/ui/ArticleTableModel.h"
+#include "articles/ui/TArtikelChangeForm.h"
+#include "articles/ui/TArtikelVerwaltForm.h"
+#include "articles/ui/TVolltextForm.h"
+#include "core/DataSet.h"
+#include "core/Schema.h"
+#include "core/ScriptedUi.h"
+#include "support/TestSupport.h"
+
+#include <QBrush>
+#include <QCoreApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTableWidget>
+#include <gtest/gtest.h>
+
+namespace korbelant::test {
+
+namespace {
+
+class ArticleWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_set = DataSet::open(m_home.home());
+        const TableDef& lager = Schema::get(QStringLiteral("Lager"));
+        const auto add = [&](const char* lNr, const char* va, const char* text, QVariantMap more) {
+            more.insert(QStringLiteral("L_NR"), QString::fromLatin1(lNr));
+            more.insert(QStringLiteral("VA"), QString::fromLatin1(va));
+            more.insert(QStringLiteral("L_TEXT"), QString::fromUtf8(text));
+            m_set->db().insert(lager, more);
+        };
+        add("A001", "10", "Schüssel 50%", {{QStringLiteral("AKTIV"), true}, {QStringLiteral("PREIS"), 9.5}});
+        add("B002", "20", "Dose", {{QStringLiteral("NEU"), true}});
+        add("C003", "10", "Becher", {{QStringLiteral("BESTAND"), 2}, {QStringLiteral("STERNE"), 4}});
+        add("D004", "91", "Eigenes", {{QStringLiteral("AKTIV"), true}});
+        m_modul = std::make_unique<TArtikelModul>(m_set->db(), m_set->options(), m_ui);
+    }
+    static QStringList shown(const TArtikelVerwaltForm& form)
+    {
+        QStringList numbers;
+        const ArticleTableModel* model = form.model();
+        const int column = model->columnOf(ArticleTableModel::Number);
+        for (int row = 0; row < model->rowCount(); ++row)
+            numbers << model->data(model->index(row, column), Qt::DisplayRole).toString();
+        return numbers;
+    }
+    static void press(QWidget* target, Qt::Key key, const QString& text = {})
+    {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(target, &event);
+    }
+
+    TempHome m_home;
+    std::unique_ptr<DataSet> m_set;
+    ScriptedUi m_ui;
+    std::unique_ptr<TArtikelModul> m_modul;
+};
+
+TEST_F(ArticleWindowTest, StatusBoxesSortAndKindDriveTheGrid)
+{
+    TArtikelVerwaltForm form(*m_modul, m_ui, QStringLiteral("Korbelant 2026 (6.4a)"));
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Vorlix-Soft - Korbelant 2026 (6.4a) Artikelverwaltung"));
+    EXPECT_TRUE(form.newBox()->isChecked() && form.activeBox()->isChecked() && form.inactiveBox()->isChecked() &&
+                form.removedBox()->isChecked());
+    EXPECT_FALSE(form.stockBox()->isChecked());
+    EXPECT_EQ(shown(form), (QStringList{"A001", "B002", "C003", "D004"}));
+
+    form.newBox()->setChecked(false);
+    form.inactiveBox()->setChecked(false);
+    form.removedBox()->setChecked(false);
+    EXPECT_EQ(shown(form), (QStringList{"A001", "C003", "D004"}));
+    form.stockBox()->setChecked(true);
+    EXPECT_EQ(shown(form), QStringList{"C003"});
+    form.stockBox()->setChecked(false);
+
+    form.sortBox()->setCurrentText(QStringLiteral("Sterne"));
+    const int stars = form.model()->columnOf(ArticleTableModel::Stars);
+    EXPECT_EQ(form.model()->headerData(stars, Qt::Horizontal, Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::red));
+    EXPECT_FALSE(form.model()->headerData(stars + 1, Qt::Horizontal, Qt::ForegroundRole).isValid());
+    EXPECT_EQ(shown(form).first(), QStringLiteral("C003"));
+
+    form.kindBox()->setCurrentText(QStringLiteral("10=Verkauf Katalogartikel"));
+    EXPECT_EQ(shown(form).size(), 2);
+    form.kindBox()->setCurrentIndex(0);
+    form.accept();
+    EXPECT_FALSE(m_modul->filtering());
+}
+
+TEST_F(ArticleWindowTest, SparePartViewAndBack)
+{
+    m_set->db().run(QStringLiteral("INSERT INTO Ersatzteile (L_NR_ERS, L_NR_TWP) VALUES ('B0', 'A001')"));
+    TArtikelVerwaltForm form(*m_modul, m_ui, QStringLiteral("Korbelant"));
+    form.show();
+    form.showSpareParts(QStringLiteral("A001"));
+    EXPECT_EQ(shown(form), QStringList{"B002"});
+    EXPECT_TRUE(form.backButton()->isVisible());
+    EXPECT_FALSE(form.kindBox()->isVisible());
+    form.back();
+    EXPECT_FALSE(form.backButton()->isVisible());
+    EXPECT_TRUE(form.kindBox()->isVisible());
+    EXPECT_EQ(form.kindBox()->currentText(), QStringLiteral("Alle"));
+    EXPECT_EQ(shown(form).size(), 4);
+    form.showSpareParts(QStringLiteral("Z999"));
+    EXPECT_EQ(m_ui.shownTexts().last(), QStringLiteral("Für Artikel keine Ersatzteile gefunden."));
+    EXPECT_FALSE(form.backButton()->isVisible());
+}
+
+TEST_F(ArticleWindowTest, ChooserReturnsTheArticleOrCancelsWithHash)
+{
+    ArticleStatusSwitches caller;
+    caller.showNew = caller.showActive = caller.showRemoved = caller.showInactive = false;
+    caller.stockOnly = true;
+    {
+        TArtikelVerwaltForm chooser(*m_modul, m_ui, caller);
+        EXPECT_EQ(chooser.objectName(), QStringLiteral("ArtikelListForm"));
+        EXPECT_EQ(shown(chooser), QStringList{"C003"});
+        chooser.stockBox()->setChecked(false);
+        chooser.activeBox()->setChecked(true);
+        chooser.grid()->selectRow(0);
+        press(chooser.grid(), Qt::Key_Return);
+        ASSERT_TRUE(chooser.choice());
+        EXPECT_EQ(chooser.choice()->lNr, QStringLiteral("A001"));
+        EXPECT_EQ(chooser.choice()->va, QStringLiteral("10"));
+        EXPECT_TRUE(chooser.returnedSwitches().showActive);
+        EXPECT_FALSE(chooser.returnedSwitches().stockOnly);
+    }
+    EXPECT_TRUE(m_modul->switches().noFiltering);
+    TArtikelVerwaltForm again(*m_modul, m_ui, caller);
+    press(again.grid(), Qt::Key_NumberSign, QStringLiteral("#"));
+    EXPECT_FALSE(again.choice());
+    EXPECT_EQ(again.result(), QDialog::Rejected);
+}
+
+TEST_F(ArticleWindowTest, EditDialogShowsTheChecksAndStaysOpen)
+{
+    TArtikelChangeForm dialog(*m_modul, m_modul->newArticle(), QString());
+    dialog.numberEdit()->setText(QStringLiteral("ab1"));
+    dialog.orderNumberEdit()->setText(QStringLiteral("1234567"));
+    dialog.kindEdit()->setText(QStringLiteral("77"));
+    EXPECT_FALSE(dialog.okClicked());
+    EXPECT_EQ(m_ui.shownTexts(), (QStringList{"Die gewählte VA ist ungültig !", "Die TW-Bestell-Nr. muss 8 Stellen lang sein",
+                                              "Die Artikel-Nr. muss 4 Stellen lang sein"}));
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    dialog.numberEdit()->setText(QStringLiteral("A001"));
+    dialog.orderNumberEdit()->setText(QStringLiteral("12345678"));
+    dialog.kindEdit()->setText(QStringLiteral("10"));
+    EXPECT_FALSE(dialog.okClicked());
+    EXPECT_EQ(m_ui.shownTexts().last(), QStringLiteral("Die gewählte Artikelnummer ist schon vorhanden"));
+    dialog.numberEdit()->setText(QStringLiteral("E005"));
+    dialog.textEdit()->setText(QStringLiteral("Neue Dose"));
+    EXPECT_TRUE(dialog.okClicked());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    ASSERT_TRUE(m_modul->ArticleExists(QStringLiteral("E005")));
+    EXPECT_FALSE(m_modul->foundArticle().aktiv);
+    EXPECT_EQ(m_modul->foundArticle().lText, QStringLiteral("Neue Dose"));
+}
+
+TEST_F(ArticleWindowTest, FullTextWindowSearchesOnEveryChange)
+{
+    TVolltextForm search(*m_modul);
+    EXPECT_TRUE(search.ignoreCase()->isChecked());
+    search.entry()->setText(QStringLiteral("50%"));
+    ASSERT_EQ(search.grid()->rowCount(), 1);
+    EXPECT_EQ(search.chosen(), QStringLiteral("A001"));
+    search.entry()->setText(QStringLiteral("dose"));
+    EXPECT_EQ(search.grid()->rowCount(), 1);
+    search.ignoreCase()->setChecked(false);
+    EXPECT_EQ(search.grid()->rowCount(), 0);
+}
+
+} // namespace
+
+} // namespace korbelant::test
