@@ -290,6 +290,11 @@ bool TArtikelModul::deleteCurrent()
     return true;
 }
 
+std::vector<ArticleSalesQuery::Sale> TArtikelModul::sales(const ArticleSalesQuery::Conditions& conditions) const
+{
+    return ArticleSalesQuery(m_db).run(conditions);
+}
+
 std::vector<ArticleRecord> TArtikelModul::listRows(const QString& from, const QString& to, bool all) const
 {
     ArticleQuery query = m_query;

@@ -3,6 +3,7 @@
 #include "articles/ArticleFieldRules.h"
 #include "articles/ArticleQuery.h"
 #include "articles/ArticleRecord.h"
+#include "articles/ArticleSalesQuery.h"
 #include "articles/ArticleTextSearch.h"
 #include "articles/KindTable.h"
 
@@ -87,6 +88,9 @@ public:
     SaveResult saveArticle(ArticleRecord& article, const QString& originalLNr);
     // "&Löschen": asks, then deletes the current article. True when deleted.
     bool deleteCurrent();
+
+    // --- the sales query ---
+    std::vector<ArticleSalesQuery::Sale> sales(const ArticleSalesQuery::Conditions& conditions) const;
 
     // --- lists ---
     // The articles of the current view from start to end (the "Welche Artikel ?" rule), or all

@@ -1,6 +1,7 @@
 #include "articles/TArtikelModul.h"
 #include "articles/ui/ArticleTableModel.h"
 #include "articles/ui/TArtikelChangeForm.h"
+#include "articles/ui/TArtikelVerkaufForm.h"
 #include "articles/ui/TArtikelVerwaltForm.h"
 #include "articles/ui/TVolltextForm.h"
 #include "core/DataSet.h"
@@ -173,6 +174,46 @@ TEST_F(ArticleWindowTest, FullTextWindowSearchesOnEveryChange)
     EXPECT_EQ(search.grid()->rowCount(), 1);
     search.ignoreCase()->setChecked(false);
     EXPECT_EQ(search.grid()->rowCount(), 0);
+}
+
+} // namespace
+
+} // namespace korbelant::test
+
+namespace korbelant::test {
+
+namespace {
+
+TEST_F(ArticleWindowTest, SalesWindowQueriesOnEveryChange)
+{
+    const auto insert = [&](const char* table, QVariantMap values) {
+        m_set->db().insert(Schema::get(QString::fromLatin1(table)), values);
+    };
+    insert("Kunden", {{QStringLiteral("K_NR"), QStringLiteral("100002")}, {QStringLiteral("VORNAME"), QStringLiteral("Erna")},
+                      {QStringLiteral("NAME"), QStringLiteral("Muster")}});
+    insert("Tupper", {{QStringLiteral("R_NR"), QStringLiteral("010103A")}, {QStringLiteral("P_NR"), QStringLiteral("02")},
+                      {QStringLiteral("K_NR"), QStringLiteral("100002")}});
+    for (const auto& [lNr, week] : {std::pair{"A001", "200301"}, {"A001", "200320"}, {"C003", "200305"}})
+        insert("Tupper1", {{QStringLiteral("R_NR"), QStringLiteral("010103A")}, {QStringLiteral("P_NR"), QStringLiteral("02")},
+                           {QStringLiteral("L_NR"), QString::fromLatin1(lNr)}, {QStringLiteral("VA"), QStringLiteral("10")},
+                           {QStringLiteral("MWoche"), QString::fromLatin1(week)}, {QStringLiteral("TWoche"), QStringLiteral("1")},
+                           {QStringLiteral("STUECK"), 2}, {QStringLiteral("EINZ_PREIS"), 9.5}});
+    m_modul->activateFromMainMenu();
+    ASSERT_TRUE(m_modul->locate(QStringLiteral("A001")));
+    TArtikelVerkaufForm sales(*m_modul, m_ui);
+    EXPECT_EQ(sales.articleEdit()->text(), QStringLiteral("A001"));
+    EXPECT_EQ(sales.grid()->rowCount(), 2);
+    EXPECT_EQ(sales.grid()->item(0, 3)->text(), QStringLiteral("Erna Muster"));
+    EXPECT_EQ(sales.grid()->item(0, 5)->text(), QStringLiteral("2003/01/1"));
+    EXPECT_EQ(sales.grid()->item(0, 7)->text(), QStringLiteral("9,50"));
+    m_ui.addDate(QDate(2003, 4, 10)); // week 15 of 2003
+    sales.pickWeek(sales.fromYear(), sales.fromWeek());
+    EXPECT_EQ(sales.fromYear()->text() + sales.fromWeek()->text(), QStringLiteral("200315"));
+    EXPECT_EQ(sales.grid()->rowCount(), 1);
+    EXPECT_EQ(sales.listTitle(), QStringLiteral("Übersicht von Artikel A001*  mit der VA Alle  der Wochen 2003/15 bis "));
+    sales.articleEdit()->setText(QString());
+    sales.kindBox()->setCurrentText(QStringLiteral("20=Sets und Kombiangebote"));
+    EXPECT_EQ(sales.grid()->rowCount(), 0);
 }
 
 } // namespace

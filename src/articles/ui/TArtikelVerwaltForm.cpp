@@ -5,6 +5,7 @@
 #include "articles/TArtikelModul.h"
 #include "articles/ui/ArticleTableModel.h"
 #include "articles/ui/TArtikelChangeForm.h"
+#include "articles/ui/TArtikelVerkaufForm.h"
 #include "articles/ui/TVolltextForm.h"
 #include "articles/ui/TWelcheArtikelForm.h"
 #include "core/UiPort.h"
@@ -116,7 +117,10 @@ QWidget* TArtikelVerwaltForm::buildButtons()
         return bar;
     }
     add(QStringLiteral("Ver&käufe"), QStringLiteral("Artikelverkäufe abfragen"),
-        [this] { notYet(QStringLiteral("Die Abfrage der Artikelverkäufe")); });
+        [this] {
+            TArtikelVerkaufForm sales(m_modul, m_ui, this);
+            sales.exec();
+        });
     add(QStringLiteral("&Einlesen"), QStringLiteral("Artikeldatei einlesen"),
         [this] { notYet(QStringLiteral("Das Einlesen der Artikeldatei")); });
     add(QStringLiteral("Artikel-L&iste"), QStringLiteral("Artikel-Liste drucken"), [this] { printList(false); });
