@@ -25,6 +25,13 @@ int integer(const QString& field, const QString& text)
     return value;
 }
 
+QString text40(const QString& text)
+{
+    if (text.size() > 40)
+        throw CliUsageError(QStringLiteral("L_TEXT darf höchstens 40 Zeichen lang sein."));
+    return text;
+}
+
 QString lock(const QString& field, const QString& text)
 {
     const QString value = text.trimmed().toUpper();
@@ -41,7 +48,7 @@ const std::map<QString, Setter>& setters()
         {QStringLiteral("Z_NR"), [](ArticleRecord& r, const QString& v) { r.zNr = v; }},
         {QStringLiteral("STERNE"), [](ArticleRecord& r, const QString& v) { r.sterne = integer(QStringLiteral("STERNE"), v); }},
         {QStringLiteral("VA"), [](ArticleRecord& r, const QString& v) { r.va = v.trimmed(); }},
-        {QStringLiteral("L_TEXT"), [](ArticleRecord& r, const QString& v) { r.lText = v; }},
+        {QStringLiteral("L_TEXT"), [](ArticleRecord& r, const QString& v) { r.lText = text40(v); }},
         {QStringLiteral("PREIS"), [](ArticleRecord& r, const QString& v) { r.preis = CliArgs::amount(v); }},
         {QStringLiteral("VA38"), [](ArticleRecord& r, const QString& v) { r.va38 = CliArgs::amount(v); }},
         {QStringLiteral("MUSTER"), [](ArticleRecord& r, const QString& v) { r.muster = CliArgs::amount(v); }},
