@@ -80,6 +80,8 @@ public:
     QStringList KindDisplayList() const { return m_kinds.displayList(); }
     const KindTable& kinds() const { return m_kinds; }
     const ArticleFieldRules& rules() const { return m_rules; }
+    // The connection, for the page frame of the printed lists.
+    Database& database() const { return m_db; }
 
     // --- editing ---
     ArticleRecord newArticle() const;

@@ -211,6 +211,11 @@ TEST_F(ArticleWindowTest, SalesWindowQueriesOnEveryChange)
     EXPECT_EQ(sales.fromYear()->text() + sales.fromWeek()->text(), QStringLiteral("200315"));
     EXPECT_EQ(sales.grid()->rowCount(), 1);
     EXPECT_EQ(sales.listTitle(), QStringLiteral("Übersicht von Artikel A001*  mit der VA Alle  der Wochen 2003/15 bis "));
+    const ReportDocument withAddress = sales.listDocument(true);
+    EXPECT_EQ(withAddress.title, sales.listTitle());
+    ASSERT_EQ(withAddress.sections.at(0).rowCount(), 1);
+    EXPECT_FALSE(withAddress.sections[0].groups[0].rows[0].extraLines.isEmpty());
+    EXPECT_TRUE(sales.listDocument(false).sections[0].groups[0].rows[0].extraLines.isEmpty());
     sales.articleEdit()->setText(QString());
     sales.kindBox()->setCurrentText(QStringLiteral("20=Sets und Kombiangebote"));
     EXPECT_EQ(sales.grid()->rowCount(), 0);

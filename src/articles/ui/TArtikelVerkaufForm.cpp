@@ -1,11 +1,13 @@
 #include "articles/ui/TArtikelVerkaufForm.h"
 
 #include "articles/ArticleReportData.h"
+#include "articles/ArticleSalesReport.h"
 #include "articles/KindTable.h"
 #include "articles/TArtikelModul.h"
 #include "core/GermanFormat.h"
 #include "core/UiPort.h"
 #include "core/WeekKey.h"
+#include "reports/ui/ReportPreview.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -72,10 +74,8 @@ TArtikelVerkaufForm::TArtikelVerkaufForm(TArtikelModul& modul, UiPort& ui, QWidg
     auto* shortList = buttons->addButton(QStringLiteral("Kurzliste &Drucken"), QDialogButtonBox::ActionRole);
     auto* withAddress = buttons->addButton(QStringLiteral("Mit Adresse D&rucken"), QDialogButtonBox::ActionRole);
     buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-    for (QPushButton* print : {shortList, withAddress})
-        connect(print, &QPushButton::clicked, this, [this] {
-            m_ui.information(QStringLiteral("Der Druck der Artikelverkäufe ist in dieser Ausgabe noch nicht verfügbar."));
-        });
+    connect(shortList, &QPushButton::clicked, this, [this] { print(false); });
+    connect(withAddress, &QPushButton::clicked, this, [this] { print(true); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     for (QLineEdit* edit : {m_article, m_fromYear, m_fromWeek, m_toYear, m_toWeek})
         connect(edit, &QLineEdit::textChanged, this, [this] { query(); });
@@ -128,6 +128,18 @@ QString TArtikelVerkaufForm::listTitle() const
 {
     const ArticleSalesQuery::Conditions c = conditions();
     return ArticleReportData::salesTitle(c.article, m_kind->currentText(), c.fromWeek, c.toWeek);
+}
+
+ReportDocument TArtikelVerkaufForm::listDocument(bool withAddress) const
+{
+    ReportDocument doc = ArticleSalesReport::document(m_sales, listTitle(), withAddress);
+    doc.frame = ReportFrame::read(m_modul.database());
+    return doc;
+}
+
+void TArtikelVerkaufForm::print(bool withAddress)
+{
+    ReportPreview::show(listDocument(withAddress), m_ui, this);
 }
 
 void TArtikelVerkaufForm::query()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "articles/ArticleSalesQuery.h"
+#include "reports/ReportDocument.h"
 
 #include <QDialog>
 #include <vector>
@@ -34,6 +35,9 @@ public:
     // The title of the printed list.
     QString listTitle() const;
     void query();
+    // "Kurzliste &Drucken" and "Mit Adresse D&rucken": the list of the result.
+    ReportDocument listDocument(bool withAddress) const;
+    void print(bool withAddress);
     // A calendar button: the week of the picked date, or both fields cleared.
     void pickWeek(QLineEdit* year, QLineEdit* week);
 

@@ -1,6 +1,7 @@
 #include "articles/ui/TArtikelVerwaltForm.h"
 
 #include "articles/ArticleSortOrder.h"
+#include "articles/ArticleListReport.h"
 #include "articles/KindTable.h"
 #include "articles/TArtikelModul.h"
 #include "articles/ui/ArticleTableModel.h"
@@ -9,6 +10,7 @@
 #include "articles/ui/TVolltextForm.h"
 #include "articles/ui/TWelcheArtikelForm.h"
 #include "core/UiPort.h"
+#include "reports/ui/ReportPreview.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -301,9 +303,12 @@ void TArtikelVerwaltForm::showCounter()
 void TArtikelVerwaltForm::printList(bool stock)
 {
     TWelcheArtikelForm range(m_modul.current() ? m_modul.current()->lNr : QString(), this);
-    if (range.exec() == QDialog::Rejected)
+    const int answer = range.exec();
+    if (answer == QDialog::Rejected)
         return;
-    notYet(stock ? QStringLiteral("Der Druck des Artikelbestands") : QStringLiteral("Der Druck der Artikel-Liste"));
+    const ReportDocument document = ArticleListReport::viewDocument(
+        m_modul, range.fromEdit()->text(), range.toEdit()->text(), answer == TWelcheArtikelForm::All, stock);
+    ReportPreview::show(document, m_ui, this);
 }
 
 void TArtikelVerwaltForm::notYet(const QString& what)
