@@ -64,7 +64,12 @@ TEST_F(ArticleListReportTest, StockListSumsTheValues)
     EXPECT_EQ(s.rowCount(), 3);
     EXPECT_DOUBLE_EQ(s.total(6), 1210.0);
     EXPECT_DOUBLE_EQ(ArticleListReport::buildStock(*m_set, {QStringLiteral("A100"), QStringLiteral("A1")}).sections[0].total(6), 210.0);
-    EXPECT_FALSE(ReportLayout::layout(doc).empty());
+    const auto pages = ReportLayout::layout(doc);
+    ASSERT_EQ(pages.size(), 1u);
+    const ReportItem* sum = pages[0].findText(QStringLiteral("Summe:"));
+    ASSERT_NE(sum, nullptr);
+    EXPECT_TRUE(pages[0].lineOf(*sum).contains(QStringLiteral("1.210,00"))) << pages[0].lineOf(*sum).join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(pages[0].hasText(QStringLiteral("Artikelbestand")));
     EXPECT_THROW(ArticleListReport::buildStock(*m_set, {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}), ReportError);
 }
 
