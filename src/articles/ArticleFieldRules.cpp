@@ -6,12 +6,12 @@
 
 namespace korbelant {
 
-ArticleFieldRules::ArticleFieldRules(const Options& options)
+ArticleFieldRules::ArticleFieldRules(const Options& options, std::optional<bool> euro)
     : m_minLNr(options.number(QStringLiteral("min_length_L_NR"), 4)),
       m_maxLNr(options.number(QStringLiteral("max_length_L_NR"), 8)),
       m_minZNr(options.number(QStringLiteral("min_length_Z_NR"), 8)),
       m_maxZNr(options.number(QStringLiteral("max_length_Z_NR"), 8)),
-      m_euro(options.checked(QStringLiteral("Euro"))),
+      m_euro(euro.value_or(options.checked(QStringLiteral("Euro")))),
       m_secondCurrency(options.checked(QStringLiteral("Artikel")))
 {
     // Neither number may be longer than its field.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace korbelant {
 
@@ -14,7 +15,9 @@ class ArticleFieldRules
 public:
     enum class Status { None, Stock, New, Removed, Listed };
 
-    explicit ArticleFieldRules(const Options& options);
+    // The data set's currency is the option Euro unless the caller knows it better (from the
+    // currency state of the data set).
+    explicit ArticleFieldRules(const Options& options, std::optional<bool> euro = std::nullopt);
 
     int minLengthLNr() const { return m_minLNr; }
     int maxLengthLNr() const { return m_maxLNr; }

@@ -93,13 +93,15 @@ std::vector<ArticleRecord> ArticleListReport::articles(DataSet& set, const QStri
             throw ReportError(QStringLiteral("Die Artikel-Nr. \"%1\" ist länger als 8 Stellen.").arg(arg));
     }
     ScriptedUi ui;
-    TArtikelModul modul(set.db(), set.options(), ui);
+    TArtikelModul modul(set, ui);
     return modul.listRows(args.value(0), args.value(1), args.isEmpty());
 }
 
 ReportDocument ArticleListReport::buildList(DataSet& set, const QStringList& args)
 {
-    return listDocument(articles(set, args), ArticleFieldRules(set.options()));
+    ScriptedUi ui;
+    const TArtikelModul modul(set, ui);
+    return listDocument(articles(set, args), modul.rules());
 }
 
 ReportDocument ArticleListReport::buildStock(DataSet& set, const QStringList& args)

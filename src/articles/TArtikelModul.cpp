@@ -3,6 +3,8 @@
 #include "articles/ArticleEditCheck.h"
 #include "articles/ArticleRange.h"
 #include "articles/NamedParams.h"
+#include "core/CurrencyState.h"
+#include "core/DataSet.h"
 #include "core/Database.h"
 #include "core/GermanFormat.h"
 #include "core/Schema.h"
@@ -40,10 +42,24 @@ bool matchesSearch(const ArticleRecord& r, ArticleSortOrder::Order order, const 
 
 } // namespace
 
-TArtikelModul::TArtikelModul(Database& db, const Options& options, UiPort& ui)
-    : m_db(db), m_ui(ui), m_rules(options), m_kinds(db), m_textSearch(db)
+namespace {
+
+std::optional<bool> recordedEuro(const DataSet& set)
+{
+    const auto currency = CurrencyState::recorded(set.home());
+    if (!currency)
+        return std::nullopt;
+    return *currency == CurrencyState::Currency::Euro;
+}
+
+} // namespace
+
+TArtikelModul::TArtikelModul(Database& db, const Options& options, UiPort& ui, std::optional<bool> euro)
+    : m_db(db), m_ui(ui), m_rules(options, euro), m_kinds(db), m_textSearch(db)
 {
 }
+
+TArtikelModul::TArtikelModul(DataSet& set, UiPort& ui) : TArtikelModul(set.db(), set.options(), ui, recordedEuro(set)) {}
 
 void TArtikelModul::setSwitches(const ArticleStatusSwitches& switches)
 {

@@ -13,6 +13,7 @@
 
 namespace korbelant {
 
+class DataSet;
 class Database;
 class Options;
 class UiPort;
@@ -25,7 +26,9 @@ class TArtikelModul
 public:
     enum class SaveResult { Saved, Refused, Duplicate };
 
-    TArtikelModul(Database& db, const Options& options, UiPort& ui);
+    TArtikelModul(Database& db, const Options& options, UiPort& ui, std::optional<bool> euro = std::nullopt);
+    // On an opened data set, whose recorded currency decides the second-currency column.
+    TArtikelModul(DataSet& set, UiPort& ui);
 
     // --- the catalogue view (ArtikelWorkTable) ---
     const ArticleStatusSwitches& switches() const { return m_query.switches; }

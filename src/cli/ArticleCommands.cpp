@@ -67,7 +67,7 @@ int newArticle(CliContext& c, const QStringList& args)
         throw CliUsageError(QStringLiteral("Es fehlen die Felder des Artikels."));
     const QVariantMap values = CliArgs::fieldValues(args);
     DataSet& set = c.dataSet();
-    TArtikelModul modul(set.db(), set.options(), c.ui());
+    TArtikelModul modul(set, c.ui());
     ArticleRecord article = modul.newArticle();
     for (auto it = values.cbegin(); it != values.cend(); ++it) {
         const auto setter = setters().find(it.key().toUpper());
@@ -110,7 +110,7 @@ int list(CliContext& c, const QStringList& args)
 {
     const ArticleStatusSwitches switches = switchesOf(args);
     DataSet& set = c.dataSet();
-    TArtikelModul modul(set.db(), set.options(), c.ui());
+    TArtikelModul modul(set, c.ui());
     modul.setSwitches(switches);
     modul.setFiltering(true);
     for (const ArticleRecord& r : modul.rows())
@@ -123,7 +123,7 @@ int kindValid(CliContext& c, const QStringList& args)
 {
     CliArgs::expectCount(args, 2, 2);
     DataSet& set = c.dataSet();
-    TArtikelModul modul(set.db(), set.options(), c.ui());
+    TArtikelModul modul(set, c.ui());
     c.out() << (modul.KindValidForArticle(args.at(0), args.at(1)) ? "ja" : "nein") << Qt::endl;
     return 0;
 }

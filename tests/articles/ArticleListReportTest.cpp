@@ -6,6 +6,7 @@
 #include "reports/ReportRegistry.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace korbelant::test {
@@ -44,14 +45,30 @@ TEST_F(ArticleListReportTest, ListWithAndWithoutSecondCurrency)
     const ReportRow& first = plain.sections[0].groups[0].rows[0];
     EXPECT_EQ(first.values.last().toString(), QStringLiteral("Ja"));
 
+    // A new data set is kept in Euro (its currency state), whatever the option Euro says.
     options().setChecked(QStringLiteral("Artikel"), true);
     options().setChecked(QStringLiteral("Euro"), false);
-    ReportDocument second = ArticleListReport::buildList(*m_set, {});
-    const ReportSection& s = second.sections[0];
-    EXPECT_EQ(heads(s), (QStringList{"Artikel-Nr.", "VA-Nr.", "Bestell-Nr.", "Text", "Preis(DM)", "Preis(Euro)", "Sterne", "Aktiv"}));
-    EXPECT_EQ(s.rowCount(), 3);
-    EXPECT_EQ(s.columns[5].printed(s.groups[0].rows[0].values[5]), QStringLiteral("51,13"));
-    EXPECT_EQ(s.columns[4].printed(s.groups[0].rows[2].values[4]), QStringLiteral("1.000,00"));
+    ReportDocument euro = ArticleListReport::buildList(*m_set, {});
+    const ReportSection& e = euro.sections[0];
+    EXPECT_EQ(heads(e), (QStringList{"Artikel-Nr.", "VA-Nr.", "Bestell-Nr.", "Text", "Preis(Euro)", "Preis(DM)", "Sterne", "Aktiv"}));
+    EXPECT_EQ(e.rowCount(), 3);
+    EXPECT_EQ(e.columns[5].printed(e.groups[0].rows[0].values[5]), QStringLiteral("195,58"));
+    EXPECT_EQ(e.columns[5].printed(e.groups[0].rows[2].values[5]), QStringLiteral("1.955,83"));
+
+    QFile status(m_set->home().statusFile());
+    ASSERT_TRUE(status.open(QIODevice::WriteOnly));
+    status.write("DEM\r\n");
+    status.close();
+    ReportDocument dm = ArticleListReport::buildList(*m_set, {});
+    const ReportSection& d = dm.sections[0];
+    EXPECT_EQ(heads(d), (QStringList{"Artikel-Nr.", "VA-Nr.", "Bestell-Nr.", "Text", "Preis(DM)", "Preis(Euro)", "Sterne", "Aktiv"}));
+    EXPECT_EQ(d.columns[5].printed(d.groups[0].rows[0].values[5]), QStringLiteral("51,13"));
+    EXPECT_EQ(d.columns[4].printed(d.groups[0].rows[2].values[4]), QStringLiteral("1.000,00"));
+
+    // Without a recorded currency the option Euro decides.
+    ASSERT_TRUE(QFile::remove(m_set->home().statusFile()));
+    options().setChecked(QStringLiteral("Euro"), true);
+    EXPECT_EQ(heads(ArticleListReport::buildList(*m_set, {}).sections[0]).at(4), QStringLiteral("Preis(Euro)"));
 }
 
 TEST_F(ArticleListReportTest, StockListSumsTheValues)
