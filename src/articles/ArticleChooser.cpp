@@ -4,7 +4,8 @@
 
 namespace korbelant {
 
-ArticleChooser::ArticleChooser(TArtikelModul& modul, const ArticleStatusSwitches& callerSwitches) : m_modul(modul)
+ArticleChooser::ArticleChooser(TArtikelModul& modul, const ArticleStatusSwitches& callerSwitches)
+    : m_modul(modul)
 {
     ArticleStatusSwitches s = m_modul.switches();
     s.showInactive = callerSwitches.showInactive;

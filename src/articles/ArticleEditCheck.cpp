@@ -26,7 +26,8 @@ QString ArticleEditCheck::articleNumberTooLong(int maximum)
     return QStringLiteral("Die Artikel-Nr. darf höchstens %1 Stellen lang sein").arg(maximum);
 }
 
-QStringList ArticleEditCheck::failures(const ArticleRecord& r, const KindTable& kinds, const ArticleFieldRules& rules)
+QStringList ArticleEditCheck::failures(const ArticleRecord& r, const KindTable& kinds,
+                                       const ArticleFieldRules& rules)
 {
     QStringList messages;
     if (!kinds.exists(r.va))

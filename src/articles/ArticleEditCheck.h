@@ -21,7 +21,8 @@ public:
     static QString articleNumberTooLong(int maximum);
 
     // The messages of the failing checks, in order; empty when the article may be stored.
-    static QStringList failures(const ArticleRecord& r, const KindTable& kinds, const ArticleFieldRules& rules);
+    static QStringList failures(const ArticleRecord& r, const KindTable& kinds,
+                                const ArticleFieldRules& rules);
 };
 
 } // namespace korbelant

@@ -13,7 +13,14 @@ struct ArticleRecord;
 class ArticleFieldRules
 {
 public:
-    enum class Status { None, Stock, New, Removed, Listed };
+    enum class Status
+    {
+        None,
+        Stock,
+        New,
+        Removed,
+        Listed
+    };
 
     // The data set's currency is the option Euro unless the caller knows it better (from the
     // currency state of the data set).

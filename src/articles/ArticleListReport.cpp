@@ -29,17 +29,21 @@ ReportSection table(std::vector<ReportColumn> columns, std::vector<ReportRow> ro
 
 std::vector<ReportColumn> leadingColumns(double textWidth)
 {
-    return {ReportColumn::text(QStringLiteral("Artikel-Nr."), 22), ReportColumn::text(QStringLiteral("VA-Nr."), 13),
-            ReportColumn::text(QStringLiteral("Bestell-Nr."), 22), ReportColumn::text(QStringLiteral("Text"), textWidth)};
+    return {ReportColumn::text(QStringLiteral("Artikel-Nr."), 22),
+            ReportColumn::text(QStringLiteral("VA-Nr."), 13),
+            ReportColumn::text(QStringLiteral("Bestell-Nr."), 22),
+            ReportColumn::text(QStringLiteral("Text"), textWidth)};
 }
 
 } // namespace
 
-ReportDocument ArticleListReport::listDocument(const std::vector<ArticleRecord>& rows, const ArticleFieldRules& rules)
+ReportDocument ArticleListReport::listDocument(const std::vector<ArticleRecord>& rows,
+                                               const ArticleFieldRules& rules)
 {
     const bool second = rules.showSecondCurrency();
     std::vector<ReportColumn> columns = leadingColumns(second ? 58 : 78);
-    columns.push_back(ReportColumn::number(second ? rules.priceTitle() : QStringLiteral("Preis"), 22, Format::Money, false));
+    columns.push_back(ReportColumn::number(second ? rules.priceTitle() : QStringLiteral("Preis"), 22,
+                                           Format::Money, false));
     if (second)
         columns.push_back(ReportColumn::number(rules.secondCurrencyTitle(), 22, Format::Money, false));
     columns.push_back(ReportColumn::number(QStringLiteral("Sterne"), 14, Format::Integer, false));
@@ -66,7 +70,8 @@ ReportDocument ArticleListReport::stockDocument(const std::vector<ArticleRecord>
     columns.push_back(ReportColumn::number(QStringLiteral("Wert"), 22, Format::Money, true));
     std::vector<ReportRow> lines;
     for (const ArticleRecord& r : rows)
-        lines.push_back({{r.lNr, r.va, r.zNr, r.lText, r.preis, r.bestand, ArticleFieldRules::stockValue(r)}, {}});
+        lines.push_back(
+            {{r.lNr, r.va, r.zNr, r.lText, r.preis, r.bestand, ArticleFieldRules::stockValue(r)}, {}});
     ReportSection section = table(columns, std::move(lines));
     section.summaryLabel = QStringLiteral("Summe:");
     ReportDocument doc;
@@ -75,8 +80,8 @@ ReportDocument ArticleListReport::stockDocument(const std::vector<ArticleRecord>
     return doc;
 }
 
-ReportDocument ArticleListReport::viewDocument(const TArtikelModul& modul, const QString& from, const QString& to, bool all,
-                                               bool stock)
+ReportDocument ArticleListReport::viewDocument(const TArtikelModul& modul, const QString& from,
+                                               const QString& to, bool all, bool stock)
 {
     const std::vector<ArticleRecord> rows = modul.listRows(from, to, all);
     ReportDocument doc = stock ? stockDocument(rows) : listDocument(rows, modul.rules());
@@ -87,7 +92,8 @@ ReportDocument ArticleListReport::viewDocument(const TArtikelModul& modul, const
 std::vector<ArticleRecord> ArticleListReport::articles(DataSet& set, const QStringList& args)
 {
     if (args.size() > 2)
-        throw ReportError(QStringLiteral("Zu viele Angaben für die Artikelliste: %1").arg(args.mid(2).join(QLatin1Char(' '))));
+        throw ReportError(QStringLiteral("Zu viele Angaben für die Artikelliste: %1")
+                              .arg(args.mid(2).join(QLatin1Char(' '))));
     for (const QString& arg : args) {
         if (arg.trimmed().size() > 8)
             throw ReportError(QStringLiteral("Die Artikel-Nr. \"%1\" ist länger als 8 Stellen.").arg(arg));
@@ -111,13 +117,17 @@ ReportDocument ArticleListReport::buildStock(DataSet& set, const QStringList& ar
 
 void ArticleListReport::registerIn(ReportRegistry& registry)
 {
-    registry.add({ListName, QStringLiteral("[VON] [BIS]"),
-                  QStringLiteral("Artikel-Liste der Artikel-Nr. VON bis BIS (kürzeres BIS: alle Nummern, die so beginnen; "
-                                 "ohne Angabe alle Artikel)"),
-                  &ArticleListReport::buildList});
-    registry.add({StockName, QStringLiteral("[VON] [BIS]"),
-                  QStringLiteral("Artikelbestand mit Wert und Summe, Artikel-Nr. VON bis BIS (ohne Angabe alle Artikel)"),
-                  &ArticleListReport::buildStock});
+    registry.add(
+        {ListName, QStringLiteral("[VON] [BIS]"),
+         QStringLiteral(
+             "Artikel-Liste der Artikel-Nr. VON bis BIS (kürzeres BIS: alle Nummern, die so beginnen; "
+             "ohne Angabe alle Artikel)"),
+         &ArticleListReport::buildList});
+    registry.add(
+        {StockName, QStringLiteral("[VON] [BIS]"),
+         QStringLiteral(
+             "Artikelbestand mit Wert und Summe, Artikel-Nr. VON bis BIS (ohne Angabe alle Artikel)"),
+         &ArticleListReport::buildStock});
 }
 
 } // namespace korbelant

@@ -21,13 +21,14 @@ public:
     static const QString ListName;  // "artikelliste"
     static const QString StockName; // "artikelbestand"
 
-    static ReportDocument listDocument(const std::vector<ArticleRecord>& rows, const ArticleFieldRules& rules);
+    static ReportDocument listDocument(const std::vector<ArticleRecord>& rows,
+                                       const ArticleFieldRules& rules);
     static ReportDocument stockDocument(const std::vector<ArticleRecord>& rows);
 
     // The list of the article window: the articles of its current view in the range of
     // "Welche Artikel ?" (or all), with the page frame of the data set.
-    static ReportDocument viewDocument(const TArtikelModul& modul, const QString& from, const QString& to, bool all,
-                                       bool stock);
+    static ReportDocument viewDocument(const TArtikelModul& modul, const QString& from, const QString& to,
+                                       bool all, bool stock);
 
     // For the command line and the registry: [VON] [BIS] as in the dialog "Welche Artikel ?";
     // without both, every article.

@@ -16,8 +16,8 @@ QString sparePartParam(qsizetype n)
 
 QString ArticleQuery::sql() const
 {
-    return QStringLiteral("SELECT ") + ArticleRecord::selectColumns() + QStringLiteral(" FROM Lager") + where() +
-           QStringLiteral(" ORDER BY ") + ArticleSortOrder::orderBy(order);
+    return QStringLiteral("SELECT ") + ArticleRecord::selectColumns() + QStringLiteral(" FROM Lager") +
+           where() + QStringLiteral(" ORDER BY ") + ArticleSortOrder::orderBy(order);
 }
 
 QString ArticleQuery::countSql() const
@@ -36,7 +36,8 @@ QString ArticleQuery::where() const
         conditions << expression;
     if (!rangeFrom.isEmpty() || !rangeTo.isEmpty())
         conditions << QStringLiteral("L_NR >= :rangeFrom AND L_NR <= :rangeTo");
-    return conditions.isEmpty() ? QString() : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
+    return conditions.isEmpty() ? QString()
+                                : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
 }
 
 // Stock only overrides the other switches; otherwise an article passes when one of its states

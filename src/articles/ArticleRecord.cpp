@@ -6,8 +6,9 @@ namespace korbelant {
 
 QString ArticleRecord::selectColumns()
 {
-    return QStringLiteral("L_NR, Z_NR, STERNE, VA, L_TEXT, PREIS, VA38, MUSTER, SONDER, AKTIV, NEU, ENTFERNT, "
-                          "PROV_SATZ, BER_PREIS, MU_SPERR, VK_SPERRE, FG_DATUM, BESTAND, WSPERRE, WFREIGAB");
+    return QStringLiteral(
+        "L_NR, Z_NR, STERNE, VA, L_TEXT, PREIS, VA38, MUSTER, SONDER, AKTIV, NEU, ENTFERNT, "
+        "PROV_SATZ, BER_PREIS, MU_SPERR, VK_SPERRE, FG_DATUM, BESTAND, WSPERRE, WFREIGAB");
 }
 
 ArticleRecord ArticleRecord::fromStatement(const Statement& st)

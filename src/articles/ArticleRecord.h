@@ -11,8 +11,8 @@ class Statement;
 // One article of the catalogue (a record of Lager), with the values as the program uses them.
 struct ArticleRecord
 {
-    QString lNr;   // L_NR, the article number
-    QString zNr;   // Z_NR, the distributor's order number
+    QString lNr; // L_NR, the article number
+    QString zNr; // Z_NR, the distributor's order number
     int sterne = 0;
     QString va;
     QString lText;

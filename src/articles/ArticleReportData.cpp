@@ -18,7 +18,8 @@ ArticleReportData::StockList ArticleReportData::stockList(std::vector<ArticleRec
     return list;
 }
 
-ArticleReportData::SalesTotals ArticleReportData::salesTotals(const std::vector<ArticleSalesQuery::Sale>& sales)
+ArticleReportData::SalesTotals
+ArticleReportData::salesTotals(const std::vector<ArticleSalesQuery::Sale>& sales)
 {
     SalesTotals totals;
     for (const auto& sale : sales) {
@@ -28,12 +29,12 @@ ArticleReportData::SalesTotals ArticleReportData::salesTotals(const std::vector<
     return totals;
 }
 
-QString ArticleReportData::salesTitle(const QString& article, const QString& kindSelection, const QString& fromWeek,
-                                      const QString& toWeek)
+QString ArticleReportData::salesTitle(const QString& article, const QString& kindSelection,
+                                      const QString& fromWeek, const QString& toWeek)
 {
-    return QStringLiteral("Übersicht von Artikel ") + article + QStringLiteral("*  mit der VA ") + kindSelection +
-           QStringLiteral("  der Wochen ") + ArticleSalesQuery::weekDisplay(fromWeek) + QStringLiteral(" bis ") +
-           ArticleSalesQuery::weekDisplay(toWeek);
+    return QStringLiteral("Übersicht von Artikel ") + article + QStringLiteral("*  mit der VA ") +
+           kindSelection + QStringLiteral("  der Wochen ") + ArticleSalesQuery::weekDisplay(fromWeek) +
+           QStringLiteral(" bis ") + ArticleSalesQuery::weekDisplay(toWeek);
 }
 
 } // namespace korbelant

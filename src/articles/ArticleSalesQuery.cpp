@@ -11,8 +11,10 @@ namespace korbelant {
 namespace {
 
 const char* const kSelect =
-    "SELECT IFNULL(k.VORNAME, '') || ' ' || IFNULL(k.NAME, ''), t.K_NR, IFNULL(k.PLZ, '') || ' ' || IFNULL(k.ORT, ''), "
-    "k.STRASSE, k.TELEFON, IFNULL(p.MWoche, '') || IFNULL(p.TWoche, ''), p.P_NR, p.R_NR, p.L_NR, p.STUECK, p.L_TEXT, "
+    "SELECT IFNULL(k.VORNAME, '') || ' ' || IFNULL(k.NAME, ''), t.K_NR, IFNULL(k.PLZ, '') || ' ' || "
+    "IFNULL(k.ORT, ''), "
+    "k.STRASSE, k.TELEFON, IFNULL(p.MWoche, '') || IFNULL(p.TWoche, ''), p.P_NR, p.R_NR, p.L_NR, p.STUECK, "
+    "p.L_TEXT, "
     "p.EINZ_KOST, p.EINZ_PREIS, p.KOSTEN, p.SUMME, p.VA, p.SUMME * v.UMSATZ_VKG, p.SUMME * v.UMSATZ_WB "
     "FROM Tupper1 p "
     "JOIN Tupper t ON t.R_NR = p.R_NR AND t.P_NR = p.P_NR "
@@ -82,7 +84,8 @@ QString ArticleSalesQuery::weekKey(const QString& year, const QString& week, boo
     const QString y = year.trimmed();
     if (y.isEmpty())
         return {};
-    const QString w = week.trimmed().isEmpty() ? QString::fromLatin1(isEnd ? "53" : "01") : week.trimmed().rightJustified(2, QLatin1Char('0'));
+    const QString w = week.trimmed().isEmpty() ? QString::fromLatin1(isEnd ? "53" : "01")
+                                               : week.trimmed().rightJustified(2, QLatin1Char('0'));
     return y + w;
 }
 

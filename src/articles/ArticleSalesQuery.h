@@ -24,10 +24,10 @@ public:
     {
         QString kundenName; // first name and name
         QString kNr;
-        QString ort;        // postcode and place
+        QString ort; // postcode and place
         QString strasse;
         QString telefon;
-        QString woche;      // week key followed by the part-week mark
+        QString woche; // week key followed by the part-week mark
         QString pNr;
         QString rNr;
         QString lNr;

@@ -29,15 +29,15 @@ QStringList underName(const QString& text)
 
 } // namespace
 
-ReportDocument ArticleSalesReport::document(const std::vector<ArticleSalesQuery::Sale>& sales, const QString& title,
-                                            bool withAddress)
+ReportDocument ArticleSalesReport::document(const std::vector<ArticleSalesQuery::Sale>& sales,
+                                            const QString& title, bool withAddress)
 {
     ReportSection section;
     section.columns = columns();
     ReportGroup group;
     for (const auto& s : sales) {
-        ReportRow row{{s.rNr, s.pNr, ArticleSalesQuery::weekDisplay(s.woche), s.kundenName, s.lNr, s.va, s.lText, s.stueck,
-                       s.einzKost, s.kosten, s.einzPreis, s.summe},
+        ReportRow row{{s.rNr, s.pNr, ArticleSalesQuery::weekDisplay(s.woche), s.kundenName, s.lNr, s.va,
+                       s.lText, s.stueck, s.einzKost, s.kosten, s.einzPreis, s.summe},
                       {}};
         if (withAddress)
             row.extraLines = {underName(s.strasse), underName(s.ort), underName(s.telefon)};

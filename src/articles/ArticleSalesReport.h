@@ -12,7 +12,8 @@ namespace korbelant {
 class ArticleSalesReport
 {
 public:
-    static ReportDocument document(const std::vector<ArticleSalesQuery::Sale>& sales, const QString& title, bool withAddress);
+    static ReportDocument document(const std::vector<ArticleSalesQuery::Sale>& sales, const QString& title,
+                                   bool withAddress);
 };
 
 } // namespace korbelant

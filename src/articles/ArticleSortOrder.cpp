@@ -12,11 +12,16 @@ QStringList ArticleSortOrder::choices()
 QString ArticleSortOrder::choiceName(Order order)
 {
     switch (order) {
-    case ByText: return QStringLiteral("Artikelbezeichnung");
-    case ByStars: return QStringLiteral("Sterne");
-    case ByPrice: return QStringLiteral("Preis");
-    case ByKind: return QStringLiteral("VA");
-    case ByNumber: break;
+    case ByText:
+        return QStringLiteral("Artikelbezeichnung");
+    case ByStars:
+        return QStringLiteral("Sterne");
+    case ByPrice:
+        return QStringLiteral("Preis");
+    case ByKind:
+        return QStringLiteral("VA");
+    case ByNumber:
+        break;
     }
     return QStringLiteral("Artikelnummer");
 }
@@ -33,11 +38,16 @@ ArticleSortOrder::Order ArticleSortOrder::fromChoice(const QString& name)
 QString ArticleSortOrder::indexName(Order order)
 {
     switch (order) {
-    case ByText: return QStringLiteral("ArtikelIndex");
-    case ByStars: return QStringLiteral("SterneIndex");
-    case ByPrice: return QStringLiteral("PREISIndex");
-    case ByKind: return QStringLiteral("VAIndex");
-    case ByNumber: break;
+    case ByText:
+        return QStringLiteral("ArtikelIndex");
+    case ByStars:
+        return QStringLiteral("SterneIndex");
+    case ByPrice:
+        return QStringLiteral("PREISIndex");
+    case ByKind:
+        return QStringLiteral("VAIndex");
+    case ByNumber:
+        break;
     }
     return {};
 }
@@ -45,11 +55,16 @@ QString ArticleSortOrder::indexName(Order order)
 QString ArticleSortOrder::columnTitle(Order order)
 {
     switch (order) {
-    case ByText: return QStringLiteral("Artikel-Bezeichnung");
-    case ByStars: return QStringLiteral("Sterne");
-    case ByPrice: return QStringLiteral("Preis");
-    case ByKind: return QStringLiteral("VA");
-    case ByNumber: break;
+    case ByText:
+        return QStringLiteral("Artikel-Bezeichnung");
+    case ByStars:
+        return QStringLiteral("Sterne");
+    case ByPrice:
+        return QStringLiteral("Preis");
+    case ByKind:
+        return QStringLiteral("VA");
+    case ByNumber:
+        break;
     }
     return QStringLiteral("Artikel-Nr.");
 }
@@ -74,11 +89,16 @@ QString ArticleSortOrder::orderBy(Order order)
 QString ArticleSortOrder::searchField(Order order)
 {
     switch (order) {
-    case ByText: return QStringLiteral("L_TEXT");
-    case ByStars: return QStringLiteral("STERNE");
-    case ByPrice: return QStringLiteral("PREIS");
-    case ByKind: return QStringLiteral("VA");
-    case ByNumber: break;
+    case ByText:
+        return QStringLiteral("L_TEXT");
+    case ByStars:
+        return QStringLiteral("STERNE");
+    case ByPrice:
+        return QStringLiteral("PREIS");
+    case ByKind:
+        return QStringLiteral("VA");
+    case ByNumber:
+        break;
     }
     return QStringLiteral("L_NR");
 }

@@ -10,7 +10,14 @@ namespace korbelant {
 class ArticleSortOrder
 {
 public:
-    enum Order { ByNumber, ByText, ByStars, ByPrice, ByKind };
+    enum Order
+    {
+        ByNumber,
+        ByText,
+        ByStars,
+        ByPrice,
+        ByKind
+    };
 
     // "Artikelnummer", "Artikelbezeichnung", "Sterne", "Preis" in the order of the choice box.
     static QStringList choices();

@@ -26,19 +26,21 @@ void germanUpper(sqlite3_context* context, int, sqlite3_value** argv)
 
 ArticleTextSearch::ArticleTextSearch(Database& db) : m_db(db)
 {
-    const int rc = sqlite3_create_function_v2(m_db.handle(), "GERMAN_UPPER", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
-                                              nullptr, &germanUpper, nullptr, nullptr, nullptr);
+    const int rc =
+        sqlite3_create_function_v2(m_db.handle(), "GERMAN_UPPER", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
+                                   nullptr, &germanUpper, nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK)
-        throw DatabaseError(QStringLiteral("Datenbankfehler: die Volltextsuche kann nicht eingerichtet werden."));
+        throw DatabaseError(
+            QStringLiteral("Datenbankfehler: die Volltextsuche kann nicht eingerichtet werden."));
 }
 
 std::vector<ArticleTextSearch::Hit> ArticleTextSearch::search(const QString& entry, bool ignoreCase) const
 {
     // With regard to case the entry must appear as it is; SQLite's LIKE would ignore the case
     // of plain letters.
-    const QString condition = ignoreCase
-                                  ? QStringLiteral("GERMAN_UPPER(L_TEXT) LIKE GERMAN_UPPER(:Text)") + LikePattern::kEscapeClause
-                                  : QStringLiteral("instr(L_TEXT, IFNULL(:Text, '')) > 0");
+    const QString condition = ignoreCase ? QStringLiteral("GERMAN_UPPER(L_TEXT) LIKE GERMAN_UPPER(:Text)") +
+                                               LikePattern::kEscapeClause
+                                         : QStringLiteral("instr(L_TEXT, IFNULL(:Text, '')) > 0");
     Statement st = m_db.prepare(QStringLiteral("SELECT L_NR, VA, L_TEXT FROM Lager WHERE ") + condition +
                                 QStringLiteral(" ORDER BY L_NR"));
     st.bind(QStringLiteral(":Text"), ignoreCase ? LikePattern::contains(entry) : entry);

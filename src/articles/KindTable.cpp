@@ -12,9 +12,10 @@ KindTable::KindTable(Database& db) : m_db(db)
 void KindTable::reload()
 {
     m_kinds.clear();
-    Statement st = m_db.prepare(QStringLiteral(
-        "SELECT VA, VAQUELLE, VA_TEXT, VA_INFO, EKFAKTOR, VKFAKTOR, STERNEFAKT, STERNEDMFA, UMSSTERNFA, PROVISION, "
-        "NURBERATER, LNR_VA, VA_ART, MUSTER, VONARTNR, BISARTNR, UMSATZ_VKG, UMSATZ_WB FROM VA ORDER BY rowid"));
+    Statement st = m_db.prepare(QStringLiteral("SELECT VA, VAQUELLE, VA_TEXT, VA_INFO, EKFAKTOR, VKFAKTOR, "
+                                               "STERNEFAKT, STERNEDMFA, UMSSTERNFA, PROVISION, "
+                                               "NURBERATER, LNR_VA, VA_ART, MUSTER, VONARTNR, BISARTNR, "
+                                               "UMSATZ_VKG, UMSATZ_WB FROM VA ORDER BY rowid"));
     while (st.next()) {
         TransactionKind k;
         k.va = st.text(0);

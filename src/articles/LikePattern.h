@@ -12,7 +12,10 @@ public:
     static inline const QString kEscapeClause = QStringLiteral(" ESCAPE '\\'");
 
     static QString escape(const QString& text);
-    static QString contains(const QString& text) { return QStringLiteral("%") + escape(text) + QStringLiteral("%"); }
+    static QString contains(const QString& text)
+    {
+        return QStringLiteral("%") + escape(text) + QStringLiteral("%");
+    }
     static QString prefix(const QString& text) { return escape(text) + QStringLiteral("%"); }
 };
 

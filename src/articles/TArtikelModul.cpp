@@ -17,7 +17,8 @@ namespace korbelant {
 
 namespace {
 
-const QString kNoSparePartData = QStringLiteral("Keine Ersatzteilinformationen geladen (BZH-Diskette einlesen).");
+const QString kNoSparePartData =
+    QStringLiteral("Keine Ersatzteilinformationen geladen (BZH-Diskette einlesen).");
 const QString kNoSpareParts = QStringLiteral("Für Artikel keine Ersatzteile gefunden.");
 const QString kConfirmDelete = QStringLiteral("Artikel wirklich löschen ?");
 
@@ -33,9 +34,12 @@ bool matchesSearch(const ArticleRecord& r, ArticleSortOrder::Order order, const 
         const auto price = GermanFormat::parseAmount(entry);
         return price && std::fabs(r.preis - *price) < 0.00005;
     }
-    case ArticleSortOrder::ByText: return r.lText.startsWith(entry, Qt::CaseInsensitive);
-    case ArticleSortOrder::ByKind: return r.va.startsWith(entry, Qt::CaseInsensitive);
-    case ArticleSortOrder::ByNumber: break;
+    case ArticleSortOrder::ByText:
+        return r.lText.startsWith(entry, Qt::CaseInsensitive);
+    case ArticleSortOrder::ByKind:
+        return r.va.startsWith(entry, Qt::CaseInsensitive);
+    case ArticleSortOrder::ByNumber:
+        break;
     }
     return r.lNr.startsWith(entry, Qt::CaseInsensitive);
 }
@@ -59,7 +63,10 @@ TArtikelModul::TArtikelModul(Database& db, const Options& options, UiPort& ui, s
 {
 }
 
-TArtikelModul::TArtikelModul(DataSet& set, UiPort& ui) : TArtikelModul(set.db(), set.options(), ui, recordedEuro(set)) {}
+TArtikelModul::TArtikelModul(DataSet& set, UiPort& ui)
+    : TArtikelModul(set.db(), set.options(), ui, recordedEuro(set))
+{
+}
 
 void TArtikelModul::setSwitches(const ArticleStatusSwitches& switches)
 {
@@ -99,8 +106,9 @@ bool TArtikelModul::FilterSpareParts(const QString& productNumber)
         return false;
     }
     QStringList prefixes;
-    const auto rows = m_db.rows(QStringLiteral("SELECT L_NR_ERS FROM Ersatzteile WHERE L_NR_TWP = ? ORDER BY rowid"),
-                                {ArticleFieldRules::normaliseNumber(productNumber).left(4)});
+    const auto rows =
+        m_db.rows(QStringLiteral("SELECT L_NR_ERS FROM Ersatzteile WHERE L_NR_TWP = ? ORDER BY rowid"),
+                  {ArticleFieldRules::normaliseNumber(productNumber).left(4)});
     for (const QVariantList& row : rows) {
         const QString prefix = row.value(0).toString().trimmed();
         if (!prefix.isEmpty()) // an empty prefix would show every article
@@ -290,7 +298,8 @@ void TArtikelModul::store(const ArticleRecord& article, const QString& originalL
         params << StorageForm::toStorage(*lager.field(it.key()), it.value());
     }
     params << originalLNr;
-    m_db.run(QStringLiteral("UPDATE Lager SET ") + assignments.join(QStringLiteral(", ")) + QStringLiteral(" WHERE L_NR = ?"),
+    m_db.run(QStringLiteral("UPDATE Lager SET ") + assignments.join(QStringLiteral(", ")) +
+                 QStringLiteral(" WHERE L_NR = ?"),
              params);
 }
 
@@ -306,7 +315,8 @@ bool TArtikelModul::deleteCurrent()
     return true;
 }
 
-std::vector<ArticleSalesQuery::Sale> TArtikelModul::sales(const ArticleSalesQuery::Conditions& conditions) const
+std::vector<ArticleSalesQuery::Sale>
+TArtikelModul::sales(const ArticleSalesQuery::Conditions& conditions) const
 {
     return ArticleSalesQuery(m_db).run(conditions);
 }

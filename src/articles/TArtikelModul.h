@@ -24,7 +24,12 @@ class UiPort;
 class TArtikelModul
 {
 public:
-    enum class SaveResult { Saved, Refused, Duplicate };
+    enum class SaveResult
+    {
+        Saved,
+        Refused,
+        Duplicate
+    };
 
     TArtikelModul(Database& db, const Options& options, UiPort& ui, std::optional<bool> euro = std::nullopt);
     // On an opened data set, whose recorded currency decides the second-currency column.

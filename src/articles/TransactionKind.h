@@ -19,9 +19,9 @@ struct TransactionKind
     double umsSternFa = 0;
     double provision = 0;
     QString nurBerater;
-    QString lnrVa;    // "J": article numbers of this kind carry the kind code
-    QString vaArt;    // "TE" text lines, "AP", "BP" or another class
-    QString muster;   // "J": lines of this kind cost the sample price
+    QString lnrVa;  // "J": article numbers of this kind carry the kind code
+    QString vaArt;  // "TE" text lines, "AP", "BP" or another class
+    QString muster; // "J": lines of this kind cost the sample price
     QString vonArtNr;
     QString bisArtNr;
     double umsatzVkg = 0;

@@ -46,17 +46,23 @@ const std::map<QString, Setter>& setters()
     static const std::map<QString, Setter> map{
         {QStringLiteral("L_NR"), [](ArticleRecord& r, const QString& v) { r.lNr = v; }},
         {QStringLiteral("Z_NR"), [](ArticleRecord& r, const QString& v) { r.zNr = v; }},
-        {QStringLiteral("STERNE"), [](ArticleRecord& r, const QString& v) { r.sterne = integer(QStringLiteral("STERNE"), v); }},
+        {QStringLiteral("STERNE"),
+         [](ArticleRecord& r, const QString& v) { r.sterne = integer(QStringLiteral("STERNE"), v); }},
         {QStringLiteral("VA"), [](ArticleRecord& r, const QString& v) { r.va = v.trimmed(); }},
         {QStringLiteral("L_TEXT"), [](ArticleRecord& r, const QString& v) { r.lText = text40(v); }},
         {QStringLiteral("PREIS"), [](ArticleRecord& r, const QString& v) { r.preis = CliArgs::amount(v); }},
         {QStringLiteral("VA38"), [](ArticleRecord& r, const QString& v) { r.va38 = CliArgs::amount(v); }},
         {QStringLiteral("MUSTER"), [](ArticleRecord& r, const QString& v) { r.muster = CliArgs::amount(v); }},
-        {QStringLiteral("PROV_SATZ"), [](ArticleRecord& r, const QString& v) { r.provSatz = CliArgs::amount(v); }},
-        {QStringLiteral("BER_PREIS"), [](ArticleRecord& r, const QString& v) { r.berPreis = CliArgs::amount(v); }},
-        {QStringLiteral("MU_SPERR"), [](ArticleRecord& r, const QString& v) { r.muSperr = lock(QStringLiteral("MU_SPERR"), v); }},
-        {QStringLiteral("VK_SPERRE"), [](ArticleRecord& r, const QString& v) { r.vkSperre = lock(QStringLiteral("VK_SPERRE"), v); }},
-        {QStringLiteral("BESTAND"), [](ArticleRecord& r, const QString& v) { r.bestand = integer(QStringLiteral("BESTAND"), v); }},
+        {QStringLiteral("PROV_SATZ"),
+         [](ArticleRecord& r, const QString& v) { r.provSatz = CliArgs::amount(v); }},
+        {QStringLiteral("BER_PREIS"),
+         [](ArticleRecord& r, const QString& v) { r.berPreis = CliArgs::amount(v); }},
+        {QStringLiteral("MU_SPERR"),
+         [](ArticleRecord& r, const QString& v) { r.muSperr = lock(QStringLiteral("MU_SPERR"), v); }},
+        {QStringLiteral("VK_SPERRE"),
+         [](ArticleRecord& r, const QString& v) { r.vkSperre = lock(QStringLiteral("VK_SPERRE"), v); }},
+        {QStringLiteral("BESTAND"),
+         [](ArticleRecord& r, const QString& v) { r.bestand = integer(QStringLiteral("BESTAND"), v); }},
     };
     return map;
 }
@@ -72,7 +78,8 @@ int newArticle(CliContext& c, const QStringList& args)
     for (auto it = values.cbegin(); it != values.cend(); ++it) {
         const auto setter = setters().find(it.key().toUpper());
         if (setter == setters().end())
-            throw CliUsageError(QStringLiteral("Das Feld \"%1\" kann nicht eingegeben werden.").arg(it.key()));
+            throw CliUsageError(
+                QStringLiteral("Das Feld \"%1\" kann nicht eingegeben werden.").arg(it.key()));
         setter->second(article, it.value().toString());
     }
     if (modul.saveArticle(article, QString()) != TArtikelModul::SaveResult::Saved)
@@ -149,8 +156,9 @@ void ArticleCommands::registerAll(CliApp& app)
 {
     app.add(std::make_unique<FunctionCommand>(
         QStringLiteral("article"),
-        QStringLiteral("--home VERZ article new FELD=WERT… | list [neu] [aktiv] [inaktiv] [entf] [bestand] [party] | "
-                       "kind-valid VA L_NR"),
+        QStringLiteral(
+            "--home VERZ article new FELD=WERT… | list [neu] [aktiv] [inaktiv] [entf] [bestand] [party] | "
+            "kind-valid VA L_NR"),
         true, article));
 }
 

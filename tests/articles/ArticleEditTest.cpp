@@ -29,8 +29,9 @@ TEST_F(ArticleEditTest, AllThreeChecksShowTheirMessagesInOrderAndNothingIsStored
     r.va = QStringLiteral("77");
     r.zNr = QStringLiteral("1234567");
     EXPECT_EQ(modul().saveArticle(r, QString()), TArtikelModul::SaveResult::Refused);
-    EXPECT_EQ(ui().shownTexts(), (QStringList{"Die gewählte VA ist ungültig !", "Die TW-Bestell-Nr. muss 8 Stellen lang sein",
-                                              "Die Artikel-Nr. muss 4 Stellen lang sein"}));
+    EXPECT_EQ(ui().shownTexts(),
+              (QStringList{"Die gewählte VA ist ungültig !", "Die TW-Bestell-Nr. muss 8 Stellen lang sein",
+                           "Die Artikel-Nr. muss 4 Stellen lang sein"}));
     EXPECT_EQ(count(), 0);
 }
 
@@ -51,7 +52,8 @@ TEST_F(ArticleEditTest, NumbersLongerThanTheirMaximumAreRefusedNotCut)
     ArticleRecord r = valid(QStringLiteral("B12345678"));
     r.zNr = QStringLiteral("123456789");
     EXPECT_EQ(modul().saveArticle(r, QString()), TArtikelModul::SaveResult::Refused);
-    EXPECT_EQ(ui().shownTexts(), (QStringList{ArticleEditCheck::orderNumberTooLong(8), ArticleEditCheck::articleNumberTooLong(8)}));
+    EXPECT_EQ(ui().shownTexts(), (QStringList{ArticleEditCheck::orderNumberTooLong(8),
+                                              ArticleEditCheck::articleNumberTooLong(8)}));
     EXPECT_EQ(count(), 0);
 }
 

@@ -91,11 +91,13 @@ TEST_F(ArticleFieldRulesTest, SparePartViewShowsThePrefixesOfTheProduct)
         addArticle(QString::fromLatin1(n));
     modul().activateFromMainMenu();
     EXPECT_FALSE(modul().FilterSpareParts(QStringLiteral("1234")));
-    EXPECT_EQ(ui().shownTexts(), QStringList{"Keine Ersatzteilinformationen geladen (BZH-Diskette einlesen)."});
+    EXPECT_EQ(ui().shownTexts(),
+              QStringList{"Keine Ersatzteilinformationen geladen (BZH-Diskette einlesen)."});
     EXPECT_EQ(modul().recordCount(), 6);
 
-    db().run(QStringLiteral("INSERT INTO Ersatzteile (L_NR_ERS, L_NR_TWP) VALUES ('555', '1234'), ('6000', '1234'), "
-                            "('5%', '9999')"));
+    db().run(QStringLiteral(
+        "INSERT INTO Ersatzteile (L_NR_ERS, L_NR_TWP) VALUES ('555', '1234'), ('6000', '1234'), "
+        "('5%', '9999')"));
     modul().setKindSelection(QStringLiteral("10=Verkauf Katalogartikel"));
     EXPECT_FALSE(modul().FilterSpareParts(QStringLiteral("4321")));
     EXPECT_EQ(ui().shownTexts().last(), QStringLiteral("Für Artikel keine Ersatzteile gefunden."));
@@ -113,7 +115,8 @@ TEST_F(ArticleFieldRulesTest, SparePartViewShowsThePrefixesOfTheProduct)
 
 TEST_F(ArticleFieldRulesTest, ChooserHandsSwitchesInAndOut)
 {
-    addArticle(QStringLiteral("C001"), {{QStringLiteral("BESTAND"), 2}, {QStringLiteral("VA"), QStringLiteral("20")}});
+    addArticle(QStringLiteral("C001"),
+               {{QStringLiteral("BESTAND"), 2}, {QStringLiteral("VA"), QStringLiteral("20")}});
     addArticle(QStringLiteral("C002"));
     addArticle(QStringLiteral("C123456789"));
     modul().setPartyMode(true);

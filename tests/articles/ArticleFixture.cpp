@@ -32,15 +32,17 @@ void ArticleFixture::addArticle(const QString& lNr, const QVariantMap& fields)
     db().insert(Schema::get(QStringLiteral("Lager")), values);
 }
 
-void ArticleFixture::addKind(const QString& va, const QString& quelle, const QString& text, const QString& art)
+void ArticleFixture::addKind(const QString& va, const QString& quelle, const QString& text,
+                             const QString& art)
 {
-    db().insert(Schema::get(QStringLiteral("VA")), {{QStringLiteral("VA"), va},
-                                                    {QStringLiteral("VAQUELLE"), quelle},
-                                                    {QStringLiteral("VA_TEXT"), text},
-                                                    {QStringLiteral("VA_ART"), art},
-                                                    {QStringLiteral("LNR_VA"), va == QStringLiteral("38") ? "J" : "N"},
-                                                    {QStringLiteral("UMSATZ_VKG"), 1.0},
-                                                    {QStringLiteral("UMSATZ_WB"), 0.5}});
+    db().insert(Schema::get(QStringLiteral("VA")),
+                {{QStringLiteral("VA"), va},
+                 {QStringLiteral("VAQUELLE"), quelle},
+                 {QStringLiteral("VA_TEXT"), text},
+                 {QStringLiteral("VA_ART"), art},
+                 {QStringLiteral("LNR_VA"), va == QStringLiteral("38") ? "J" : "N"},
+                 {QStringLiteral("UMSATZ_VKG"), 1.0},
+                 {QStringLiteral("UMSATZ_WB"), 0.5}});
 }
 
 QStringList ArticleFixture::numbers(const std::vector<ArticleRecord>& rows)

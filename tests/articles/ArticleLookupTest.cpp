@@ -28,7 +28,8 @@ TEST_F(ArticleLookupTest, KindValidForArticleFollowsTheSourceKind)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.va) + " " + c.lNr);
-        EXPECT_EQ(modul().KindValidForArticle(QString::fromLatin1(c.va), QString::fromLatin1(c.lNr)), c.valid);
+        EXPECT_EQ(modul().KindValidForArticle(QString::fromLatin1(c.va), QString::fromLatin1(c.lNr)),
+                  c.valid);
     }
 }
 
@@ -44,7 +45,8 @@ TEST_F(ArticleLookupTest, KindValidForArticleIsFalseWhenTheSourceKindDiffers)
 
 TEST_F(ArticleLookupTest, ArticleExistsFindsTheExactNumberOnly)
 {
-    addArticle(QStringLiteral("A1000"), {{QStringLiteral("L_TEXT"), QStringLiteral("Schüssel")}, {QStringLiteral("PREIS"), 12.5}});
+    addArticle(QStringLiteral("A1000"),
+               {{QStringLiteral("L_TEXT"), QStringLiteral("Schüssel")}, {QStringLiteral("PREIS"), 12.5}});
     EXPECT_TRUE(modul().ArticleExists(QStringLiteral("A1000")));
     EXPECT_EQ(modul().foundArticle().lText, QStringLiteral("Schüssel"));
     EXPECT_DOUBLE_EQ(modul().foundArticle().preis, 12.5);

@@ -31,7 +31,8 @@ TEST(ArticlePerformance, TenThousandArticlesFilterSortAndSearchQuickly)
             db.insert(lager, {{QStringLiteral("L_NR"), QStringLiteral("A%1").arg(n, 6, 10, QLatin1Char('0'))},
                               {QStringLiteral("Z_NR"), QStringLiteral("%1").arg(10000000 + n)},
                               {QStringLiteral("VA"), kinds.at(n % kinds.size())},
-                              {QStringLiteral("L_TEXT"), QStringLiteral("Artikel %1 Schüssel %2").arg(n % 977).arg(n)},
+                              {QStringLiteral("L_TEXT"),
+                               QStringLiteral("Artikel %1 Schüssel %2").arg(n % 977).arg(n)},
                               {QStringLiteral("PREIS"), (n % 500) / 4.0},
                               {QStringLiteral("STERNE"), n % 7},
                               {QStringLiteral("AKTIV"), n % 3 != 0},
@@ -67,8 +68,10 @@ TEST(ArticlePerformance, TenThousandArticlesFilterSortAndSearchQuickly)
     measure("kind filter 38", [&] { modul.setKindSelection(QStringLiteral("38=Serviceprodukte")); });
     EXPECT_EQ(modul.recordCount(), 2000);
     modul.setKindSelection(KindTable::kAll);
-    for (auto order : {ArticleSortOrder::ByText, ArticleSortOrder::ByStars, ArticleSortOrder::ByPrice, ArticleSortOrder::ByNumber})
-        measure(qPrintable(QStringLiteral("sort by ") + ArticleSortOrder::choiceName(order)), [&] { modul.setSortOrder(order); });
+    for (auto order : {ArticleSortOrder::ByText, ArticleSortOrder::ByStars, ArticleSortOrder::ByPrice,
+                       ArticleSortOrder::ByNumber})
+        measure(qPrintable(QStringLiteral("sort by ") + ArticleSortOrder::choiceName(order)),
+                [&] { modul.setSortOrder(order); });
     // The same ordered query run directly, without turning rows into records, for comparison.
     measure("  same SQL directly (by text)", [&] {
         ArticleQuery query = modul.query();
@@ -80,11 +83,12 @@ TEST(ArticlePerformance, TenThousandArticlesFilterSortAndSearchQuickly)
             ++rows;
         EXPECT_EQ(rows, 10000);
     });
-    measure("incremental search A009999", [&] { EXPECT_TRUE(modul.incrementalSearch(QStringLiteral("A009999"))); });
-    measure("full text, ignoring case", [&] {
-        EXPECT_EQ(modul.fullTextSearch(QStringLiteral("schüssel 9999"), true).size(), 1u);
-    });
-    measure("full text, with case", [&] { EXPECT_EQ(modul.fullTextSearch(QStringLiteral("Artikel 976 "), false).size(), 10u); });
+    measure("incremental search A009999",
+            [&] { EXPECT_TRUE(modul.incrementalSearch(QStringLiteral("A009999"))); });
+    measure("full text, ignoring case",
+            [&] { EXPECT_EQ(modul.fullTextSearch(QStringLiteral("schüssel 9999"), true).size(), 1u); });
+    measure("full text, with case",
+            [&] { EXPECT_EQ(modul.fullTextSearch(QStringLiteral("Artikel 976 "), false).size(), 10u); });
     measure("article list A000100..A0001", [&] {
         EXPECT_EQ(modul.listRows(QStringLiteral("A000100"), QStringLiteral("A0001"), false).size(), 100u);
     });

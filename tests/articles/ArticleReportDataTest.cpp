@@ -1,5 +1,5 @@
-#include "articles/ArticleFixture.h"
 #include "articles/ArticleReportData.h"
+#include "articles/ArticleFixture.h"
 
 namespace korbelant::test {
 
@@ -14,7 +14,8 @@ TEST_F(ArticleReportDataTest, StockListSumsTheValuesOfThePrintedArticles)
     addArticle(QStringLiteral("T001"), {{QStringLiteral("BESTAND"), 1}, {QStringLiteral("PREIS"), 99.0}});
     addArticle(QStringLiteral("S003"), {{QStringLiteral("PREIS"), 50.0}}); // no stock
     modul().activateFromMainMenu();
-    const auto list = ArticleReportData::stockList(modul().listRows(QStringLiteral("S"), QStringLiteral("S"), false));
+    const auto list =
+        ArticleReportData::stockList(modul().listRows(QStringLiteral("S"), QStringLiteral("S"), false));
     EXPECT_EQ(numbers(list.rows), (QStringList{"S001", "S002", "S003"}));
     EXPECT_DOUBLE_EQ(list.total, 27.5);
     EXPECT_DOUBLE_EQ(ArticleReportData::stockList(modul().listRows({}, {}, true)).total, 126.5);
@@ -22,8 +23,8 @@ TEST_F(ArticleReportDataTest, StockListSumsTheValuesOfThePrintedArticles)
 
 TEST(ArticleReportDataText, SalesTitleAndTotals)
 {
-    EXPECT_EQ(ArticleReportData::salesTitle(QStringLiteral("A1"), QStringLiteral("Alle"), QStringLiteral("200301"),
-                                            QStringLiteral("200320")),
+    EXPECT_EQ(ArticleReportData::salesTitle(QStringLiteral("A1"), QStringLiteral("Alle"),
+                                            QStringLiteral("200301"), QStringLiteral("200320")),
               QStringLiteral("Übersicht von Artikel A1*  mit der VA Alle  der Wochen 2003/01 bis 2003/20"));
     ArticleSalesQuery::Sale a, b;
     a.kosten = 1.5;

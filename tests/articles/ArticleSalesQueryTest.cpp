@@ -1,5 +1,5 @@
-#include "articles/ArticleFixture.h"
 #include "articles/ArticleSalesQuery.h"
+#include "articles/ArticleFixture.h"
 #include "core/Schema.h"
 
 namespace korbelant::test {
@@ -12,32 +12,44 @@ protected:
     void SetUp() override
     {
         ArticleFixture::SetUp();
-        db().insert(Schema::get(QStringLiteral("Kunden")), {{QStringLiteral("K_NR"), QStringLiteral("100002")},
-                                                            {QStringLiteral("VORNAME"), QStringLiteral("Erna")},
-                                                            {QStringLiteral("NAME"), QStringLiteral("O'Neill")},
-                                                            {QStringLiteral("PLZ"), QStringLiteral("12345")},
-                                                            {QStringLiteral("ORT"), QStringLiteral("Musterstadt")},
-                                                            {QStringLiteral("STRASSE"), QStringLiteral("Weg 1")},
-                                                            {QStringLiteral("TELEFON"), QStringLiteral("0123")}});
+        db().insert(Schema::get(QStringLiteral("Kunden")),
+                    {{QStringLiteral("K_NR"), QStringLiteral("100002")},
+                     {QStringLiteral("VORNAME"), QStringLiteral("Erna")},
+                     {QStringLiteral("NAME"), QStringLiteral("O'Neill")},
+                     {QStringLiteral("PLZ"), QStringLiteral("12345")},
+                     {QStringLiteral("ORT"), QStringLiteral("Musterstadt")},
+                     {QStringLiteral("STRASSE"), QStringLiteral("Weg 1")},
+                     {QStringLiteral("TELEFON"), QStringLiteral("0123")}});
         participant(QStringLiteral("010103A"), QStringLiteral("02"), QStringLiteral("100002"));
-        line(QStringLiteral("010103A"), QStringLiteral("02"), QStringLiteral("A100"), QStringLiteral("10"), QStringLiteral("200301"), 2, 10);
-        line(QStringLiteral("010103A"), QStringLiteral("02"), QStringLiteral("A1_9"), QStringLiteral("38"), QStringLiteral("200310"), 1, 5);
-        line(QStringLiteral("010103A"), QStringLiteral("02"), QStringLiteral("A109"), QStringLiteral("10"), QStringLiteral("200320"), 3, 7);
-        line(QStringLiteral("010103A"), QStringLiteral("02"), QStringLiteral("B200"), QStringLiteral("20"), QStringLiteral("200315"), 1, 4);
+        line(QStringLiteral("010103A"), QStringLiteral("02"), QStringLiteral("A100"), QStringLiteral("10"),
+             QStringLiteral("200301"), 2, 10);
+        line(QStringLiteral("010103A"), QStringLiteral("02"), QStringLiteral("A1_9"), QStringLiteral("38"),
+             QStringLiteral("200310"), 1, 5);
+        line(QStringLiteral("010103A"), QStringLiteral("02"), QStringLiteral("A109"), QStringLiteral("10"),
+             QStringLiteral("200320"), 3, 7);
+        line(QStringLiteral("010103A"), QStringLiteral("02"), QStringLiteral("B200"), QStringLiteral("20"),
+             QStringLiteral("200315"), 1, 4);
     }
     void participant(const QString& rNr, const QString& pNr, const QString& kNr)
     {
-        db().insert(Schema::get(QStringLiteral("Tupper")),
-                    {{QStringLiteral("R_NR"), rNr}, {QStringLiteral("P_NR"), pNr}, {QStringLiteral("K_NR"), kNr}});
+        db().insert(
+            Schema::get(QStringLiteral("Tupper")),
+            {{QStringLiteral("R_NR"), rNr}, {QStringLiteral("P_NR"), pNr}, {QStringLiteral("K_NR"), kNr}});
     }
-    void line(const QString& rNr, const QString& pNr, const QString& lNr, const QString& va, const QString& week, double pieces,
-              double price)
+    void line(const QString& rNr, const QString& pNr, const QString& lNr, const QString& va,
+              const QString& week, double pieces, double price)
     {
         db().insert(Schema::get(QStringLiteral("Tupper1")),
-                    {{QStringLiteral("R_NR"), rNr}, {QStringLiteral("P_NR"), pNr}, {QStringLiteral("L_NR"), lNr},
-                     {QStringLiteral("VA"), va}, {QStringLiteral("MWoche"), week}, {QStringLiteral("TWoche"), QStringLiteral("1")},
-                     {QStringLiteral("STUECK"), pieces}, {QStringLiteral("EINZ_PREIS"), price},
-                     {QStringLiteral("SUMME"), pieces * price}, {QStringLiteral("KOSTEN"), pieces * price * 0.75}});
+                    {{QStringLiteral("R_NR"), rNr},
+                     {QStringLiteral("P_NR"), pNr},
+                     {QStringLiteral("L_NR"), lNr},
+                     {QStringLiteral("VA"), va},
+                     {QStringLiteral("MWoche"), week},
+                     {QStringLiteral("TWoche"), QStringLiteral("1")},
+                     {QStringLiteral("STUECK"), pieces},
+                     {QStringLiteral("EINZ_PREIS"), price},
+                     {QStringLiteral("SUMME"), pieces * price},
+                     {QStringLiteral("KOSTEN"), pieces * price * 0.75}});
     }
     QStringList run(const ArticleSalesQuery::Conditions& c)
     {
@@ -90,7 +102,8 @@ TEST_F(ArticleSalesQueryTest, ColumnsCarryBuyerWeekAndWeightedTurnover)
 
 TEST(ArticleSalesWeeks, WeekKeyOfYearAndWeekEntries)
 {
-    EXPECT_EQ(ArticleSalesQuery::weekKey(QStringLiteral("2003"), QStringLiteral("5")), QStringLiteral("200305"));
+    EXPECT_EQ(ArticleSalesQuery::weekKey(QStringLiteral("2003"), QStringLiteral("5")),
+              QStringLiteral("200305"));
     EXPECT_EQ(ArticleSalesQuery::weekKey(QStringLiteral("2003"), QString()), QStringLiteral("200301"));
     EXPECT_EQ(ArticleSalesQuery::weekKey(QStringLiteral("2003"), QString(), true), QStringLiteral("200353"));
     EXPECT_EQ(ArticleSalesQuery::weekKey(QString(), QStringLiteral("5")), QString());

@@ -46,10 +46,10 @@ TEST_F(ArticleSearchTest, FullTextTakesTheEntryLiterally)
         {"schüssel", true, {"B001", "B005"}}, // umlauts fold too
         {"Schüssel", false, {"B001"}},
         {"50%", true, {"B001"}},
-        {"%", true, {"B001"}},              // a percent sign is no wildcard
-        {"_", true, {"B002"}},              // nor is the underscore
+        {"%", true, {"B001"}}, // a percent sign is no wildcard
+        {"_", true, {"B002"}}, // nor is the underscore
         {"Dose_", false, {"B002"}},
-        {"O'Brien", true, {"B004"}},        // quotes do not end the text
+        {"O'Brien", true, {"B004"}}, // quotes do not end the text
         {"'; DROP TABLE Lager; --", true, {}},
         {"", true, {"B001", "B002", "B003", "B004", "B005", "B006"}},
     };
@@ -84,10 +84,12 @@ TEST_F(ArticleSearchTest, SortOrdersFollowTheirIndexes)
 
 TEST_F(ArticleSearchTest, SortChoiceMarksItsColumnTitle)
 {
-    EXPECT_EQ(ArticleSortOrder::choices(), (QStringList{"Artikelnummer", "Artikelbezeichnung", "Sterne", "Preis"}));
+    EXPECT_EQ(ArticleSortOrder::choices(),
+              (QStringList{"Artikelnummer", "Artikelbezeichnung", "Sterne", "Preis"}));
     EXPECT_EQ(ArticleSortOrder::fromChoice(QStringLiteral("Preis")), ArticleSortOrder::ByPrice);
     EXPECT_TRUE(ArticleSortOrder::marksColumn(ArticleSortOrder::ByNumber, QStringLiteral("artikel-nr.")));
-    EXPECT_TRUE(ArticleSortOrder::marksColumn(ArticleSortOrder::ByText, QStringLiteral("Artikel-Bezeichnung")));
+    EXPECT_TRUE(
+        ArticleSortOrder::marksColumn(ArticleSortOrder::ByText, QStringLiteral("Artikel-Bezeichnung")));
     EXPECT_FALSE(ArticleSortOrder::marksColumn(ArticleSortOrder::ByText, QStringLiteral("Preis")));
 }
 
@@ -100,14 +102,10 @@ TEST_F(ArticleSearchTest, IncrementalSearchWorksOnTheFieldOfTheOrder)
         const char* entry;
         const char* expected; // nullptr: not found, the record stays
     } cases[] = {
-        {ArticleSortOrder::ByNumber, "b00", "B001"},
-        {ArticleSortOrder::ByNumber, "B005", "B005"},
-        {ArticleSortOrder::ByNumber, "X", nullptr},
-        {ArticleSortOrder::ByText, "dose g", "B003"},
-        {ArticleSortOrder::ByText, "o'b", "B004"},
-        {ArticleSortOrder::ByStars, "5", "B005"},
-        {ArticleSortOrder::ByStars, "fünf", nullptr},
-        {ArticleSortOrder::ByPrice, "4,00", "B002"},
+        {ArticleSortOrder::ByNumber, "b00", "B001"},  {ArticleSortOrder::ByNumber, "B005", "B005"},
+        {ArticleSortOrder::ByNumber, "X", nullptr},   {ArticleSortOrder::ByText, "dose g", "B003"},
+        {ArticleSortOrder::ByText, "o'b", "B004"},    {ArticleSortOrder::ByStars, "5", "B005"},
+        {ArticleSortOrder::ByStars, "fünf", nullptr}, {ArticleSortOrder::ByPrice, "4,00", "B002"},
         {ArticleSortOrder::ByPrice, "7.25", "B005"},
     };
     for (const Case& c : cases) {

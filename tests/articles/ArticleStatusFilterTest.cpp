@@ -12,7 +12,8 @@ struct FilterCase
     QStringList expected; // in article-number order
 };
 
-ArticleStatusSwitches only(bool neu, bool aktiv, bool inaktiv, bool entf, bool bestand = false, bool party = false)
+ArticleStatusSwitches only(bool neu, bool aktiv, bool inaktiv, bool entf, bool bestand = false,
+                           bool party = false)
 {
     ArticleStatusSwitches s;
     s.showNew = neu;
@@ -30,8 +31,9 @@ protected:
     void SetUp() override
     {
         ArticleFixture::SetUp();
-        const QString aktiv = QStringLiteral("AKTIV"), neu = QStringLiteral("NEU"), entf = QStringLiteral("ENTFERNT"),
-                      bestand = QStringLiteral("BESTAND"), va = QStringLiteral("VA");
+        const QString aktiv = QStringLiteral("AKTIV"), neu = QStringLiteral("NEU"),
+                      entf = QStringLiteral("ENTFERNT"), bestand = QStringLiteral("BESTAND"),
+                      va = QStringLiteral("VA");
         addArticle(QStringLiteral("A001"), {{aktiv, true}});
         addArticle(QStringLiteral("E001"), {{entf, true}});
         addArticle(QStringLiteral("I001"), {{bestand, 3}}); // inactive, in stock
@@ -51,14 +53,21 @@ TEST_F(ArticleStatusFilterTest, SwitchesDecideWhichArticlesPass)
     const QStringList all{"A001", "E001", "I001", "I002", "N001", "N002", "P090", "P091"};
     const FilterCase cases[] = {
         {"all four boxes", only(true, true, true, true), true, all},
-        {"only active shows stock of an inactive article", only(false, true, false, false), true,
+        {"only active shows stock of an inactive article",
+         only(false, true, false, false),
+         true,
          {"A001", "I001", "N001", "P090", "P091"}},
         {"only inactive", only(false, false, true, false), true, {"E001", "I001", "I002", "N002"}},
         {"only new", only(true, false, false, false), true, {"N001", "N002"}},
         {"only removed", only(false, false, false, true), true, {"E001"}},
-        {"stock only hides new articles without stock", only(true, false, false, false, true), true, {"I001"}},
+        {"stock only hides new articles without stock",
+         only(true, false, false, false, true),
+         true,
+         {"I001"}},
         {"stock only overrides party mode", only(false, false, false, false, true, true), true, {"I001"}},
-        {"party mode shows kinds after 90 with every box cleared", only(false, false, false, false, false, true), true,
+        {"party mode shows kinds after 90 with every box cleared",
+         only(false, false, false, false, false, true),
+         true,
          {"P091"}},
         {"every box cleared", everythingOff, true, {}},
         {"no-filtering lets everything pass", noFiltering, true, all},

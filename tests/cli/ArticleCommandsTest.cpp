@@ -16,13 +16,18 @@ protected:
         auto db = m_home.openDb();
         db->run(QStringLiteral("DELETE FROM VA"));
         for (const auto& [va, quelle] : {std::pair{"10", "10"}, {"38", "10"}, {"91", ""}})
-            db->insert(Schema::get(QStringLiteral("VA")), {{QStringLiteral("VA"), QString::fromLatin1(va)},
-                                                           {QStringLiteral("VAQUELLE"), QString::fromLatin1(quelle)}});
+            db->insert(Schema::get(QStringLiteral("VA")),
+                       {{QStringLiteral("VA"), QString::fromLatin1(va)},
+                        {QStringLiteral("VAQUELLE"), QString::fromLatin1(quelle)}});
         const TableDef& lager = Schema::get(QStringLiteral("Lager"));
-        db->insert(lager, {{QStringLiteral("L_NR"), QStringLiteral("N001")}, {QStringLiteral("VA"), QStringLiteral("10")},
-                           {QStringLiteral("L_TEXT"), QStringLiteral("Neuheit")}, {QStringLiteral("NEU"), true}});
-        db->insert(lager, {{QStringLiteral("L_NR"), QStringLiteral("P091")}, {QStringLiteral("VA"), QStringLiteral("91")},
-                           {QStringLiteral("L_TEXT"), QStringLiteral("Eigenbedarf")}, {QStringLiteral("AKTIV"), true}});
+        db->insert(lager, {{QStringLiteral("L_NR"), QStringLiteral("N001")},
+                           {QStringLiteral("VA"), QStringLiteral("10")},
+                           {QStringLiteral("L_TEXT"), QStringLiteral("Neuheit")},
+                           {QStringLiteral("NEU"), true}});
+        db->insert(lager, {{QStringLiteral("L_NR"), QStringLiteral("P091")},
+                           {QStringLiteral("VA"), QStringLiteral("91")},
+                           {QStringLiteral("L_TEXT"), QStringLiteral("Eigenbedarf")},
+                           {QStringLiteral("AKTIV"), true}});
     }
     CliRun cli(QStringList args)
     {
@@ -46,10 +51,11 @@ TEST_F(ArticleCommandsTest, NewShowsTheDialogsMessagesInOrderAndStoresNothing)
 
 TEST_F(ArticleCommandsTest, NewStoresAnInactiveArticleOnceOnly)
 {
-    const CliRun run = cli({"article", "new", "L_NR=a100", "Z_NR=12345678", "VA=10", "L_TEXT=Schüssel 50%", "PREIS=12,50",
-                            "BESTAND=2"});
+    const CliRun run = cli({"article", "new", "L_NR=a100", "Z_NR=12345678", "VA=10", "L_TEXT=Schüssel 50%",
+                            "PREIS=12,50", "BESTAND=2"});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(cli({"article", "list", "inaktiv"}).out, QStringLiteral("A100;10;Schüssel 50%\nN001;10;Neuheit\n"));
+    EXPECT_EQ(cli({"article", "list", "inaktiv"}).out,
+              QStringLiteral("A100;10;Schüssel 50%\nN001;10;Neuheit\n"));
     const CliRun again = cli({"article", "new", "L_NR=A100", "Z_NR=12345678", "VA=10"});
     EXPECT_EQ(again.exitCode, 1);
     EXPECT_TRUE(again.err.contains(QStringLiteral("Die gewählte Artikelnummer ist schon vorhanden")));

@@ -10,9 +10,9 @@
 #include "support/TestSupport.h"
 
 #include <QBrush>
-#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -68,8 +68,8 @@ TEST_F(ArticleWindowTest, StatusBoxesSortAndKindDriveTheGrid)
 {
     TArtikelVerwaltForm form(*m_modul, m_ui, QStringLiteral("Korbelant 2026 (6.4a)"));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Vorlix-Soft - Korbelant 2026 (6.4a) Artikelverwaltung"));
-    EXPECT_TRUE(form.newBox()->isChecked() && form.activeBox()->isChecked() && form.inactiveBox()->isChecked() &&
-                form.removedBox()->isChecked());
+    EXPECT_TRUE(form.newBox()->isChecked() && form.activeBox()->isChecked() &&
+                form.inactiveBox()->isChecked() && form.removedBox()->isChecked());
     EXPECT_FALSE(form.stockBox()->isChecked());
     EXPECT_EQ(shown(form), (QStringList{"A001", "B002", "C003", "D004"}));
 
@@ -83,7 +83,8 @@ TEST_F(ArticleWindowTest, StatusBoxesSortAndKindDriveTheGrid)
 
     form.sortBox()->setCurrentText(QStringLiteral("Sterne"));
     const int stars = form.model()->columnOf(ArticleTableModel::Stars);
-    EXPECT_EQ(form.model()->headerData(stars, Qt::Horizontal, Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::red));
+    EXPECT_EQ(form.model()->headerData(stars, Qt::Horizontal, Qt::ForegroundRole).value<QBrush>().color(),
+              QColor(Qt::red));
     EXPECT_FALSE(form.model()->headerData(stars + 1, Qt::Horizontal, Qt::ForegroundRole).isValid());
     EXPECT_EQ(shown(form).first(), QStringLiteral("C003"));
 
@@ -146,8 +147,9 @@ TEST_F(ArticleWindowTest, EditDialogShowsTheChecksAndStaysOpen)
     dialog.orderNumberEdit()->setText(QStringLiteral("1234567"));
     dialog.kindEdit()->setText(QStringLiteral("77"));
     EXPECT_FALSE(dialog.okClicked());
-    EXPECT_EQ(m_ui.shownTexts(), (QStringList{"Die gewählte VA ist ungültig !", "Die TW-Bestell-Nr. muss 8 Stellen lang sein",
-                                              "Die Artikel-Nr. muss 4 Stellen lang sein"}));
+    EXPECT_EQ(m_ui.shownTexts(),
+              (QStringList{"Die gewählte VA ist ungültig !", "Die TW-Bestell-Nr. muss 8 Stellen lang sein",
+                           "Die Artikel-Nr. muss 4 Stellen lang sein"}));
     EXPECT_NE(dialog.result(), QDialog::Accepted);
     dialog.numberEdit()->setText(QStringLiteral("A001"));
     dialog.orderNumberEdit()->setText(QStringLiteral("12345678"));
@@ -189,15 +191,21 @@ TEST_F(ArticleWindowTest, SalesWindowQueriesOnEveryChange)
     const auto insert = [&](const char* table, QVariantMap values) {
         m_set->db().insert(Schema::get(QString::fromLatin1(table)), values);
     };
-    insert("Kunden", {{QStringLiteral("K_NR"), QStringLiteral("100002")}, {QStringLiteral("VORNAME"), QStringLiteral("Erna")},
+    insert("Kunden", {{QStringLiteral("K_NR"), QStringLiteral("100002")},
+                      {QStringLiteral("VORNAME"), QStringLiteral("Erna")},
                       {QStringLiteral("NAME"), QStringLiteral("Muster")}});
-    insert("Tupper", {{QStringLiteral("R_NR"), QStringLiteral("010103A")}, {QStringLiteral("P_NR"), QStringLiteral("02")},
+    insert("Tupper", {{QStringLiteral("R_NR"), QStringLiteral("010103A")},
+                      {QStringLiteral("P_NR"), QStringLiteral("02")},
                       {QStringLiteral("K_NR"), QStringLiteral("100002")}});
     for (const auto& [lNr, week] : {std::pair{"A001", "200301"}, {"A001", "200320"}, {"C003", "200305"}})
-        insert("Tupper1", {{QStringLiteral("R_NR"), QStringLiteral("010103A")}, {QStringLiteral("P_NR"), QStringLiteral("02")},
-                           {QStringLiteral("L_NR"), QString::fromLatin1(lNr)}, {QStringLiteral("VA"), QStringLiteral("10")},
-                           {QStringLiteral("MWoche"), QString::fromLatin1(week)}, {QStringLiteral("TWoche"), QStringLiteral("1")},
-                           {QStringLiteral("STUECK"), 2}, {QStringLiteral("EINZ_PREIS"), 9.5}});
+        insert("Tupper1", {{QStringLiteral("R_NR"), QStringLiteral("010103A")},
+                           {QStringLiteral("P_NR"), QStringLiteral("02")},
+                           {QStringLiteral("L_NR"), QString::fromLatin1(lNr)},
+                           {QStringLiteral("VA"), QStringLiteral("10")},
+                           {QStringLiteral("MWoche"), QString::fromLatin1(week)},
+                           {QStringLiteral("TWoche"), QStringLiteral("1")},
+                           {QStringLiteral("STUECK"), 2},
+                           {QStringLiteral("EINZ_PREIS"), 9.5}});
     m_modul->activateFromMainMenu();
     ASSERT_TRUE(m_modul->locate(QStringLiteral("A001")));
     TArtikelVerkaufForm sales(*m_modul, m_ui);
@@ -210,7 +218,8 @@ TEST_F(ArticleWindowTest, SalesWindowQueriesOnEveryChange)
     sales.pickWeek(sales.fromYear(), sales.fromWeek());
     EXPECT_EQ(sales.fromYear()->text() + sales.fromWeek()->text(), QStringLiteral("200315"));
     EXPECT_EQ(sales.grid()->rowCount(), 1);
-    EXPECT_EQ(sales.listTitle(), QStringLiteral("Übersicht von Artikel A001*  mit der VA Alle  der Wochen 2003/15 bis "));
+    EXPECT_EQ(sales.listTitle(),
+              QStringLiteral("Übersicht von Artikel A001*  mit der VA Alle  der Wochen 2003/15 bis "));
     const ReportDocument withAddress = sales.listDocument(true);
     EXPECT_EQ(withAddress.title, sales.listTitle());
     ASSERT_EQ(withAddress.sections.at(0).rowCount(), 1);
@@ -242,11 +251,12 @@ TEST_F(ArticleWindowTest, TenThousandArticlesInTheWindow)
         Transaction tx(m_set->db());
         const TableDef& lager = Schema::get(QStringLiteral("Lager"));
         for (int n = 0; n < 10000; ++n)
-            m_set->db().insert(lager, {{QStringLiteral("L_NR"), QStringLiteral("X%1").arg(n, 6, 10, QLatin1Char('0'))},
-                                       {QStringLiteral("VA"), n % 2 ? QStringLiteral("10") : QStringLiteral("20")},
-                                       {QStringLiteral("L_TEXT"), QStringLiteral("Artikel %1").arg(n)},
-                                       {QStringLiteral("AKTIV"), n % 3 != 0},
-                                       {QStringLiteral("PREIS"), n / 10.0}});
+            m_set->db().insert(
+                lager, {{QStringLiteral("L_NR"), QStringLiteral("X%1").arg(n, 6, 10, QLatin1Char('0'))},
+                        {QStringLiteral("VA"), n % 2 ? QStringLiteral("10") : QStringLiteral("20")},
+                        {QStringLiteral("L_TEXT"), QStringLiteral("Artikel %1").arg(n)},
+                        {QStringLiteral("AKTIV"), n % 3 != 0},
+                        {QStringLiteral("PREIS"), n / 10.0}});
         tx.commit();
     }
     QElapsedTimer timer;
@@ -265,12 +275,15 @@ TEST_F(ArticleWindowTest, TenThousandArticlesInTheWindow)
     });
     measure("\"Inaktiv :\" cleared", [&] { form->inactiveBox()->setChecked(false); });
     EXPECT_EQ(form->model()->rowCount(), 6666 + 4);
-    measure("sorted by \"Artikelbezeichnung\"", [&] { form->sortBox()->setCurrentText(QStringLiteral("Artikelbezeichnung")); });
+    measure("sorted by \"Artikelbezeichnung\"",
+            [&] { form->sortBox()->setCurrentText(QStringLiteral("Artikelbezeichnung")); });
     measure("sorted by \"Preis\"", [&] { form->sortBox()->setCurrentText(QStringLiteral("Preis")); });
-    measure("kind 20 chosen", [&] { form->kindBox()->setCurrentText(QStringLiteral("20=Sets und Kombiangebote")); });
+    measure("kind 20 chosen",
+            [&] { form->kindBox()->setCurrentText(QStringLiteral("20=Sets und Kombiangebote")); });
     measure("search typed", [&] { form->searchEdit()->setText(QStringLiteral("999,8")); });
     EXPECT_EQ(m_modul->current()->lNr, QStringLiteral("X009998"));
-    measure("full text \"Artikel 99\"", [&] { EXPECT_EQ(m_modul->fullTextSearch(QStringLiteral("Artikel 99"), true).size(), 111u); });
+    measure("full text \"Artikel 99\"",
+            [&] { EXPECT_EQ(m_modul->fullTextSearch(QStringLiteral("Artikel 99"), true).size(), 111u); });
 }
 
 } // namespace

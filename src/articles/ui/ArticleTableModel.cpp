@@ -7,7 +7,10 @@
 
 namespace korbelant {
 
-ArticleTableModel::ArticleTableModel(TArtikelModul& modul, QObject* parent) : QAbstractTableModel(parent), m_modul(modul) {}
+ArticleTableModel::ArticleTableModel(TArtikelModul& modul, QObject* parent)
+    : QAbstractTableModel(parent), m_modul(modul)
+{
+}
 
 void ArticleTableModel::reload()
 {
@@ -44,11 +47,16 @@ int ArticleTableModel::columnCount(const QModelIndex& parent) const
 QString ArticleTableModel::statusSymbol(int status)
 {
     switch (static_cast<ArticleFieldRules::Status>(status)) {
-    case ArticleFieldRules::Status::Stock: return QStringLiteral("■ Lager");
-    case ArticleFieldRules::Status::New: return QStringLiteral("★ Neu");
-    case ArticleFieldRules::Status::Removed: return QStringLiteral("✖ Entf.");
-    case ArticleFieldRules::Status::Listed: return QStringLiteral("✔ BZH");
-    case ArticleFieldRules::Status::None: break;
+    case ArticleFieldRules::Status::Stock:
+        return QStringLiteral("■ Lager");
+    case ArticleFieldRules::Status::New:
+        return QStringLiteral("★ Neu");
+    case ArticleFieldRules::Status::Removed:
+        return QStringLiteral("✖ Entf.");
+    case ArticleFieldRules::Status::Listed:
+        return QStringLiteral("✔ BZH");
+    case ArticleFieldRules::Status::None:
+        break;
     }
     return {};
 }
@@ -64,15 +72,24 @@ QVariant ArticleTableModel::data(const QModelIndex& index, int role) const
     if (role != Qt::DisplayRole)
         return {};
     switch (column) {
-    case Kind: return r.va;
-    case Number: return r.lNr;
-    case OrderNumber: return r.zNr;
-    case Text: return r.lText;
-    case Price: return GermanFormat::number(r.preis, 2);
-    case SecondPrice: return GermanFormat::number(m_modul.rules().secondCurrencyPrice(r.preis), 2);
-    case Stars: return r.sterne;
-    case Stock: return r.bestand;
-    case Status: return statusSymbol(static_cast<int>(ArticleFieldRules::status(r)));
+    case Kind:
+        return r.va;
+    case Number:
+        return r.lNr;
+    case OrderNumber:
+        return r.zNr;
+    case Text:
+        return r.lText;
+    case Price:
+        return GermanFormat::number(r.preis, 2);
+    case SecondPrice:
+        return GermanFormat::number(m_modul.rules().secondCurrencyPrice(r.preis), 2);
+    case Stars:
+        return r.sterne;
+    case Stock:
+        return r.bestand;
+    case Status:
+        return statusSymbol(static_cast<int>(ArticleFieldRules::status(r)));
     }
     return {};
 }
@@ -80,15 +97,24 @@ QVariant ArticleTableModel::data(const QModelIndex& index, int role) const
 QString ArticleTableModel::title(Column column) const
 {
     switch (column) {
-    case Kind: return QStringLiteral("VA");
-    case Number: return QStringLiteral("Artikel-Nr.");
-    case OrderNumber: return QStringLiteral("Produkt-Nr");
-    case Text: return QStringLiteral("Artikel-Bezeichnung");
-    case Price: return QStringLiteral("Preis");
-    case SecondPrice: return m_modul.rules().secondCurrencyTitle();
-    case Stars: return QStringLiteral("Sterne");
-    case Stock: return QStringLiteral("Bestand");
-    case Status: return QStringLiteral("Status");
+    case Kind:
+        return QStringLiteral("VA");
+    case Number:
+        return QStringLiteral("Artikel-Nr.");
+    case OrderNumber:
+        return QStringLiteral("Produkt-Nr");
+    case Text:
+        return QStringLiteral("Artikel-Bezeichnung");
+    case Price:
+        return QStringLiteral("Preis");
+    case SecondPrice:
+        return m_modul.rules().secondCurrencyTitle();
+    case Stars:
+        return QStringLiteral("Sterne");
+    case Stock:
+        return QStringLiteral("Bestand");
+    case Status:
+        return QStringLiteral("Status");
     }
     return {};
 }

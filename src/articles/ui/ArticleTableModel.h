@@ -12,7 +12,18 @@ class TArtikelModul;
 class ArticleTableModel : public QAbstractTableModel
 {
 public:
-    enum Column { Kind, Number, OrderNumber, Text, Price, SecondPrice, Stars, Stock, Status };
+    enum Column
+    {
+        Kind,
+        Number,
+        OrderNumber,
+        Text,
+        Price,
+        SecondPrice,
+        Stars,
+        Stock,
+        Status
+    };
 
     explicit ArticleTableModel(TArtikelModul& modul, QObject* parent = nullptr);
 

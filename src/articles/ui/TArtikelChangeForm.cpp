@@ -35,14 +35,16 @@ void upperCase(QLineEdit* edit)
 
 } // namespace
 
-TArtikelChangeForm::TArtikelChangeForm(TArtikelModul& modul, const ArticleRecord& article, const QString& originalLNr,
-                                       QWidget* parent)
-    : QDialog(parent), m_modul(modul), m_article(article), m_originalLNr(originalLNr), m_lNr(new QLineEdit(this)),
-      m_zNr(new QLineEdit(this)), m_sterne(new QSpinBox(this)), m_va(new QLineEdit(this)), m_text(new QLineEdit(this)),
-      m_preis(amountBox()), m_muster(amountBox()), m_bonus(amountBox()), m_berPreis(amountBox()), m_provSatz(amountBox()),
+TArtikelChangeForm::TArtikelChangeForm(TArtikelModul& modul, const ArticleRecord& article,
+                                       const QString& originalLNr, QWidget* parent)
+    : QDialog(parent), m_modul(modul), m_article(article), m_originalLNr(originalLNr),
+      m_lNr(new QLineEdit(this)), m_zNr(new QLineEdit(this)), m_sterne(new QSpinBox(this)),
+      m_va(new QLineEdit(this)), m_text(new QLineEdit(this)), m_preis(amountBox()), m_muster(amountBox()),
+      m_bonus(amountBox()), m_berPreis(amountBox()), m_provSatz(amountBox()),
       m_vkSperre(new QCheckBox(QStringLiteral("Verkaufssperre"), this)),
       m_muSperr(new QCheckBox(QStringLiteral("Mustersperre"), this)), m_freigabe(new QLabel(this)),
-      m_sperre(new QLabel(this)), m_datum(new QLabel(this)), m_bestand(new QSpinBox(this)), m_status(new QLabel(this))
+      m_sperre(new QLabel(this)), m_datum(new QLabel(this)), m_bestand(new QSpinBox(this)),
+      m_status(new QLabel(this))
 {
     setWindowTitle(QStringLiteral("Vorlix Soft - Korbelant - Artikel"));
     m_lNr->setMaxLength(modul.rules().maxLengthLNr());

@@ -30,7 +30,8 @@ QLineEdit* digits(QWidget* parent, int count)
 {
     auto* edit = new QLineEdit(parent);
     edit->setMaxLength(count);
-    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,%1}").arg(count)), edit));
+    edit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,%1}").arg(count)), edit));
     edit->setFixedWidth(count * 14 + 12);
     return edit;
 }
@@ -44,8 +45,8 @@ QString fullYear(const QLineEdit* year)
 
 TArtikelVerkaufForm::TArtikelVerkaufForm(TArtikelModul& modul, UiPort& ui, QWidget* parent)
     : QDialog(parent), m_modul(modul), m_ui(ui), m_article(new QLineEdit(this)), m_kind(new QComboBox(this)),
-      m_fromYear(digits(this, 4)), m_fromWeek(digits(this, 2)), m_toYear(digits(this, 4)), m_toWeek(digits(this, 2)),
-      m_grid(new QTableWidget(this))
+      m_fromYear(digits(this, 4)), m_fromWeek(digits(this, 2)), m_toYear(digits(this, 4)),
+      m_toWeek(digits(this, 2)), m_grid(new QTableWidget(this))
 {
     setWindowTitle(QStringLiteral("Artikel-Verkäufe an welchen Kunden ?"));
     m_article->setMaxLength(8);
@@ -58,8 +59,9 @@ TArtikelVerkaufForm::TArtikelVerkaufForm(TArtikelModul& modul, UiPort& ui, QWidg
     m_kind->addItem(KindTable::kAll);
     m_kind->addItems(modul.KindDisplayList());
     m_grid->setColumnCount(8);
-    m_grid->setHorizontalHeaderLabels({QStringLiteral("VA"), QStringLiteral("Artikel-Nr."), QStringLiteral("K_NR"),
-                                       QStringLiteral("Name"), QStringLiteral("Vorf.-Nr."), QStringLiteral("Woche"),
+    m_grid->setHorizontalHeaderLabels({QStringLiteral("VA"), QStringLiteral("Artikel-Nr."),
+                                       QStringLiteral("K_NR"), QStringLiteral("Name"),
+                                       QStringLiteral("Vorf.-Nr."), QStringLiteral("Woche"),
                                        QStringLiteral("Stück"), QStringLiteral("Einz. Preis")});
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -72,7 +74,8 @@ TArtikelVerkaufForm::TArtikelVerkaufForm(TArtikelModul& modul, UiPort& ui, QWidg
     form->addRow(QStringLiteral("Woche     von - bis :"), weekRow());
     auto* buttons = new QDialogButtonBox(this);
     auto* shortList = buttons->addButton(QStringLiteral("Kurzliste &Drucken"), QDialogButtonBox::ActionRole);
-    auto* withAddress = buttons->addButton(QStringLiteral("Mit Adresse D&rucken"), QDialogButtonBox::ActionRole);
+    auto* withAddress =
+        buttons->addButton(QStringLiteral("Mit Adresse D&rucken"), QDialogButtonBox::ActionRole);
     buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
     connect(shortList, &QPushButton::clicked, this, [this] { print(false); });
     connect(withAddress, &QPushButton::clicked, this, [this] { print(true); });
@@ -148,8 +151,14 @@ void TArtikelVerkaufForm::query()
     m_grid->setRowCount(static_cast<int>(m_sales.size()));
     int row = 0;
     for (const auto& s : m_sales) {
-        const QStringList cells{s.va, s.lNr, s.kNr, s.kundenName, s.rNr, ArticleSalesQuery::weekDisplay(s.woche),
-                                GermanFormat::number(s.stueck, 0), GermanFormat::number(s.einzPreis, 2)};
+        const QStringList cells{s.va,
+                                s.lNr,
+                                s.kNr,
+                                s.kundenName,
+                                s.rNr,
+                                ArticleSalesQuery::weekDisplay(s.woche),
+                                GermanFormat::number(s.stueck, 0),
+                                GermanFormat::number(s.einzPreis, 2)};
         for (int column = 0; column < cells.size(); ++column)
             m_grid->setItem(row, column, new QTableWidgetItem(cells.at(column)));
         ++row;

@@ -1,7 +1,7 @@
 #include "articles/ui/TArtikelVerwaltForm.h"
 
-#include "articles/ArticleSortOrder.h"
 #include "articles/ArticleListReport.h"
+#include "articles/ArticleSortOrder.h"
 #include "articles/KindTable.h"
 #include "articles/TArtikelModul.h"
 #include "articles/ui/ArticleTableModel.h"
@@ -48,17 +48,18 @@ QCheckBox* switchBox(QWidget* parent, const QString& caption)
 
 } // namespace
 
-TArtikelVerwaltForm::TArtikelVerwaltForm(TArtikelModul& modul, UiPort& ui, const QString& programTitle, QWidget* parent)
+TArtikelVerwaltForm::TArtikelVerwaltForm(TArtikelModul& modul, UiPort& ui, const QString& programTitle,
+                                         QWidget* parent)
     : QDialog(parent), m_modul(modul), m_ui(ui), m_programTitle(programTitle)
 {
     m_modul.activateFromMainMenu();
     build();
 }
 
-TArtikelVerwaltForm::TArtikelVerwaltForm(TArtikelModul& modul, UiPort& ui, const ArticleStatusSwitches& callerSwitches,
-                                         QWidget* parent)
-    : QDialog(parent), m_modul(modul), m_ui(ui), m_chooser(std::make_unique<ArticleChooser>(modul, callerSwitches)),
-      m_returned(callerSwitches)
+TArtikelVerwaltForm::TArtikelVerwaltForm(TArtikelModul& modul, UiPort& ui,
+                                         const ArticleStatusSwitches& callerSwitches, QWidget* parent)
+    : QDialog(parent), m_modul(modul), m_ui(ui),
+      m_chooser(std::make_unique<ArticleChooser>(modul, callerSwitches)), m_returned(callerSwitches)
 {
     setObjectName(QStringLiteral("ArtikelListForm"));
     build();
@@ -73,7 +74,8 @@ TArtikelVerwaltForm::~TArtikelVerwaltForm()
 void TArtikelVerwaltForm::build()
 {
     setWindowTitle(isChooser() ? QStringLiteral("Artikel auswählen")
-                               : QStringLiteral("Vorlix-Soft - ") + m_programTitle + QStringLiteral(" Artikelverwaltung"));
+                               : QStringLiteral("Vorlix-Soft - ") + m_programTitle +
+                                     QStringLiteral(" Artikelverwaltung"));
     m_model = new ArticleTableModel(m_modul, this);
     m_grid = new QTableView(this);
     m_grid->setModel(m_model);
@@ -81,12 +83,14 @@ void TArtikelVerwaltForm::build()
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->verticalHeader()->hide();
-    m_grid->horizontalHeader()->setSectionResizeMode(m_model->columnOf(ArticleTableModel::Text), QHeaderView::Stretch);
+    m_grid->horizontalHeader()->setSectionResizeMode(m_model->columnOf(ArticleTableModel::Text),
+                                                     QHeaderView::Stretch);
     m_grid->installEventFilter(this);
-    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& current) {
-        if (current.isValid())
-            m_modul.setCurrentRow(current.row());
-    });
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid())
+                    m_modul.setCurrentRow(current.row());
+            });
     connect(m_grid, &QTableView::doubleClicked, this, [this] { isChooser() ? takeChoice() : editCurrent(); });
 
     auto* layout = new QVBoxLayout(this);
@@ -118,18 +122,20 @@ QWidget* TArtikelVerwaltForm::buildButtons()
         row->addStretch();
         return bar;
     }
-    add(QStringLiteral("Ver&käufe"), QStringLiteral("Artikelverkäufe abfragen"),
-        [this] {
-            TArtikelVerkaufForm sales(m_modul, m_ui, this);
-            sales.exec();
-        });
+    add(QStringLiteral("Ver&käufe"), QStringLiteral("Artikelverkäufe abfragen"), [this] {
+        TArtikelVerkaufForm sales(m_modul, m_ui, this);
+        sales.exec();
+    });
     add(QStringLiteral("&Einlesen"), QStringLiteral("Artikeldatei einlesen"),
         [this] { notYet(QStringLiteral("Das Einlesen der Artikeldatei")); });
-    add(QStringLiteral("Artikel-L&iste"), QStringLiteral("Artikel-Liste drucken"), [this] { printList(false); });
+    add(QStringLiteral("Artikel-L&iste"), QStringLiteral("Artikel-Liste drucken"),
+        [this] { printList(false); });
     add(QStringLiteral("Artikelbestand"), QString(), [this] { printList(true); });
-    add(QStringLiteral("&Suchen"), QStringLiteral("In aktueller Sortierung suchen"), [this] { m_search->setFocus(); });
+    add(QStringLiteral("&Suchen"), QStringLiteral("In aktueller Sortierung suchen"),
+        [this] { m_search->setFocus(); });
     add(QStringLiteral("Vollte&xt"), QStringLiteral("Volltextsuche Artikel-Text"), [this] { fullText(); });
-    add(QStringLiteral("Ersatz&teil"), QStringLiteral("Ersatzteile für Artikel anzeigen"), [this] { askSpareParts(); });
+    add(QStringLiteral("Ersatz&teil"), QStringLiteral("Ersatzteile für Artikel anzeigen"),
+        [this] { askSpareParts(); });
     add(QStringLiteral("Zähler"), QStringLiteral("Datenbankzähler"), [this] { showCounter(); });
     add(QStringLiteral("&Verlassen"), QStringLiteral("Artikelverwaltung verlassen"), [this] { accept(); });
     row->addStretch();
@@ -220,7 +226,8 @@ void TArtikelVerwaltForm::reloadGrid()
 
 void TArtikelVerwaltForm::editCurrent()
 {
-    m_modul.setCurrentRow(m_grid->currentIndex().isValid() ? m_grid->currentIndex().row() : m_modul.currentRow());
+    m_modul.setCurrentRow(m_grid->currentIndex().isValid() ? m_grid->currentIndex().row()
+                                                           : m_modul.currentRow());
     const ArticleRecord* article = m_modul.current();
     if (!article)
         return;
@@ -368,7 +375,8 @@ void TArtikelVerwaltForm::done(int result)
 void TArtikelVerwaltForm::resizeEvent(QResizeEvent* event)
 {
     if (!isChooser())
-        setWindowTitle(QStringLiteral("Vorlix-Soft - ") + m_programTitle + QStringLiteral(" Artikelverwaltung"));
+        setWindowTitle(QStringLiteral("Vorlix-Soft - ") + m_programTitle +
+                       QStringLiteral(" Artikelverwaltung"));
     QDialog::resizeEvent(event);
 }
 

@@ -26,7 +26,8 @@ class TArtikelVerwaltForm : public QDialog
 {
 public:
     // The window of the main menu.
-    TArtikelVerwaltForm(TArtikelModul& modul, UiPort& ui, const QString& programTitle, QWidget* parent = nullptr);
+    TArtikelVerwaltForm(TArtikelModul& modul, UiPort& ui, const QString& programTitle,
+                        QWidget* parent = nullptr);
     // The chooser, starting with the caller's status switches.
     TArtikelVerwaltForm(TArtikelModul& modul, UiPort& ui, const ArticleStatusSwitches& callerSwitches,
                         QWidget* parent = nullptr);

@@ -15,12 +15,14 @@ namespace korbelant {
 
 TVolltextForm::TVolltextForm(TArtikelModul& modul, QWidget* parent)
     : QDialog(parent), m_modul(modul), m_entry(new QLineEdit(this)),
-      m_ignoreCase(new QCheckBox(QStringLiteral("Groß-/Kleinschreibung ignorieren."), this)), m_grid(new QTableWidget(this))
+      m_ignoreCase(new QCheckBox(QStringLiteral("Groß-/Kleinschreibung ignorieren."), this)),
+      m_grid(new QTableWidget(this))
 {
     setWindowTitle(QStringLiteral("Volltextsuche in Artikeldatei"));
     m_ignoreCase->setChecked(true);
     m_grid->setColumnCount(3);
-    m_grid->setHorizontalHeaderLabels({QStringLiteral("Artikel-Nr."), QStringLiteral("VA"), QStringLiteral("Artikel-Text")});
+    m_grid->setHorizontalHeaderLabels(
+        {QStringLiteral("Artikel-Nr."), QStringLiteral("VA"), QStringLiteral("Artikel-Text")});
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->verticalHeader()->hide();

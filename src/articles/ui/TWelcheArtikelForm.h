@@ -10,7 +10,11 @@ namespace korbelant {
 class TWelcheArtikelForm : public QDialog
 {
 public:
-    enum Result { Range = QDialog::Accepted, All = 2 };
+    enum Result
+    {
+        Range = QDialog::Accepted,
+        All = 2
+    };
 
     TWelcheArtikelForm(const QString& from, QWidget* parent = nullptr);
     QLineEdit* fromEdit() const { return m_from; }
