@@ -103,4 +103,12 @@ QString ArticleSortOrder::searchField(Order order)
     return QStringLiteral("L_NR");
 }
 
+QString ArticleSortOrder::searchLabel(Order order)
+{
+    QString label = columnTitle(order);
+    if (label.size() > 10)
+        label = label.left(10) + QLatin1Char('.');
+    return label + QStringLiteral(" :");
+}
+
 } // namespace korbelant

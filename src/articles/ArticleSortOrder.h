@@ -34,6 +34,9 @@ public:
     static QString orderBy(Order order);
     // The field the incremental search works on: the first field of the order's index.
     static QString searchField(Order order);
+    // The label of the search dialog: the field's display label, cut to ten characters and a
+    // "." when longer, then " :".
+    static QString searchLabel(Order order);
 };
 
 } // namespace korbelant

@@ -184,6 +184,12 @@ bool TArtikelModul::incrementalSearch(const QString& entry)
     return false;
 }
 
+void TArtikelModul::moveBy(int rows)
+{
+    if (m_current >= 0)
+        setCurrentRow(m_current + rows);
+}
+
 std::vector<ArticleTextSearch::Hit> TArtikelModul::fullTextSearch(const QString& entry, bool ignoreCase) const
 {
     return m_textSearch.search(entry, ignoreCase);

@@ -66,6 +66,8 @@ public:
     // The search dialog: moves to the first record whose field of the current order begins with
     // the entry (texts, ignoring case) or equals it (stars, price). False when nothing matches.
     bool incrementalSearch(const QString& entry);
+    // Up and Down in the search dialog: moves by rows (Shift: ten), staying inside the view.
+    void moveBy(int rows);
     std::vector<ArticleTextSearch::Hit> fullTextSearch(const QString& entry, bool ignoreCase) const;
 
     // --- the window's life ---

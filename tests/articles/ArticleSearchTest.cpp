@@ -91,6 +91,9 @@ TEST_F(ArticleSearchTest, SortChoiceMarksItsColumnTitle)
     EXPECT_TRUE(
         ArticleSortOrder::marksColumn(ArticleSortOrder::ByText, QStringLiteral("Artikel-Bezeichnung")));
     EXPECT_FALSE(ArticleSortOrder::marksColumn(ArticleSortOrder::ByText, QStringLiteral("Preis")));
+    EXPECT_EQ(ArticleSortOrder::searchLabel(ArticleSortOrder::ByText), QStringLiteral("Artikel-Be. :"));
+    EXPECT_EQ(ArticleSortOrder::searchLabel(ArticleSortOrder::ByNumber), QStringLiteral("Artikel-Nr. :"));
+    EXPECT_EQ(ArticleSortOrder::searchLabel(ArticleSortOrder::ByPrice), QStringLiteral("Preis :"));
 }
 
 TEST_F(ArticleSearchTest, IncrementalSearchWorksOnTheFieldOfTheOrder)
@@ -116,6 +119,13 @@ TEST_F(ArticleSearchTest, IncrementalSearchWorksOnTheFieldOfTheOrder)
         EXPECT_EQ(modul().incrementalSearch(QString::fromUtf8(c.entry)), c.expected != nullptr);
         EXPECT_EQ(modul().current()->lNr, c.expected ? QString::fromLatin1(c.expected) : before);
     }
+    modul().setSortOrder(ArticleSortOrder::ByNumber);
+    modul().moveBy(1);
+    EXPECT_EQ(modul().currentRow(), 1);
+    modul().moveBy(10);
+    EXPECT_EQ(modul().currentRow(), 5);
+    modul().moveBy(-10);
+    EXPECT_EQ(modul().currentRow(), 0);
 }
 
 } // namespace
