@@ -197,7 +197,9 @@ std::vector<ArticleTextSearch::Hit> TArtikelModul::fullTextSearch(const QString&
 
 void TArtikelModul::activateFromMainMenu()
 {
-    m_partyModeBeforeWindow = m_query.switches.partyMode;
+    if (!m_windowOpen)
+        m_partyModeBeforeWindow = m_query.switches.partyMode;
+    m_windowOpen = true;
     ArticleStatusSwitches& s = m_query.switches;
     s.showNew = s.showActive = s.showInactive = s.showRemoved = true;
     s.stockOnly = false;
@@ -212,7 +214,9 @@ void TArtikelModul::closeWindow()
     m_query.kind.clear();
     m_query.sparePartPrefixes.clear();
     m_query.filtering = false;
-    m_query.switches.partyMode = m_partyModeBeforeWindow;
+    if (m_windowOpen)
+        m_query.switches.partyMode = m_partyModeBeforeWindow;
+    m_windowOpen = false;
     refresh();
 }
 

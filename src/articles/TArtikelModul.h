@@ -71,7 +71,8 @@ public:
     std::vector<ArticleTextSearch::Hit> fullTextSearch(const QString& entry, bool ignoreCase) const;
 
     // --- the window's life ---
-    // Opening from the main menu: every status except stock, filtering on, party mode off.
+    // Opening from the main menu: every status except stock, filtering on, party mode off (its
+    // state is kept for closeWindow; a second activation of the open window keeps it too).
     void activateFromMainMenu();
     // Closing: the expression filter goes, filtering is off, party mode as before the window.
     void closeWindow();
@@ -125,6 +126,7 @@ private:
     ArticleRecord m_found;
     const TransactionKind* m_currentKind = nullptr;
     bool m_partyModeBeforeWindow = false;
+    bool m_windowOpen = false;
 };
 
 } // namespace korbelant

@@ -102,6 +102,7 @@ TEST_F(ArticleStatusFilterTest, MainMenuWindowSwitchesPartyModeOffAndRestoresItO
         return s;
     }());
     modul().activateFromMainMenu();
+    modul().activateFromMainMenu(); // shown again while open
     const ArticleStatusSwitches& s = modul().switches();
     EXPECT_TRUE(s.showNew && s.showActive && s.showInactive && s.showRemoved);
     EXPECT_FALSE(s.stockOnly || s.noFiltering || s.partyMode);

@@ -190,7 +190,7 @@ void TArtikelVerwaltForm::connectFilters()
     connect(m_back, &QPushButton::clicked, this, [this] { back(); });
     connect(m_search, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (m_modul.incrementalSearch(text))
-            reloadGrid();
+            showCurrent();
     });
 }
 
@@ -220,8 +220,28 @@ void TArtikelVerwaltForm::applySwitches()
 void TArtikelVerwaltForm::reloadGrid()
 {
     m_model->reload();
-    if (m_modul.currentRow() >= 0)
-        m_grid->selectRow(m_modul.currentRow());
+    showCurrent();
+}
+
+void TArtikelVerwaltForm::showCurrent()
+{
+    const int row = m_modul.currentRow();
+    if (row < 0)
+        return;
+    m_grid->selectRow(row);
+    m_grid->scrollTo(m_model->index(row, 0));
+}
+
+void TArtikelVerwaltForm::showEvent(QShowEvent* event)
+{
+    // Every activation from the main menu starts with all states but stock shown.
+    if (!isChooser()) {
+        m_closed = false;
+        m_modul.activateFromMainMenu();
+        showSwitches();
+        reloadGrid();
+    }
+    QDialog::showEvent(event);
 }
 
 void TArtikelVerwaltForm::editCurrent()
@@ -294,7 +314,7 @@ void TArtikelVerwaltForm::fullText()
 {
     TVolltextForm search(m_modul, this);
     if (search.exec() == QDialog::Accepted && !search.chosen().isEmpty() && m_modul.locate(search.chosen()))
-        reloadGrid();
+        showCurrent();
 }
 
 QString TArtikelVerwaltForm::counterText() const

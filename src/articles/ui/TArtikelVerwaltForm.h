@@ -67,6 +67,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void done(int result) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     bool handleKey(QKeyEvent* event);
@@ -77,6 +78,7 @@ private:
     void applySwitches();
     void showSwitches();
     void reloadGrid();
+    void showCurrent();
     void askSpareParts();
     void fullText();
     void showCounter();
