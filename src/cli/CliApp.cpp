@@ -1,5 +1,6 @@
 #include "cli/CliApp.h"
 
+#include "cli/ArticleCommands.h"
 #include "cli/CliContext.h"
 #include "cli/CliUsageError.h"
 #include "cli/CoreCommands.h"
@@ -12,6 +13,7 @@ CliApp::CliApp()
 {
     CoreCommands::registerAll(*this);
     ReportCommands::registerAll(*this);
+    ArticleCommands::registerAll(*this);
 }
 
 void CliApp::add(std::unique_ptr<CliCommand> command)

@@ -20,6 +20,15 @@ QString CurrencyState::firstLine(const DataHome& home, bool& readable)
     return text.section(QLatin1Char('\n'), 0, 0).trimmed();
 }
 
+std::optional<CurrencyState::Currency> CurrencyState::recorded(const DataHome& home)
+{
+    bool readable = false;
+    const QString line = firstLine(home, readable);
+    if (!readable || line.isEmpty())
+        return std::nullopt;
+    return line.toUpper() == QStringLiteral("EURO") ? Currency::Euro : Currency::DMark;
+}
+
 QString CurrencyState::protocol(const DataHome& home)
 {
     QFile file(home.statusFile());

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <optional>
 
 namespace korbelant {
 
@@ -20,6 +21,10 @@ public:
     // from the option Euro (asking the user), the first start and the date; rewrites Status.txt
     // when it had no answer, sets the option Euro and saves the options.
     static Currency determine(const DataHome& home, Options& options, UiPort& ui, bool firstStart, const QDate& today);
+
+    // The currency recorded in Status.txt, without asking or writing; nullopt when the file
+    // has no answer (missing, unreadable or an empty first line).
+    static std::optional<Currency> recorded(const DataHome& home);
 
     // The protocol lines after the first line of Status.txt.
     static QString protocol(const DataHome& home);

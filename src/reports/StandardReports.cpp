@@ -1,5 +1,6 @@
 #include "reports/StandardReports.h"
 
+#include "articles/ArticleListReport.h"
 #include "reports/ReportRegistry.h"
 #include "week/WeekOverviewReport.h"
 
@@ -8,6 +9,7 @@ namespace korbelant {
 void StandardReports::registerAll(ReportRegistry& registry)
 {
     WeekOverviewReport::registerIn(registry);
+    ArticleListReport::registerIn(registry);
 }
 
 } // namespace korbelant

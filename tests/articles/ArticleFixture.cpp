@@ -1,0 +1,56 @@
+#include "articles/ArticleFixture.h"
+
+#include "core/Schema.h"
+
+namespace korbelant::test {
+
+void ArticleFixture::SetUp()
+{
+    m_set = DataSet::open(m_home.home());
+    db().run(QStringLiteral("DELETE FROM VA"));
+    addKind(QStringLiteral("10"), QStringLiteral("10"), QStringLiteral("Verkauf Katalogartikel"));
+    addKind(QStringLiteral("20"), QString(), QStringLiteral("Sets und Kombiangebote"));
+    addKind(QStringLiteral("38"), QStringLiteral("10"), QStringLiteral("Serviceprodukte"));
+    addKind(QStringLiteral("90"), QString(), QStringLiteral("Ware aus eigenem Lager"));
+    addKind(QStringLiteral("91"), QString(), QStringLiteral("Eigenbedarf"));
+    addKind(QStringLiteral("95"), QString(), QStringLiteral("Info-Text"), QStringLiteral("TE"));
+}
+
+TArtikelModul& ArticleFixture::modul()
+{
+    if (!m_modul)
+        m_modul = std::make_unique<TArtikelModul>(db(), options(), m_ui);
+    return *m_modul;
+}
+
+void ArticleFixture::addArticle(const QString& lNr, const QVariantMap& fields)
+{
+    QVariantMap values = fields;
+    values.insert(QStringLiteral("L_NR"), lNr);
+    if (!values.contains(QStringLiteral("VA")))
+        values.insert(QStringLiteral("VA"), QStringLiteral("10"));
+    db().insert(Schema::get(QStringLiteral("Lager")), values);
+}
+
+void ArticleFixture::addKind(const QString& va, const QString& quelle, const QString& text,
+                             const QString& art)
+{
+    db().insert(Schema::get(QStringLiteral("VA")),
+                {{QStringLiteral("VA"), va},
+                 {QStringLiteral("VAQUELLE"), quelle},
+                 {QStringLiteral("VA_TEXT"), text},
+                 {QStringLiteral("VA_ART"), art},
+                 {QStringLiteral("LNR_VA"), va == QStringLiteral("38") ? "J" : "N"},
+                 {QStringLiteral("UMSATZ_VKG"), 1.0},
+                 {QStringLiteral("UMSATZ_WB"), 0.5}});
+}
+
+QStringList ArticleFixture::numbers(const std::vector<ArticleRecord>& rows)
+{
+    QStringList list;
+    for (const ArticleRecord& r : rows)
+        list << r.lNr;
+    return list;
+}
+
+} // namespace korbelant::test
