@@ -3,6 +3,7 @@
 #include "cli/CliContext.h"
 #include "cli/CliUsageError.h"
 #include "cli/CoreCommands.h"
+#include "cli/CustomerCommands.h"
 #include "cli/ReportCommands.h"
 #include "core/DatabaseError.h"
 
@@ -12,6 +13,7 @@ CliApp::CliApp()
 {
     CoreCommands::registerAll(*this);
     ReportCommands::registerAll(*this);
+    CustomerCommands::registerAll(*this);
 }
 
 void CliApp::add(std::unique_ptr<CliCommand> command)
