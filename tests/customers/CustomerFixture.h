@@ -7,6 +7,13 @@
 
 #include <gtest/gtest.h>
 
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE
+
 namespace korbelant::test {
 
 // A fresh data set with the three fixed customers, the customer store and the customer view.
