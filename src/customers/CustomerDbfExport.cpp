@@ -93,6 +93,18 @@ DbfFile createTable(const QString& file)
     return dbf;
 }
 
+// The header carries the date of the last change (years since 1900, month, day).
+void stampDate(const QString& file)
+{
+    QFile dbf(file);
+    if (!dbf.open(QIODevice::ReadWrite) || !dbf.seek(1))
+        fail(file);
+    const QDate today = QDate::currentDate();
+    const char date[3] = {static_cast<char>(today.year() - 1900), static_cast<char>(today.month()), static_cast<char>(today.day())};
+    if (dbf.write(date, 3) != 3)
+        fail(file);
+}
+
 } // namespace
 
 QString CustomerDbfExport::confirmation()
@@ -129,8 +141,15 @@ int CustomerDbfExport::write(const CustomerView& view, const QString& targetFile
         while (st.next()) {
             for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
                 const QByteArray value = cell(kColumns[i], st.value(i));
-                const int ok = value.isEmpty() ? DBFWriteNULLAttribute(dbf.get(), written, i)
-                                               : DBFWriteStringAttribute(dbf.get(), written, i, value.constData());
+                int ok = 0;
+                if (kColumns[i].kind == Kind::Date) { // "YYYYMMDD", or blanks for no date
+                    QByteArray date = value.isEmpty() ? QByteArray(8, ' ') : value;
+                    ok = DBFWriteAttributeDirectly(dbf.get(), written, i, date.data());
+                }
+                else if (value.isEmpty())
+                    ok = DBFWriteNULLAttribute(dbf.get(), written, i);
+                else
+                    ok = DBFWriteStringAttribute(dbf.get(), written, i, value.constData());
                 if (!ok) {
                     QFile::remove(partFile);
                     fail(targetFile);
@@ -139,6 +158,7 @@ int CustomerDbfExport::write(const CustomerView& view, const QString& targetFile
             ++written;
         }
     }
+    stampDate(partFile);
     std::error_code ec;
     std::filesystem::rename(QFile::encodeName(partFile).toStdString(), QFile::encodeName(targetFile).toStdString(), ec);
     if (ec) {
