@@ -1,5 +1,5 @@
 // Timing of the customer window's data work on a large data set: 20,000 customers, opened in
-// name order, filtered, re-sorted. Usage: korbelant-bench [CUSTOMERS]
+// name order, filtered, re-sorted.   korbelant-customer-bench [CUSTOMERS]
 #include "core/DataHome.h"
 #include "core/Database.h"
 #include "core/Installation.h"
