@@ -120,8 +120,12 @@ SqlCondition CustomerView::condition() const
 
 std::vector<CustomerRow> CustomerView::rows() const
 {
-    const SqlCondition where = condition();
-    Statement st = m_db.prepare(QStringLiteral("SELECT %1 FROM Kunden WHERE %2 ORDER BY %3").arg(kRowColumns, where.sql(), orderBy()));
+    return readRows(m_db, condition(), orderBy());
+}
+
+std::vector<CustomerRow> CustomerView::readRows(Database& db, const SqlCondition& where, const QString& orderBy)
+{
+    Statement st = db.prepare(QStringLiteral("SELECT %1 FROM Kunden WHERE %2 ORDER BY %3").arg(kRowColumns, where.sql(), orderBy));
     st.bindAll(where.params());
     std::vector<CustomerRow> list;
     while (st.next()) {

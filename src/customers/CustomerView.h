@@ -58,6 +58,8 @@ public:
     SqlCondition condition() const;
     QString orderBy() const { return CustomerSort::orderBy(m_order); }
     std::vector<CustomerRow> rows() const;
+    // The rows of the customer table that meet the condition, in the order given.
+    static std::vector<CustomerRow> readRows(Database& db, const SqlCondition& where, const QString& orderBy);
     QStringList numbers() const;
     int count() const;
 
