@@ -23,6 +23,7 @@ struct CustomerRow
     QTime nextPartyTime;  // N_ZEIT
     QDate followUp;       // WiederVorlage
     QString matchCode;    // MCODE
+    QDate lastParty;      // L_DATUM
 };
 
 } // namespace korbelant

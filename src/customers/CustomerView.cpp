@@ -12,7 +12,7 @@ namespace korbelant {
 namespace {
 
 const QString kRowColumns = QStringLiteral("K_NR, NAME, VORNAME, STRASSE, PLZ, ORT, TELEFON, \"E-MAIL\", V_ANZAHL, GASTGEBER, "
-                                           "N_DATUM, N_ZEIT, WiederVorlage, MCODE");
+                                           "N_DATUM, N_ZEIT, WiederVorlage, MCODE, L_DATUM");
 
 } // namespace
 
@@ -144,6 +144,7 @@ std::vector<CustomerRow> CustomerView::readRows(Database& db, const SqlCondition
         r.nextPartyTime = QTime::fromString(st.text(11), QStringLiteral("HH:mm:ss"));
         r.followUp = QDate::fromString(st.text(12), Qt::ISODate);
         r.matchCode = st.text(13);
+        r.lastParty = QDate::fromString(st.text(14), Qt::ISODate);
         list.push_back(std::move(r));
     }
     return list;

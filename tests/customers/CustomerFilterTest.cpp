@@ -147,3 +147,31 @@ TEST_F(CustomerFilterTest, ResetEmptiesEntriesButKeepsContactMode)
 }
 
 } // namespace korbelant::test
+
+namespace korbelant::test {
+
+TEST(CustomerFilterExpression, EqualDistanceBoundsGiveOneEqualityTest)
+{
+    const struct
+    {
+        const char* low;
+        const char* high;
+        const char* expected;
+    } cases[] = {{"12", "12", "(K_NR >= ?) AND (KM_ENTF = ?)"},
+                 {"6", "15", "(K_NR >= ?) AND (KM_ENTF >= ?) AND (KM_ENTF <= ?)"},
+                 {"", "15", "(K_NR >= ?) AND (KM_ENTF <= ?)"}};
+    for (const auto& c : cases) {
+        CustomerFilter filter;
+        filter.set("KM_MIN", QString::fromLatin1(c.low));
+        filter.set("KM_MAX", QString::fromLatin1(c.high));
+        const CustomerFilter::Expression e = filter.expression();
+        EXPECT_EQ(e.condition.sql(), QString::fromLatin1(c.expected));
+        // The user's text travels only as bound values.
+        EXPECT_EQ(e.condition.params().size(), QString::fromLatin1(c.expected).count('?'));
+    }
+    CustomerFilter quoted;
+    quoted.set("Name_Min", "x' OR '1'='1");
+    EXPECT_FALSE(quoted.expression().condition.sql().contains("OR"));
+}
+
+} // namespace korbelant::test

@@ -7,8 +7,8 @@
 
 namespace korbelant {
 
-// Opens the customer dialog on a record with the given title; true when the user confirmed
-// with OK (the record then holds the entries, not yet stored).
-using CustomerEditor = std::function<bool(TClientDataModul::Record& record, const QString& title)>;
+// Opens the customer dialog on a record with the given title; true when the user confirmed with
+// OK and the customer was stored (the record then holds what was stored).
+using CustomerEditor = std::function<bool(TClientDataModul::Record& record, bool isNew, const QString& title)>;
 
 } // namespace korbelant

@@ -236,10 +236,8 @@ void TClientFast::newCustomer()
     record.insert(QStringLiteral("VORNAME"), m_firstName->text());
     record.insert(QStringLiteral("PLZ"), m_postcode->text());
     record.insert(QStringLiteral("ORT"), m_town->text());
-    if (!m_editor || !m_editor(record, kNewTitle))
+    if (!m_editor || !m_editor(record, true, kNewTitle))
         return; // cancelled: nothing is stored
-    if (!m_store.post(record, true).ok)
-        return;
     const QString number = record.value(QStringLiteral("K_NR")).toString();
     m_name->setText(record.value(QStringLiteral("NAME")).toString());
     m_firstName->setText(record.value(QStringLiteral("VORNAME")).toString());
@@ -256,10 +254,8 @@ void TClientFast::editCustomer()
     if (number.isEmpty() || !m_editor)
         return;
     auto record = m_store.load(number);
-    if (!record || !m_editor(*record, kEditTitle))
-        return;
-    m_store.post(*record, false);
-    refresh(number);
+    if (record && m_editor(*record, false, kEditTitle))
+        refresh(number);
 }
 
 } // namespace korbelant

@@ -52,11 +52,11 @@ protected:
     int editorCalls = 0;
     QString editorTitle;
     bool editorAnswer = true;
-    CustomerEditor editor = [this](TClientDataModul::Record& record, const QString& title) {
+    CustomerEditor editor = [this](TClientDataModul::Record& record, bool isNew, const QString& title) {
         ++editorCalls;
         editorTitle = title;
         record.insert("ORT", "Marburg");
-        return editorAnswer;
+        return editorAnswer && store.post(record, isNew).ok;
     };
 };
 
