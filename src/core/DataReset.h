@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
 namespace korbelant {
@@ -11,6 +12,12 @@ class Database;
 class DataReset
 {
 public:
+    static inline const QString kConfirmWord = QStringLiteral("LEEREN");
+    static inline const QString kConfirmPlease = QStringLiteral("Bitte bestätigen Sie den Befehl schriftlich");
+
+    // The written confirmation: the word LEEREN, in whatever case it was typed.
+    static bool isConfirmed(const QString& typed) { return typed.toUpper() == kConfirmWord; }
+
     explicit DataReset(Database& db) : m_db(db) {}
 
     // Returns the tables emptied. The data tables are emptied together or not at all (a failure

@@ -30,6 +30,12 @@ bool Options::LoadOptions()
         else
             m_values.insert(def.key, stored);
     }
+    // Keys the window has no control for (the drive directories, keys of later versions) are
+    // kept as they are and written back on saving.
+    for (const QString& key : m_file.keys(kSection)) {
+        if (!OptionDef::find(key))
+            m_values.insert(key, m_file.value(kSection, key));
+    }
     applyFixedDefaults();
     return true;
 }

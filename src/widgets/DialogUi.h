@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/UiPort.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace korbelant {
+
+class TProgressForm;
+
+// The desktop's side of the UI port: German message boxes, file dialogs, the calendar dialog
+// and the progress window.
+class DialogUi : public UiPort
+{
+public:
+    explicit DialogUi(QWidget* parent = nullptr);
+    ~DialogUi() override;
+    DialogUi(const DialogUi&) = delete;
+    DialogUi& operator=(const DialogUi&) = delete;
+
+    void setParentWidget(QWidget* parent);
+
+    void message(Severity severity, const QString& text) override;
+    Answer question(const QString& text, Buttons buttons) override;
+    QString chooseFile(const QString& caption, const QString& directory, const QString& filter,
+                       bool forSaving) override;
+    QString chooseDirectory(const QString& caption, const QString& directory) override;
+    std::optional<QDate> pickDate(const QDate& current) override;
+    void progress(const QString& text) override;
+
+private:
+    QWidget* owner() const;
+
+    QPointer<QWidget> m_parent;
+    QPointer<TProgressForm> m_progress;
+};
+
+} // namespace korbelant
