@@ -4,6 +4,7 @@
 #include "cli/CliContext.h"
 #include "cli/CliUsageError.h"
 #include "cli/CoreCommands.h"
+#include "cli/CustomerCommands.h"
 #include "cli/ReportCommands.h"
 #include "core/DatabaseError.h"
 
@@ -13,6 +14,7 @@ CliApp::CliApp()
 {
     CoreCommands::registerAll(*this);
     ReportCommands::registerAll(*this);
+    CustomerCommands::registerAll(*this);
     ArticleCommands::registerAll(*this);
 }
 

@@ -1,0 +1,107 @@
+// Timing of the customer window itself on 20,000 customers (offscreen): opening, filtering,
+// re-sorting, each until the grid shows the result.   korbelant-customer-window-bench [CUSTOMERS]
+#include "core/DataHome.h"
+#include "core/Database.h"
+#include "core/Installation.h"
+#include "core/Options.h"
+#include "core/Schema.h"
+#include "core/ScriptedUi.h"
+#include "core/Transaction.h"
+#include "customers/TClientDataModul.h"
+#include "customers/ui/CustomerGrid.h"
+#include "customers/ui/TClientForm.h"
+#include "customers/ui/TSimpleFilterForm.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <functional>
+
+using namespace korbelant;
+
+namespace {
+
+QTextStream out(stdout);
+
+void timed(const QString& what, const std::function<int()>& work)
+{
+    QElapsedTimer t;
+    t.start();
+    const int rows = work();
+    QApplication::processEvents();
+    out << QStringLiteral("%1 %2 ms (%3 Zeilen)").arg(what, -46).arg(t.nsecsElapsed() / 1e6, 8, 'f', 1).arg(rows) << Qt::endl;
+}
+
+void fill(Database& db, int customers)
+{
+    const QStringList names{"Müller", "Muller", "Schmidt", "Schneider", "Fischer", "Weber", "Meyer", "Wagner", "Becker", "Schäfer",
+                            "Koch", "Bauer", "Richter", "Klein", "Wolf", "Schröder", "Neumann", "Braun", "Krüger", "O'Brien"};
+    const TableDef& kunden = Schema::get(QStringLiteral("Kunden"));
+    QRandomGenerator random(4711);
+    Transaction tx(db);
+    for (int i = 0; i < customers; ++i) {
+        QVariantMap r{{"K_NR", QString::number(100002 + i)},
+                      {"NAME", names.at(random.bounded(names.size())) + QString::number(random.bounded(500))},
+                      {"VORNAME", QStringLiteral("Anna")},
+                      {"PLZ", QString::number(10000 + random.bounded(89999))},
+                      {"ORT", QStringLiteral("Marburg")},
+                      {"TELEFON", QString::number(random.bounded(999999))},
+                      {"V_ANZAHL", random.bounded(10) == 0 ? 2 : 0}};
+        if (random.bounded(5) == 0)
+            r.insert("N_DATUM", QDate(2026, 1, 1).addDays(random.bounded(300)));
+        db.insert(kunden, r);
+    }
+    tx.commit();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int customers = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 20000;
+    QTemporaryDir dir;
+    const DataHome home(dir.path());
+    Installation::init(home);
+    auto db = Database::open(home.databaseFile(), Database::Mode::OpenExisting);
+    fill(*db, customers);
+    ScriptedUi ui;
+    TClientDataModul store(*db, ui);
+    Options options(home.optionsFile());
+    options.LoadOptions();
+
+    std::unique_ptr<TClientForm> form;
+    timed(QStringLiteral("Kundenverwaltung öffnen"), [&] {
+        form = std::make_unique<TClientForm>(store, options, home.dbDir());
+        form->show();
+        return form->grid()->model()->rowCount();
+    });
+    timed(QStringLiteral("Filter Name Mül … Mül"), [&] {
+        form->filterDialog()->edit("Name_Min")->setText("Mül");
+        form->filterDialog()->edit("Name_max")->setText("Mül");
+        form->applyFilterDialog();
+        return form->grid()->model()->rowCount();
+    });
+    timed(QStringLiteral("Filter aus (Filte&r)"), [&] {
+        form->lastFilterButton()->click();
+        return form->grid()->model()->rowCount();
+    });
+    timed(QStringLiteral("Druckfilter an"), [&] {
+        form->markedFilterButton()->click();
+        return form->grid()->model()->rowCount();
+    });
+    form->markedFilterButton()->click();
+    for (int i = 1; i < form->sortBox()->count(); ++i)
+        timed(QStringLiteral("Sortieren: ") + form->sortBox()->itemText(i), [&] {
+            form->sortBox()->setCurrentIndex(i);
+            return form->grid()->model()->rowCount();
+        });
+    return 0;
+}

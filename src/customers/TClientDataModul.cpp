@@ -1,0 +1,339 @@
+#include "customers/TClientDataModul.h"
+
+#include "core/Database.h"
+#include "core/DatabaseError.h"
+#include "core/FixedCustomers.h"
+#include "core/Schema.h"
+#include "core/SqlName.h"
+#include "core/StorageForm.h"
+#include "core/UiPort.h"
+#include "customers/PlaceChooser.h"
+
+namespace korbelant {
+
+namespace {
+
+const TableDef& kunden() { return Schema::get(QStringLiteral("Kunden")); }
+
+const QStringList kCalculated{QStringLiteral("GanzerName"), QStringLiteral("GanzeAdresse"), QStringLiteral("VorPlaGast")};
+const int kHighestNumber = 999999;
+
+QString text(const TClientDataModul::Record& record, const char* field)
+{
+    return record.value(QString::fromLatin1(field)).toString().trimmed();
+}
+
+bool isBlankEntry(const FieldDef& field, const QString& entry)
+{
+    QString rest = entry;
+    rest.remove(QLatin1Char(' ')).remove(QLatin1Char('_'));
+    if (field.type == FieldDef::Type::Date)
+        rest.remove(QLatin1Char('.'));
+    if (field.type == FieldDef::Type::Time)
+        rest.remove(QLatin1Char(':'));
+    return rest.isEmpty();
+}
+
+QString entryError(const FieldDef& field, const QVariant& value)
+{
+    if (value.typeId() != QMetaType::QString || field.isText() || isBlankEntry(field, value.toString()))
+        return {};
+    if (StorageForm::toStorage(field, value).isValid())
+        return {};
+    const QString entry = value.toString().trimmed();
+    switch (field.type) {
+    case FieldDef::Type::Date:
+        return QStringLiteral("\"%1\" ist kein gültiges Datum (%2).").arg(entry, field.name);
+    case FieldDef::Type::Time:
+        return QStringLiteral("\"%1\" ist keine gültige Uhrzeit (%2).").arg(entry, field.name);
+    default:
+        return QStringLiteral("\"%1\" ist keine gültige Zahl (%2).").arg(entry, field.name);
+    }
+}
+
+std::vector<Place> placeRows(Database& db, const QString& sql, const QVariantList& params)
+{
+    std::vector<Place> places;
+    for (const QVariantList& row : db.rows(sql, params))
+        places.push_back({row.at(0).toString(), row.at(1).toString(), row.at(2).toString()});
+    return places;
+}
+
+} // namespace
+
+TClientDataModul::TClientDataModul(Database& db, UiPort& ui) : m_db(db), m_ui(ui)
+{
+    try {
+        FixedCustomers(m_db).ensureAtStartup();
+    } catch (const DatabaseError&) {
+        // A refused insertion of a fixed customer is ignored.
+    }
+    try {
+        m_kmOpen = m_db.tableExists(QStringLiteral("km")) && m_db.scalar(QStringLiteral("SELECT count(*) FROM km")).isValid();
+    } catch (const DatabaseError&) {
+        m_kmOpen = false;
+    }
+}
+
+QString TClientDataModul::NextCustomerNumber()
+{
+    // Only numbers of six digits count; a stray entry of other data cannot break the numbering.
+    const QVariant highest = m_db.scalar(
+        QStringLiteral("SELECT MAX(CAST(K_NR AS INTEGER)) FROM Kunden WHERE K_NR GLOB '[0-9][0-9][0-9][0-9][0-9][0-9]'"));
+    if (!highest.isValid() || highest.isNull())
+        return kFirstNumber;
+    const qint64 next = highest.toLongLong() + 1;
+    if (next > kHighestNumber)
+        throw DatabaseError(QStringLiteral("Die Kundennummer 999999 ist vergeben; es gibt keine freie Kundennummer mehr. "
+                                           "Ein neuer Kunde kann nicht angelegt werden."));
+    const QString number = QStringLiteral("%1").arg(next, 6, 10, QLatin1Char('0'));
+    return number < kFirstNumber ? kFirstNumber : number;
+}
+
+void TClientDataModul::applyNewCustomerDefaults(Record& record)
+{
+    record.insert(QStringLiteral("GASTGEBER"), QStringLiteral("N"));
+    record.insert(QStringLiteral("FAM_STAND"), QStringLiteral("U"));
+    record.insert(QStringLiteral("ANREDE"), QStringLiteral("Frau"));
+    for (const char* flag : {"B_WARINBZH", "B_WARBZHKV", "BI_BZH_KV", "BI_BZH_VERAN"})
+        record.insert(QString::fromLatin1(flag), QStringLiteral("N"));
+}
+
+TClientDataModul::Record TClientDataModul::newCustomer()
+{
+    Record record;
+    record.insert(QStringLiteral("K_NR"), NextCustomerNumber());
+    applyNewCustomerDefaults(record);
+    calcFields(record);
+    return record;
+}
+
+std::optional<TClientDataModul::Record> TClientDataModul::load(const QString& customerNumber) const
+{
+    Statement st = m_db.prepare(QStringLiteral("SELECT * FROM Kunden WHERE K_NR = ?"));
+    st.bind(1, customerNumber);
+    if (!st.next())
+        return std::nullopt;
+    Record record;
+    for (int c = 0; c < st.columnCount(); ++c) {
+        const FieldDef* field = kunden().field(st.columnName(c));
+        if (field)
+            record.insert(field->name, StorageForm::fromStorage(*field, st.value(c)));
+    }
+    calcFields(record);
+    return record;
+}
+
+void TClientDataModul::calcFields(Record& record)
+{
+    record.insert(QStringLiteral("GanzerName"), (text(record, "NAME") + QStringLiteral(", ") + text(record, "VORNAME")).left(50));
+    record.insert(QStringLiteral("GanzeAdresse"), (text(record, "PLZ") + QLatin1Char(' ') + text(record, "ORT") + QStringLiteral(", ") +
+                                                   text(record, "STRASSE"))
+                                                      .left(50));
+    const int mark = record.value(QStringLiteral("V_ANZAHL")).toInt();
+    record.insert(QStringLiteral("VorPlaGast"),
+                  mark == 1 ? QStringLiteral("Gastgeberin") : mark == 2 ? QStringLiteral("Gast") : QString());
+}
+
+QString TClientDataModul::checkEntries(const Record& record) const
+{
+    if (text(record, "K_NR").isEmpty())
+        return QStringLiteral("Der Kunde hat keine Kundennummer.");
+    for (auto it = record.cbegin(); it != record.cend(); ++it) {
+        if (kCalculated.contains(it.key()))
+            continue;
+        const FieldDef* field = kunden().field(it.key());
+        if (!field)
+            return QStringLiteral("Das Feld %1 gibt es in der Kundentabelle nicht.").arg(it.key());
+        const QString error = entryError(*field, it.value());
+        if (!error.isEmpty())
+            return error;
+    }
+    return {};
+}
+
+TClientDataModul::PostResult TClientDataModul::post(const Record& record, bool isNew)
+{
+    PostResult result;
+    result.error = checkEntries(record);
+    if (!result.error.isEmpty()) {
+        result.rejectedEntry = true;
+        return result;
+    }
+    QVariantMap stored;
+    for (auto it = record.cbegin(); it != record.cend(); ++it) {
+        if (!kCalculated.contains(it.key()))
+            stored.insert(kunden().field(it.key())->name, it.value());
+    }
+    try {
+        if (isNew) {
+            m_db.insert(kunden(), stored);
+        } else {
+            QStringList assignments;
+            QVariantList params;
+            for (auto it = stored.cbegin(); it != stored.cend(); ++it) {
+                if (it.key() == QStringLiteral("K_NR"))
+                    continue;
+                assignments << SqlName::quote(it.key()) + QStringLiteral(" = ?");
+                params << StorageForm::toStorage(*kunden().field(it.key()), it.value());
+            }
+            if (!assignments.isEmpty()) {
+                params << text(record, "K_NR");
+                m_db.run(QStringLiteral("UPDATE Kunden SET %1 WHERE K_NR = ?").arg(assignments.join(QStringLiteral(", "))), params);
+                if (m_db.changes() == 0)
+                    throw DatabaseError(QStringLiteral("Den Kunden %1 gibt es nicht mehr.").arg(text(record, "K_NR")));
+            }
+        }
+    } catch (const DatabaseError& e) {
+        result.error = e.isConstraint() ? QStringLiteral("Die Kundennummer %1 ist schon vergeben.").arg(text(record, "K_NR")) : e.message();
+        return result;
+    }
+    keepDistance(record);
+    result.ok = true;
+    return result;
+}
+
+void TClientDataModul::keepDistance(const Record& record)
+{
+    const int km = StorageForm::toStorage(*kunden().field(QStringLiteral("KM_ENTF")), record.value(QStringLiteral("KM_ENTF"))).toInt();
+    const QString postcode = text(record, "PLZ");
+    const QString town = text(record, "ORT");
+    if (km == 0 || !m_kmOpen || postcode.isEmpty() || town.isEmpty())
+        return;
+    try {
+        // Known when a stored place begins with the customer's postcode and town, in any case.
+        const QVariant known = m_db.scalar(QStringLiteral("SELECT 1 FROM km WHERE substr(PLZ, 1, length(?1)) = ?1 COLLATE GERMAN "
+                                                          "AND substr(ORT, 1, length(?2)) = ?2 COLLATE GERMAN LIMIT 1"),
+                                           {postcode, town});
+        if (known.isValid())
+            return;
+        m_db.insert(Schema::get(QStringLiteral("km")), {{QStringLiteral("PLZ"), postcode}, {QStringLiteral("ORT"), town}, {QStringLiteral("KM"), km}});
+    } catch (const DatabaseError&) {
+        // A refused append is dropped without a word.
+    }
+}
+
+bool TClientDataModul::deleteCustomer(const QString& customerNumber)
+{
+    if (FixedCustomers::isFixed(customerNumber)) {
+        m_ui.information(kReservedMessage);
+        return false;
+    }
+    m_db.run(QStringLiteral("DELETE FROM Kunden WHERE K_NR = ?"), {customerNumber.trimmed()});
+    return m_db.changes() > 0;
+}
+
+void TClientDataModul::setPlanningMark(const QString& customerNumber, int mark)
+{
+    m_db.run(QStringLiteral("UPDATE Kunden SET V_ANZAHL = ? WHERE K_NR = ?"), {mark, customerNumber});
+}
+
+int TClientDataModul::customerCount() const
+{
+    return m_db.scalar(QStringLiteral("SELECT count(*) FROM Kunden")).toInt();
+}
+
+bool TClientDataModul::takePlace(Record& record, const QString& column, const QString& value, Place::Order order, PlaceChooser& chooser)
+{
+    if (value.isEmpty())
+        return false;
+    const QString orderBy = order == Place::Order::Postcode ? QStringLiteral("PLZ, ORTSNAME")
+                                                            : Schema::get(QStringLiteral("Orte")).orderBy(QStringLiteral("OrtsNameIndex")) +
+                                                                  QStringLiteral(", PLZ");
+    const std::vector<Place> found =
+        placeRows(m_db, QStringLiteral("SELECT PLZ, ORTSNAME, VORWAHL FROM Orte WHERE %1 = ? ORDER BY %2").arg(column, orderBy), {value});
+    if (found.empty())
+        return false;
+    std::optional<Place> chosen = found.front();
+    if (found.size() > 1)
+        chosen = chooser.choosePlace(found, order);
+    if (!chosen)
+        return false;
+    record.insert(QStringLiteral("ORT"), chosen->town);
+    record.insert(QStringLiteral("PLZ"), chosen->postcode);
+    if (const auto km = DistanceFor(chosen->postcode, chosen->town))
+        record.insert(QStringLiteral("KM_ENTF"), *km);
+    return true;
+}
+
+bool TClientDataModul::TownForPostcode(Record& record, PlaceChooser& chooser)
+{
+    return takePlace(record, QStringLiteral("PLZ"), text(record, "PLZ"), Place::Order::Postcode, chooser);
+}
+
+bool TClientDataModul::PostcodeForTown(Record& record, PlaceChooser& chooser)
+{
+    return takePlace(record, QStringLiteral("ORTSNAME"), text(record, "ORT"), Place::Order::Town, chooser);
+}
+
+std::optional<QString> TClientDataModul::AreaCode(const QString& postcode, const QString& town) const
+{
+    const QVariant code =
+        m_db.scalar(QStringLiteral("SELECT VORWAHL FROM Orte WHERE PLZ = ? AND ORTSNAME = ?"), {postcode.trimmed(), town.trimmed()});
+    if (!code.isValid() || code.toString().trimmed().isEmpty())
+        return std::nullopt;
+    return code.toString().trimmed();
+}
+
+std::optional<int> TClientDataModul::DistanceFor(const QString& postcode, const QString& town) const
+{
+    if (!m_kmOpen)
+        return std::nullopt;
+    const QVariant km = m_db.scalar(QStringLiteral("SELECT KM FROM km WHERE PLZ = ? AND ORT = ?"), {postcode.trimmed(), town.trimmed()});
+    if (!km.isValid() || km.isNull())
+        return std::nullopt;
+    return km.toInt();
+}
+
+std::vector<Place> TClientDataModul::places(Place::Order order) const
+{
+    const QString orderBy = order == Place::Order::Postcode
+                                ? QStringLiteral("PLZ, ORTSNAME")
+                                : Schema::get(QStringLiteral("Orte")).orderBy(QStringLiteral("OrtsNameIndex")) + QStringLiteral(", PLZ");
+    return placeRows(m_db, QStringLiteral("SELECT PLZ, ORTSNAME, VORWAHL FROM Orte ORDER BY ") + orderBy, {});
+}
+
+bool TClientDataModul::savePlace(const Place& place, const std::optional<Place>& previous)
+{
+    const QVariant existing = m_db.scalar(QStringLiteral("SELECT 1 FROM Orte WHERE PLZ = ? AND ORTSNAME = ? "
+                                                         "AND NOT (PLZ = ? AND ORTSNAME = ?)"),
+                                          {place.postcode.trimmed(), place.town.trimmed(), previous ? previous->postcode : QString(),
+                                           previous ? previous->town : QString()});
+    if (existing.isValid()) {
+        m_ui.information(kDuplicatePlaceMessage);
+        return false;
+    }
+    const TableDef& orte = Schema::get(QStringLiteral("Orte"));
+    const QVariantMap values{{QStringLiteral("PLZ"), place.postcode.trimmed()},
+                             {QStringLiteral("ORTSNAME"), place.town.trimmed()},
+                             {QStringLiteral("VORWAHL"), place.areaCode.trimmed()}};
+    try {
+        if (previous) {
+            m_db.run(QStringLiteral("UPDATE Orte SET PLZ = ?, ORTSNAME = ?, VORWAHL = ? WHERE PLZ = ? AND ORTSNAME = ?"),
+                     {StorageForm::toStorage(*orte.field(QStringLiteral("PLZ")), place.postcode.trimmed()),
+                      StorageForm::toStorage(*orte.field(QStringLiteral("ORTSNAME")), place.town.trimmed()),
+                      StorageForm::toStorage(*orte.field(QStringLiteral("VORWAHL")), place.areaCode.trimmed()), previous->postcode,
+                      previous->town});
+        } else {
+            m_db.insert(orte, values);
+        }
+    } catch (const DatabaseError& e) {
+        if (!e.isConstraint())
+            throw;
+        m_ui.information(kDuplicatePlaceMessage);
+        return false;
+    }
+    return true;
+}
+
+std::vector<Distance> TClientDataModul::distances() const
+{
+    std::vector<Distance> list;
+    if (!m_kmOpen)
+        return list;
+    for (const QVariantList& row : m_db.rows(QStringLiteral("SELECT PLZ, ORT, KM FROM km ORDER BY PLZ, ORT")))
+        list.push_back({row.at(0).toString(), row.at(1).toString(), row.at(2).toInt()});
+    return list;
+}
+
+} // namespace korbelant

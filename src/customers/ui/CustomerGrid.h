@@ -1,0 +1,37 @@
+#pragma once
+
+#include "customers/CustomerRow.h"
+#include "customers/CustomerSort.h"
+#include "customers/ui/CustomerTableModel.h"
+
+#include <QTableView>
+
+namespace korbelant {
+
+// The read-only customer grid of the customer window and the customer picker: rows of the
+// model, the sort column in red, marked customers green, and the incremental search.
+class CustomerGrid : public QTableView
+{
+    Q_OBJECT
+
+public:
+    CustomerGrid(std::vector<CustomerTableModel::Column> columns, QWidget* parent = nullptr);
+
+    CustomerTableModel* customers() const { return m_model; }
+    // New rows; the current row stays on the given customer when she is shown, else the first.
+    void setRows(std::vector<CustomerRow> rows, const QString& keepNumber = {});
+    void setSortOrder(CustomerSort::Order order);
+    CustomerSort::Order sortOrder() const { return m_order; }
+    const CustomerRow* current() const;
+    QString currentNumber() const;
+    void moveTo(int row);
+    void step(int rows);
+    // "&Suchen": the search dialog on the first field of the sort order; the caller waits.
+    void search(const QString& title, const QString& firstText = {});
+
+private:
+    CustomerTableModel* m_model = nullptr;
+    CustomerSort::Order m_order = CustomerSort::Order::Name;
+};
+
+} // namespace korbelant

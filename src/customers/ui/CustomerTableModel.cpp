@@ -1,0 +1,100 @@
+#include "customers/ui/CustomerTableModel.h"
+
+#include <QBrush>
+#include <QColor>
+
+namespace korbelant {
+
+CustomerTableModel::CustomerTableModel(std::vector<Column> columns, QObject* parent)
+    : QAbstractTableModel(parent), m_columns(std::move(columns))
+{
+}
+
+void CustomerTableModel::setRows(std::vector<CustomerRow> rows)
+{
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
+}
+
+const CustomerRow* CustomerTableModel::rowAt(int row) const
+{
+    return row >= 0 && row < static_cast<int>(m_rows.size()) ? &m_rows.at(row) : nullptr;
+}
+
+int CustomerTableModel::rowOf(const QString& number) const
+{
+    for (int i = 0; i < static_cast<int>(m_rows.size()); ++i) {
+        if (m_rows.at(i).number == number)
+            return i;
+    }
+    return -1;
+}
+
+void CustomerTableModel::setMarkedField(const QString& field)
+{
+    m_markedField = field;
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+}
+
+int CustomerTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int CustomerTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_columns.size());
+}
+
+QString CustomerTableModel::text(const CustomerRow& r, const QString& field)
+{
+    if (field == QStringLiteral("K_NR"))
+        return r.number;
+    if (field == QStringLiteral("NAME"))
+        return r.name;
+    if (field == QStringLiteral("VORNAME"))
+        return r.firstName;
+    if (field == QStringLiteral("STRASSE"))
+        return r.street;
+    if (field == QStringLiteral("PLZ"))
+        return r.postcode;
+    if (field == QStringLiteral("ORT"))
+        return r.town;
+    if (field == QStringLiteral("TELEFON"))
+        return r.telephone;
+    if (field == QStringLiteral("E-MAIL"))
+        return r.email;
+    return {};
+}
+
+QVariant CustomerTableModel::data(const QModelIndex& index, int role) const
+{
+    const CustomerRow* r = rowAt(index.row());
+    if (!r || index.column() >= columnCount())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return text(*r, m_columns.at(index.column()).field);
+    case Qt::BackgroundRole:
+        return r->planningMark > 0 ? QVariant(QBrush(QColor(0, 255, 0))) : QVariant();
+    case kPlanningMarkRole:
+        return r->planningMark;
+    default:
+        return {};
+    }
+}
+
+QVariant CustomerTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
+        return QAbstractTableModel::headerData(section, orientation, role);
+    const Column& c = m_columns.at(section);
+    if (role == Qt::DisplayRole)
+        return c.title;
+    if (role == Qt::ForegroundRole && !m_markedField.isEmpty() && c.field == m_markedField)
+        return QBrush(Qt::red);
+    return {};
+}
+
+} // namespace korbelant

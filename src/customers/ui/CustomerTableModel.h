@@ -1,0 +1,49 @@
+#pragma once
+
+#include "customers/CustomerRow.h"
+
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <vector>
+
+namespace korbelant {
+
+// Customers as grid rows: the columns are named by their customer fields; the title of the column
+// that belongs to the sort order is red, and customers with a planning mark have a bright green
+// background.
+class CustomerTableModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kPlanningMarkRole = Qt::UserRole + 1;
+
+    struct Column
+    {
+        QString field; // "K_NR", "NAME", …
+        QString title;
+    };
+
+    explicit CustomerTableModel(std::vector<Column> columns, QObject* parent = nullptr);
+
+    void setRows(std::vector<CustomerRow> rows);
+    const std::vector<CustomerRow>& rows() const { return m_rows; }
+    const CustomerRow* rowAt(int row) const;
+    int rowOf(const QString& number) const; // -1 when not shown
+    void setMarkedField(const QString& field);
+    QString fieldOf(int column) const { return m_columns.at(column).field; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    static QString text(const CustomerRow& row, const QString& field);
+
+    std::vector<Column> m_columns;
+    std::vector<CustomerRow> m_rows;
+    QString m_markedField;
+};
+
+} // namespace korbelant

@@ -1,0 +1,176 @@
+#include "customers/ui/TClientForm.h"
+
+#include "core/Options.h"
+#include "core/ScriptedUi.h"
+#include "customers/TClientDataModul.h"
+#include "customers/ui/CustomerGrid.h"
+#include "customers/ui/TSimpleFilterForm.h"
+#include "support/TestSupport.h"
+
+#include <QAction>
+#include <QBrush>
+#include <QComboBox>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace korbelant::test {
+
+namespace {
+
+class TClientFormTest : public ::testing::Test
+{
+protected:
+    TClientFormTest() : db(home.openDb()), store(*db, ui), options(home.home().optionsFile())
+    {
+        options.LoadOptions();
+        add("Nagel", "nagel@example.de", "15.03.2026");
+        add("Adam", "", "");
+        add("Müller", "mueller@example.de", "01.02.2026");
+        form = std::make_unique<TClientForm>(store, options, home.home().dbDir());
+        form->setEditor([this](TClientDataModul::Record& r, bool isNew, const QString& title) {
+            editorTitle = title;
+            r.insert("NAME", "Neu");
+            return store.post(r, isNew).ok;
+        });
+        form->setMailOpener([this](const QUrl& url) { mailed = url.toString(QUrl::FullyEncoded); });
+        form->show();
+    }
+    void add(const char* name, const char* mail, const char* next)
+    {
+        auto r = store.newCustomer();
+        r.insert("NAME", QString::fromUtf8(name));
+        r.insert("E-MAIL", QString::fromLatin1(mail));
+        r.insert("N_DATUM", QString::fromLatin1(next));
+        ASSERT_TRUE(store.post(r, true).ok);
+    }
+    QStringList names() const
+    {
+        QStringList list;
+        for (const CustomerRow& r : form->grid()->customers()->rows())
+            list << r.name;
+        return list;
+    }
+
+    TempHome home;
+    std::unique_ptr<Database> db;
+    ScriptedUi ui;
+    TClientDataModul store;
+    Options options;
+    std::unique_ptr<TClientForm> form;
+    QString editorTitle;
+    QString mailed;
+};
+
+} // namespace
+
+TEST_F(TClientFormTest, OpensSortedByNameWithTheNameColumnInRed)
+{
+    EXPECT_EQ(form->sortBox()->currentText(), QStringLiteral("Name + Vorname"));
+    EXPECT_EQ(names().mid(0, 2), (QStringList{"Adam", "Müller"}));
+    EXPECT_EQ(form->grid()->model()->headerData(1, Qt::Horizontal, Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::red));
+    EXPECT_FALSE(form->filterPanel()->isVisible());
+}
+
+TEST_F(TClientFormTest, SortChoiceAndColumnTitles)
+{
+    form->sortBox()->setCurrentIndex(5); // "Nächste Vorführung"
+    EXPECT_EQ(names().mid(0, 2), (QStringList{"Nagel", "Müller"}));
+    EXPECT_TRUE(form->infoLabel("Nächste Vorführung")->styleSheet().contains("red"));
+    EXPECT_FALSE(form->grid()->model()->headerData(1, Qt::Horizontal, Qt::ForegroundRole).isValid());
+    emit form->grid()->horizontalHeader()->sectionClicked(4); // "Plz"
+    EXPECT_EQ(form->sortBox()->currentText(), QStringLiteral("Postleitzahl"));
+    EXPECT_TRUE(form->infoLabel("Nächste Vorführung")->styleSheet().isEmpty());
+}
+
+TEST_F(TClientFormTest, InfoPanelShowsTheCurrentCustomer)
+{
+    form->grid()->moveTo(2); // Nagel
+    EXPECT_EQ(form->infoLabel("Gasttyp")->text(), QStringLiteral("Gast"));
+    EXPECT_EQ(form->infoLabel("Nächste Vorführung")->text(), QStringLiteral("15.03.2026"));
+}
+
+TEST_F(TClientFormTest, PrintFilterAndFilterDialog)
+{
+    form->markedFilterButton()->click();
+    EXPECT_EQ(form->grid()->model()->rowCount(), 0);
+    EXPECT_TRUE(form->filterPanel()->isVisible());
+    EXPECT_FALSE(form->action("&Filter")->isEnabled());
+    EXPECT_FALSE(form->lastFilterButton()->isEnabled());
+    form->markedFilterButton()->click();
+    EXPECT_EQ(form->grid()->model()->rowCount(), 6);
+
+    form->filterDialog()->edit("Name_Min")->setText("Mü");
+    form->filterDialog()->edit("Name_max")->setText("Mü");
+    form->applyFilterDialog();
+    EXPECT_EQ(names(), QStringList{"Müller"});
+    EXPECT_EQ(form->filterPanel()->text(), QStringLiteral("Kunden nach freien Kriterien gefiltert"));
+    EXPECT_FALSE(form->action("&Teilnehmer")->isEnabled());
+    EXPECT_FALSE(form->markedFilterButton()->isEnabled());
+    form->lastFilterButton()->click();
+    EXPECT_EQ(form->grid()->model()->rowCount(), 6);
+    EXPECT_TRUE(form->action("&Filter")->isEnabled());
+    form->lastFilterButton()->click();
+    EXPECT_EQ(names(), QStringList{"Müller"});
+}
+
+TEST_F(TClientFormTest, MarksColourTheRowAndResetAllAsks)
+{
+    form->grid()->moveTo(0);
+    form->setMark(2);
+    const QModelIndex first = form->grid()->model()->index(0, 0);
+    EXPECT_EQ(first.data(Qt::BackgroundRole).value<QBrush>().color(), QColor(0, 255, 0));
+    ui.addAnswer(UiPort::Answer::Yes);
+    form->resetAllMarks();
+    EXPECT_TRUE(ui.wasShown(CustomerView::kResetQuestion));
+    EXPECT_FALSE(form->grid()->model()->index(0, 0).data(Qt::BackgroundRole).isValid());
+}
+
+TEST_F(TClientFormTest, NewEditAndDelete)
+{
+    form->newCustomer();
+    EXPECT_EQ(editorTitle, TClientForm::kNewTitle);
+    EXPECT_EQ(form->grid()->currentNumber(), QStringLiteral("100005"));
+    EXPECT_EQ(form->sortBox()->currentText(), QStringLiteral("Name + Vorname"));
+
+    ui.addAnswer(UiPort::Answer::Yes);
+    form->deleteCustomer();
+    EXPECT_TRUE(ui.wasShown(TClientForm::kDeleteQuestion));
+    EXPECT_FALSE(store.load("100005"));
+
+    form->sortBox()->setCurrentIndex(1); // "Kundennummer": 099999 first
+    ui.addAnswer(UiPort::Answer::Yes);
+    form->deleteCustomer();
+    EXPECT_TRUE(ui.wasShown(TClientDataModul::kReservedMessage));
+    EXPECT_TRUE(store.load("099999"));
+}
+
+TEST_F(TClientFormTest, SerialAndSingleMail)
+{
+    options.setChecked("BCC", false);
+    options.setChecked("AddBerater", false);
+    form->serialMail();
+    EXPECT_EQ(mailed, QStringLiteral("mailto:mueller@example.de,nagel@example.de"));
+    form->grid()->moveTo(0); // Adam, no address
+    form->singleMail();
+    EXPECT_TRUE(ui.wasShown(QStringLiteral("Sie haben bei diesem Kunden keine email-Adresse eigetragen.")));
+}
+
+TEST_F(TClientFormTest, CounterAndClosingDiscardsTheFilterDialog)
+{
+    form->showCounter();
+    auto* counter = form->findChild<QFrame*>("TClientInfoForm");
+    ASSERT_NE(counter, nullptr);
+    EXPECT_EQ(counter->findChild<QLabel*>("Count")->text(), QStringLiteral("6 Kunden"));
+    counter->hide();
+    form->filterDialog()->edit("BEdit")->setText("x");
+    form->close();
+    EXPECT_TRUE(form->filterDialog()->edit("BEdit")->text().isEmpty()) << "a new filter dialog starts empty";
+}
+
+} // namespace korbelant::test

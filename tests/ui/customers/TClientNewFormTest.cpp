@@ -1,0 +1,165 @@
+#include "customers/ui/TClientNewForm.h"
+
+#include "core/ScriptedUi.h"
+#include "customers/CustomerMail.h"
+#include "customers/TClientDataModul.h"
+#include "support/TestSupport.h"
+#include "widgets/TMaskedDateEdit.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace korbelant::test {
+
+namespace {
+
+class TClientNewFormTest : public ::testing::Test
+{
+protected:
+    TClientNewFormTest() : db(home.openDb()), store(*db, ui), form(store)
+    {
+        store.savePlace({"35037", "Marburg", "06421"});
+        store.savePlace({"35096", "Weimar", "06421"});
+        store.savePlace({"35096", "Niederweimar", "06421"});
+        auto known = store.newCustomer();
+        known.insert("PLZ", "35037");
+        known.insert("ORT", "Marburg");
+        known.insert("KM_ENTF", 12);
+        store.post(known, true);
+        form.setRecord(store.newCustomer(), true);
+        form.show();
+        QApplication::setActiveWindow(&form);
+    }
+    QLineEdit* edit(const char* field) { return form.edit(QString::fromLatin1(field)); }
+    static void type(QLineEdit* e, const QString& text)
+    {
+        e->setFocus();
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(e, &press);
+        }
+    }
+
+    TempHome home;
+    std::unique_ptr<Database> db;
+    ScriptedUi ui;
+    TClientDataModul store;
+    TClientNewForm form;
+};
+
+} // namespace
+
+TEST_F(TClientNewFormTest, OpensOnTheFirstPageWithTheDefaults)
+{
+    EXPECT_EQ(form.windowTitle(), TClientNewForm::kDefaultTitle);
+    EXPECT_EQ(form.pages()->currentIndex(), 0);
+    EXPECT_TRUE(form.guestTypeButton("N")->isChecked());
+    EXPECT_TRUE(form.maritalStatusButton("U")->isChecked());
+    EXPECT_TRUE(form.distancesButton()->isVisibleTo(&form)) << "the distance table has a row";
+}
+
+TEST_F(TClientNewFormTest, EnteringTheEmptyTownFillsItFromThePostcode)
+{
+    type(edit("PLZ"), "35037");
+    edit("ORT")->setFocus();
+    EXPECT_EQ(edit("ORT")->text(), QStringLiteral("Marburg"));
+    EXPECT_EQ(form.record().value("KM_ENTF").toInt(), 12);
+}
+
+TEST_F(TClientNewFormTest, PostcodeWithTwoTownsOpensThePlacesWindow)
+{
+    type(edit("PLZ"), "35096");
+    QString title;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* w = QApplication::activeModalWidget()) {
+            title = w->windowTitle();
+            static_cast<QDialog*>(w)->accept();
+        }
+    });
+    edit("ORT")->setFocus();
+    EXPECT_EQ(title, QStringLiteral("Orte sortiert nach Plz "));
+    EXPECT_EQ(edit("ORT")->text(), QStringLiteral("Niederweimar"));
+    EXPECT_EQ(edit("PLZ")->text(), QStringLiteral("35096"));
+}
+
+TEST_F(TClientNewFormTest, LeavingTheTownFillsTheEmptyPostcode)
+{
+    type(edit("ORT"), "marburg");
+    EXPECT_EQ(edit("ORT")->text(), QStringLiteral("Marburg")) << "first letter made a capital";
+    edit("TELEFON")->setFocus();
+    EXPECT_EQ(edit("PLZ")->text(), QStringLiteral("35037"));
+}
+
+TEST_F(TClientNewFormTest, TelephoneFieldsGetTheAreaCodeAndLoseItUnchanged)
+{
+    type(edit("PLZ"), "35037");
+    edit("ORT")->setText("Marburg");
+    for (const char* field : {"TELEFON", "TELEFON2", "FAX"}) {
+        edit(field)->setFocus();
+        EXPECT_EQ(edit(field)->text(), QStringLiteral("06421/")) << field;
+        EXPECT_EQ(edit(field)->cursorPosition(), 6) << field;
+        edit("NAME")->setFocus();
+        EXPECT_EQ(edit(field)->text(), QString()) << field;
+    }
+    edit("TELEFON")->setFocus();
+    type(edit("TELEFON"), "4711");
+    edit("NAME")->setFocus();
+    EXPECT_EQ(edit("TELEFON")->text(), QStringLiteral("06421/4711"));
+    type(edit("PLZ"), "");
+    edit("PLZ")->clear();
+    edit("FAX")->setFocus();
+    EXPECT_EQ(edit("FAX")->text(), QString()) << "no postcode, no area code";
+}
+
+TEST_F(TClientNewFormTest, EnterInTheEventFieldSwitchesToTheSecondPage)
+{
+    QLineEdit* event = edit("BZH_VERANSTALT");
+    type(event, "herbstfest");
+    EXPECT_EQ(event->text(), QStringLiteral("HERBSTFEST"));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(event, &enter);
+    EXPECT_EQ(form.pages()->currentIndex(), 1);
+    EXPECT_TRUE(form.maritalStatusButton("U")->hasFocus());
+}
+
+TEST_F(TClientNewFormTest, CalendarButtonsSetAndClearTheirField)
+{
+    ui.addDate(QDate(2026, 3, 14));
+    form.calendarButton("WiederVorlage")->click();
+    EXPECT_EQ(form.dateEdit("WiederVorlage")->date(), QDate(2026, 3, 14));
+    ui.addDate(QDate());
+    form.calendarButton("WiederVorlage")->click();
+    EXPECT_FALSE(form.dateEdit("WiederVorlage")->date().isValid());
+}
+
+TEST_F(TClientNewFormTest, OkStoresTheCustomer)
+{
+    type(edit("NAME"), "berg");
+    edit("VORNAME")->setText("Eva");
+    form.dateEdit("GEBURTSTAG")->setDate(QDate(1970, 5, 1));
+    form.guestTypeButton("S")->setChecked(true);
+    form.okClicked();
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+    const auto stored = store.load("100003");
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->value("NAME").toString(), QStringLiteral("Berg"));
+    EXPECT_EQ(stored->value("GanzerName").toString(), QStringLiteral("Berg, Eva"));
+    EXPECT_EQ(stored->value("GEBURTSTAG").toDate(), QDate(1970, 5, 1));
+    EXPECT_EQ(stored->value("GASTGEBER").toString(), QStringLiteral("S"));
+    EXPECT_EQ(stored->value("B_WARINBZH").toString(), QStringLiteral("N"));
+    EXPECT_TRUE(stored->value("N_ZEIT").isNull());
+}
+
+TEST_F(TClientNewFormTest, MailWithoutAddressGivesTheMessage)
+{
+    form.sendMail();
+    EXPECT_TRUE(ui.wasShown(CustomerMail::kNoAddress));
+}
+
+} // namespace korbelant::test
