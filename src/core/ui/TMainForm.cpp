@@ -8,7 +8,11 @@
 #include "core/UiPort.h"
 #include "core/WeekKey.h"
 #include "core/WeekOverview.h"
+#include "articles/TArtikelModul.h"
+#include "articles/ui/TArtikelVerwaltForm.h"
 #include "core/ui/LogoPicture.h"
+#include "customers/TClientDataModul.h"
+#include "customers/ui/TClientForm.h"
 #include "core/ui/TIndexForm.h"
 #include "core/ui/TOptionsForm.h"
 #include "core/ui/TResetForm.h"
@@ -91,9 +95,9 @@ void TMainForm::buildMenu()
 {
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
     addMenuEntry(edit, QStringLiteral("&Kunden"), QStringLiteral("Kundenverwaltung starten."),
-                 &TMainForm::notYetAvailable);
+                 &TMainForm::openCustomerWindow);
     addMenuEntry(edit, QStringLiteral("&Artikel"), QStringLiteral("Artikelverwaltung starten."),
-                 &TMainForm::notYetAvailable);
+                 &TMainForm::openArticleWindow);
     addMenuEntry(edit, QStringLiteral("V&orführungen"), QStringLiteral("Vorführungsverwaltung starten."),
                  &TMainForm::openPartyWindow);
     addMenuEntry(edit, QStringLiteral("&Wochenabschluß"), QStringLiteral("Wochenverwaltung starten."),
@@ -156,10 +160,10 @@ void TMainForm::buildToolBar()
     tools->setObjectName(QStringLiteral("ToolBar"));
     tools->setMovable(false);
     tools->addWidget(addToolButton(QStringLiteral("  &Kunden "), QStringLiteral("Kundenverwaltung starten."),
-                                   &TMainForm::notYetAvailable));
+                                   &TMainForm::openCustomerWindow));
     tools->addWidget(addToolButton(QStringLiteral("  &Artikel  "),
                                    QStringLiteral("Artikelverwaltung starten."),
-                                   &TMainForm::notYetAvailable));
+                                   &TMainForm::openArticleWindow));
     tools->addWidget(addToolButton(QStringLiteral("Vor&planung"),
                                    QStringLiteral("Vorplanungsverwaltung starten"),
                                    &TMainForm::notYetAvailable));
@@ -277,6 +281,24 @@ void TMainForm::leave()
 void TMainForm::notYetAvailable()
 {
     m_ui.information(kNotAvailable);
+}
+
+void TMainForm::openCustomerWindow()
+{
+    runWorkWindow([this] {
+        TClientDataModul store(m_dataSet.db(), m_ui);
+        TClientForm form(store, m_dataSet.options(), m_dataSet.home().dbDir(), this);
+        form.exec();
+    });
+}
+
+void TMainForm::openArticleWindow()
+{
+    runWorkWindow([this] {
+        TArtikelModul modul(m_dataSet, m_ui);
+        TArtikelVerwaltForm form(modul, m_ui, m_state.applicationTitle(), this);
+        form.exec();
+    });
 }
 
 void TMainForm::openPartyWindow()

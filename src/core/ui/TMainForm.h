@@ -69,6 +69,8 @@ private:
 
     void leave();
     void notYetAvailable();
+    void openCustomerWindow();
+    void openArticleWindow();
     void openPartyWindow();
     void openResetData();
     void openIndexRepair();
