@@ -6,6 +6,7 @@
 #include "cli/CoreCommands.h"
 #include "cli/CustomerCommands.h"
 #include "cli/ReportCommands.h"
+#include "cli/PartyCommands.h"
 #include "core/DatabaseError.h"
 
 namespace korbelant {
@@ -16,6 +17,7 @@ CliApp::CliApp()
     ReportCommands::registerAll(*this);
     CustomerCommands::registerAll(*this);
     ArticleCommands::registerAll(*this);
+    PartyCommands::registerAll(*this);
 }
 
 void CliApp::add(std::unique_ptr<CliCommand> command)
