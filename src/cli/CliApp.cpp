@@ -3,6 +3,7 @@
 #include "cli/ArticleCommands.h"
 #include "cli/CliContext.h"
 #include "cli/CliUsageError.h"
+#include "cli/BenchDataCommands.h"
 #include "cli/CoreCommands.h"
 #include "cli/CustomerCommands.h"
 #include "cli/ReportCommands.h"
@@ -18,6 +19,7 @@ CliApp::CliApp()
     CustomerCommands::registerAll(*this);
     ArticleCommands::registerAll(*this);
     PartyCommands::registerAll(*this);
+    BenchDataCommands::registerAll(*this);
 }
 
 void CliApp::add(std::unique_ptr<CliCommand> command)

@@ -14,6 +14,7 @@
 
 #include <QRegularExpression>
 #include <cmath>
+#include <utility>
 
 namespace korbelant {
 
@@ -54,7 +55,18 @@ QVariantMap withDefaults(const TableDef& table)
 }
 
 const QDate kFirstDay(2006, 1, 1);
-const QString kLastAppointmentDay = QStringLiteral("2150-01-01");
+
+// The sums of the header totals, shared by the recalculation of one party and of all parties.
+const QString kLineSums = QStringLiteral(
+    "COUNT(*), TOTAL(t.SUMME), TOTAL(t.KOSTEN), TOTAL(t.SUMME - t.KOSTEN), TOTAL(t.SUMME * v.UMSATZ_VKG), "
+    "TOTAL(t.SUMME * v.UMSATZ_WB), TOTAL(t.STERNE), TOTAL(t.STERNE_DM), TOTAL(t.UM_STERNE)");
+const QString kStarSums = QStringLiteral("TOTAL(t.STERNE), TOTAL(t.STERNE_DM), TOTAL(t.UM_STERNE)");
+const QString kNotAdvance = QStringLiteral("(t.VORAB IS NULL OR t.VORAB <> 'V')");
+const QString kKindPieces = QStringLiteral(
+    "MAX(t.VA IS NULL OR TRIM(t.VA) = ''), CAST(TOTAL(CASE WHEN t.VA = '32' THEN t.STUECK END) AS INTEGER), "
+    "CAST(TOTAL(CASE WHEN t.VA = '38' THEN t.STUECK END) AS INTEGER)");
+const QString kNominated = QStringLiteral("BENENNUNG = 1");
+const QString kAppointed = QStringLiteral("Verabredung = 1 AND Verabred_DATUM <= '2150-01-01'");
 
 } // namespace
 
@@ -251,10 +263,7 @@ void TVorFuerModul::RecalcPartyTotals(Record& h)
 
 void TVorFuerModul::totalsOverLines(Record& h, const QString& rNr)
 {
-    Statement st = m_db.prepare(QStringLiteral(
-        "SELECT COUNT(*), TOTAL(t.SUMME), TOTAL(t.KOSTEN), TOTAL(t.SUMME - t.KOSTEN), TOTAL(t.SUMME * v.UMSATZ_VKG), "
-        "TOTAL(t.SUMME * v.UMSATZ_WB), TOTAL(t.STERNE), TOTAL(t.STERNE_DM), TOTAL(t.UM_STERNE) "
-        "FROM Tupper1 t JOIN VA v ON v.VA = t.VA WHERE t.R_NR = ?"));
+    Statement st = m_db.prepare(QStringLiteral("SELECT %1 FROM Tupper1 t JOIN VA v ON v.VA = t.VA WHERE t.R_NR = ?").arg(kLineSums));
     st.bind(1, rNr);
     if (!st.next() || st.value(0).toLongLong() == 0)
         return;
@@ -268,9 +277,8 @@ void TVorFuerModul::totalsOverLines(Record& h, const QString& rNr)
 
 void TVorFuerModul::starsWithoutAdvanceLines(Record& h, const QString& rNr)
 {
-    Statement st = m_db.prepare(QStringLiteral(
-        "SELECT TOTAL(t.STERNE), TOTAL(t.STERNE_DM), TOTAL(t.UM_STERNE) FROM Tupper1 t JOIN VA v ON v.VA = t.VA "
-        "WHERE t.R_NR = ? AND (t.VORAB IS NULL OR t.VORAB <> 'V')"));
+    Statement st = m_db.prepare(
+        QStringLiteral("SELECT %1 FROM Tupper1 t JOIN VA v ON v.VA = t.VA WHERE t.R_NR = ? AND %2").arg(kStarSums, kNotAdvance));
     st.bind(1, rNr);
     st.next();
     h[QStringLiteral("STERNE")] = GuestLineRules::roundHalfEven(st.value(0).toDouble());
@@ -280,37 +288,53 @@ void TVorFuerModul::starsWithoutAdvanceLines(Record& h, const QString& rNr)
 
 void TVorFuerModul::piecesPerKind(Record& h, const QString& rNr)
 {
-    const auto groups = m_db.rows(QStringLiteral("SELECT VA, TOTAL(STUECK) FROM Tupper1 WHERE R_NR = ? GROUP BY VA"), {rNr});
-    if (groups.empty())
+    // Pieces per kind without the kind table, so unknown kinds count here too. A line with an
+    // empty kind sets both counts to 0.
+    Statement st = m_db.prepare(QStringLiteral("SELECT COUNT(*), %1 FROM Tupper1 t WHERE t.R_NR = ?").arg(kKindPieces));
+    st.bind(1, rNr);
+    if (!st.next() || st.value(0).toLongLong() == 0)
         return;
-    double offers = 0;
-    double service = 0;
-    bool emptyKind = false;
-    for (const QVariantList& g : groups) {
-        const QString va = g[0].toString().trimmed();
-        const double pieces = std::trunc(g[1].toDouble());
-        if (va.isEmpty())
-            emptyKind = true;
-        else if (va == QStringLiteral("32"))
-            offers = pieces;
-        else if (va == QStringLiteral("38"))
-            service = pieces;
-    }
-    h[QStringLiteral("S_ANGEBOTE")] = emptyKind ? 0 : static_cast<int>(offers);
-    h[QStringLiteral("S_VerkServicePr")] = emptyKind ? 0 : static_cast<int>(service);
+    const bool emptyKind = st.value(1).toInt() != 0;
+    h[QStringLiteral("S_ANGEBOTE")] = emptyKind ? 0 : st.value(2).toInt();
+    h[QStringLiteral("S_VerkServicePr")] = emptyKind ? 0 : st.value(3).toInt();
 }
 
 void TVorFuerModul::participantCounts(Record& h, const QString& rNr)
 {
-    const int nominations = m_db.scalar(QStringLiteral("SELECT COUNT(*) FROM Tupper WHERE R_NR = ? AND BENENNUNG = 1"), {rNr}).toInt();
-    if (nominations > 0)
-        h[QStringLiteral("BENENN_TUP")] = nominations;
-    const int appointments =
-        m_db.scalar(QStringLiteral("SELECT COUNT(*) FROM Tupper WHERE R_NR = ? AND Verabredung = 1 AND Verabred_DATUM <= ?"),
-                    {rNr, kLastAppointmentDay})
-            .toInt();
-    if (appointments > 0)
-        h[QStringLiteral("VERABRED")] = appointments;
+    for (const auto& [field, condition] : {std::pair{"BENENN_TUP", kNominated}, std::pair{"VERABRED", kAppointed}}) {
+        const int count = m_db.scalar(QStringLiteral("SELECT COUNT(*) FROM Tupper WHERE R_NR = ? AND ") + condition, {rNr}).toInt();
+        if (count > 0)
+            h[QString::fromLatin1(field)] = count;
+    }
+}
+
+void TVorFuerModul::RecalcAllPartyTotals()
+{
+    Transaction tx(m_db);
+    m_db.run(QStringLiteral("WITH s(r, p, su) AS (SELECT R_NR, P_NR, TOTAL(SUMME) FROM Tupper1 GROUP BY R_NR, P_NR) "
+                            "UPDATE Tupper SET UMSATZ = s.su FROM s WHERE Tupper.R_NR = s.r AND Tupper.P_NR = s.p"));
+    m_db.run(QStringLiteral("WITH s(r, n, c1, c2, c3, c4, c5, c6, c7, c8) AS (SELECT t.R_NR, %1 FROM Tupper1 t JOIN VA v ON v.VA = t.VA "
+                            "GROUP BY t.R_NR) UPDATE Tuppkopf SET S_UMSATZ = s.c1, S_AUSGABE = s.c2, S_PROV = s.c3, VKG_UMSATZ = s.c4, "
+                            "WB_UMSATZ = s.c5, STERNE = CAST(ROUND(s.c6) AS INTEGER), STERNE_DM = s.c7, UM_STERNE = s.c8 FROM s "
+                            "WHERE Tuppkopf.R_NR = s.r")
+                 .arg(kLineSums));
+    if (!m_options.checked(QStringLiteral("VORAB"))) {
+        m_db.run(QStringLiteral("UPDATE Tuppkopf SET STERNE = 0, STERNE_DM = 0, UM_STERNE = 0"));
+        m_db.run(QStringLiteral("WITH s(r, c1, c2, c3) AS (SELECT t.R_NR, %1 FROM Tupper1 t JOIN VA v ON v.VA = t.VA WHERE %2 "
+                                "GROUP BY t.R_NR) UPDATE Tuppkopf SET STERNE = CAST(ROUND(s.c1) AS INTEGER), STERNE_DM = s.c2, "
+                                "UM_STERNE = s.c3 FROM s WHERE Tuppkopf.R_NR = s.r")
+                     .arg(kStarSums, kNotAdvance));
+    }
+    m_db.run(QStringLiteral("WITH s(r, e, a, p) AS (SELECT t.R_NR, %1 FROM Tupper1 t GROUP BY t.R_NR) "
+                            "UPDATE Tuppkopf SET S_ANGEBOTE = CASE WHEN s.e THEN 0 ELSE s.a END, "
+                            "S_VerkServicePr = CASE WHEN s.e THEN 0 ELSE s.p END FROM s WHERE Tuppkopf.R_NR = s.r")
+                 .arg(kKindPieces));
+    for (const auto& [field, condition] : {std::pair{"BENENN_TUP", kNominated}, std::pair{"VERABRED", kAppointed}}) {
+        m_db.run(QStringLiteral("WITH s(r, n) AS (SELECT R_NR, COUNT(*) FROM Tupper WHERE %2 GROUP BY R_NR) "
+                                "UPDATE Tuppkopf SET %1 = s.n FROM s WHERE Tuppkopf.R_NR = s.r")
+                     .arg(QString::fromLatin1(field), condition));
+    }
+    tx.commit();
 }
 
 std::optional<QDate> TVorFuerModul::starCutOffDay(const QDate& partyDate) const

@@ -77,6 +77,9 @@ public:
     // lines, then the week record and the host participant.
     void saveHeader(Record& header);
     void RecalcPartyTotals(Record& header);
+    // The same totals for every party at once, after a bulk load: participants' turnover from
+    // their lines, then each header as RecalcPartyTotals computes it.
+    void RecalcAllPartyTotals();
     CalcValues TKopfTableCalcFields(const Record& header) const;
     // The Sunday ending the party's week (the next one for a Sunday party) plus the weeks of the
     // option "Weeks"; nullopt when that option is not a number.
