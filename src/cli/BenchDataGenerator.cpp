@@ -121,7 +121,7 @@ void BenchDataGenerator::articles(int count)
             }
             r -= share;
         }
-        const QString number = kind == QStringLiteral("38") ? QStringLiteral("%138").arg(1000 + i % 9000, 4, 10, QLatin1Char('0'))
+        const QString number = kind == QStringLiteral("38") ? QStringLiteral("9%138").arg(i, 5, 10, QLatin1Char('0'))
                                                             : kind + QStringLiteral("%1").arg(i, 5, 10, QLatin1Char('0'));
         const QString text = (products.at(pick(products.size())) + QLatin1Char(' ') + sizes.at(pick(sizes.size())) + QLatin1Char(' ') +
                               colours.at(pick(colours.size())))
