@@ -35,6 +35,7 @@ public:
 private:
     int pick(int n) { return static_cast<int>(m_random() % static_cast<std::uint64_t>(n)); }
     bool chance(int percent) { return pick(100) < percent; }
+    void fill(const Size& size);
     void customers(int count);
     void articles(int count);
     void parties(const Size& size);
