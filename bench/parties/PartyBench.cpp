@@ -32,7 +32,7 @@ void once(const char* what, const std::function<void()>& work)
     QElapsedTimer timer;
     timer.start();
     work();
-    out << QString::fromLatin1(what).leftJustified(52) << timer.elapsed() << " ms" << Qt::endl;
+    out << QString::fromUtf8(what).leftJustified(52) << timer.elapsed() << " ms" << Qt::endl;
 }
 
 // Runs work(i) for every i and reports mean and maximum in milliseconds.
@@ -48,7 +48,7 @@ void repeated(const char* what, int count, const std::function<void(int)>& work)
         total += ms;
         slowest = std::max(slowest, ms);
     }
-    out << QString::fromLatin1(what).leftJustified(52) << QString::number(total / count, 'f', 3) << " ms mean, "
+    out << QString::fromUtf8(what).leftJustified(52) << QString::number(total / count, 'f', 3) << " ms mean, "
         << QString::number(slowest, 'f', 3) << " ms max (" << count << " runs)" << Qt::endl;
 }
 

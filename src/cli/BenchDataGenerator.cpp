@@ -69,7 +69,7 @@ void BenchDataGenerator::generate(const Size& size)
     const QVariant synchronous = m_db.scalar(QStringLiteral("PRAGMA synchronous"));
     m_db.execScript(QStringLiteral("PRAGMA cache_size = -262144; PRAGMA synchronous = OFF"));
     fill(size);
-    m_db.execScript(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE); PRAGMA cache_size = %1; PRAGMA synchronous = %2")
+    m_db.execScript(QStringLiteral("PRAGMA cache_size = %1; PRAGMA synchronous = %2; PRAGMA wal_checkpoint(TRUNCATE)")
                         .arg(cacheSize.toLongLong())
                         .arg(synchronous.toLongLong()));
 }

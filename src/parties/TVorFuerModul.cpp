@@ -518,11 +518,13 @@ bool TVorFuerModul::deleteParticipant(const QString& rNr, const QString& pNr)
 
 void TVorFuerModul::closeGuestWindow(const QString& rNr, const QString& pNr)
 {
+    Transaction tx(m_db);
     m_db.run(QStringLiteral("UPDATE Tupper SET UMSATZ = (SELECT TOTAL(SUMME) FROM Tupper1 l WHERE l.R_NR = Tupper.R_NR AND "
                             "l.P_NR = Tupper.P_NR) WHERE R_NR = ? AND P_NR = ?"),
              {rNr, pNr});
     if (auto h = header(rNr))
         saveHeader(*h);
+    tx.commit();
     CheckVAG(rNr);
 }
 
