@@ -67,6 +67,21 @@ TEST_F(PartyTotals, AdvanceLinesCountInTurnoverButNotInStarsUnlessOptionSet)
     EXPECT_EQ(party().TKopfTableCalcFields(h).provision, 15.0);
 }
 
+TEST_F(PartyTotals, RecalculationTouchesOnlyItsParty)
+{
+    const QString other = makeParty(QDate(2024, 3, 5));
+    const QString otherGuest = addGuest(other, QStringLiteral("100001"));
+    ASSERT_EQ(enter(other, otherGuest, QStringLiteral("T32"), QStringLiteral("32"), 4), GuestLineRules::SaveResult::Saved);
+    party().closeGuestWindow(other, otherGuest);
+    const TVorFuerModul::Record before = header(other);
+    ASSERT_EQ(before.value(QStringLiteral("S_ANGEBOTE")).toInt(), 4);
+
+    ASSERT_EQ(enter(rNr, guest, QStringLiteral("T10"), QStringLiteral("10"), 1), GuestLineRules::SaveResult::Saved);
+    party().closeGuestWindow(rNr, guest);
+    EXPECT_DOUBLE_EQ(num(header(rNr), "S_UMSATZ"), 20.0);
+    EXPECT_EQ(header(other), before);
+}
+
 TEST_F(PartyTotals, UnknownKindsLeaveTheSumsButCountAsPieces)
 {
     db().run(QStringLiteral("DELETE FROM VA WHERE VA IN ('32', '38')"));
