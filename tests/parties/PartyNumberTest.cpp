@@ -1,3 +1,4 @@
+#include "parties/CountStepper.h"
 #include "parties/PartyFixture.h"
 
 namespace korbelant::test {
@@ -124,6 +125,21 @@ TEST_F(PartyNumberDialog, NewPartyRemovesLeftOverLinesOfItsNumber)
     db().run(QStringLiteral("INSERT INTO Tupper1 (R_NR, P_NR, ID, L_NR, VA) VALUES ('040324A', '02', 1, 'X', '10')"));
     makeParty(QDate(2024, 3, 4));
     EXPECT_EQ(db().scalar(QStringLiteral("SELECT COUNT(*) FROM Tupper1 WHERE R_NR = '040324A'")).toInt(), 0);
+}
+
+} // namespace korbelant::test
+
+namespace korbelant::test {
+
+TEST(CountStepper, UpAndDownButtonsOfTheCounts)
+{
+    EXPECT_EQ(CountStepper::up(std::nullopt), 1);
+    EXPECT_EQ(CountStepper::up(0), 1);
+    EXPECT_EQ(CountStepper::up(-3), -2);
+    EXPECT_EQ(CountStepper::down(std::nullopt), std::nullopt);
+    EXPECT_EQ(CountStepper::down(-3), 0);
+    EXPECT_EQ(CountStepper::down(0), 0);
+    EXPECT_EQ(CountStepper::down(5), 4);
 }
 
 } // namespace korbelant::test
