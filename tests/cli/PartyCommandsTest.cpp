@@ -110,6 +110,18 @@ TEST_F(PartyCommands, FullPartyWithGuestsLinesAndTotals)
     EXPECT_EQ(h.value(QStringLiteral("SummeKm")), QStringLiteral("48"));
     EXPECT_EQ(h.value(QStringLiteral("VF_TEXT")), QStringLiteral("Mit Kochvorführung"));
 
+    // "Datum ändern" into the next week and a new host.
+    r = party({QStringLiteral("set"), rNr, QStringLiteral("DATUM=12.03.2024"), QStringLiteral("K_NR=100001")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    h = show();
+    EXPECT_EQ(h.value(QStringLiteral("R_NR")), rNr);
+    EXPECT_EQ(h.value(QStringLiteral("DATUM")), QStringLiteral("12.03.2024"));
+    EXPECT_EQ(h.value(QStringLiteral("MWoche")), QStringLiteral("202411"));
+    EXPECT_EQ(h.value(QStringLiteral("TWoche")), QStringLiteral("1"));
+    EXPECT_EQ(h.value(QStringLiteral("K_NR")), QStringLiteral("100001"));
+    EXPECT_EQ(home.openDb()->scalar(QStringLiteral("SELECT K_NR FROM Tupper WHERE R_NR = ? AND P_NR = '01'"), {rNr}).toString(),
+              QStringLiteral("100001"));
+
     r = party({QStringLiteral("set"), rNr, QStringLiteral("Woche=54")});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Nur Woche 01 bis 53 möglich")));
