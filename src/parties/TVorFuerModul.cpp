@@ -370,6 +370,8 @@ TVorFuerModul::CalcValues TVorFuerModul::TKopfTableCalcFields(const Record& h) c
     values.summeKm = h.value(QStringLiteral("KM_EINFACH")).toInt() * (2 + 2 * visits);
     values.verabred2 = Verabred_2(h);
     values.mSterne = m_starPlan.StarsByPlan(h.value(QStringLiteral("UM_STERNE")).toDouble(), values.verabred2);
+    values.starWarning = values.mSterne < h.value(QStringLiteral("STERNE")).toInt();
+    values.guestWarning = h.value(QStringLiteral("GAESTE")).toInt() <= 0;
     return values;
 }
 

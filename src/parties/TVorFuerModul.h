@@ -35,6 +35,8 @@ public:
         int summeKm = 0;
         int verabred2 = 0; // appointments up to the star cut-off day
         int mSterne = 0;   // earned stars
+        bool starWarning = false;  // more stars entered than earned: the star box blinks
+        bool guestWarning = false; // no guests counted: the guest count blinks
     };
 
     static inline const QString kHost = QStringLiteral("01");

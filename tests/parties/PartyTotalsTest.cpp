@@ -199,6 +199,12 @@ TEST_F(AppointmentWindow, CalculatedHeaderValues)
     EXPECT_EQ(calc.summeKm, 12 * 6);
     EXPECT_EQ(calc.verabred2, 1);
     EXPECT_EQ(calc.mSterne, 5); // band 400-499.99 gives 4, one appointment 1 more
+    EXPECT_TRUE(calc.guestWarning);
+    EXPECT_FALSE(calc.starWarning);
+    h[QStringLiteral("STERNE")] = 6;
+    h[QStringLiteral("GAESTE")] = 4;
+    EXPECT_TRUE(party().TKopfTableCalcFields(h).starWarning);
+    EXPECT_FALSE(party().TKopfTableCalcFields(h).guestWarning);
     h[QStringLiteral("K_NR")] = QStringLiteral("555555");
     EXPECT_EQ(party().TKopfTableCalcFields(h).name, QStringLiteral(", "));
 }
