@@ -4,7 +4,9 @@
 //                                 directory when none is given)
 // Each interactive operation runs on parties spread over the whole data set and is reported as
 // the mean and the slowest single run, beside the same SQL run directly on SQLite.
+#include "articles/TArtikelModul.h"
 #include "cli/BenchDataGenerator.h"
+#include "customers/TClientDataModul.h"
 #include "core/DataHome.h"
 #include "core/DataSet.h"
 #include "core/Installation.h"
@@ -69,7 +71,9 @@ int main(int argc, char* argv[])
         << ", Vorführungen: " << db.scalar(QStringLiteral("SELECT COUNT(*) FROM Tuppkopf")).toLongLong() << Qt::endl;
 
     ScriptedUi ui; // every stock offer is declined, every deletion confirmed below
-    TVorFuerModul party(db, set->options(), ui);
+    TClientDataModul customers(db, ui);
+    TArtikelModul articles(*set, ui);
+    TVorFuerModul party(db, set->options(), ui, customers, articles);
     std::vector<QString> parties;
     for (const QVariantList& row : db.rows(QStringLiteral("SELECT R_NR FROM Tuppkopf ORDER BY DATUM")))
         parties.push_back(row[0].toString());

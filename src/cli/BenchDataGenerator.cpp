@@ -1,6 +1,8 @@
 #include "cli/BenchDataGenerator.h"
 
+#include "articles/TArtikelModul.h"
 #include "cli/BenchNames.h"
+#include "customers/TClientDataModul.h"
 #include "core/Database.h"
 #include "core/Options.h"
 #include "core/ScriptedUi.h"
@@ -82,7 +84,9 @@ void BenchDataGenerator::fill(const Size& size)
     parties(size);
     m_db.run(QStringLiteral("INSERT INTO MWoche (MWoche) SELECT DISTINCT MWoche FROM Tuppkopf WHERE MWoche NOT IN (SELECT MWoche FROM MWoche)"));
     ScriptedUi silent;
-    TVorFuerModul(m_db, m_options, silent).RecalcAllPartyTotals();
+    TClientDataModul customers(m_db, silent);
+    TArtikelModul articles(m_db, m_options, silent);
+    TVorFuerModul(m_db, m_options, silent, customers, articles).RecalcAllPartyTotals();
     // What the participations have left in the customer records.
     m_db.run(QStringLiteral("WITH s(k, e, l) AS (SELECT K_NR, MIN(DATUM), MAX(DATUM) FROM Tupper GROUP BY K_NR) "
                             "UPDATE Kunden SET E_DATUM = s.e, L_DATUM = s.l FROM s WHERE Kunden.K_NR = s.k"));
@@ -151,7 +155,9 @@ void BenchDataGenerator::articles(int count)
 
 void BenchDataGenerator::parties(const Size& size)
 {
-    LineCatalogue catalogue(m_db);
+    ScriptedUi silent;
+    TArtikelModul articleModule(m_db, m_options, silent);
+    LineCatalogue catalogue(articleModule);
     std::map<QString, LineCatalogue::Kind> kinds;
     for (const QVariantList& row : m_db.rows(QStringLiteral("SELECT VA FROM VA")))
         kinds.emplace(row[0].toString(), *catalogue.kind(row[0].toString()));

@@ -8,6 +8,8 @@
 #include "core/GermanFormat.h"
 #include "core/Schema.h"
 #include "core/StorageForm.h"
+#include "articles/TArtikelModul.h"
+#include "customers/TClientDataModul.h"
 #include "parties/TVorFuerModul.h"
 
 #include <QTime>
@@ -291,7 +293,9 @@ int party(CliContext& c, const QStringList& args)
     if (sub == subs.end())
         throw CliUsageError(QStringLiteral("Unbekannter Befehl party %1.").arg(args.first()));
     DataSet& set = c.dataSet();
-    TVorFuerModul module(set.db(), set.options(), c.ui());
+    TClientDataModul customers(set.db(), c.ui());
+    TArtikelModul articles(set, c.ui());
+    TVorFuerModul module(set.db(), set.options(), c.ui(), customers, articles);
     return sub->second(c, module, args.mid(1));
 }
 

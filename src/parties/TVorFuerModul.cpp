@@ -1,5 +1,6 @@
 #include "parties/TVorFuerModul.h"
 
+#include "customers/TClientDataModul.h"
 #include "core/Database.h"
 #include "core/DatabaseError.h"
 #include "core/GermanFormat.h"
@@ -70,9 +71,15 @@ const QString kAppointed = QStringLiteral("Verabredung = 1 AND Verabred_DATUM <=
 
 } // namespace
 
-TVorFuerModul::TVorFuerModul(Database& db, Options& options, UiPort& ui)
-    : m_db(db), m_options(options), m_ui(ui), m_catalogue(db), m_customers(db), m_lines(db, options, ui, m_catalogue), m_starPlan(db)
+TVorFuerModul::TVorFuerModul(Database& db, Options& options, UiPort& ui, TClientDataModul& customers, TArtikelModul& articles)
+    : m_db(db), m_options(options), m_ui(ui), m_customers(customers), m_catalogue(articles), m_lines(db, options, ui, m_catalogue),
+      m_starPlan(db)
 {
+}
+
+bool TVorFuerModul::customerExists(const QString& kNr) const
+{
+    return !kNr.trimmed().isEmpty() && m_customers.load(kNr).has_value();
 }
 
 // ---------------------------------------------------------------- party numbers and weeks
@@ -200,7 +207,7 @@ bool TVorFuerModul::dialogOk(Record& h, const QString& year, const QString& week
         h[QStringLiteral("MWoche")] = y + w;
         h[QStringLiteral("TWoche")] = NextTWoche(y + w);
     }
-    if (!m_customers.exists(text(h, "K_NR"))) {
+    if (!customerExists(text(h, "K_NR"))) {
         m_ui.warning(QStringLiteral("Sie müssen eine gültige Kunden-Nr. eingeben"));
         return false;
     }
@@ -455,7 +462,7 @@ void TVorFuerModul::saveParticipant(Record& p)
 
 void TVorFuerModul::TuTableBeforePost(Record& p) const
 {
-    if (!m_customers.exists(text(p, "K_NR")))
+    if (!customerExists(text(p, "K_NR")))
         p[QStringLiteral("K_NR")] = kUnknownCustomer;
     p[QStringLiteral("V_GTYP")] = text(p, "P_NR") == kHost ? QStringLiteral("1") : QStringLiteral("0");
 }
@@ -493,8 +500,13 @@ void TVorFuerModul::TuTableAfterPost(const Record& p)
     }
     if (text(p, "P_NR") == kHost && text(*customer, "GASTGEBER") != QStringLiteral("C"))
         changes.insert(QStringLiteral("GASTGEBER"), QStringLiteral("J"));
-    if (!changes.isEmpty())
-        m_customers.storeQuietly(kNr, changes);
+    if (changes.isEmpty())
+        return;
+    // Saved as the customer module saves every customer; a refusal is ignored.
+    TClientDataModul::Record updated = *customer;
+    for (auto it = changes.cbegin(); it != changes.cend(); ++it)
+        updated.insert(it.key(), it.value());
+    m_customers.post(updated, false);
 }
 
 bool TVorFuerModul::deleteParticipant(const QString& rNr, const QString& pNr)

@@ -2,7 +2,6 @@
 
 #include "parties/GuestLineRules.h"
 #include "parties/LineCatalogue.h"
-#include "parties/PartyCustomers.h"
 #include "parties/StarPlan.h"
 
 #include <QDate>
@@ -15,6 +14,8 @@ namespace korbelant {
 
 class Database;
 class Options;
+class TArtikelModul;
+class TClientDataModul;
 class UiPort;
 
 // The party module: party headers (Tuppkopf), their participants (Tupper) and order lines
@@ -42,7 +43,8 @@ public:
     static inline const QString kHost = QStringLiteral("01");
     static inline const QString kUnknownCustomer = QStringLiteral("099999");
 
-    TVorFuerModul(Database& db, Options& options, UiPort& ui);
+    // The party rules work with the customer module and the article module of the same data set.
+    TVorFuerModul(Database& db, Options& options, UiPort& ui, TClientDataModul& customers, TArtikelModul& articles);
 
     Database& db() { return m_db; }
     UiPort& ui() { return m_ui; }
@@ -123,12 +125,13 @@ private:
     void starsWithoutAdvanceLines(Record& header, const QString& rNr);
     void piecesPerKind(Record& header, const QString& rNr);
     void participantCounts(Record& header, const QString& rNr);
+    bool customerExists(const QString& kNr) const;
 
     Database& m_db;
     Options& m_options;
     UiPort& m_ui;
+    TClientDataModul& m_customers;
     LineCatalogue m_catalogue;
-    PartyCustomers m_customers;
     GuestLineRules m_lines;
     StarPlan m_starPlan;
     bool m_suppressCustomerUpdate = false;

@@ -6,9 +6,33 @@ TEST(PriceOrderLine, PricesFromArticleAndKind)
 {
     using Article = LineCatalogue::Article;
     using Kind = LineCatalogue::Kind;
-    const Article article{QStringLiteral("T1"), QStringLiteral("Z1"), 3, QStringLiteral("10"), QStringLiteral("Rührschüssel"), 10.0, 1.0, 4.0, 6.0, 0};
+    Article article;
+    article.lNr = QStringLiteral("T1");
+    article.zNr = QStringLiteral("Z1");
+    article.sterne = 3;
+    article.va = QStringLiteral("10");
+    article.lText = QStringLiteral("Rührschüssel");
+    article.preis = 10.0;
+    article.va38 = 1.0;
+    article.muster = 4.0;
+    article.berPreis = 6.0;
     Article noSample = article;
     noSample.muster = 0;
+    // Code, source, cost factor, sales factor, star factor, star amount factor, star turnover factor, class, sample.
+    auto kind = [](const char* va, const char* source, double ek, double vk, double stars, double starAmount, double starTurnover,
+                   const char* cls, const char* sample) {
+        Kind k;
+        k.va = QString::fromLatin1(va);
+        k.vaQuelle = QString::fromLatin1(source);
+        k.ekFaktor = ek;
+        k.vkFaktor = vk;
+        k.sterneFakt = stars;
+        k.sterneDmFa = starAmount;
+        k.umsSternFa = starTurnover;
+        k.vaArt = QString::fromLatin1(cls);
+        k.muster = QString::fromLatin1(sample);
+        return k;
+    };
     struct Case
     {
         const char* what;
@@ -18,13 +42,13 @@ TEST(PriceOrderLine, PricesFromArticleAndKind)
         double unitPrice, unitCost, stars, starAmount, starTurnover;
     };
     const Case cases[] = {
-        {"ordinary", article, {"10", "10", 0.75, 1, 0, 0, 1, "", "N"}, 2, 10, 7.5, 0, 0, 20},
-        {"price minus bonus", article, {"38", "38", 0.75, 1, 0, 0, 0.5, "AP", "N"}, 2, 10, 9, 0, 0, 10},
-        {"consultant's price", article, {"43", "", 0.7, 0, 0, 0, 0, "BP", "N"}, 1, 0, 6, 0, 0, 0},
-        {"sample price", article, {"40", "10", 0.6, 0, 0, 0, 0, "", "J"}, 1, 0, 4, 0, 0, 0},
-        {"sample kind without sample price", noSample, {"40", "10", 0.6, 0, 0, 0, 0, "", "J"}, 1, 0, 6, 0, 0, 0},
-        {"star article", article, {"34", "10", 0, 0, 1, 1, 0, "", "N"}, 2, 0, 0, 6, 20, 0},
-        {"1.5 stars round to 2", article, {"xx", "", 0, 1, 0.5, 0, 0, "", "N"}, 1, 10, 0, 2, 0, 0},
+        {"ordinary", article, kind("10", "10", 0.75, 1, 0, 0, 1, "", "N"), 2, 10, 7.5, 0, 0, 20},
+        {"price minus bonus", article, kind("38", "38", 0.75, 1, 0, 0, 0.5, "AP", "N"), 2, 10, 9, 0, 0, 10},
+        {"consultant's price", article, kind("43", "", 0.7, 0, 0, 0, 0, "BP", "N"), 1, 0, 6, 0, 0, 0},
+        {"sample price", article, kind("40", "10", 0.6, 0, 0, 0, 0, "", "J"), 1, 0, 4, 0, 0, 0},
+        {"sample kind without sample price", noSample, kind("40", "10", 0.6, 0, 0, 0, 0, "", "J"), 1, 0, 6, 0, 0, 0},
+        {"star article", article, kind("34", "10", 0, 0, 1, 1, 0, "", "N"), 2, 0, 0, 6, 20, 0},
+        {"1.5 stars round to 2", article, kind("xx", "", 0, 1, 0.5, 0, 0, "", "N"), 1, 10, 0, 2, 0, 0},
     };
     for (const Case& c : cases) {
         OrderLine line;
@@ -44,7 +68,9 @@ TEST(PriceOrderLine, PricesFromArticleAndKind)
 
 TEST(PriceOrderLine, StarsRoundHalfToEven)
 {
-    const LineCatalogue::Kind half{QStringLiteral("xx"), {}, 0, 1, 0.5, 0, 0, {}, {}};
+    LineCatalogue::Kind half;
+    half.vkFaktor = 1;
+    half.sterneFakt = 0.5;
     for (const auto& [articleStars, expected] : {std::pair{3, 2}, std::pair{5, 2}, std::pair{7, 4}, std::pair{1, 0}, std::pair{9, 4}}) {
         LineCatalogue::Article article;
         article.sterne = articleStars;

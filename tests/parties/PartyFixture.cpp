@@ -6,7 +6,9 @@ namespace korbelant::test {
 
 PartyFixture::PartyFixture() : m_set(DataSet::open(m_home.home()))
 {
-    m_party = std::make_unique<TVorFuerModul>(m_set->db(), m_set->options(), m_ui);
+    m_customers = std::make_unique<TClientDataModul>(m_set->db(), m_ui);
+    m_articles = std::make_unique<TArtikelModul>(*m_set, m_ui);
+    m_party = std::make_unique<TVorFuerModul>(m_set->db(), m_set->options(), m_ui, *m_customers, *m_articles);
 }
 
 void PartyFixture::addCustomer(const QString& kNr, const QVariantMap& fields)

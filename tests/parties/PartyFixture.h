@@ -1,6 +1,8 @@
 #pragma once
 
+#include "articles/TArtikelModul.h"
 #include "core/DataSet.h"
+#include "customers/TClientDataModul.h"
 #include "core/ScriptedUi.h"
 #include "parties/TVorFuerModul.h"
 #include "support/TestSupport.h"
@@ -38,6 +40,8 @@ protected:
     TempHome m_home;
     std::unique_ptr<DataSet> m_set;
     ScriptedUi m_ui;
+    std::unique_ptr<TClientDataModul> m_customers;
+    std::unique_ptr<TArtikelModul> m_articles;
     std::unique_ptr<TVorFuerModul> m_party;
 };
 
