@@ -6,10 +6,15 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 cd "$root"
 scripts/ensure-packages.sh
 scripts/build.sh build
-home="$root/demo-home"
+demo="$root/demo-home"
+home="$demo"
 if [ "${1:-}" = "--home" ] && [ -n "${2:-}" ]; then home="$2"; fi
 if [ ! -e "$home/DB/korbelant.sqlite" ]; then
   build/src/cli/korbelant-cli --home "$home" init
+  # The demo home starts with twenty years of a consultant's synthetic parties.
+  if [ "$home" = "$demo" ]; then
+    build/src/cli/korbelant-cli --home "$home" bench-data small
+  fi
 fi
 if [ -x build/src/app/korbelant ]; then
   exec build/src/app/korbelant --home "$home"

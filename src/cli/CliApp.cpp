@@ -3,9 +3,11 @@
 #include "cli/ArticleCommands.h"
 #include "cli/CliContext.h"
 #include "cli/CliUsageError.h"
+#include "cli/BenchDataCommands.h"
 #include "cli/CoreCommands.h"
 #include "cli/CustomerCommands.h"
 #include "cli/ReportCommands.h"
+#include "cli/PartyCommands.h"
 #include "core/DatabaseError.h"
 
 namespace korbelant {
@@ -16,6 +18,8 @@ CliApp::CliApp()
     ReportCommands::registerAll(*this);
     CustomerCommands::registerAll(*this);
     ArticleCommands::registerAll(*this);
+    PartyCommands::registerAll(*this);
+    BenchDataCommands::registerAll(*this);
 }
 
 void CliApp::add(std::unique_ptr<CliCommand> command)
