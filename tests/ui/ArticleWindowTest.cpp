@@ -7,6 +7,7 @@
 #include "core/DataSet.h"
 #include "core/Schema.h"
 #include "core/ScriptedUi.h"
+#include "customers/ui/TClientSearch.h"
 #include "support/TestSupport.h"
 
 #include <QBrush>
@@ -18,6 +19,9 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <QApplication>
 #include <gtest/gtest.h>
 
 namespace korbelant::test {
@@ -93,6 +97,31 @@ TEST_F(ArticleWindowTest, StatusBoxesSortAndKindDriveTheGrid)
     form.kindBox()->setCurrentIndex(0);
     form.accept();
     EXPECT_FALSE(m_modul->filtering());
+}
+
+TEST_F(ArticleWindowTest, SearchDialogFindsInTheCurrentSortOrder)
+{
+    TArtikelVerwaltForm form(*m_modul, m_ui, QStringLiteral("Korbelant"));
+    form.sortBox()->setCurrentText(QStringLiteral("Artikelbezeichnung"));
+    QString title;
+    QTimer::singleShot(100, [&] {
+        auto* search = qobject_cast<TClientSearch*>(QApplication::activeModalWidget());
+        if (!search)
+            return;
+        title = search->windowTitle();
+        QTest::keyClicks(search->entry(), QStringLiteral("do"));
+        search->reject();
+    });
+    QPushButton* searchButton = nullptr;
+    for (QPushButton* b : form.findChildren<QPushButton*>()) {
+        if (b->text() == QStringLiteral("&Suchen"))
+            searchButton = b;
+    }
+    ASSERT_TRUE(searchButton);
+    searchButton->click();
+    EXPECT_EQ(title, QStringLiteral("Artikel suchen"));
+    ASSERT_TRUE(m_modul->current());
+    EXPECT_EQ(m_modul->current()->lNr, QStringLiteral("B002")); // "Dose"
 }
 
 TEST_F(ArticleWindowTest, SparePartViewAndBack)

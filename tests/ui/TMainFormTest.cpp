@@ -272,3 +272,27 @@ TEST_F(MainFormTest, OptionsWindowOpensModalWithTheChartHidden)
     EXPECT_FALSE(chartVisible);
     EXPECT_TRUE(form->overviewChart()->isVisible());
 }
+
+TEST_F(MainFormTest, CustomerAndArticleEntriesOpenTheirWindows)
+{
+    auto form = build();
+    ASSERT_TRUE(form);
+    form->show();
+    for (const char* entry : {"&Artikel", "&Kunden"}) {
+        QString modalTitle;
+        QTimer::singleShot(100, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                modalTitle = modal->windowTitle();
+                static_cast<QDialog*>(modal)->reject();
+            }
+        });
+        QAction* action = findAction(form->menuBar()->actions(), QString::fromUtf8(entry));
+        ASSERT_TRUE(action) << entry;
+        action->trigger();
+        EXPECT_FALSE(modalTitle.isEmpty()) << entry;
+        if (QByteArray(entry) == "&Kunden") {
+            EXPECT_TRUE(modalTitle.endsWith(QStringLiteral("Kundenverwaltung"))) << modalTitle.toStdString();
+        }
+        EXPECT_TRUE(form->overviewChart()->isVisible());
+    }
+}

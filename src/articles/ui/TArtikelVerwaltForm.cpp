@@ -10,6 +10,7 @@
 #include "articles/ui/TVolltextForm.h"
 #include "articles/ui/TWelcheArtikelForm.h"
 #include "core/UiPort.h"
+#include "customers/ui/TClientSearch.h"
 #include "reports/ui/ReportPreview.h"
 
 #include <QCheckBox>
@@ -132,7 +133,7 @@ QWidget* TArtikelVerwaltForm::buildButtons()
         [this] { printList(false); });
     add(QStringLiteral("Artikelbestand"), QString(), [this] { printList(true); });
     add(QStringLiteral("&Suchen"), QStringLiteral("In aktueller Sortierung suchen"),
-        [this] { m_search->setFocus(); });
+        [this] { openSearch(); });
     add(QStringLiteral("Vollte&xt"), QStringLiteral("Volltextsuche Artikel-Text"), [this] { fullText(); });
     add(QStringLiteral("Ersatz&teil"), QStringLiteral("Ersatzteile für Artikel anzeigen"),
         [this] { askSpareParts(); });
@@ -192,6 +193,23 @@ void TArtikelVerwaltForm::connectFilters()
         if (m_modul.incrementalSearch(text))
             showCurrent();
     });
+}
+
+void TArtikelVerwaltForm::openSearch()
+{
+    // The shared incremental search on the field of the current sort order.
+    TClientSearch search(
+        QStringLiteral("Artikel suchen"), ArticleSortOrder::searchLabel(m_modul.sortOrder()),
+        [this](const QString& entry) {
+            if (m_modul.incrementalSearch(entry))
+                showCurrent();
+        },
+        [this](int rows) {
+            m_modul.moveBy(rows);
+            showCurrent();
+        },
+        this);
+    search.exec();
 }
 
 void TArtikelVerwaltForm::showSwitches()

@@ -76,6 +76,7 @@ private:
     QWidget* buildFilters();
     void connectFilters();
     void applySwitches();
+    void openSearch();
     void showSwitches();
     void reloadGrid();
     void showCurrent();
