@@ -1,5 +1,6 @@
 // Timing of the customer window itself on 20,000 customers (offscreen): opening, filtering,
 // re-sorting, each until the grid shows the result.   korbelant-customer-window-bench [CUSTOMERS]
+#include "CustomerBenchData.h"
 #include "core/DataHome.h"
 #include "core/Database.h"
 #include "core/Installation.h"
@@ -37,28 +38,6 @@ void timed(const QString& what, const std::function<int()>& work)
     out << QStringLiteral("%1 %2 ms (%3 Zeilen)").arg(what, -46).arg(t.nsecsElapsed() / 1e6, 8, 'f', 1).arg(rows) << Qt::endl;
 }
 
-void fill(Database& db, int customers)
-{
-    const QStringList names{"Müller", "Muller", "Schmidt", "Schneider", "Fischer", "Weber", "Meyer", "Wagner", "Becker", "Schäfer",
-                            "Koch", "Bauer", "Richter", "Klein", "Wolf", "Schröder", "Neumann", "Braun", "Krüger", "O'Brien"};
-    const TableDef& kunden = Schema::get(QStringLiteral("Kunden"));
-    QRandomGenerator random(4711);
-    Transaction tx(db);
-    for (int i = 0; i < customers; ++i) {
-        QVariantMap r{{"K_NR", QString::number(100002 + i)},
-                      {"NAME", names.at(random.bounded(names.size())) + QString::number(random.bounded(500))},
-                      {"VORNAME", QStringLiteral("Anna")},
-                      {"PLZ", QString::number(10000 + random.bounded(89999))},
-                      {"ORT", QStringLiteral("Marburg")},
-                      {"TELEFON", QString::number(random.bounded(999999))},
-                      {"V_ANZAHL", random.bounded(10) == 0 ? 2 : 0}};
-        if (random.bounded(5) == 0)
-            r.insert("N_DATUM", QDate(2026, 1, 1).addDays(random.bounded(300)));
-        db.insert(kunden, r);
-    }
-    tx.commit();
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -71,7 +50,7 @@ int main(int argc, char** argv)
     const DataHome home(dir.path());
     Installation::init(home);
     auto db = Database::open(home.databaseFile(), Database::Mode::OpenExisting);
-    fill(*db, customers);
+    fillBenchCustomers(*db, customers);
     ScriptedUi ui;
     TClientDataModul store(*db, ui);
     Options options(home.optionsFile());
