@@ -29,6 +29,9 @@ public:
     void setText(const QString& key, const QString& value);
     void setChecked(const QString& key, bool on);
 
+    // The file the options are kept in; windows keep their own sections there too.
+    const QString& path() const { return m_file.path(); }
+
     // Writes a new Optionen.ini with every option at its initial value.
     static bool writeInitialFile(const QString& iniPath);
 

@@ -52,6 +52,9 @@ public:
     // Deletes the line; pieces taken from own stock go back to the article's stock.
     void deleteLine(const OrderLine& line);
 
+    // Text kinds need no article and carry no amounts.
+    bool isTextKind(const QString& va) const { return m_catalogue.isTextKind(va); }
+
     std::vector<OrderLine> lines(const QString& rNr, const QString& pNr) const;
     std::optional<OrderLine> line(const QString& rNr, const QString& pNr, qint64 id) const;
 

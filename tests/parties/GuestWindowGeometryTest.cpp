@@ -1,0 +1,55 @@
+#include "core/IniFile.h"
+#include "parties/GuestWindowGeometry.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace korbelant::test {
+
+TEST(GuestWindowGeometry, StoredInItsOwnSectionBesideOtherSettings)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Optionen.ini"));
+    {
+        IniFile ini(path);
+        ini.setValue(QStringLiteral("KLV"), QStringLiteral("VORAB"), QStringLiteral("1"));
+        ini.setValue(GuestWindowGeometry::kSection, QStringLiteral("NewGuestFormHeight"), QStringLiteral("kaputt"));
+        ASSERT_TRUE(ini.save());
+    }
+    GuestWindowGeometry g = GuestWindowGeometry::load(path);
+    EXPECT_EQ(g.width, 590);
+    EXPECT_EQ(g.height, 452) << "an unreadable value keeps the standard";
+    EXPECT_EQ(g.list, 77);
+    g.width = 800;
+    g.height = 600;
+    g.left = 10;
+    g.top = 20;
+    g.list = 113;
+    ASSERT_TRUE(g.save(path));
+
+    IniFile ini(path);
+    ASSERT_TRUE(ini.load());
+    EXPECT_EQ(ini.value(QStringLiteral("KLV"), QStringLiteral("VORAB")), QStringLiteral("1"));
+    for (const auto& [key, value] : {std::pair{"Width", "800"}, std::pair{"Height", "600"}, std::pair{"Left", "10"},
+                                     std::pair{"Top", "20"}, std::pair{"Tabelle", "113"}})
+        EXPECT_EQ(ini.value(QStringLiteral("TNewGuestForm"), QStringLiteral("NewGuestForm") + QString::fromLatin1(key)), QString::fromLatin1(value));
+    const GuestWindowGeometry again = GuestWindowGeometry::load(path);
+    EXPECT_EQ(again.list, 113);
+    EXPECT_EQ(again.left, 10);
+}
+
+TEST(GuestWindowGeometry, ListHeightStepsStayInsideTheOrderArea)
+{
+    const struct
+    {
+        int current, direction, area, expected;
+    } cases[] = {
+        {77, +1, 300, 95},  {77, -1, 300, 59},  {45, -1, 300, 36}, {36, -1, 300, 36},
+        {220, +1, 300, 230}, {230, +1, 300, 230}, {77, +1, 90, 36},  // a tiny area still leaves the minimum
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(GuestWindowGeometry::stepList(c.current, c.direction, c.area), c.expected)
+            << c.current << " " << c.direction << " " << c.area;
+}
+
+} // namespace korbelant::test

@@ -1,0 +1,237 @@
+#include "articles/TArtikelModul.h"
+#include "core/DataSet.h"
+#include "core/IniFile.h"
+#include "core/Options.h"
+#include "core/Schema.h"
+#include "core/ScriptedUi.h"
+#include "customers/TClientDataModul.h"
+#include "parties/TVorFuerModul.h"
+#include "parties/ui/TNewGuestForm.h"
+#include "support/TestSupport.h"
+
+#include <QBrush>
+#include <QCheckBox>
+#include <QColor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace korbelant::test {
+
+namespace {
+
+class TNewGuestFormTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_set = DataSet::open(m_home.home());
+        m_customers = std::make_unique<TClientDataModul>(m_set->db(), m_ui);
+        m_articles = std::make_unique<TArtikelModul>(*m_set, m_ui);
+        m_party = std::make_unique<TVorFuerModul>(m_set->db(), m_set->options(), m_ui, *m_customers, *m_articles);
+        for (const char* kNr : {"100002", "100003"})
+            m_set->db().insert(Schema::get(QStringLiteral("Kunden")),
+                               {{QStringLiteral("K_NR"), QString::fromLatin1(kNr)}, {QStringLiteral("NAME"), QStringLiteral("Gast")},
+                                {QStringLiteral("VORNAME"), QString::fromLatin1(kNr)}});
+        addArticle("A100", "10", 10.0, 3);
+        addArticle("B200", "20", 4.5, 0);
+        addArticle("C300", "10", 20.0, 5);
+        const QDate day(2026, 3, 12);
+        m_rNr = *m_party->checkPartyNumber(QStringLiteral("12.03.2026"), QStringLiteral("A"), QDate(2100, 1, 1));
+        TVorFuerModul::Record h = m_party->newParty(m_rNr, day);
+        m_party->setHost(h, QStringLiteral("100001"));
+        m_party->saveHeader(h);
+        for (const char* kNr : {"100002", "100003"}) {
+            auto p = m_party->addParticipant(m_rNr);
+            (*p)[QStringLiteral("K_NR")] = QString::fromLatin1(kNr);
+            m_party->saveParticipant(*p);
+        }
+    }
+
+    void addArticle(const char* lNr, const char* va, double preis, int sterne)
+    {
+        m_set->db().insert(Schema::get(QStringLiteral("Lager")),
+                           {{QStringLiteral("L_NR"), QString::fromLatin1(lNr)}, {QStringLiteral("VA"), QString::fromLatin1(va)},
+                            {QStringLiteral("L_TEXT"), QStringLiteral("Artikel ") + QString::fromLatin1(lNr)},
+                            {QStringLiteral("PREIS"), preis}, {QStringLiteral("STERNE"), sterne}, {QStringLiteral("AKTIV"), true}});
+    }
+
+    // One line as the consultant types it: kind, article number, Enter, pieces, Enter.
+    static void typeLine(TNewGuestForm& form, const QString& va, const QString& lNr, const QString& pieces)
+    {
+        form.kindEdit()->selectAll();
+        QTest::keyClicks(form.kindEdit(), va);
+        QTest::keyClick(form.kindEdit(), Qt::Key_Return);
+        form.articleEdit()->selectAll();
+        QTest::keyClicks(form.articleEdit(), lNr);
+        QTest::keyClick(form.articleEdit(), Qt::Key_Return);
+        form.piecesEdit()->selectAll();
+        QTest::keyClicks(form.piecesEdit(), pieces);
+        QTest::keyClick(form.piecesEdit(), Qt::Key_Return);
+    }
+
+    QList<QVariantList> lines(const QString& pNr)
+    {
+        return m_set->db().rows(QStringLiteral("SELECT L_NR, VA, STUECK, SUMME FROM Tupper1 WHERE R_NR = ? AND P_NR = ? ORDER BY ID"),
+                                {m_rNr, pNr});
+    }
+
+    std::unique_ptr<TNewGuestForm> open(const QString& pNr)
+    {
+        auto form = std::make_unique<TNewGuestForm>(*m_party, *m_articles, *m_customers, m_set->options(), m_ui, m_rNr, pNr);
+        form->show();
+        return form;
+    }
+
+    TempHome m_home;
+    std::unique_ptr<DataSet> m_set;
+    ScriptedUi m_ui;
+    std::unique_ptr<TClientDataModul> m_customers;
+    std::unique_ptr<TArtikelModul> m_articles;
+    std::unique_ptr<TVorFuerModul> m_party;
+    QString m_rNr;
+};
+
+TEST_F(TNewGuestFormTest, OrdersOfHostAndTwoGuestsEnteredByKeyboard)
+{
+    {
+        IniFile ini(m_set->options().path());
+        ini.load();
+        for (const auto& [key, value] : {std::pair{"Width", "700"}, std::pair{"Height", "520"}, std::pair{"Tabelle", "90"}})
+            ini.setValue(QStringLiteral("TNewGuestForm"), QStringLiteral("NewGuestForm") + QString::fromLatin1(key), QString::fromLatin1(value));
+        ASSERT_TRUE(ini.save());
+    }
+    auto form = open(QStringLiteral("01"));
+    EXPECT_EQ(form->size(), QSize(700, 520));
+    EXPECT_EQ(form->listHeight(), 90);
+    EXPECT_FALSE(form->customerEdit()->isEnabled()) << "the host is set in the party dialog";
+    EXPECT_FALSE(form->previousButton()->isEnabled());
+    EXPECT_EQ(form->modeLabel()->text(), QStringLiteral("Anfügen"));
+
+    // Host: two lines; the typed prefix picks the article from the list.
+    typeLine(*form, QStringLiteral("10"), QStringLiteral("A1"), QStringLiteral("2"));
+    EXPECT_EQ(form->kindEdit()->text(), QStringLiteral("10")) << "kind carried over";
+    typeLine(*form, QStringLiteral("10"), QStringLiteral("C300"), QStringLiteral("1"));
+    EXPECT_EQ(form->betragValue()->text(), QStringLiteral("40,00"));
+    EXPECT_EQ(form->mengeValue()->text(), QStringLiteral("3"));
+    QTest::keyClick(form->kindEdit(), Qt::Key_N, Qt::AltModifier); // empty new line: nothing happens
+    EXPECT_EQ(form->lineGrid()->model()->rowCount(), 3);
+
+    // First guest: a kind-20 line and a VAG line, which is not carried over.
+    QTest::keyClick(form->kindEdit(), Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(form->session().pNr(), QStringLiteral("02"));
+    EXPECT_EQ(form->customerEdit()->text(), QStringLiteral("100002"));
+    EXPECT_TRUE(form->addressPanel()->text().contains(QStringLiteral("100002 Gast")));
+    EXPECT_EQ(form->betragValue()->text(), QStringLiteral("0,00"));
+    typeLine(*form, QStringLiteral("20"), QStringLiteral("B2"), QStringLiteral("4"));
+    typeLine(*form, QStringLiteral("33"), QStringLiteral("A100"), QStringLiteral("1"));
+    EXPECT_EQ(form->kindEdit()->text(), QStringLiteral("10"));
+    EXPECT_EQ(form->betragValue()->text(), QStringLiteral("23,00"));
+
+    // Second guest: a line, then a star line; Escape drops the empty new line, then closes.
+    QTest::keyClick(form->kindEdit(), Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(form->session().pNr(), QStringLiteral("03"));
+    EXPECT_FALSE(form->nextButton()->isEnabled());
+    typeLine(*form, QStringLiteral("10"), QStringLiteral("A100"), QStringLiteral("1"));
+    typeLine(*form, QStringLiteral("34"), QStringLiteral("A100"), QStringLiteral("1"));
+    EXPECT_EQ(form->modeLabel()->text(), QStringLiteral("Anfügen"));
+    QTest::keyClick(form->kindEdit(), Qt::Key_Escape);
+    EXPECT_EQ(form->modeLabel()->text(), QStringLiteral("Betrachten"));
+    EXPECT_EQ(form->betragValue()->text(), QStringLiteral("10,00"));
+    EXPECT_EQ(form->mengeValue()->text(), QStringLiteral("2"));
+
+    // Editing a line: Alt+B, pieces up, Alt+Enter.
+    form->lineGrid()->selectRow(0);
+    QTest::keyClick(form->lineGrid(), Qt::Key_B, Qt::AltModifier);
+    EXPECT_EQ(form->modeLabel()->text(), QStringLiteral("Bearbeiten"));
+    EXPECT_EQ(form->lineGrid()->model()->index(0, 0).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(Qt::yellow));
+    QTest::keyClick(form->piecesEdit(), Qt::Key_Up);
+    QTest::keyClick(form->piecesEdit(), Qt::Key_Return, Qt::AltModifier);
+    EXPECT_EQ(form->betragValue()->text(), QStringLiteral("20,00"));
+
+    QTest::keyClick(form->lineGrid(), Qt::Key_Escape);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(m_ui.shownTexts().isEmpty()) << m_ui.shownTexts().join(QLatin1Char('|')).toStdString();
+    m_party->closeGuestWindow(m_rNr, QStringLiteral("03")); // as the party window does
+
+    const auto host = lines(QStringLiteral("01"));
+    ASSERT_EQ(host.size(), 2);
+    EXPECT_EQ(host[0][0].toString(), QStringLiteral("A100"));
+    EXPECT_DOUBLE_EQ(host[0][2].toDouble(), 2.0);
+    EXPECT_EQ(host[1][0].toString(), QStringLiteral("C300"));
+    const auto guest = lines(QStringLiteral("02"));
+    ASSERT_EQ(guest.size(), 2);
+    EXPECT_EQ(guest[0][1].toString(), QStringLiteral("20"));
+    EXPECT_DOUBLE_EQ(guest[0][3].toDouble(), 18.0);
+    EXPECT_EQ(guest[1][1].toString(), QStringLiteral("33"));
+    ASSERT_EQ(lines(QStringLiteral("03")).size(), 2);
+
+    const auto h = *m_party->header(m_rNr);
+    EXPECT_DOUBLE_EQ(h.value(QStringLiteral("S_UMSATZ")).toDouble(), 40.0 + 23.0 + 20.0);
+    EXPECT_EQ(h.value(QStringLiteral("STERNE")).toInt(), 3);
+    EXPECT_DOUBLE_EQ(h.value(QStringLiteral("UM_STERNE")).toDouble(), 40.0 + 18.0 + 20.0);
+    const auto calc = m_party->TKopfTableCalcFields(h);
+    EXPECT_EQ(calc.mSterne, m_party->starPlan().StarsByPlan(78.0, calc.verabred2));
+    for (const auto& [pNr, umsatz] : {std::pair{"01", 40.0}, std::pair{"02", 23.0}, std::pair{"03", 20.0}})
+        EXPECT_DOUBLE_EQ(m_party->participant(m_rNr, QString::fromLatin1(pNr))->value(QStringLiteral("UMSATZ")).toDouble(), umsatz) << pNr;
+
+    IniFile ini(m_set->options().path());
+    ASSERT_TRUE(ini.load());
+    EXPECT_EQ(ini.value(QStringLiteral("TNewGuestForm"), QStringLiteral("NewGuestFormWidth")), QStringLiteral("700"));
+    EXPECT_EQ(ini.value(QStringLiteral("TNewGuestForm"), QStringLiteral("NewGuestFormTabelle")), QStringLiteral("90"));
+}
+
+TEST_F(TNewGuestFormTest, ClosingQuestionsStandardSizeAndListKeys)
+{
+    auto form = open(QStringLiteral("02"));
+    EXPECT_EQ(form->size(), QSize(590, 452));
+    EXPECT_EQ(form->listHeight(), 77);
+    form->resize(800, 600);
+
+    // The list follows the typed kind and number; Down moves it, Enter takes its article.
+    form->kindEdit()->selectAll();
+    QTest::keyClicks(form->kindEdit(), QStringLiteral("33"));
+    EXPECT_EQ(form->articleGrid()->model()->rowCount(), 2) << "articles of the source kind 10";
+    QTest::keyClicks(form->articleEdit(), QStringLiteral("a"));
+    EXPECT_EQ(form->articleEdit()->text(), QStringLiteral("A"));
+    QTest::keyClick(form->articleEdit(), Qt::Key_Down);
+    QTest::keyClick(form->articleEdit(), Qt::Key_Return);
+    EXPECT_EQ(form->session().currentLine()->lNr, QStringLiteral("C300"));
+    QTest::keyClick(form->piecesEdit(), Qt::Key_O, Qt::AltModifier);
+    EXPECT_TRUE(form->advanceBox()->isChecked());
+
+    // Alt+E is not there yet.
+    QTest::keyClick(form->piecesEdit(), Qt::Key_E, Qt::AltModifier);
+    EXPECT_TRUE(m_ui.wasShown(QStringLiteral("Diese Funktion ist noch nicht verfügbar.")));
+
+    // A new line without article: Cancel keeps the window open, OK lets it close.
+    QTest::keyClick(form->piecesEdit(), Qt::Key_Return);
+    EXPECT_EQ(form->modeLabel()->text(), QStringLiteral("Anfügen"));
+    form->reject();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(m_ui.wasShown(QStringLiteral("Sie haben keinen Artikel eingegeben, Position Löschen ?")));
+    m_ui.addAnswer(UiPort::Answer::Ok);
+    const auto standard = form->findChildren<QPushButton*>();
+    for (QPushButton* b : standard) {
+        if (b->text() == QStringLiteral("Fenster auf Standardgröße stellen"))
+            b->click();
+    }
+    EXPECT_EQ(form->size(), QSize(590, 452));
+    form->reject();
+    EXPECT_FALSE(form->isVisible());
+
+    const auto stored = lines(QStringLiteral("02"));
+    ASSERT_EQ(stored.size(), 1);
+    EXPECT_EQ(stored[0][0].toString(), QStringLiteral("C300"));
+    EXPECT_EQ(m_set->db().scalar(QStringLiteral("SELECT VORAB FROM Tupper1 WHERE R_NR = ?"), {m_rNr}).toString(), QStringLiteral("V"));
+    IniFile ini(m_set->options().path());
+    ASSERT_TRUE(ini.load());
+    EXPECT_EQ(ini.value(QStringLiteral("TNewGuestForm"), QStringLiteral("NewGuestFormHeight")), QStringLiteral("452"));
+    EXPECT_EQ(ini.value(QStringLiteral("TNewGuestForm"), QStringLiteral("NewGuestFormTabelle")), QStringLiteral("77"));
+}
+
+} // namespace
+} // namespace korbelant::test
