@@ -143,6 +143,20 @@ TEST_F(GuestEntrySessionTest, NavigationStoresTurnoverAndRebuildsTotals)
     EXPECT_EQ(participantField(QStringLiteral("04"), QStringLiteral("K_NR")).toString(), TVorFuerModul::kUnknownCustomer);
 }
 
+TEST_F(GuestEntrySessionTest, RecomputeStoresTheLineAndThePartyTotals)
+{
+    auto s = open(m_guest1);
+    type(*s, QStringLiteral("10"), QStringLiteral("A100"), 2);
+    ASSERT_TRUE(s->newLine());
+    s->setArticleNumber(QStringLiteral("B200"));
+    s->setKind(QStringLiteral("20"));
+    ASSERT_TRUE(s->recomputeParty());
+    EXPECT_EQ(s->mode(), Mode::Browse);
+    EXPECT_DOUBLE_EQ(header(m_rNr).value(QStringLiteral("S_UMSATZ")).toDouble(), 24.5);
+    EXPECT_DOUBLE_EQ(participantField(m_guest1, QStringLiteral("UMSATZ")).toDouble(), 24.5);
+    expectTotalsMatchLines(*s, "after recompute");
+}
+
 TEST_F(GuestEntrySessionTest, NewLineCarriesTheKindOverExceptVag)
 {
     options().setText(QStringLiteral("vorgabe_va"), QStringLiteral("20"));

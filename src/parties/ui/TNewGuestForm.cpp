@@ -69,6 +69,14 @@ QLineEdit* lineEdit(int maxLength, int width)
     return e;
 }
 
+// The button's description as hint and accessible name (tests and screen readers find it there).
+QPushButton* hinted(QPushButton* b, const QString& description)
+{
+    b->setToolTip(description);
+    b->setAccessibleName(description);
+    return b;
+}
+
 QLineEdit* timeEdit()
 {
     auto* e = new QLineEdit;
@@ -137,6 +145,10 @@ void TNewGuestForm::guarded(F&& action)
 void TNewGuestForm::build()
 {
     auto* layout = new QVBoxLayout(this);
+    // The stored size wins over the widgets' wishes, down to the standard size.
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(2);
     layout->addWidget(buildParticipant());
     m_orderArea = buildOrderArea();
     layout->addWidget(m_orderArea, 1);
@@ -174,8 +186,7 @@ QWidget* TNewGuestForm::buildParticipant()
     const char* const captions[] = {"Neu", "?", "Bearb.", "Suchen"};
     for (size_t n = 0; n < std::size(buttons); ++n) {
         QPushButton* b = button(QString::fromLatin1(captions[n]), [this, action = buttons[n].second] { (this->*action)(); });
-        b->setToolTip(QString::fromUtf8(buttons[n].first));
-        b->setAccessibleName(QString::fromUtf8(buttons[n].first));
+        hinted(b, QString::fromUtf8(buttons[n].first));
         m_customerButtons << b;
         customerRow->addWidget(b);
     }
@@ -183,7 +194,7 @@ QWidget* TNewGuestForm::buildParticipant()
     grid->addLayout(customerRow, 1, 1);
     m_address = new QLabel;
     m_address->setFrameShape(QFrame::StyledPanel);
-    m_address->setMinimumWidth(200);
+    m_address->setMinimumWidth(150);
     m_address->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(m_address, 0, 2, 3, 1);
     grid->addWidget(buildParticipantFlags(), 2, 0, 1, 2);
@@ -273,10 +284,10 @@ QWidget* TNewGuestForm::buildOrderArea()
 QWidget* TNewGuestForm::buildLineFields()
 {
     auto* w = new QWidget;
-    auto* row = new QHBoxLayout(w);
-    row->setContentsMargins(0, 0, 0, 0);
+    auto* grid = new QGridLayout(w);
+    grid->setContentsMargins(0, 0, 0, 0);
     m_mode = new QLabel;
-    m_mode->setMinimumWidth(80);
+    m_mode->setMinimumWidth(70);
     m_kind = lineEdit(2, 34);
     m_article = lineEdit(8, 80);
     m_textLabel = new QLabel(kArticleText);
@@ -295,20 +306,25 @@ QWidget* TNewGuestForm::buildLineFields()
     }
     connect(up, &QPushButton::clicked, this, [this] { guarded([this] { m_session->stepPieces(+1); }); });
     connect(down, &QPushButton::clicked, this, [this] { guarded([this] { m_session->stepPieces(-1); }); });
-    row->addWidget(m_mode);
-    row->addWidget(label(QStringLiteral("VA"), m_kind));
-    row->addWidget(m_kind);
-    row->addWidget(label(QStringLiteral("Artikel-Nr."), m_article));
-    row->addWidget(m_article);
-    row->addWidget(m_textLabel);
-    row->addWidget(m_text, 1);
-    row->addWidget(m_reasonLabel);
-    row->addWidget(m_reason);
-    row->addWidget(label(QStringLiteral("Stück"), m_pieces));
-    row->addWidget(m_pieces);
-    row->addWidget(up);
-    row->addWidget(down);
-    row->addWidget(m_advance);
+    auto* first = new QHBoxLayout;
+    first->addWidget(m_mode);
+    first->addWidget(label(QStringLiteral("VA"), m_kind));
+    first->addWidget(m_kind);
+    first->addWidget(label(QStringLiteral("Artikel-Nr."), m_article));
+    first->addWidget(m_article);
+    first->addWidget(m_reasonLabel);
+    first->addWidget(m_reason);
+    first->addWidget(label(QStringLiteral("Stück"), m_pieces));
+    first->addWidget(m_pieces);
+    first->addWidget(up);
+    first->addWidget(down);
+    first->addWidget(m_advance);
+    first->addStretch();
+    auto* second = new QHBoxLayout;
+    second->addWidget(m_textLabel);
+    second->addWidget(m_text, 1);
+    grid->addLayout(first, 0, 0);
+    grid->addLayout(second, 1, 0);
     return w;
 }
 
@@ -317,11 +333,16 @@ QWidget* TNewGuestForm::buildLineButtons()
     auto* w = new QWidget;
     auto* row = new QHBoxLayout(w);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(button(QStringLiteral("Artikel übernehmen"), [this] { saveLine(); }));
-    row->addWidget(button(QStringLiteral("Änderungen zurücknehmen"), [this] { resetLine(); }));
-    row->addWidget(button(QStringLiteral("Neuen Artikel an Bestellung anfügen"), [this] { newLine(); }));
-    row->addWidget(button(QStringLiteral("Artikel bearbeiten"), [this] { editLine(); }));
-    row->addWidget(button(QStringLiteral("Artikel aus Bestellung entfernen"), [this] { deleteLine(); }));
+    // Short captions; the full description is the button's hint.
+    const std::pair<const char*, const char*> captions[] = {{"Übernehmen", "Artikel übernehmen"},
+                                                            {"Zurück", "Änderungen zurücknehmen"},
+                                                            {"Anfügen", "Neuen Artikel an Bestellung anfügen"},
+                                                            {"Bearbeiten", "Artikel bearbeiten"},
+                                                            {"Entfernen", "Artikel aus Bestellung entfernen"}};
+    const std::function<void()> actions[] = {[this] { saveLine(); }, [this] { resetLine(); }, [this] { newLine(); },
+                                             [this] { editLine(); }, [this] { deleteLine(); }};
+    for (size_t n = 0; n < std::size(captions); ++n)
+        row->addWidget(hinted(button(QString::fromUtf8(captions[n].first), actions[n]), QString::fromUtf8(captions[n].second)));
     row->addStretch();
     m_betrag = new QLabel;
     m_menge = new QLabel;
@@ -388,17 +409,15 @@ QWidget* TNewGuestForm::buildListControls()
         b->setFocusPolicy(Qt::TabFocus);
         row->addWidget(b);
     }
-    row->addWidget(button(QStringLiteral("Artikel suchen"), [this] { articleSearch(); }));
-    row->addWidget(button(QStringLiteral("Ersatzteile zu Artikel suchen"), [this] { spareParts(); }));
-    row->addWidget(button(QStringLiteral("Vorgangsart"), [this] { kindChooser(); }));
+    row->addWidget(hinted(button(QStringLiteral("Suchen"), [this] { articleSearch(); }), QStringLiteral("Artikel suchen")));
+    row->addWidget(hinted(button(QStringLiteral("Ersatzteile"), [this] { spareParts(); }), QStringLiteral("Ersatzteile zu Artikel suchen")));
+    row->addWidget(hinted(button(QStringLiteral("VA"), [this] { kindChooser(); }), QStringLiteral("Vorgangsart")));
     row->addStretch();
     QPushButton* higher = button(QStringLiteral("▲"), [this] { stepListHeight(+1); });
     QPushButton* lower = button(QStringLiteral("▼"), [this] { stepListHeight(-1); });
-    higher->setToolTip(QStringLiteral("Artikelliste höher"));
-    lower->setToolTip(QStringLiteral("Artikelliste niedriger"));
-    row->addWidget(higher);
-    row->addWidget(lower);
-    row->addWidget(button(QStringLiteral("Fenster auf Standardgröße stellen"), [this] { standardSize(); }));
+    row->addWidget(hinted(higher, QStringLiteral("Artikelliste höher")));
+    row->addWidget(hinted(lower, QStringLiteral("Artikelliste niedriger")));
+    row->addWidget(hinted(button(QStringLiteral("Standard"), [this] { standardSize(); }), QStringLiteral("Fenster auf Standardgröße stellen")));
     return w;
 }
 

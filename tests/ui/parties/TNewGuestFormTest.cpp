@@ -73,7 +73,7 @@ protected:
         QTest::keyClick(form.piecesEdit(), Qt::Key_Return);
     }
 
-    QList<QVariantList> lines(const QString& pNr)
+    std::vector<QVariantList> lines(const QString& pNr)
     {
         return m_set->db().rows(QStringLiteral("SELECT L_NR, VA, STUECK, SUMME FROM Tupper1 WHERE R_NR = ? AND P_NR = ? ORDER BY ID"),
                                 {m_rNr, pNr});
@@ -158,16 +158,16 @@ TEST_F(TNewGuestFormTest, OrdersOfHostAndTwoGuestsEnteredByKeyboard)
     m_party->closeGuestWindow(m_rNr, QStringLiteral("03")); // as the party window does
 
     const auto host = lines(QStringLiteral("01"));
-    ASSERT_EQ(host.size(), 2);
+    ASSERT_EQ(host.size(), 2u);
     EXPECT_EQ(host[0][0].toString(), QStringLiteral("A100"));
     EXPECT_DOUBLE_EQ(host[0][2].toDouble(), 2.0);
     EXPECT_EQ(host[1][0].toString(), QStringLiteral("C300"));
     const auto guest = lines(QStringLiteral("02"));
-    ASSERT_EQ(guest.size(), 2);
+    ASSERT_EQ(guest.size(), 2u);
     EXPECT_EQ(guest[0][1].toString(), QStringLiteral("20"));
     EXPECT_DOUBLE_EQ(guest[0][3].toDouble(), 18.0);
     EXPECT_EQ(guest[1][1].toString(), QStringLiteral("33"));
-    ASSERT_EQ(lines(QStringLiteral("03")).size(), 2);
+    ASSERT_EQ(lines(QStringLiteral("03")).size(), 2u);
 
     const auto h = *m_party->header(m_rNr);
     EXPECT_DOUBLE_EQ(h.value(QStringLiteral("S_UMSATZ")).toDouble(), 40.0 + 23.0 + 20.0);
@@ -216,7 +216,7 @@ TEST_F(TNewGuestFormTest, ClosingQuestionsStandardSizeAndListKeys)
     m_ui.addAnswer(UiPort::Answer::Ok);
     const auto standard = form->findChildren<QPushButton*>();
     for (QPushButton* b : standard) {
-        if (b->text() == QStringLiteral("Fenster auf Standardgröße stellen"))
+        if (b->accessibleName() == QStringLiteral("Fenster auf Standardgröße stellen"))
             b->click();
     }
     EXPECT_EQ(form->size(), QSize(590, 452));
@@ -224,7 +224,7 @@ TEST_F(TNewGuestFormTest, ClosingQuestionsStandardSizeAndListKeys)
     EXPECT_FALSE(form->isVisible());
 
     const auto stored = lines(QStringLiteral("02"));
-    ASSERT_EQ(stored.size(), 1);
+    ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0][0].toString(), QStringLiteral("C300"));
     EXPECT_EQ(m_set->db().scalar(QStringLiteral("SELECT VORAB FROM Tupper1 WHERE R_NR = ?"), {m_rNr}).toString(), QStringLiteral("V"));
     IniFile ini(m_set->options().path());
