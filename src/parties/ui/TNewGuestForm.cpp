@@ -14,6 +14,8 @@
 #include "parties/TVorFuerModul.h"
 #include "parties/ui/GuestArticleModel.h"
 #include "parties/ui/GuestLineModel.h"
+#include "parties/ui/TSternekonto.h"
+#include "parties/ui/TUMTForm.h"
 #include "widgets/TMaskedDateEdit.h"
 
 #include <QApplication>
@@ -81,7 +83,7 @@ QLineEdit* timeEdit()
 {
     auto* e = new QLineEdit;
     e->setInputMask(QStringLiteral("99:99"));
-    e->setFixedWidth(50);
+    e->setFixedWidth(48);
     return e;
 }
 
@@ -89,6 +91,23 @@ void showTime(QLineEdit* edit, const QVariant& value)
 {
     const QTime t = value.toTime();
     edit->setText(t.isValid() ? t.toString(QStringLiteral("HH:mm")) : QString());
+}
+
+// Fixed widths for the columns; 0 marks the column that takes the rest.
+void setColumnWidths(QTableView* grid, std::initializer_list<int> widths)
+{
+    QHeaderView* header = grid->horizontalHeader();
+    header->setMinimumSectionSize(20);
+    header->setDefaultSectionSize(60);
+    int column = 0;
+    for (const int width : widths) {
+        if (width > 0)
+            header->resizeSection(column, width);
+        else
+            header->setSectionResizeMode(column, QHeaderView::Stretch);
+        ++column;
+    }
+    grid->verticalHeader()->setDefaultSectionSize(20);
 }
 
 void selectRow(QTableView* grid, int row)
@@ -108,7 +127,7 @@ TNewGuestForm::TNewGuestForm(TVorFuerModul& party, TArtikelModul& articles, TCli
                              const QString& rNr, const QString& pNr, QWidget* parent)
     : QDialog(parent), m_party(party), m_articles(articles), m_customers(customers), m_options(options), m_ui(ui),
       m_session(std::make_unique<GuestEntrySession>(party, customers, rNr, pNr)), m_list(articles, options),
-      m_geometry(GuestWindowGeometry::load(options.path()))
+      m_geometry(GuestWindowGeometry::load(options.path())), m_reasons(party.db())
 {
     setWindowTitle(QStringLiteral("Bestelleingabe Vorführung ") + rNr);
     m_list.restrictToKind(options.text(QStringLiteral("vorgabe_va")));
@@ -170,6 +189,8 @@ QWidget* TNewGuestForm::buildParticipant()
 {
     auto* box = new QGroupBox;
     auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(4, 2, 4, 2);
+    grid->setVerticalSpacing(2);
     m_pNr = lineEdit(2, 40);
     m_pNr->setReadOnly(true);
     m_customer = lineEdit(6, 70);
@@ -183,22 +204,32 @@ QWidget* TNewGuestForm::buildParticipant()
         {"Unbekannter Kunde", &TNewGuestForm::unknownCustomer},
         {"Kunde bearbeiten", &TNewGuestForm::editCustomer},
         {"Kunde in Datenbank suchen und als Gastgeberin übernehmen", &TNewGuestForm::quickSearch}};
-    const char* const captions[] = {"Neu", "?", "Bearb.", "Suchen"};
+    const char* const captions[] = {"N", "?", "B", "S"};
     for (size_t n = 0; n < std::size(buttons); ++n) {
         QPushButton* b = button(QString::fromLatin1(captions[n]), [this, action = buttons[n].second] { (this->*action)(); });
         hinted(b, QString::fromUtf8(buttons[n].first));
+        b->setFixedWidth(26);
         m_customerButtons << b;
         customerRow->addWidget(b);
     }
     customerRow->addStretch();
     grid->addLayout(customerRow, 1, 1);
+    m_paid = new QCheckBox(QStringLiteral("Bezahlt"));
+    grid->addWidget(m_paid, 2, 0, 1, 2);
     m_address = new QLabel;
     m_address->setFrameShape(QFrame::StyledPanel);
-    m_address->setMinimumWidth(150);
+    m_address->setMinimumWidth(120);
+    m_address->setMaximumWidth(180);
     m_address->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(m_address, 0, 2, 3, 1);
-    grid->addWidget(buildParticipantFlags(), 2, 0, 1, 2);
-    grid->addWidget(buildNavigation(), 0, 3, 3, 1);
+    m_appointment = new QCheckBox(QStringLiteral("Verabredung"));
+    m_nomination = new QCheckBox(QStringLiteral("Benennung"));
+    grid->addWidget(m_appointment, 3, 0);
+    grid->addWidget(dateTime(QStringLiteral("Verabred_DATUM"), QStringLiteral("Verabred_ZEIT")), 3, 1, 1, 2);
+    grid->addWidget(m_nomination, 4, 0);
+    grid->addWidget(dateTime(QStringLiteral("BENE_DATUM"), QStringLiteral("BENE_ZEIT")), 4, 1, 1, 2);
+    grid->addWidget(buildNavigation(), 0, 3, 5, 1);
+    grid->setColumnStretch(2, 1);
     return box;
 }
 
@@ -208,6 +239,7 @@ QWidget* TNewGuestForm::dateTime(const QString& dateField, const QString& timeFi
     auto* row = new QHBoxLayout(w);
     row->setContentsMargins(0, 0, 0, 0);
     auto* date = new TMaskedDateEdit;
+    date->setMinimumWidth(84);
     date->setUi(&m_ui);
     date->setAllowEmpty(true);
     auto* calendar = new QPushButton(QStringLiteral("..."));
@@ -220,6 +252,7 @@ QWidget* TNewGuestForm::dateTime(const QString& dateField, const QString& timeFi
     row->addWidget(calendar);
     row->addWidget(label(QStringLiteral("Zeit :"), time));
     row->addWidget(time);
+    row->addStretch();
     date->setObjectName(dateField);
     time->setObjectName(timeField);
     if (dateField == QStringLiteral("Verabred_DATUM")) {
@@ -229,22 +262,6 @@ QWidget* TNewGuestForm::dateTime(const QString& dateField, const QString& timeFi
         m_nominationDate = date;
         m_nominationTime = time;
     }
-    return w;
-}
-
-QWidget* TNewGuestForm::buildParticipantFlags()
-{
-    auto* w = new QWidget;
-    auto* grid = new QGridLayout(w);
-    grid->setContentsMargins(0, 0, 0, 0);
-    m_paid = new QCheckBox(QStringLiteral("Bezahlt"));
-    m_appointment = new QCheckBox(QStringLiteral("Verabredung"));
-    m_nomination = new QCheckBox(QStringLiteral("Benennung"));
-    grid->addWidget(m_paid, 0, 0);
-    grid->addWidget(m_appointment, 1, 0);
-    grid->addWidget(dateTime(QStringLiteral("Verabred_DATUM"), QStringLiteral("Verabred_ZEIT")), 1, 1);
-    grid->addWidget(m_nomination, 2, 0);
-    grid->addWidget(dateTime(QStringLiteral("BENE_DATUM"), QStringLiteral("BENE_ZEIT")), 2, 1);
     return w;
 }
 
@@ -275,7 +292,7 @@ QWidget* TNewGuestForm::buildOrderArea()
     m_lineGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_lineGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_lineGrid->verticalHeader()->hide();
-    m_lineGrid->horizontalHeader()->setSectionResizeMode(GuestLineModel::Text, QHeaderView::Stretch);
+    setColumnWidths(m_lineGrid, {30, 70, 36, 0, 40, 66, 24, 66, 40});
     column->addWidget(m_lineGrid, 1);
     column->addWidget(buildLineButtons());
     return w;
@@ -323,6 +340,12 @@ QWidget* TNewGuestForm::buildLineFields()
     auto* second = new QHBoxLayout;
     second->addWidget(m_textLabel);
     second->addWidget(m_text, 1);
+    m_betrag = new QLabel;
+    m_menge = new QLabel;
+    second->addWidget(new QLabel(QStringLiteral("Betrag :")));
+    second->addWidget(m_betrag);
+    second->addWidget(new QLabel(QStringLiteral("Gesamtmenge :")));
+    second->addWidget(m_menge);
     grid->addLayout(first, 0, 0);
     grid->addLayout(second, 1, 0);
     return w;
@@ -344,12 +367,6 @@ QWidget* TNewGuestForm::buildLineButtons()
     for (size_t n = 0; n < std::size(captions); ++n)
         row->addWidget(hinted(button(QString::fromUtf8(captions[n].first), actions[n]), QString::fromUtf8(captions[n].second)));
     row->addStretch();
-    m_betrag = new QLabel;
-    m_menge = new QLabel;
-    row->addWidget(new QLabel(QStringLiteral("Betrag :")));
-    row->addWidget(m_betrag);
-    row->addWidget(new QLabel(QStringLiteral("Gesamtmenge :")));
-    row->addWidget(m_menge);
     return w;
 }
 
@@ -374,7 +391,7 @@ QWidget* TNewGuestForm::buildArticleArea()
     m_articleGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_articleGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_articleGrid->verticalHeader()->hide();
-    m_articleGrid->horizontalHeader()->setSectionResizeMode(GuestArticleModel::Text, QHeaderView::Stretch);
+    setColumnWidths(m_articleGrid, {30, 70, 70, 0, 60, 50, 56, 44});
     m_articleGrid->setContextMenuPolicy(Qt::CustomContextMenu);
     m_articleMenu = new QMenu(this);
     m_articleMenu->addAction(QStringLiteral("Artikel in Bestellung übernehmen"), this, [this] { takeListArticle(false); });
@@ -415,6 +432,8 @@ QWidget* TNewGuestForm::buildListControls()
     row->addStretch();
     QPushButton* higher = button(QStringLiteral("▲"), [this] { stepListHeight(+1); });
     QPushButton* lower = button(QStringLiteral("▼"), [this] { stepListHeight(-1); });
+    higher->setFixedWidth(28);
+    lower->setFixedWidth(28);
     row->addWidget(hinted(higher, QStringLiteral("Artikelliste höher")));
     row->addWidget(hinted(lower, QStringLiteral("Artikelliste niedriger")));
     row->addWidget(hinted(button(QStringLiteral("Standard"), [this] { standardSize(); }), QStringLiteral("Fenster auf Standardgröße stellen")));
@@ -780,7 +799,14 @@ void TNewGuestForm::quickSearch()
 
 void TNewGuestForm::showStarAccount()
 {
-    notAvailable();
+    if (!m_starAccount)
+        m_starAccount = new TSternekonto(m_party, [this] { recomputeParty(); }, this);
+    m_starAccount->showFor(m_session->rNr());
+}
+
+void TNewGuestForm::recomputeParty()
+{
+    guarded([this] { m_session->recomputeParty(); });
 }
 
 // ---------------------------------------------------------------- article list
@@ -1059,12 +1085,21 @@ void TNewGuestForm::stepKind(int direction)
 
 void TNewGuestForm::stepReason(int direction)
 {
-    (void)direction;
+    if (m_session->mode() == GuestEntrySession::Mode::Browse)
+        return;
+    guarded([&] {
+        if (const auto code = m_reasons.step(m_reason->text().trimmed(), direction))
+            m_session->setReasonCode(*code);
+    });
 }
 
 void TNewGuestForm::chooseReason()
 {
-    notAvailable();
+    if (m_session->mode() == GuestEntrySession::Mode::Browse)
+        return;
+    const auto code = TUMTForm::choose(m_reasons, m_reason->text().trimmed(), this);
+    if (code)
+        guarded([&] { m_session->setReasonCode(*code); });
 }
 
 void TNewGuestForm::notAvailable()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "parties/ExchangeReasons.h"
 #include "parties/GuestArticleList.h"
 #include "parties/GuestEntrySession.h"
 #include "parties/GuestWindowGeometry.h"
@@ -26,6 +27,7 @@ class Options;
 class TArtikelModul;
 class TClientDataModul;
 class TMaskedDateEdit;
+class TSternekonto;
 class TVorFuerModul;
 class UiPort;
 
@@ -63,6 +65,7 @@ public:
     QPushButton* previousButton() const { return m_previous; }
     QPushButton* nextButton() const { return m_next; }
     QMenu* articleMenu() const { return m_articleMenu; }
+    TSternekonto* starAccount() const { return m_starAccount; }
     int listHeight() const { return m_geometry.list; }
 
     // The actions of buttons and keys.
@@ -95,7 +98,6 @@ protected:
 private:
     void build();
     QWidget* buildParticipant();
-    QWidget* buildParticipantFlags();
     QWidget* buildNavigation();
     QWidget* buildOrderArea();
     QWidget* buildLineFields();
@@ -120,6 +122,7 @@ private:
     void stepReason(int direction);
     void chooseReason();
     void showStarAccount();
+    void recomputeParty();
     void pickDate(const QString& field);
     void afterParticipantChange();
     void startLineIfEmpty();
@@ -151,7 +154,8 @@ private:
     GuestWindowGeometry m_geometry;
     GuestLineModel* m_lineModel = nullptr;
     GuestArticleModel* m_articleModel = nullptr;
-    QPointer<QWidget> m_starAccount;
+    ExchangeReasons m_reasons;
+    QPointer<TSternekonto> m_starAccount;
     bool m_closed = false;
     bool m_showing = false;
 

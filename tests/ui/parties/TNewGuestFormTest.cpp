@@ -7,6 +7,7 @@
 #include "customers/TClientDataModul.h"
 #include "parties/TVorFuerModul.h"
 #include "parties/ui/TNewGuestForm.h"
+#include "parties/ui/TSternekonto.h"
 #include "support/TestSupport.h"
 
 #include <QBrush>
@@ -16,7 +17,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
+#include <QTimer>
+#include <QApplication>
 #include <gtest/gtest.h>
 
 namespace korbelant::test {
@@ -231,6 +235,50 @@ TEST_F(TNewGuestFormTest, ClosingQuestionsStandardSizeAndListKeys)
     ASSERT_TRUE(ini.load());
     EXPECT_EQ(ini.value(QStringLiteral("TNewGuestForm"), QStringLiteral("NewGuestFormHeight")), QStringLiteral("452"));
     EXPECT_EQ(ini.value(QStringLiteral("TNewGuestForm"), QStringLiteral("NewGuestFormTabelle")), QStringLiteral("77"));
+}
+
+TEST_F(TNewGuestFormTest, ExchangeReasonsAndStarAccount)
+{
+    auto form = open(QStringLiteral("02"));
+    typeLine(*form, QStringLiteral("10"), QStringLiteral("A100"), QStringLiteral("2"));
+
+    // An exchange line: the reason field appears, Down steps to the first code, Enter in the
+    // emptied field opens the chooser.
+    form->kindEdit()->selectAll();
+    QTest::keyClicks(form->kindEdit(), QStringLiteral("99"));
+    EXPECT_TRUE(form->reasonEdit()->isVisible());
+    EXPECT_FALSE(form->advanceBox()->isVisible());
+    QTest::keyClicks(form->articleEdit(), QStringLiteral("A100"));
+    QTest::keyClick(form->articleEdit(), Qt::Key_Return);
+    QTest::keyClick(form->reasonEdit(), Qt::Key_Down);
+    EXPECT_EQ(form->reasonEdit()->text(), QStringLiteral("001"));
+    form->reasonEdit()->selectAll();
+    QTest::keyClick(form->reasonEdit(), Qt::Key_Backspace);
+    QTimer::singleShot(50, [] {
+        if (auto* dialog = QApplication::activeModalWidget()) {
+            dialog->findChild<QTableWidget*>()->selectRow(1);
+            QTest::keyClick(dialog, Qt::Key_Return);
+        }
+    });
+    QTest::keyClick(form->reasonEdit(), Qt::Key_Return);
+    EXPECT_EQ(form->reasonEdit()->text(), QStringLiteral("002"));
+    QTest::keyClick(form->piecesEdit(), Qt::Key_Return);
+    EXPECT_EQ(m_set->db().scalar(QStringLiteral("SELECT FEHL_CODE FROM Tupper1 WHERE VA = '99'")).toString(), QStringLiteral("002"));
+
+    // The star account beside the window; "be&rechnen" stores the party's totals.
+    for (QPushButton* b : form->findChildren<QPushButton*>()) {
+        if (b->text() == QStringLiteral("Sterne&konto"))
+            b->click();
+    }
+    ASSERT_NE(form->starAccount(), nullptr);
+    EXPECT_TRUE(form->starAccount()->isVisible());
+    form->starAccount()->recomputeButton()->click();
+    EXPECT_DOUBLE_EQ(m_party->header(m_rNr)->value(QStringLiteral("S_UMSATZ")).toDouble(), 20.0);
+
+    QTest::keyClick(form->kindEdit(), Qt::Key_Escape);
+    QTest::keyClick(form->kindEdit(), Qt::Key_Escape);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(form->starAccount()->isVisible());
 }
 
 } // namespace
