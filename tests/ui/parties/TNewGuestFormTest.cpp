@@ -6,6 +6,7 @@
 #include "core/ScriptedUi.h"
 #include "customers/TClientDataModul.h"
 #include "parties/TVorFuerModul.h"
+#include "articles/ui/TArtikelVerwaltForm.h"
 #include "parties/ui/TNewGuestForm.h"
 #include "parties/ui/TSternekonto.h"
 #include "support/TestSupport.h"
@@ -13,7 +14,9 @@
 #include <QBrush>
 #include <QCheckBox>
 #include <QColor>
+#include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -279,6 +282,103 @@ TEST_F(TNewGuestFormTest, ExchangeReasonsAndStarAccount)
     QTest::keyClick(form->kindEdit(), Qt::Key_Escape);
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(form->starAccount()->isVisible());
+}
+
+TEST_F(TNewGuestFormTest, ArticleListTabsMenuAndChoosers)
+{
+    auto form = open(QStringLiteral("03"));
+    auto current = [&form] { return form->session().currentLine() ? form->session().currentLine()->lNr : QString(); };
+    auto listed = [&form] { return form->articleList().current() ? form->articleList().current()->lNr : QString(); };
+
+    // While a line is entered a letter tab replaces the number and a digit tab appends to it.
+    form->tabChosen(static_cast<int>(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ").indexOf(QLatin1Char('C'))));
+    form->tabChosen(26 + 3);
+    EXPECT_EQ(form->articleEdit()->text(), QStringLiteral("C3"));
+    EXPECT_EQ(listed(), QStringLiteral("C300"));
+    QTest::keyClick(form->articleEdit(), Qt::Key_Return);
+    EXPECT_EQ(current(), QStringLiteral("C300"));
+    QTest::keyClick(form->piecesEdit(), Qt::Key_Return);
+
+    // The context menu fills the new line that has no article yet, keeping its kind.
+    form->articleList().setCurrentRow(0);
+    form->articleMenu()->actions().at(0)->trigger();
+    EXPECT_EQ(current(), QStringLiteral("A100"));
+    EXPECT_EQ(form->session().currentLine()->va, QStringLiteral("10"));
+    QTest::keyClick(form->piecesEdit(), Qt::Key_Return, Qt::AltModifier);
+    EXPECT_EQ(form->modeLabel()->text(), QStringLiteral("Betrachten"));
+
+    // In browse mode a letter tab moves the list; a double click asks before it appends.
+    form->tabChosen(2);
+    EXPECT_EQ(listed(), QStringLiteral("C300"));
+    m_ui.addAnswer(UiPort::Answer::Yes);
+    form->listDoubleClicked();
+    EXPECT_TRUE(m_ui.wasShown(QStringLiteral("Wollen Sie einen neuen Artikel anfügen ?")));
+    EXPECT_EQ(form->modeLabel()->text(), QStringLiteral("Anfügen"));
+    EXPECT_EQ(current(), QStringLiteral("C300"));
+    QTest::keyClick(form->kindEdit(), Qt::Key_Escape);
+
+    // Spare parts: first none loaded, then the chooser "Ersatzteile für Artikel".
+    QTest::keyClick(form->lineGrid(), Qt::Key_Z, Qt::AltModifier);
+    EXPECT_TRUE(m_ui.wasShown(QStringLiteral("Keine Ersatzteilinformationen geladen (BZH-Diskette einlesen).")));
+    m_set->db().insert(Schema::get(QStringLiteral("Ersatzteile")),
+                       {{QStringLiteral("L_NR_TWP"), QStringLiteral("A100")}, {QStringLiteral("L_NR_ERS"), QStringLiteral("C3")}});
+    form->lineGrid()->selectRow(1); // the A100 line
+    QString title;
+    QTimer::singleShot(50, [&title] {
+        if (auto* chooser = dynamic_cast<TArtikelVerwaltForm*>(QApplication::activeModalWidget())) {
+            title = chooser->windowTitle();
+            chooser->takeChoice();
+        }
+    });
+    QTest::keyClick(form->lineGrid(), Qt::Key_Z, Qt::AltModifier);
+    EXPECT_EQ(title, QStringLiteral("Ersatzteile für Artikel"));
+    EXPECT_EQ(current(), QStringLiteral("C300"));
+    EXPECT_EQ(form->modeLabel()->text(), QStringLiteral("Anfügen"));
+
+    // "Artikel suchen" puts the chosen article and its kind into the line being entered.
+    QTimer::singleShot(50, [] {
+        if (auto* chooser = dynamic_cast<TArtikelVerwaltForm*>(QApplication::activeModalWidget())) {
+            for (int row = 0; row < chooser->grid()->model()->rowCount(); ++row) {
+                for (int column = 0; column < chooser->grid()->model()->columnCount(); ++column) {
+                    if (chooser->grid()->model()->index(row, column).data().toString() == QStringLiteral("B200"))
+                        chooser->grid()->setCurrentIndex(chooser->grid()->model()->index(row, column));
+                }
+            }
+            chooser->takeChoice();
+        }
+    });
+    QTest::keyClick(form->kindEdit(), Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(current(), QStringLiteral("B200"));
+    EXPECT_EQ(form->kindEdit()->text(), QStringLiteral("20"));
+    QTest::keyClick(form->piecesEdit(), Qt::Key_Return, Qt::AltModifier);
+
+    // Status boxes store their option at once.
+    form->inaktivBox()->click();
+    Options reread(m_set->options().path());
+    ASSERT_TRUE(reread.LoadOptions());
+    EXPECT_TRUE(reread.checked(QStringLiteral("NewGuestInAktiv")));
+
+    // Participant buttons: unknown customer; a new customer cancelled leaves nothing behind.
+    QTest::keyClick(form->lineGrid(), Qt::Key_U, Qt::ControlModifier);
+    EXPECT_EQ(form->customerEdit()->text(), QStringLiteral("099999"));
+    const int customers = m_set->db().scalar(QStringLiteral("SELECT COUNT(*) FROM Kunden")).toInt();
+    QTimer::singleShot(50, [] {
+        if (auto* dialog = QApplication::activeModalWidget())
+            static_cast<QDialog*>(dialog)->reject();
+    });
+    QTest::keyClick(form->lineGrid(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(m_set->db().scalar(QStringLiteral("SELECT COUNT(*) FROM Kunden")).toInt(), customers);
+    EXPECT_EQ(form->customerEdit()->text(), QStringLiteral("099999"));
+
+    form->reject();
+    EXPECT_FALSE(form->isVisible());
+    const auto stored = lines(QStringLiteral("03"));
+    ASSERT_EQ(stored.size(), 3u);
+    EXPECT_EQ(stored[0][0].toString(), QStringLiteral("C300"));
+    EXPECT_EQ(stored[1][0].toString(), QStringLiteral("A100"));
+    EXPECT_EQ(stored[2][0].toString(), QStringLiteral("B200"));
+    EXPECT_EQ(stored[2][1].toString(), QStringLiteral("20"));
+    EXPECT_EQ(m_party->participant(m_rNr, QStringLiteral("03"))->value(QStringLiteral("K_NR")).toString(), QStringLiteral("099999"));
 }
 
 } // namespace
