@@ -381,5 +381,43 @@ TEST_F(TNewGuestFormTest, ArticleListTabsMenuAndChoosers)
     EXPECT_EQ(m_party->participant(m_rNr, QStringLiteral("03"))->value(QStringLiteral("K_NR")).toString(), QStringLiteral("099999"));
 }
 
+TEST_F(TNewGuestFormTest, FieldKeysAndParticipantDates)
+{
+    auto form = open(QStringLiteral("02"));
+    // Up and Down in the kind field step through the kinds; the list follows the kind.
+    form->kindEdit()->selectAll();
+    QTest::keyClicks(form->kindEdit(), QStringLiteral("15"));
+    QTest::keyClick(form->kindEdit(), Qt::Key_Down);
+    EXPECT_EQ(form->kindEdit()->text(), QStringLiteral("20"));
+    EXPECT_EQ(form->articleGrid()->model()->rowCount(), 1);
+    QTest::keyClick(form->kindEdit(), Qt::Key_Up);
+    QTest::keyClick(form->kindEdit(), Qt::Key_Up);
+    EXPECT_EQ(form->kindEdit()->text(), QStringLiteral("10"));
+    // Right copies the list's number into the field; Up and Down in the pieces field count.
+    QTest::keyClick(form->articleEdit(), Qt::Key_Down);
+    QTest::keyClick(form->articleEdit(), Qt::Key_Right);
+    EXPECT_EQ(form->articleEdit()->text(), QStringLiteral("C300"));
+    QTest::keyClick(form->piecesEdit(), Qt::Key_Down);
+    QTest::keyClick(form->piecesEdit(), Qt::Key_Down);
+    EXPECT_EQ(form->piecesEdit()->text(), QStringLiteral("-1"));
+    QTest::keyClick(form->piecesEdit(), Qt::Key_Up);
+    QTest::keyClick(form->piecesEdit(), Qt::Key_Up);
+    QTest::keyClick(form->piecesEdit(), Qt::Key_Up);
+    EXPECT_EQ(form->betragValue()->text(), QStringLiteral("0,00")) << "not saved yet";
+    QTest::keyClick(form->piecesEdit(), Qt::Key_Return, Qt::AltModifier);
+    EXPECT_EQ(form->betragValue()->text(), QStringLiteral("40,00"));
+
+    // Ctrl+D and Ctrl+T pick the dates; no date chosen clears the field.
+    m_ui.addDate(QDate(2026, 4, 20));
+    QTest::keyClick(form->lineGrid(), Qt::Key_D, Qt::ControlModifier);
+    m_ui.addDate(QDate());
+    QTest::keyClick(form->lineGrid(), Qt::Key_T, Qt::ControlModifier);
+    form->reject();
+    ASSERT_FALSE(form->isVisible());
+    const auto guest = *m_party->participant(m_rNr, QStringLiteral("02"));
+    EXPECT_EQ(guest.value(QStringLiteral("Verabred_DATUM")).toDate(), QDate(2026, 4, 20));
+    EXPECT_TRUE(guest.value(QStringLiteral("BENE_DATUM")).isNull());
+}
+
 } // namespace
 } // namespace korbelant::test
