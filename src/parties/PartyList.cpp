@@ -51,11 +51,22 @@ PartyList::Order PartyList::fromChoice(const QString& choice)
 
 std::vector<PartyList::Party> PartyList::parties(Order order) const
 {
+    return select(QString(), {}, QString::fromLatin1(choiceOf(order).orderBy));
+}
+
+std::optional<PartyList::Party> PartyList::party(const QString& rNr) const
+{
+    const auto found = select(QStringLiteral("WHERE R_NR = ?"), {rNr}, QStringLiteral("R_NR"));
+    return found.empty() ? std::nullopt : std::optional<Party>(found.front());
+}
+
+std::vector<PartyList::Party> PartyList::select(const QString& where, const QVariantList& params, const QString& orderBy) const
+{
     const QString sql = QStringLiteral("SELECT R_NR, DATUM, IFNULL(MWoche, ''), IFNULL(TWoche, ''), IFNULL(S_UMSATZ, 0), "
-                                       "IFNULL(S_UMSATZ, 0) - IFNULL(S_AUSGABE, 0), IFNULL(ERSTELLT, 0) FROM Tuppkopf ORDER BY ") +
-                        QString::fromLatin1(choiceOf(order).orderBy);
+                                       "IFNULL(S_UMSATZ, 0) - IFNULL(S_AUSGABE, 0), IFNULL(ERSTELLT, 0) FROM Tuppkopf %1 ORDER BY %2")
+                            .arg(where, orderBy);
     std::vector<Party> result;
-    for (const QVariantList& r : m_db.rows(sql)) {
+    for (const QVariantList& r : m_db.rows(sql, params)) {
         Party p;
         p.rNr = r.at(0).toString();
         p.datum = QDate::fromString(r.at(1).toString(), Qt::ISODate);

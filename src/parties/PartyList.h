@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
+#include <optional>
 #include <vector>
 
 namespace korbelant {
@@ -49,9 +51,13 @@ public:
     explicit PartyList(Database& db) : m_db(db) {}
 
     std::vector<Party> parties(Order order) const;
+    // One party's row, to refresh it in the list without reading the whole list again.
+    std::optional<Party> party(const QString& rNr) const;
     std::vector<Guest> guests(const QString& rNr) const;
 
 private:
+    std::vector<Party> select(const QString& where, const QVariantList& params, const QString& orderBy) const;
+
     Database& m_db;
 };
 

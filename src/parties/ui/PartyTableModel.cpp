@@ -33,6 +33,14 @@ void PartyTableModel::setParties(std::vector<PartyList::Party> parties)
     endResetModel();
 }
 
+void PartyTableModel::replace(int row, PartyList::Party party)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    m_parties[static_cast<std::size_t>(row)] = std::move(party);
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
 int PartyTableModel::rowOf(const QString& rNr) const
 {
     for (std::size_t i = 0; i < m_parties.size(); ++i) {

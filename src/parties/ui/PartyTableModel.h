@@ -18,6 +18,8 @@ public:
 
     void setParties(std::vector<PartyList::Party> parties);
     const std::vector<PartyList::Party>& parties() const { return m_parties; }
+    // Shows a party's new values in its row.
+    void replace(int row, PartyList::Party party);
     // The row of a party number, -1 when not listed.
     int rowOf(const QString& rNr) const;
 

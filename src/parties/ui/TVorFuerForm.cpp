@@ -440,8 +440,15 @@ void TVorFuerForm::openGuestWindow(const QString& rNr, const QString& pNr)
     } catch (const DatabaseError& e) {
         m_ui.error(e.message());
     }
-    reloadParties(rNr);
-    selectGuest(pNr);
+    // Only this party's row changes; the list is not read again.
+    const int row = m_model->rowOf(rNr);
+    const auto updated = row >= 0 ? m_list.party(rNr) : std::nullopt;
+    if (updated)
+        m_model->replace(row, *updated);
+    else
+        reloadParties(rNr);
+    reloadGuests(pNr);
+    showDetails();
 }
 
 void TVorFuerForm::newGuest()

@@ -127,7 +127,7 @@ TEST_F(PartyDialogsTest, PartyDialogShowsTheHeaderAndTakesTheHost)
     EXPECT_FALSE(dialog.orderEntryRequested());
 }
 
-TEST_F(PartyDialogsTest, CountButtonsStepAsSpecified)
+TEST_F(PartyDialogsTest, CountButtonsStepUpAndDown)
 {
     TNewVorFForm dialog(party(), *m_customers, ui(), freshHeader(QDate(2025, 3, 5)), TNewVorFForm::kNewCaption);
     struct Case

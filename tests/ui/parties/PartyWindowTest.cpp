@@ -37,7 +37,11 @@ protected:
     std::unique_ptr<TVorFuerForm> window()
     {
         return std::make_unique<TVorFuerForm>(
-            *m_set, party(), *m_customers, ui(), [this](const QString& rNr, const QString& pNr) { guestWindowCalls << rNr + '/' + pNr; },
+            *m_set, party(), *m_customers, ui(), [this](const QString& rNr, const QString& pNr) {
+                guestWindowCalls << rNr + '/' + pNr;
+                if (duringGuestWindow)
+                    duringGuestWindow(rNr, pNr);
+            },
             kToday);
     }
 
@@ -63,6 +67,7 @@ protected:
     }
 
     QStringList guestWindowCalls;
+    std::function<void(const QString& rNr, const QString& pNr)> duringGuestWindow;
 };
 
 TEST_F(PartyWindowTest, NewPartyThroughNumberAndPartyDialogOpensTheOrderEntryOnTheHost)
@@ -136,6 +141,16 @@ TEST_F(PartyWindowTest, OpensInWeekOrderOnTheLastPartyAndSortsByTheBox)
     form->selectParty(early);
     EXPECT_EQ(form->detail(QStringLiteral("K_NR"))->text(), QStringLiteral("100011"));
 
+    // Tab moves between the two lists.
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    form->partyGrid()->setFocus();
+    press(form->partyGrid(), Qt::Key_Tab);
+    EXPECT_TRUE(form->guestGrid()->hasFocus());
+    press(form->guestGrid(), Qt::Key_Tab);
+    EXPECT_TRUE(form->partyGrid()->hasFocus());
+
     // Enter in the party list edits the selected party.
     QString caption, number;
     whenModal<TNewVorFForm>([&](TNewVorFForm* dialog) {
@@ -200,8 +215,18 @@ TEST_F(PartyWindowTest, GuestButtonsOpenTheGuestWindowOnTheRightParticipant)
     ASSERT_TRUE(guest);
     EXPECT_EQ(guest->value(QStringLiteral("MWoche")).toString(), QStringLiteral("202510"));
 
+    // What the guest window entered shows in both lists when it has closed.
+    addArticle(QStringLiteral("1234"), QStringLiteral("10"), 12.5);
+    duringGuestWindow = [this](const QString& r, const QString& p) {
+        EXPECT_EQ(enter(r, p, QStringLiteral("1234"), QStringLiteral("10"), 2), GuestLineRules::SaveResult::Saved);
+    };
     form->selectGuest(QStringLiteral("02"));
     emit form->guestGrid()->cellDoubleClicked(1, 1);
+    duringGuestWindow = nullptr;
+    EXPECT_EQ(form->guestGrid()->item(1, 2)->text(), QStringLiteral("25,00"));
+    EXPECT_EQ(form->partyModel()->data(form->partyModel()->index(form->partyModel()->rowOf(rNr), 4), Qt::DisplayRole).toString(),
+              QStringLiteral("25,00"));
+    EXPECT_EQ(form->currentGuest(), QStringLiteral("02"));
     press(form->guestGrid(), Qt::Key_Return);
     EXPECT_EQ(guestWindowCalls.mid(2), (QStringList{rNr + "/02", rNr + "/02"}));
 }
