@@ -361,6 +361,7 @@ void TVorFuerForm::runPartyDialog(TVorFuerModul::Record header, const QString& c
     const QString rNr = header.value(QStringLiteral("R_NR")).toString();
     TNewVorFForm dialog(m_modul, m_customers, m_ui, std::move(header), caption, this);
     const bool accepted = dialog.exec() == QDialog::Accepted;
+    const bool isNew = caption == TNewVorFForm::kNewCaption;
     bool saved = false;
     if (accepted) {
         try {
@@ -370,11 +371,18 @@ void TVorFuerForm::runPartyDialog(TVorFuerModul::Record header, const QString& c
         } catch (const DatabaseError& e) {
             m_ui.error(e.message());
         }
+    } else if (isNew && m_modul.headerStored(rNr)) {
+        // "Datum ändern" stored the new party meanwhile; cancelling still leaves no party behind.
+        try {
+            m_modul.removeParty(rNr);
+        } catch (const DatabaseError& e) {
+            m_ui.error(e.message());
+        }
     }
     reloadParties(rNr);
     if (saved && dialog.orderEntryRequested()) {
         // A new party starts with the host; an edited one with the selected participant.
-        const QString pNr = caption == TNewVorFForm::kNewCaption || currentGuest().isEmpty() ? TVorFuerModul::kHost : currentGuest();
+        const QString pNr = isNew || currentGuest().isEmpty() ? TVorFuerModul::kHost : currentGuest();
         openGuestWindow(rNr, pNr);
     }
 }

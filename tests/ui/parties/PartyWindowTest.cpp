@@ -123,7 +123,20 @@ TEST_F(PartyWindowTest, CancelledDialogsLeaveNoParty)
     });
     // With no party at all "&Bearbeiten" creates one.
     click(*form, "&Bearbeiten");
+    // "Datum ändern" to another week stores the new party; cancelling afterwards removes it again.
+    whenModal<TR_NRChooser>([this](TR_NRChooser* chooser) {
+        whenModal<TNewVorFForm>([this](TNewVorFForm* dialog) {
+            ui().addDate(QDate(2025, 3, 19));
+            dialog->changeDateClicked();
+            EXPECT_TRUE(party().headerStored(QStringLiteral("050325A")));
+            dialog->reject();
+        });
+        chooser->dateEdit()->setText(QStringLiteral("05.03.2025"));
+        QTest::keyClick(chooser->suffixEdit(), Qt::Key_Return);
+    });
+    click(*form, "&Neu");
     EXPECT_EQ(db().scalar(QStringLiteral("SELECT COUNT(*) FROM Tuppkopf")).toInt(), 0);
+    EXPECT_EQ(db().scalar(QStringLiteral("SELECT COUNT(*) FROM Tupper")).toInt(), 0);
     EXPECT_EQ(form->partyModel()->rowCount(), 0);
     EXPECT_TRUE(guestWindowCalls.isEmpty());
 }
