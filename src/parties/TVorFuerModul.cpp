@@ -407,13 +407,18 @@ bool TVorFuerModul::deleteParty(const QString& rNr)
 {
     if (m_ui.question(QStringLiteral("Vorführung wirklich löschen ?"), UiPort::Buttons::OkCancel) != UiPort::Answer::Ok)
         return false;
+    removeParty(rNr);
+    return true;
+}
+
+void TVorFuerModul::removeParty(const QString& rNr)
+{
     // All lines in one pass without the line rules: the stock is not given back.
     Transaction tx(m_db);
     m_db.run(QStringLiteral("DELETE FROM Tupper1 WHERE R_NR = ?"), {rNr});
     m_db.run(QStringLiteral("DELETE FROM Tupper WHERE R_NR = ?"), {rNr});
     m_db.run(QStringLiteral("DELETE FROM Tuppkopf WHERE R_NR = ?"), {rNr});
     tx.commit();
-    return true;
 }
 
 // ---------------------------------------------------------------- participants

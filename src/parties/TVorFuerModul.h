@@ -95,6 +95,9 @@ public:
     // "&Löschen" of a party: asks, then removes lines, participants and header. The stock is not
     // given back. True when deleted.
     bool deleteParty(const QString& rNr);
+    // Removes a party without asking: a new party whose dialog was cancelled after "Datum
+    // ändern" had already stored it.
+    void removeParty(const QString& rNr);
 
     // --- participants ---
     std::optional<Record> participant(const QString& rNr, const QString& pNr) const;

@@ -273,12 +273,12 @@ TEST_F(MainFormTest, OptionsWindowOpensModalWithTheChartHidden)
     EXPECT_TRUE(form->overviewChart()->isVisible());
 }
 
-TEST_F(MainFormTest, CustomerAndArticleEntriesOpenTheirWindows)
+TEST_F(MainFormTest, CustomerArticleAndPartyEntriesOpenTheirWindows)
 {
     auto form = build();
     ASSERT_TRUE(form);
     form->show();
-    for (const char* entry : {"&Artikel", "&Kunden"}) {
+    for (const char* entry : {"&Artikel", "&Kunden", "V&orführungen"}) {
         QString modalTitle;
         QTimer::singleShot(100, [&] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
@@ -292,6 +292,9 @@ TEST_F(MainFormTest, CustomerAndArticleEntriesOpenTheirWindows)
         EXPECT_FALSE(modalTitle.isEmpty()) << entry;
         if (QByteArray(entry) == "&Kunden") {
             EXPECT_TRUE(modalTitle.endsWith(QStringLiteral("Kundenverwaltung"))) << modalTitle.toStdString();
+        }
+        if (QByteArray(entry) == "V&orführungen") {
+            EXPECT_EQ(modalTitle, QStringLiteral("Vorführungsverwaltung"));
         }
         EXPECT_TRUE(form->overviewChart()->isVisible());
     }

@@ -13,6 +13,8 @@
 #include "core/ui/LogoPicture.h"
 #include "customers/TClientDataModul.h"
 #include "customers/ui/TClientForm.h"
+#include "parties/TVorFuerModul.h"
+#include "parties/ui/TVorFuerForm.h"
 #include "core/ui/TIndexForm.h"
 #include "core/ui/TOptionsForm.h"
 #include "core/ui/TResetForm.h"
@@ -303,7 +305,14 @@ void TMainForm::openArticleWindow()
 
 void TMainForm::openPartyWindow()
 {
-    runWorkWindow([this] { notYetAvailable(); });
+    runWorkWindow([this] {
+        TClientDataModul customers(m_dataSet.db(), m_ui);
+        TArtikelModul articles(m_dataSet, m_ui);
+        TVorFuerModul parties(m_dataSet.db(), m_dataSet.options(), m_ui, customers, articles);
+        TVorFuerForm form(m_dataSet, parties, customers, m_ui, [this](const QString&, const QString&) { notYetAvailable(); }, m_today,
+                          this);
+        form.exec();
+    });
     refreshOverview();
 }
 
