@@ -14,6 +14,7 @@
 #include "customers/TClientDataModul.h"
 #include "customers/ui/TClientForm.h"
 #include "parties/TVorFuerModul.h"
+#include "parties/ui/TNewGuestForm.h"
 #include "parties/ui/TVorFuerForm.h"
 #include "core/ui/TIndexForm.h"
 #include "core/ui/TOptionsForm.h"
@@ -309,8 +310,14 @@ void TMainForm::openPartyWindow()
         TClientDataModul customers(m_dataSet.db(), m_ui);
         TArtikelModul articles(m_dataSet, m_ui);
         TVorFuerModul parties(m_dataSet.db(), m_dataSet.options(), m_ui, customers, articles);
-        TVorFuerForm form(m_dataSet, parties, customers, m_ui, [this](const QString&, const QString&) { notYetAvailable(); }, m_today,
-                          this);
+        const auto guestWindow = [&, this](const QString& rNr, const QString& pNr) {
+            // Opened above the party window, which is the active modal window then.
+            QWidget* owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
+            TNewGuestForm guests(parties, articles, customers, m_dataSet.options(), m_ui, rNr, pNr, owner);
+            guests.exec();
+            return guests.session().pNr();
+        };
+        TVorFuerForm form(m_dataSet, parties, customers, m_ui, guestWindow, m_today, this);
         form.exec();
     });
     refreshOverview();

@@ -4,6 +4,7 @@
 #include "parties/GuestArticleList.h"
 #include "parties/GuestEntrySession.h"
 #include "parties/GuestWindowGeometry.h"
+#include "parties/ui/TSternekonto.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -27,7 +28,6 @@ class Options;
 class TArtikelModul;
 class TClientDataModul;
 class TMaskedDateEdit;
-class TSternekonto;
 class TVorFuerModul;
 class UiPort;
 

@@ -441,10 +441,13 @@ void TVorFuerForm::openGuestWindow(const QString& rNr, const QString& pNr)
         m_ui.information(kNoParticipant);
         return;
     }
+    QString lastGuest = pNr;
     if (m_guestWindow)
-        m_guestWindow(rNr, pNr);
+        lastGuest = m_guestWindow(rNr, pNr);
+    if (lastGuest.isEmpty())
+        lastGuest = pNr;
     try {
-        m_modul.closeGuestWindow(rNr, pNr);
+        m_modul.closeGuestWindow(rNr, lastGuest);
     } catch (const DatabaseError& e) {
         m_ui.error(e.message());
     }
@@ -455,7 +458,7 @@ void TVorFuerForm::openGuestWindow(const QString& rNr, const QString& pNr)
         m_model->replace(row, *updated);
     else
         reloadParties(rNr);
-    reloadGuests(pNr);
+    reloadGuests(lastGuest);
     showDetails();
 }
 

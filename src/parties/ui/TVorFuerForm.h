@@ -32,8 +32,9 @@ class TVorFuerForm : public QDialog
     Q_OBJECT
 
 public:
-    // Opens the guest window on a participant (party number, participant number).
-    using GuestWindow = std::function<void(const QString& rNr, const QString& pNr)>;
+    // Opens the guest window on a participant (party number, participant number); returns the
+    // participant shown when it was closed (the consultant may have moved on to other guests).
+    using GuestWindow = std::function<QString(const QString& rNr, const QString& pNr)>;
 
     static inline const QString kNoParticipant = QStringLiteral("Legen Sie zuerst eine Vorführung und/oder einen Gast an.");
 

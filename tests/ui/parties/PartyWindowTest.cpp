@@ -41,6 +41,7 @@ protected:
                 guestWindowCalls << rNr + '/' + pNr;
                 if (duringGuestWindow)
                     duringGuestWindow(rNr, pNr);
+                return pNr;
             },
             kToday);
     }
