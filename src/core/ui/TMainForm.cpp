@@ -311,11 +311,7 @@ void TMainForm::openPartyWindow()
         TArtikelModul articles(m_dataSet, m_ui);
         TVorFuerModul parties(m_dataSet.db(), m_dataSet.options(), m_ui, customers, articles);
         const auto guestWindow = [&, this](const QString& rNr, const QString& pNr) {
-            // Opened above the party window, which is the active modal window then.
-            QWidget* owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
-            TNewGuestForm guests(parties, articles, customers, m_dataSet.options(), m_ui, rNr, pNr, owner);
-            guests.exec();
-            return guests.session().pNr();
+            return TNewGuestForm::run(parties, articles, customers, m_dataSet.options(), m_ui, rNr, pNr, this);
         };
         TVorFuerForm form(m_dataSet, parties, customers, m_ui, guestWindow, m_today, this);
         form.exec();

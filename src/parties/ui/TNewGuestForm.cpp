@@ -142,6 +142,16 @@ TNewGuestForm::TNewGuestForm(TVorFuerModul& party, TArtikelModul& articles, TCli
         m_customer->setFocus();
 }
 
+QString TNewGuestForm::run(TVorFuerModul& party, TArtikelModul& articles, TClientDataModul& customers, Options& options, UiPort& ui,
+                          const QString& rNr, const QString& pNr, QWidget* fallbackParent)
+{
+    // Above the party window, which is the active modal window when a guest is opened.
+    QWidget* owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : fallbackParent;
+    TNewGuestForm form(party, articles, customers, options, ui, rNr, pNr, owner);
+    form.exec();
+    return form.session().pNr();
+}
+
 TNewGuestForm::~TNewGuestForm()
 {
     if (m_starAccount)
