@@ -23,6 +23,9 @@ public:
     void showFor(const QString& rNr);
     void refresh();
 
+    // One beat of the blinking timer: red on every other beat while the warning holds.
+    void blink();
+    bool blinking() const { return m_timer.isActive(); }
     bool warning() const { return m_warning; }
     bool blinkedRed() const { return m_red; }
     QString value(const QString& caption) const;
@@ -35,7 +38,6 @@ protected:
 private:
     QLabel* addValue(const QString& caption);
     QLabel* labelFor(const QString& caption) const;
-    void blink();
     void placeBesideParent();
 
     TVorFuerModul& m_party;
