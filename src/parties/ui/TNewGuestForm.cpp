@@ -4,6 +4,7 @@
 #include "articles/TArtikelModul.h"
 #include "articles/ui/TArtikelVerwaltForm.h"
 #include "articles/ui/TVaChooseForm.h"
+#include "core/ui/TMainForm.h"
 #include "core/DatabaseError.h"
 #include "core/GermanFormat.h"
 #include "core/Options.h"
@@ -47,7 +48,6 @@ const QString kWishText = QStringLiteral("Artikel-Text für Wunschartikel: ");
 const QString kExchangeText = QStringLiteral("Artikel-Text für Umtausch(Text): ");
 const QString kArticleText = QStringLiteral("Bezeichnung : ");
 const QString kAskAppend = QStringLiteral("Wollen Sie einen neuen Artikel anfügen ?");
-const QString kNotYet = QStringLiteral("Diese Funktion ist noch nicht verfügbar.");
 const QString kTabs = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
 
 QString field(const QVariantMap& record, const char* name)
@@ -1114,7 +1114,7 @@ void TNewGuestForm::chooseReason()
 
 void TNewGuestForm::notAvailable()
 {
-    m_ui.information(kNotYet);
+    m_ui.information(TMainForm::kNotAvailable);
 }
 
 // ---------------------------------------------------------------- closing

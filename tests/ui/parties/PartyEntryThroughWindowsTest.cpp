@@ -2,6 +2,7 @@
 #include "parties/ui/PartyTableModel.h"
 #include "parties/ui/TNewGuestForm.h"
 #include "parties/ui/TVorFuerForm.h"
+#include "ui/parties/GuestKeys.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -28,19 +29,6 @@ protected:
         addArticle(QStringLiteral("A100"), QStringLiteral("10"), 10.0);
         addArticle(QStringLiteral("B200"), QStringLiteral("10"), 4.5);
         addArticle(QStringLiteral("S100"), QStringLiteral("10"), 25.0, 50);
-    }
-
-    static void typeLine(TNewGuestForm& form, const QString& va, const QString& lNr, const QString& pieces)
-    {
-        form.kindEdit()->selectAll();
-        QTest::keyClicks(form.kindEdit(), va);
-        QTest::keyClick(form.kindEdit(), Qt::Key_Return);
-        form.articleEdit()->selectAll();
-        QTest::keyClicks(form.articleEdit(), lNr);
-        QTest::keyClick(form.articleEdit(), Qt::Key_Return);
-        form.piecesEdit()->selectAll();
-        QTest::keyClicks(form.piecesEdit(), pieces);
-        QTest::keyClick(form.piecesEdit(), Qt::Key_Return);
     }
 
     static void newGuest(TNewGuestForm& form, const QString& kNr)

@@ -1,3 +1,5 @@
+#include "parties/PartyFixture.h"
+#include "ui/parties/GuestKeys.h"
 #include "articles/TArtikelModul.h"
 #include "core/DataSet.h"
 #include "core/IniFile.h"
@@ -30,54 +32,26 @@ namespace korbelant::test {
 
 namespace {
 
-class TNewGuestFormTest : public ::testing::Test
+class TNewGuestFormTest : public PartyFixture
 {
 protected:
     void SetUp() override
     {
-        m_set = DataSet::open(m_home.home());
-        m_customers = std::make_unique<TClientDataModul>(m_set->db(), m_ui);
-        m_articles = std::make_unique<TArtikelModul>(*m_set, m_ui);
-        m_party = std::make_unique<TVorFuerModul>(m_set->db(), m_set->options(), m_ui, *m_customers, *m_articles);
         for (const char* kNr : {"100002", "100003"})
-            m_set->db().insert(Schema::get(QStringLiteral("Kunden")),
-                               {{QStringLiteral("K_NR"), QString::fromLatin1(kNr)}, {QStringLiteral("NAME"), QStringLiteral("Gast")},
-                                {QStringLiteral("VORNAME"), QString::fromLatin1(kNr)}});
-        addArticle("A100", "10", 10.0, 3);
-        addArticle("B200", "20", 4.5, 0);
-        addArticle("C300", "10", 20.0, 5);
-        const QDate day(2026, 3, 12);
-        m_rNr = *m_party->checkPartyNumber(QStringLiteral("12.03.2026"), QStringLiteral("A"), QDate(2100, 1, 1));
-        TVorFuerModul::Record h = m_party->newParty(m_rNr, day);
-        m_party->setHost(h, QStringLiteral("100001"));
-        m_party->saveHeader(h);
-        for (const char* kNr : {"100002", "100003"}) {
-            auto p = m_party->addParticipant(m_rNr);
-            (*p)[QStringLiteral("K_NR")] = QString::fromLatin1(kNr);
-            m_party->saveParticipant(*p);
-        }
+            addCustomer(QString::fromLatin1(kNr), {{QStringLiteral("NAME"), QStringLiteral("Gast")},
+                                                   {QStringLiteral("VORNAME"), QString::fromLatin1(kNr)}});
+        addActiveArticle("A100", "10", 10.0, 3);
+        addActiveArticle("B200", "20", 4.5, 0);
+        addActiveArticle("C300", "10", 20.0, 5);
+        m_rNr = makeParty(QDate(2026, 3, 12));
+        for (const char* kNr : {"100002", "100003"})
+            addGuest(m_rNr, QString::fromLatin1(kNr));
     }
 
-    void addArticle(const char* lNr, const char* va, double preis, int sterne)
+    void addActiveArticle(const char* lNr, const char* va, double preis, int sterne)
     {
-        m_set->db().insert(Schema::get(QStringLiteral("Lager")),
-                           {{QStringLiteral("L_NR"), QString::fromLatin1(lNr)}, {QStringLiteral("VA"), QString::fromLatin1(va)},
-                            {QStringLiteral("L_TEXT"), QStringLiteral("Artikel ") + QString::fromLatin1(lNr)},
-                            {QStringLiteral("PREIS"), preis}, {QStringLiteral("STERNE"), sterne}, {QStringLiteral("AKTIV"), true}});
-    }
-
-    // One line as the consultant types it: kind, article number, Enter, pieces, Enter.
-    static void typeLine(TNewGuestForm& form, const QString& va, const QString& lNr, const QString& pieces)
-    {
-        form.kindEdit()->selectAll();
-        QTest::keyClicks(form.kindEdit(), va);
-        QTest::keyClick(form.kindEdit(), Qt::Key_Return);
-        form.articleEdit()->selectAll();
-        QTest::keyClicks(form.articleEdit(), lNr);
-        QTest::keyClick(form.articleEdit(), Qt::Key_Return);
-        form.piecesEdit()->selectAll();
-        QTest::keyClicks(form.piecesEdit(), pieces);
-        QTest::keyClick(form.piecesEdit(), Qt::Key_Return);
+        addArticle(QString::fromLatin1(lNr), QString::fromLatin1(va), preis, sterne);
+        db().run(QStringLiteral("UPDATE Lager SET AKTIV = 1 WHERE L_NR = ?"), {QString::fromLatin1(lNr)});
     }
 
     std::vector<QVariantList> lines(const QString& pNr)
@@ -93,12 +67,6 @@ protected:
         return form;
     }
 
-    TempHome m_home;
-    std::unique_ptr<DataSet> m_set;
-    ScriptedUi m_ui;
-    std::unique_ptr<TClientDataModul> m_customers;
-    std::unique_ptr<TArtikelModul> m_articles;
-    std::unique_ptr<TVorFuerModul> m_party;
     QString m_rNr;
 };
 
