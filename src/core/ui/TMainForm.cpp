@@ -313,7 +313,8 @@ void TMainForm::openPartyWindow()
         const auto guestWindow = [&, this](const QString& rNr, const QString& pNr) {
             return TNewGuestForm::run(parties, articles, customers, m_dataSet.options(), m_ui, rNr, pNr, this);
         };
-        TVorFuerForm form(m_dataSet, parties, customers, m_ui, guestWindow, m_today, this);
+        // The day the window opens, not the day the program started: it may run past midnight.
+        TVorFuerForm form(m_dataSet, parties, customers, m_ui, guestWindow, QDate::currentDate(), this);
         form.exec();
     });
     refreshOverview();
