@@ -9,21 +9,39 @@ QStringList ArticleSortOrder::choices()
     return {choiceName(ByNumber), choiceName(ByText), choiceName(ByStars), choiceName(ByPrice)};
 }
 
-QString ArticleSortOrder::choiceName(Order order)
+namespace {
+
+// What each order is called in the choice box, which named index it uses (none for the primary
+// key) and which grid column title it marks.
+struct OrderNames
+{
+    const char* choice;
+    const char* index;
+    const char* columnTitle;
+};
+
+OrderNames namesOf(ArticleSortOrder::Order order)
 {
     switch (order) {
-    case ByText:
-        return QStringLiteral("Artikelbezeichnung");
-    case ByStars:
-        return QStringLiteral("Sterne");
-    case ByPrice:
-        return QStringLiteral("Preis");
-    case ByKind:
-        return QStringLiteral("VA");
-    case ByNumber:
+    case ArticleSortOrder::ByText:
+        return {"Artikelbezeichnung", "ArtikelIndex", "Artikel-Bezeichnung"};
+    case ArticleSortOrder::ByStars:
+        return {"Sterne", "SterneIndex", "Sterne"};
+    case ArticleSortOrder::ByPrice:
+        return {"Preis", "PREISIndex", "Preis"};
+    case ArticleSortOrder::ByKind:
+        return {"VA", "VAIndex", "VA"};
+    case ArticleSortOrder::ByNumber:
         break;
     }
-    return QStringLiteral("Artikelnummer");
+    return {"Artikelnummer", "", "Artikel-Nr."};
+}
+
+} // namespace
+
+QString ArticleSortOrder::choiceName(Order order)
+{
+    return QString::fromUtf8(namesOf(order).choice);
 }
 
 ArticleSortOrder::Order ArticleSortOrder::fromChoice(const QString& name)
@@ -37,36 +55,12 @@ ArticleSortOrder::Order ArticleSortOrder::fromChoice(const QString& name)
 
 QString ArticleSortOrder::indexName(Order order)
 {
-    switch (order) {
-    case ByText:
-        return QStringLiteral("ArtikelIndex");
-    case ByStars:
-        return QStringLiteral("SterneIndex");
-    case ByPrice:
-        return QStringLiteral("PREISIndex");
-    case ByKind:
-        return QStringLiteral("VAIndex");
-    case ByNumber:
-        break;
-    }
-    return {};
+    return QString::fromUtf8(namesOf(order).index);
 }
 
 QString ArticleSortOrder::columnTitle(Order order)
 {
-    switch (order) {
-    case ByText:
-        return QStringLiteral("Artikel-Bezeichnung");
-    case ByStars:
-        return QStringLiteral("Sterne");
-    case ByPrice:
-        return QStringLiteral("Preis");
-    case ByKind:
-        return QStringLiteral("VA");
-    case ByNumber:
-        break;
-    }
-    return QStringLiteral("Artikel-Nr.");
+    return QString::fromUtf8(namesOf(order).columnTitle);
 }
 
 bool ArticleSortOrder::marksColumn(Order order, const QString& title)

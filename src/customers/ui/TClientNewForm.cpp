@@ -4,6 +4,7 @@
 #include "core/UiPort.h"
 #include "customers/CustomerMail.h"
 #include "customers/PlaceChooser.h"
+#include "customers/ui/FieldEditors.h"
 #include "customers/ui/OrteChooser.h"
 #include "customers/ui/TKMForm.h"
 #include "customers/ui/TOrteForm.h"
@@ -157,21 +158,14 @@ TClientNewForm::TClientNewForm(TClientDataModul& store, QWidget* parent) : QDial
 
 QLineEdit* TClientNewForm::addEdit(const QString& field, int width)
 {
-    auto* e = new QLineEdit(this);
-    e->setObjectName(field);
-    if (width > 0)
-        e->setMaxLength(width);
-    e->installEventFilter(this);
+    QLineEdit* e = FieldEditors::lineEdit(this, field, width);
     m_edits.insert(field, e);
     return e;
 }
 
 TMaskedDateEdit* TClientNewForm::addDate(const QString& field, QWidget* parent)
 {
-    auto* e = new TMaskedDateEdit(parent);
-    e->setObjectName(field);
-    e->setUi(&m_store.ui());
-    e->installEventFilter(this);
+    TMaskedDateEdit* e = FieldEditors::dateEdit(parent, this, field, m_store.ui());
     m_dates.insert(field, e);
     return e;
 }

@@ -2,6 +2,7 @@
 
 #include "core/UiPort.h"
 #include "customers/TClientDataModul.h"
+#include "customers/ui/FieldEditors.h"
 #include "customers/ui/TOrteForm.h"
 #include "widgets/TMaskedDateEdit.h"
 
@@ -69,11 +70,7 @@ TSimpleFilterForm::TSimpleFilterForm(TClientDataModul& store, QWidget* parent) :
 
 QLineEdit* TSimpleFilterForm::addEdit(const QString& field, int maxLength)
 {
-    auto* e = new QLineEdit(this);
-    e->setObjectName(field);
-    if (maxLength > 0)
-        e->setMaxLength(maxLength);
-    e->installEventFilter(this);
+    QLineEdit* e = FieldEditors::lineEdit(this, field, maxLength);
     m_edits.insert(field, e);
     return e;
 }
@@ -83,10 +80,7 @@ QWidget* TSimpleFilterForm::dateField(const QString& field, QWidget* parent)
     auto* box = new QWidget(parent);
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
-    auto* e = new TMaskedDateEdit(box);
-    e->setObjectName(field);
-    e->setUi(&m_store.ui());
-    e->installEventFilter(this);
+    TMaskedDateEdit* e = FieldEditors::dateEdit(box, this, field, m_store.ui());
     m_dates.insert(field, e);
     row->addWidget(e);
     auto* button = new QPushButton(QStringLiteral("..."), box);
