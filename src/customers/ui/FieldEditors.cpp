@@ -2,7 +2,9 @@
 
 #include "widgets/TMaskedDateEdit.h"
 
+#include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace korbelant {
 
@@ -16,13 +18,22 @@ QLineEdit* FieldEditors::lineEdit(QWidget* dialog, const QString& field, int max
     return e;
 }
 
-TMaskedDateEdit* FieldEditors::dateEdit(QWidget* parent, QObject* dialog, const QString& field, UiPort& ui)
+FieldEditors::DateWithButton FieldEditors::dateWithButton(QWidget* parent, QObject* dialog, const QString& field, UiPort& ui)
 {
-    auto* e = new TMaskedDateEdit(parent);
-    e->setObjectName(field);
-    e->setUi(&ui);
-    e->installEventFilter(dialog);
-    return e;
+    auto* box = new QWidget(parent);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* edit = new TMaskedDateEdit(box);
+    edit->setObjectName(field);
+    edit->setUi(&ui);
+    edit->installEventFilter(dialog);
+    row->addWidget(edit);
+    auto* button = new QPushButton(QStringLiteral("..."), box);
+    button->setObjectName(field + QStringLiteral("Button"));
+    button->setAutoDefault(false);
+    button->setFocusPolicy(Qt::NoFocus);
+    row->addWidget(button);
+    return {box, edit, button};
 }
 
 } // namespace korbelant

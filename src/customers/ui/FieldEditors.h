@@ -3,6 +3,7 @@
 #include <QString>
 
 class QLineEdit;
+class QPushButton;
 class QObject;
 class QWidget;
 
@@ -18,8 +19,15 @@ class FieldEditors
 public:
     // A text field of at most maxLength characters (no limit for 0).
     static QLineEdit* lineEdit(QWidget* dialog, const QString& field, int maxLength);
-    // A date field; its messages go through ui.
-    static TMaskedDateEdit* dateEdit(QWidget* parent, QObject* dialog, const QString& field, UiPort& ui);
+    // A date field (its messages go through ui) with its calendar button "..." beside it, in one
+    // box; the caller connects the button.
+    struct DateWithButton
+    {
+        QWidget* box;
+        TMaskedDateEdit* edit;
+        QPushButton* button;
+    };
+    static DateWithButton dateWithButton(QWidget* parent, QObject* dialog, const QString& field, UiPort& ui);
 };
 
 } // namespace korbelant

@@ -163,27 +163,13 @@ QLineEdit* TClientNewForm::addEdit(const QString& field, int width)
     return e;
 }
 
-TMaskedDateEdit* TClientNewForm::addDate(const QString& field, QWidget* parent)
-{
-    TMaskedDateEdit* e = FieldEditors::dateEdit(parent, this, field, m_store.ui());
-    m_dates.insert(field, e);
-    return e;
-}
-
 QWidget* TClientNewForm::dateWithButton(const QString& field, QWidget* parent)
 {
-    auto* box = new QWidget(parent);
-    auto* row = new QHBoxLayout(box);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(addDate(field, box));
-    auto* button = new QPushButton(QStringLiteral("..."), box);
-    button->setObjectName(field + QStringLiteral("Button"));
-    button->setAutoDefault(false);
-    button->setFocusPolicy(Qt::NoFocus);
-    m_calendarButtons.insert(field, button);
-    connect(button, &QPushButton::clicked, this, [this, field] { pickDate(field); });
-    row->addWidget(button);
-    return box;
+    const FieldEditors::DateWithButton date = FieldEditors::dateWithButton(parent, this, field, m_store.ui());
+    m_dates.insert(field, date.edit);
+    m_calendarButtons.insert(field, date.button);
+    connect(date.button, &QPushButton::clicked, this, [this, field] { pickDate(field); });
+    return date.box;
 }
 
 QWidget* TClientNewForm::buildAddressPage()

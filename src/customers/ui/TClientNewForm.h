@@ -68,7 +68,6 @@ private:
     QWidget* buildAddressPage();
     QWidget* buildExtraPage();
     QLineEdit* addEdit(const QString& field, int width);
-    TMaskedDateEdit* addDate(const QString& field, QWidget* parent);
     QWidget* dateWithButton(const QString& field, QWidget* parent);
     void pickDate(const QString& field);
     void placeLookup(bool townForPostcode);

@@ -77,20 +77,11 @@ QLineEdit* TSimpleFilterForm::addEdit(const QString& field, int maxLength)
 
 QWidget* TSimpleFilterForm::dateField(const QString& field, QWidget* parent)
 {
-    auto* box = new QWidget(parent);
-    auto* row = new QHBoxLayout(box);
-    row->setContentsMargins(0, 0, 0, 0);
-    TMaskedDateEdit* e = FieldEditors::dateEdit(box, this, field, m_store.ui());
-    m_dates.insert(field, e);
-    row->addWidget(e);
-    auto* button = new QPushButton(QStringLiteral("..."), box);
-    button->setObjectName(field + QStringLiteral("Button"));
-    button->setAutoDefault(false);
-    button->setFocusPolicy(Qt::NoFocus);
-    m_calendarButtons.insert(field, button);
-    connect(button, &QPushButton::clicked, this, [this, field] { pickDate(field); });
-    row->addWidget(button);
-    return box;
+    const FieldEditors::DateWithButton date = FieldEditors::dateWithButton(parent, this, field, m_store.ui());
+    m_dates.insert(field, date.edit);
+    m_calendarButtons.insert(field, date.button);
+    connect(date.button, &QPushButton::clicked, this, [this, field] { pickDate(field); });
+    return date.box;
 }
 
 QWidget* TSimpleFilterForm::rangeRow(QWidget* from, QWidget* to, QWidget* parent)
