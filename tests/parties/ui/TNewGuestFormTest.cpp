@@ -1,5 +1,5 @@
 #include "parties/PartyFixture.h"
-#include "ui/parties/GuestKeys.h"
+#include "parties/ui/GuestKeys.h"
 #include "articles/TArtikelModul.h"
 #include "core/DataSet.h"
 #include "core/IniFile.h"

@@ -2,7 +2,7 @@
 #include "parties/ui/PartyTableModel.h"
 #include "parties/ui/TNewGuestForm.h"
 #include "parties/ui/TVorFuerForm.h"
-#include "ui/parties/GuestKeys.h"
+#include "parties/ui/GuestKeys.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -2,7 +2,7 @@
 #include "customers/ui/TClientFast.h"
 #include "parties/ui/TNewVorFForm.h"
 #include "parties/ui/TR_NRChooser.h"
-#include "ui/parties/NextModal.h"
+#include "parties/ui/NextModal.h"
 #include "widgets/TMaskedDateEdit.h"
 
 #include <QLabel>

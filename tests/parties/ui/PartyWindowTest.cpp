@@ -6,7 +6,7 @@
 #include "parties/ui/TWeekRangeForm.h"
 #include "core/ui/TMainForm.h"
 #include "reports/ui/ReportPrinter.h"
-#include "ui/parties/NextModal.h"
+#include "parties/ui/NextModal.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
