@@ -7,8 +7,8 @@
 #include "core/DataSet.h"
 #include "core/Schema.h"
 #include "core/ScriptedUi.h"
-#include "customers/ui/TClientSearch.h"
 #include "support/TestSupport.h"
+#include "widgets/TClientSearch.h"
 
 #include <QBrush>
 #include <QCheckBox>

@@ -7,9 +7,9 @@ class QLineEdit;
 
 namespace korbelant {
 
-// The incremental search "Kunde suchen": every change of the entry moves the caller's table to
-// the first match; Up and Down move one record (Shift: ten); Enter, Escape or leaving the
-// dialog close it.
+// The incremental search of the customer and article windows ("Kunde suchen"): every change of
+// the entry moves the caller's table to the first match; Up and Down move one record (Shift:
+// ten); Enter, Escape or leaving the dialog close it.
 class TClientSearch : public QDialog
 {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "customers/ui/TClientSearch.h"
+#include "widgets/TClientSearch.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

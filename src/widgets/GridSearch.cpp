@@ -1,4 +1,4 @@
-#include "customers/ui/GridSearch.h"
+#include "widgets/GridSearch.h"
 
 #include <QTableWidget>
 
