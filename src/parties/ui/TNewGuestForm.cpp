@@ -4,7 +4,6 @@
 #include "articles/TArtikelModul.h"
 #include "articles/ui/TArtikelVerwaltForm.h"
 #include "articles/ui/TVaChooseForm.h"
-#include "core/ui/TMainForm.h"
 #include "core/DatabaseError.h"
 #include "core/GermanFormat.h"
 #include "core/Options.h"
@@ -17,6 +16,7 @@
 #include "parties/ui/GuestLineModel.h"
 #include "parties/ui/TSternekonto.h"
 #include "parties/ui/TUMTForm.h"
+#include "widgets/NotAvailable.h"
 #include "widgets/TMaskedDateEdit.h"
 
 #include <QApplication>
@@ -1114,7 +1114,7 @@ void TNewGuestForm::chooseReason()
 
 void TNewGuestForm::notAvailable()
 {
-    m_ui.information(TMainForm::kNotAvailable);
+    m_ui.information(NotAvailable::kText);
 }
 
 // ---------------------------------------------------------------- closing

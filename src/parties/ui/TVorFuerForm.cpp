@@ -4,7 +4,6 @@
 #include "core/DatabaseError.h"
 #include "core/GermanFormat.h"
 #include "core/UiPort.h"
-#include "core/ui/TMainForm.h"
 #include "parties/ui/PartyTableModel.h"
 #include "parties/ui/TNewVorFForm.h"
 #include "parties/ui/TR_NRChooser.h"
@@ -13,6 +12,7 @@
 #include "reports/ui/ReportPreview.h"
 #include "reports/ui/ReportPrinter.h"
 #include "week/WeekOverviewReport.h"
+#include "widgets/NotAvailable.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -430,7 +430,7 @@ void TVorFuerForm::weekOverview()
 void TVorFuerForm::listNotAvailable()
 {
     if (ReportPrinter::CheckPrinter(m_ui))
-        m_ui.information(TMainForm::kNotAvailable);
+        m_ui.information(NotAvailable::kText);
 }
 
 // ---------------------------------------------------------------- participants

@@ -4,8 +4,8 @@
 #include "parties/ui/TR_NRChooser.h"
 #include "parties/ui/TVorFuerForm.h"
 #include "parties/ui/TWeekRangeForm.h"
-#include "core/ui/TMainForm.h"
 #include "reports/ui/ReportPrinter.h"
+#include "widgets/NotAvailable.h"
 #include "parties/ui/NextModal.h"
 
 #include <QComboBox>
@@ -341,7 +341,7 @@ TEST_F(PartyWindowTest, ListButtonsCheckThePrinterAndSayTheyAreNotYetAvailable)
         click(*form, caption);
         ASSERT_EQ(ui().shownTexts().size(), before + 1) << caption;
         const QString shown = ui().shownTexts().last();
-        EXPECT_TRUE(shown == TMainForm::kNotAvailable || shown == ReportPrinter::NoPrinterMessage) << caption;
+        EXPECT_TRUE(shown == NotAvailable::kText || shown == ReportPrinter::NoPrinterMessage) << caption;
     }
 }
 

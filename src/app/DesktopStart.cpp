@@ -1,10 +1,11 @@
-#include "core/ui/DesktopStart.h"
+#include "app/DesktopStart.h"
 
+#include "app/TLoadForm.h"
+#include "app/TMainForm.h"
 #include "core/ErrorLog.h"
 #include "core/Startup.h"
 #include "core/UnhandledError.h"
-#include "core/ui/TLoadForm.h"
-#include "core/ui/TMainForm.h"
+#include "week/WeekOverview.h"
 #include "widgets/DialogUi.h"
 
 #include <QApplication>
@@ -55,7 +56,8 @@ int DesktopStart::run()
         return 1;
     startup.prepareMainWindow();
     QDir::setCurrent(m_home.root());
-    TMainForm mainForm(startup.dataSet(), startup.state(), m_ui, startup.overviewStartKey(), startup.today());
+    TMainForm mainForm(startup.dataSet(), startup.state(), m_ui, WeekOverview::startKey(startup.today()),
+                       startup.today());
     loadForm.reset();
     // Without a window manager "maximised" alone leaves the window at its smallest size.
     if (const QScreen* screen = QGuiApplication::primaryScreen())

@@ -1,4 +1,4 @@
-#include "core/ui/KorbelantApplication.h"
+#include "app/KorbelantApplication.h"
 
 #include "core/UnhandledError.h"
 

@@ -1,4 +1,4 @@
-#include "core/WeekOverview.h"
+#include "week/WeekOverview.h"
 #include "core/Database.h"
 #include "core/Schema.h"
 #include "support/TestSupport.h"

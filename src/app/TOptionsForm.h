@@ -3,11 +3,13 @@
 #include <QDate>
 #include <QDialog>
 #include <QString>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
 class QFileSystemModel;
 class QFormLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -21,11 +23,13 @@ class QWidget;
 namespace korbelant {
 
 class DataSet;
+struct OptionDef;
 class UiPort;
 
 // The options window "Korbelant - Optionen": one control per option of Optionen.ini, named by its
-// key, on the pages of the settings. Each time it is shown it reloads the file, decides the
-// currency of the data set and reads the star plan; "&OK" saves, "&Abbrechen" does not.
+// key, on the pages of the settings as the definitions of the options lay them out. Each time it is
+// shown it reloads the file, decides the currency of the data set and reads the star plan; "&OK"
+// saves, "&Abbrechen" does not.
 class TOptionsForm : public QDialog
 {
     Q_OBJECT
@@ -56,22 +60,25 @@ protected:
     void done(int result) override;
 
 private:
-    // One row of a page: the option's key, the text of its label and, for a check box, its caption.
+    // One row of a page: the options standing in it and their controls, in that order; the
+    // word processor's field has the button to choose the program after it.
     struct Row
     {
-        const char* key;
-        const char* label;
-        const char* caption;
-        bool hidden;
+        std::vector<const OptionDef*> options;
+        std::vector<QWidget*> controls;
     };
 
-    QWidget* addPage(const QString& title, const std::initializer_list<Row>& rows);
-    QWidget* controlFor(const Row& row, QWidget* page);
-    void buildPathsPage();
-    void buildExtrasPage();
-    void buildEuroPage();
-    void buildStarsPage();
-    void buildArticlesPage();
+    static std::vector<Row> rowsOf(const QString& page);
+    static bool hasChooser(const Row& row);
+    void addPage(const QString& title);
+    void createControls(Row& row, QWidget* page);
+    QWidget* controlFor(const OptionDef& def, QWidget* page);
+    QWidget* wordProcessorButton(QWidget* page);
+    void layOut(const Row& row, QWidget* page, QFormLayout* form);
+    static QHBoxLayout* lineOf(const Row& row, QWidget* page);
+    void addDrives(QWidget* page);
+    void addCurrency(QWidget* page);
+    void addStarPlan(QWidget* page);
     void buildButtons(QVBoxLayout* layout);
     QFormLayout* formOf(QWidget* page) const;
 

@@ -1,4 +1,4 @@
-#include "core/ui/TWeekOverviewChart.h"
+#include "app/TWeekOverviewChart.h"
 
 #include "core/WeekKey.h"
 

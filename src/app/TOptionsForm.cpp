@@ -1,12 +1,10 @@
-#include "core/ui/TOptionsForm.h"
+#include "app/TOptionsForm.h"
 
 #include "core/CurrencyState.h"
 #include "core/DataSet.h"
-#include "core/DatabaseError.h"
 #include "core/DriveMap.h"
-#include "core/GermanFormat.h"
 #include "core/OptionDef.h"
-#include "core/StarPlanTable.h"
+#include "core/StarPlan.h"
 #include "core/UiPort.h"
 
 #include <QCheckBox>
@@ -30,17 +28,10 @@ namespace korbelant {
 
 namespace {
 
-const QString kPfadChoice = QStringLiteral("Pfad:");
-
-QString fromUtf8(const char* text)
+// In a row of several controls a text field without a small text of its own takes the rest.
+int stretchInRow(const OptionDef& def)
 {
-    return text ? QString::fromUtf8(text) : QString();
-}
-
-QString bandText(double value)
-{
-    const bool whole = value == static_cast<double>(static_cast<qint64>(value));
-    return GermanFormat::number(value, whole ? 0 : 2);
+    return def.kind == OptionDef::Kind::Text && def.caption.isEmpty() ? 1 : 0;
 }
 
 } // namespace
@@ -55,34 +46,12 @@ TOptionsForm::TOptionsForm(DataSet& set, UiPort& ui, QWidget* parent) : QDialog(
     m_pages->setObjectName(QStringLiteral("Pages"));
     layout->addWidget(m_pages);
 
-    buildPathsPage();
-    addPage(QStringLiteral("BZH - Schnittstelle"),
-            {{"NURAKTIV", nullptr, "Nur aktive Artikel in die Bestellung übernehmen", false},
-             {"AppendArtikel", nullptr, "Lagerdatei ersetzen (alte Artikel gehen verloren)", false},
-             {"GGAdress", nullptr, "Gastgeber(innen) Adressen übergeben", false},
-             {"Boot", nullptr, "Bootsektorprüfung übergehen", false},
-             {"VORAB", nullptr, "Als Vorab gekennzeichnete Artikel zur Sterneberechnung heranziehen.", false},
-             {"bzh_old", nullptr, "Alte Schnittstelle (Version 1.0) verwenden.", false}});
-    addPage(QStringLiteral("Allgemein"),
-            {{"Gruppen_NR", "Gruppen-Nr. :", nullptr, false},
-             {"Berater", "In Berichten Berater statt Beraterin :", "Berater", false},
-             {"K_NR", "Kunden-Nr. Beraterin :", nullptr, false},
-             {"BNR", "Beraterin-Nr. :", nullptr, false},
-             {"Datum", "Letzte wöchentliche Datenbanksicherung :", nullptr, false},
-             {"FirstTime", nullptr, "FirstTime", true}});
-    buildExtrasPage();
-    buildEuroPage();
-    buildStarsPage();
-    addPage(QStringLiteral("Texte"), {{"AuslZeile1", "Erste Zeile:", nullptr, false},
-                                      {"AuslZeile2", "Zweite Zeile:", nullptr, false}});
-    QWidget* mail = addPage(QStringLiteral("Email"),
-                            {{"BeraterEmail", "Ihre Email-Adresse:", nullptr, false},
-                             {"AddBerater", nullptr, "Eigene Adresse in Maillisten anfügen.", false},
-                             {"BCC", nullptr, "Mails als BCC verschicken. ", false}});
-    formOf(mail)->addRow(new QLabel(QStringLiteral("(Empfänger kann keine fremden Adressen lesen)"), mail));
-    buildArticlesPage();
+    for (const QString& title : OptionDef::pages())
+        addPage(title);
     buildButtons(layout);
 
+    m_bzhDrive = findChild<QComboBox*>(QStringLiteral("BZHDRIVE"));
+    connect(m_bzhDrive, &QComboBox::currentTextChanged, this, &TOptionsForm::updatePathEnabled);
     connect(edit(QStringLiteral("Gruppen_NR")), &QLineEdit::textChanged, this,
             &TOptionsForm::groupNumberChanged);
     connect(check(QStringLiteral("Berater")), &QCheckBox::toggled, this,
@@ -94,20 +63,40 @@ QFormLayout* TOptionsForm::formOf(QWidget* page) const
     return page->findChild<QFormLayout*>();
 }
 
-QWidget* TOptionsForm::controlFor(const Row& row, QWidget* page)
+std::vector<TOptionsForm::Row> TOptionsForm::rowsOf(const QString& page)
 {
-    const QString key = fromUtf8(row.key);
-    const OptionDef* def = OptionDef::find(key);
+    std::vector<Row> rows;
+    for (const OptionDef* def : OptionDef::onPage(page)) {
+        if (def->besidePrevious && !rows.empty())
+            rows.back().options.push_back(def);
+        else
+            rows.push_back(Row{{def}, {}});
+    }
+    return rows;
+}
+
+QWidget* TOptionsForm::controlFor(const OptionDef& def, QWidget* page)
+{
     QWidget* control = nullptr;
-    if (def && def->kind == OptionDef::Kind::Check)
-        control = new QCheckBox(fromUtf8(row.caption), page);
-    else
+    if (def.kind == OptionDef::Kind::Check) {
+        control = new QCheckBox(def.caption, page);
+    } else if (def.kind == OptionDef::Kind::Choice) {
+        auto* choice = new QComboBox(page);
+        choice->addItems(def.choices);
+        control = choice;
+    } else {
         control = new QLineEdit(page);
-    control->setObjectName(key);
+    }
+    control->setObjectName(def.key);
     return control;
 }
 
-QWidget* TOptionsForm::addPage(const QString& title, const std::initializer_list<Row>& rows)
+bool TOptionsForm::hasChooser(const Row& row)
+{
+    return row.options.front()->key == QStringLiteral("WordPfad");
+}
+
+void TOptionsForm::addPage(const QString& title)
 {
     auto* page = new QWidget(m_pages);
     page->setObjectName(title);
@@ -115,38 +104,79 @@ QWidget* TOptionsForm::addPage(const QString& title, const std::initializer_list
     auto* form = new QFormLayout;
     outer->addLayout(form);
     outer->addStretch();
-    for (const Row& row : rows) {
-        QWidget* control = controlFor(row, page);
-        if (row.label)
-            form->addRow(fromUtf8(row.label), control);
-        else
-            form->addRow(control);
-        if (row.hidden)
-            form->setRowVisible(control, false);
+
+    std::vector<Row> rows = rowsOf(title);
+    // The keyboard goes through the rows of one control first, then through those of several.
+    for (const bool shared : {false, true}) {
+        for (Row& row : rows) {
+            if ((row.options.size() > 1 || hasChooser(row)) == shared)
+                createControls(row, page);
+        }
     }
+    for (const Row& row : rows)
+        layOut(row, page, form);
+
+    if (title == OptionDef::kPathsPage)
+        addDrives(page);
+    else if (title == OptionDef::kEuroPage)
+        addCurrency(page);
+    else if (title == OptionDef::kStarsPage)
+        addStarPlan(page);
     m_pages->addTab(page, title);
-    return page;
 }
 
-void TOptionsForm::buildPathsPage()
+void TOptionsForm::createControls(Row& row, QWidget* page)
 {
-    QWidget* page = addPage(QStringLiteral("Pfadeinstellungen"),
-                            {{"Dospfad", "Pfad für Korbelant : (DOS)", nullptr, false},
-                             {"ZKPfad", "Pfad für Zirkel :", nullptr, false}});
+    for (const OptionDef* def : row.options)
+        row.controls.push_back(controlFor(*def, page));
+    if (hasChooser(row))
+        row.controls.push_back(wordProcessorButton(page));
+}
+
+void TOptionsForm::layOut(const Row& row, QWidget* page, QFormLayout* form)
+{
+    const OptionDef& first = *row.options.front();
+    if (row.controls.size() > 1) {
+        form->addRow(first.label, lineOf(row, page));
+    } else {
+        QWidget* control = row.controls.front();
+        if (first.label.isEmpty())
+            form->addRow(control);
+        else
+            form->addRow(first.label, control);
+        if (first.hidden)
+            form->setRowVisible(control, false);
+    }
+    for (const OptionDef* def : row.options) {
+        if (!def->note.isEmpty())
+            form->addRow(new QLabel(def->note, page));
+    }
+}
+
+QHBoxLayout* TOptionsForm::lineOf(const Row& row, QWidget* page)
+{
+    auto* line = new QHBoxLayout;
+    for (size_t i = 0; i < row.controls.size(); ++i) {
+        const OptionDef* def = i < row.options.size() ? row.options[i] : nullptr;
+        if (def && def->kind != OptionDef::Kind::Check && !def->caption.isEmpty())
+            line->addWidget(new QLabel(def->caption, page));
+        line->addWidget(row.controls[i], def ? stretchInRow(*def) : 0);
+    }
+    return line;
+}
+
+QWidget* TOptionsForm::wordProcessorButton(QWidget* page)
+{
+    auto* browse = new QPushButton(QStringLiteral("..."), page);
+    browse->setObjectName(QStringLiteral("WordPfadButton"));
+    browse->setAutoDefault(false);
+    connect(browse, &QPushButton::clicked, this, &TOptionsForm::chooseWordProcessor);
+    return browse;
+}
+
+void TOptionsForm::addDrives(QWidget* page)
+{
     QFormLayout* form = formOf(page);
-
-    // The drive of the distributor's disk, with the directory beside it for "Pfad:".
-    auto* driveRow = new QHBoxLayout;
-    m_bzhDrive = new QComboBox(page);
-    m_bzhDrive->setObjectName(QStringLiteral("BZHDRIVE"));
-    m_bzhDrive->addItems({QStringLiteral("a"), QStringLiteral("b"), kPfadChoice});
-    auto* bzhPath = new QLineEdit(page);
-    bzhPath->setObjectName(QStringLiteral("BZHPFAD"));
-    driveRow->addWidget(m_bzhDrive);
-    driveRow->addWidget(bzhPath, 1);
-    form->insertRow(1, QStringLiteral("Laufwerk für BZH - Disk :"), driveRow);
-    connect(m_bzhDrive, &QComboBox::currentTextChanged, this, &TOptionsForm::updatePathEnabled);
-
     m_programPath = new QLabel(m_set.home().root(), page);
     m_programPath->setObjectName(QStringLiteral("ProgrammPfad"));
     m_programPath->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -189,35 +219,8 @@ void TOptionsForm::buildPathsPage()
     connect(m_driveBox, &QComboBox::currentIndexChanged, this, &TOptionsForm::driveChosen);
 }
 
-void TOptionsForm::buildExtrasPage()
+void TOptionsForm::addCurrency(QWidget* page)
 {
-    QWidget* page = addPage(QStringLiteral("Zubehör"),
-                            {{"Geburtstage", nullptr, "Geburtstage im Termininfofenster melden", false},
-                             {"Vorfuehrungen", nullptr, "Vorführungen im Termininfofenster melden", false},
-                             {"NewGuestAktiv", nullptr, "NewGuestAktiv", true},
-                             {"NewGuestInAktiv", nullptr, "NewGuestInAktiv", true},
-                             {"TWZ", nullptr, "TW", true}});
-    auto* row = new QHBoxLayout;
-    auto* wordPath = new QLineEdit(page);
-    wordPath->setObjectName(QStringLiteral("WordPfad"));
-    auto* browse = new QPushButton(QStringLiteral("..."), page);
-    browse->setObjectName(QStringLiteral("WordPfadButton"));
-    browse->setAutoDefault(false);
-    connect(browse, &QPushButton::clicked, this, &TOptionsForm::chooseWordProcessor);
-    row->addWidget(wordPath, 1);
-    row->addWidget(browse);
-    formOf(page)->insertRow(0, QStringLiteral("Textverarbeitung :"), row);
-}
-
-void TOptionsForm::buildEuroPage()
-{
-    QWidget* page =
-        addPage(QStringLiteral("Euro"), {{"Artikel", nullptr, "Artikellisten", false},
-                                         {"Auslief", nullptr, "Auslieferungslisten", false},
-                                         {"Gaeste", nullptr, "Tupperbörse", false},
-                                         {"Euro", nullptr, "Euro", true},
-                                         {"ArtikelEuro", nullptr, "ArtikelEuro", true},
-                                         {"Info", nullptr, "Beim nächsten Start Infofenster zeigen", false}});
     QFormLayout* form = formOf(page);
     m_currency = new QLabel(page);
     m_currency->setObjectName(QStringLiteral("AktuelleWaehrung"));
@@ -229,13 +232,8 @@ void TOptionsForm::buildEuroPage()
     form->addRow(m_protocol);
 }
 
-void TOptionsForm::buildStarsPage()
+void TOptionsForm::addStarPlan(QWidget* page)
 {
-    QWidget* page = addPage(QStringLiteral("Sterne"), {{"Weeks", "Berücksichtigte Wochen:", nullptr, false},
-                                                       {"OneVerabred", "Eine Verabredung :", nullptr, false},
-                                                       {"TwoVerabred", "Zwei oder mehr:", nullptr, false},
-                                                       {"SIntS", "Sterne für Intervall :", nullptr, false},
-                                                       {"SInt", "Betrag für Intervall :", nullptr, false}});
     m_bands = new QTableWidget(0, 3, page);
     m_bands->setObjectName(QStringLiteral("SternePlan"));
     m_bands->setHorizontalHeaderLabels(
@@ -243,33 +241,6 @@ void TOptionsForm::buildStarsPage()
     m_bands->verticalHeader()->hide();
     connect(m_bands, &QTableWidget::itemChanged, this, &TOptionsForm::bandEdited);
     formOf(page)->addRow(m_bands);
-}
-
-void TOptionsForm::buildArticlesPage()
-{
-    QWidget* page = addPage(QStringLiteral("Artikel/Bestellung"),
-                            {{"vorgabe_va", "Vorgabe für Vorgangsart:", nullptr, false},
-                             {"c_VAG", nullptr, "Warnen wenn kein VAG eingetragen ist?", false}});
-    QFormLayout* form = formOf(page);
-    const struct
-    {
-        const char* label;
-        const char* minKey;
-        const char* maxKey;
-    } lengths[] = {{"Vorgabe für Artikelnummer:", "min_length_L_NR", "max_length_L_NR"},
-                   {"Vorgabe für Bestellnummer:", "min_length_Z_NR", "max_length_Z_NR"}};
-    int position = 0;
-    for (const auto& length : lengths) {
-        auto* row = new QHBoxLayout;
-        for (const auto& [caption, key] :
-             {std::pair{"min:", length.minKey}, std::pair{"max:", length.maxKey}}) {
-            auto* field = new QLineEdit(page);
-            field->setObjectName(QString::fromLatin1(key));
-            row->addWidget(new QLabel(QString::fromUtf8(caption), page));
-            row->addWidget(field);
-        }
-        form->insertRow(position++, QString::fromUtf8(length.label), row);
-    }
 }
 
 void TOptionsForm::buildButtons(QVBoxLayout* layout)
@@ -381,7 +352,7 @@ void TOptionsForm::emitImmediateEffects()
 
 void TOptionsForm::updatePathEnabled()
 {
-    edit(QStringLiteral("BZHPFAD"))->setEnabled(m_bzhDrive->currentText() == kPfadChoice);
+    edit(QStringLiteral("BZHPFAD"))->setEnabled(m_bzhDrive->currentText() == OptionDef::kPathChoice);
 }
 
 void TOptionsForm::loadCurrency()
@@ -395,29 +366,21 @@ void TOptionsForm::loadCurrency()
 
 void TOptionsForm::loadStarPlan()
 {
-    StarPlanTable plan(m_set.db());
-    std::vector<StarPlanTable::Band> bands;
-    try {
-        bands = plan.bands();
-        if (!bands.empty()) {
-            const StarPlanTable::Singles singles = plan.singles();
-            edit(QStringLiteral("OneVerabred"))->setText(singles.oneAppointment);
-            edit(QStringLiteral("TwoVerabred"))->setText(singles.twoAppointments);
-            edit(QStringLiteral("SInt"))->setText(singles.intervalAmount);
-            edit(QStringLiteral("SIntS"))->setText(singles.intervalStars);
-        }
-    } catch (const DatabaseError& e) {
-        m_set.log().LogException(e.message(), true);
+    const StarPlan::Sheet sheet = StarPlan(m_set.db()).readSheet(m_set.log());
+    if (sheet.singles) {
+        edit(QStringLiteral("OneVerabred"))->setText(sheet.singles->oneAppointment);
+        edit(QStringLiteral("TwoVerabred"))->setText(sheet.singles->twoAppointments);
+        edit(QStringLiteral("SInt"))->setText(sheet.singles->intervalAmount);
+        edit(QStringLiteral("SIntS"))->setText(sheet.singles->intervalStars);
     }
     m_loadingBands = true;
     m_bands->setRowCount(0);
-    for (const StarPlanTable::Band& band : bands) {
+    for (const StarPlan::BandCells& band : sheet.bands) {
         const int row = m_bands->rowCount();
         m_bands->insertRow(row);
-        const QString texts[] = {bandText(band.from), bandText(band.to), QString::number(band.stars)};
         for (int column = 0; column < 3; ++column) {
-            auto* item = new QTableWidgetItem(texts[column]);
-            item->setData(Qt::UserRole, texts[column]);
+            auto* item = new QTableWidgetItem(band[column]);
+            item->setData(Qt::UserRole, band[column]);
             m_bands->setItem(row, column, item);
         }
     }
@@ -445,7 +408,7 @@ void TOptionsForm::bandEdited(QTableWidgetItem* item)
     if (m_loadingBands)
         return;
     const QString text = item->text().trimmed();
-    const bool valid = text.isEmpty() || GermanFormat::parseAmount(text).has_value();
+    const bool valid = StarPlan::acceptsCell(text);
     m_loadingBands = true;
     if (valid)
         item->setData(Qt::UserRole, text);
@@ -458,26 +421,20 @@ void TOptionsForm::bandEdited(QTableWidgetItem* item)
 
 void TOptionsForm::writeStarPlan()
 {
-    std::vector<StarPlanTable::Band> bands;
+    std::vector<StarPlan::BandCells> cells;
     for (int row = 0; row < m_bands->rowCount(); ++row) {
-        const auto cell = [&](int column) {
-            return m_bands->item(row, column) ? m_bands->item(row, column)->text().trimmed() : QString();
-        };
-        if (cell(0).isEmpty() && cell(1).isEmpty() && cell(2).isEmpty())
-            continue;
-        bands.push_back({GermanFormat::parseAmount(cell(0)).value_or(0),
-                         GermanFormat::parseAmount(cell(1)).value_or(0),
-                         static_cast<int>(GermanFormat::parseAmount(cell(2)).value_or(0))});
+        StarPlan::BandCells band;
+        for (int column = 0; column < 3; ++column) {
+            if (const QTableWidgetItem* item = m_bands->item(row, column))
+                band[column] = item->text();
+        }
+        cells.push_back(band);
     }
-    StarPlanTable plan(m_set.db());
-    try {
-        plan.saveBands(bands);
-    } catch (const DatabaseError& e) {
-        m_set.log().LogException(e.message(), true);
-    }
-    plan.writeSingles({edit(QStringLiteral("OneVerabred"))->text(),
-                       edit(QStringLiteral("TwoVerabred"))->text(), edit(QStringLiteral("SInt"))->text(),
-                       edit(QStringLiteral("SIntS"))->text()});
+    StarPlan(m_set.db())
+        .writeSheet(cells,
+                    {edit(QStringLiteral("OneVerabred"))->text(), edit(QStringLiteral("TwoVerabred"))->text(),
+                     edit(QStringLiteral("SInt"))->text(), edit(QStringLiteral("SIntS"))->text()},
+                    m_set.log());
 }
 
 void TOptionsForm::done(int result)

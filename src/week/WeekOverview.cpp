@@ -1,6 +1,8 @@
-#include "core/WeekOverview.h"
+#include "week/WeekOverview.h"
 
 #include "core/Database.h"
+#include "core/DatabaseError.h"
+#include "core/ErrorLog.h"
 #include "core/WeekKey.h"
 
 namespace korbelant {
@@ -32,6 +34,17 @@ std::vector<WeekOverview::Bar> WeekOverview::read(const QString& startKey, const
         bars.push_back(Bar{key, axisPosition(key, currentWeekKey), row.at(1).toDouble(), row.at(2).toInt()});
     }
     return bars;
+}
+
+std::vector<WeekOverview::Bar> WeekOverview::readUntil(const QString& startKey, const QDate& today,
+                                                       const ErrorLog& log)
+{
+    try {
+        return read(startKey, WeekKey::weekKey(today));
+    } catch (const DatabaseError& e) {
+        log.LogException(e.message(), true);
+    }
+    return {};
 }
 
 } // namespace korbelant

@@ -7,6 +7,7 @@
 namespace korbelant {
 
 class Database;
+class ErrorLog;
 
 // The week overview of the main window: the turnover of the parties per week over the last year,
 // one bar per week that has parties.
@@ -32,6 +33,9 @@ public:
     // Parties with a party number whose week key is after the start key, grouped and ordered by
     // week. Throws DatabaseError when the party table cannot be read.
     std::vector<Bar> read(const QString& startKey, const QString& currentWeekKey);
+    // What the main window shows: read() up to the week of `today`. A failure to read is appended
+    // to the error log and leaves the overview without bars.
+    std::vector<Bar> readUntil(const QString& startKey, const QDate& today, const ErrorLog& log);
 
 private:
     Database& m_db;

@@ -1,4 +1,4 @@
-#include "core/PartWeek.h"
+#include "parties/PartWeek.h"
 
 #include "core/Database.h"
 #include "core/WeekKey.h"

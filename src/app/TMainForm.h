@@ -23,8 +23,6 @@ class TMainForm : public QMainWindow
     Q_OBJECT
 
 public:
-    static inline const QString kNotAvailable = QStringLiteral("Diese Funktion ist noch nicht verfügbar.");
-
     // Work that other parts of the program hang onto the main window.
     struct Hooks
     {
@@ -51,6 +49,8 @@ public:
     QToolButton* groupProgramButton() const { return m_zirkel; }
     TOptionsForm* optionsForm() const { return m_options; }
     bool groupProgramVisible() const;
+    // Half a second after the window is first shown it runs the follow-up check, once.
+    QTimer* followUpTimer() const { return m_startTimer; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,6 +1,6 @@
-#include "core/ui/TLoadForm.h"
+#include "app/TLoadForm.h"
 
-#include "core/ui/LogoPicture.h"
+#include "app/LogoPicture.h"
 
 #include <QApplication>
 #include <QLabel>

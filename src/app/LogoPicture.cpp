@@ -1,4 +1,4 @@
-#include "core/ui/LogoPicture.h"
+#include "app/LogoPicture.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/WeekOverview.h"
+#include "week/WeekOverview.h"
 
 #include <QChartView>
 #include <vector>

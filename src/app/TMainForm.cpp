@@ -1,32 +1,30 @@
-#include "core/ui/TMainForm.h"
+#include "app/TMainForm.h"
 
+#include "app/LogoPicture.h"
+#include "app/TOptionsForm.h"
+#include "app/TWeekOverviewChart.h"
+#include "articles/TArtikelModul.h"
+#include "articles/ui/TArtikelVerwaltForm.h"
 #include "core/DataSet.h"
-#include "core/DatabaseError.h"
 #include "core/HelpDocument.h"
 #include "core/MainWindowState.h"
 #include "core/ProgramRunner.h"
 #include "core/UiPort.h"
-#include "core/WeekKey.h"
-#include "core/WeekOverview.h"
-#include "articles/TArtikelModul.h"
-#include "articles/ui/TArtikelVerwaltForm.h"
-#include "core/ui/LogoPicture.h"
+#include "core/ui/TIndexForm.h"
+#include "core/ui/TResetForm.h"
 #include "customers/TClientDataModul.h"
 #include "customers/ui/TClientForm.h"
 #include "parties/TVorFuerModul.h"
 #include "parties/ui/TNewGuestForm.h"
 #include "parties/ui/TVorFuerForm.h"
-#include "core/ui/TIndexForm.h"
-#include "core/ui/TOptionsForm.h"
-#include "core/ui/TResetForm.h"
-#include "core/ui/TWeekOverviewChart.h"
 #include "reports/ui/ReportPrinter.h"
+#include "week/WeekOverview.h"
+#include "widgets/NotAvailable.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -245,13 +243,7 @@ void TMainForm::updateCaption()
 
 void TMainForm::refreshOverview()
 {
-    std::vector<WeekOverview::Bar> bars;
-    try {
-        bars = WeekOverview(m_dataSet.db()).read(m_startKey, WeekKey::weekKey(m_today));
-    } catch (const DatabaseError& e) {
-        m_dataSet.log().LogException(e.message(), true);
-    }
-    m_chart->setBars(bars);
+    m_chart->setBars(WeekOverview(m_dataSet.db()).readUntil(m_startKey, m_today, m_dataSet.log()));
 }
 
 void TMainForm::runWorkWindow(const std::function<void()>& window)
@@ -283,7 +275,7 @@ void TMainForm::leave()
 
 void TMainForm::notYetAvailable()
 {
-    m_ui.information(kNotAvailable);
+    m_ui.information(NotAvailable::kText);
 }
 
 void TMainForm::openCustomerWindow()
@@ -342,11 +334,8 @@ void TMainForm::openPrinterSetup()
 
 void TMainForm::showInfoBox()
 {
-    QMessageBox box(this);
-    box.setWindowTitle(QStringLiteral("Info"));
-    box.setIconPixmap(LogoPicture::draw(64));
-    box.setText(m_state.infoText(m_dataSet.db(), m_dataSet.options()));
-    box.exec();
+    m_ui.showInfo(QStringLiteral("Info"), LogoPicture::draw(64),
+                  m_state.infoText(m_dataSet.db(), m_dataSet.options()));
 }
 
 void TMainForm::runGroupProgram()
