@@ -9,7 +9,8 @@
 #include "core/Schema.h"
 #include "core/ScriptedUi.h"
 #include "customers/ui/TClientSearch.h"
-#include "support/TestSupport.h"
+#include "support/ArticleBuilder.h"
+#include "support/DataSetFixture.h"
 
 #include <QBrush>
 #include <QCheckBox>
@@ -29,24 +30,22 @@ namespace korbelant::test {
 
 namespace {
 
-class ArticleWindowTest : public ::testing::Test
+class ArticleWindowTest : public DataSetFixture
 {
 protected:
     void SetUp() override
     {
-        m_set = DataSet::open(m_home.home());
-        const TableDef& lager = Schema::get(QStringLiteral("Lager"));
-        const auto add = [&](const char* lNr, const char* va, const char* text, QVariantMap more) {
-            more.insert(QStringLiteral("L_NR"), QString::fromLatin1(lNr));
-            more.insert(QStringLiteral("VA"), QString::fromLatin1(va));
-            more.insert(QStringLiteral("L_TEXT"), QString::fromUtf8(text));
-            m_set->db().insert(lager, more);
+        const auto add = [&](const char* lNr, const char* va, const char* text, const QVariantMap& more) {
+            ArticleBuilder(QString::fromLatin1(lNr), QString::fromLatin1(va))
+                .text(QString::fromUtf8(text))
+                .with(more)
+                .insertInto(db());
         };
         add("A001", "10", "Schüssel 50%", {{QStringLiteral("AKTIV"), true}, {QStringLiteral("PREIS"), 9.5}});
         add("B002", "20", "Dose", {{QStringLiteral("NEU"), true}});
         add("C003", "10", "Becher", {{QStringLiteral("BESTAND"), 2}, {QStringLiteral("STERNE"), 4}});
         add("D004", "91", "Eigenes", {{QStringLiteral("AKTIV"), true}});
-        m_modul = std::make_unique<TArtikelModul>(m_set->db(), m_set->options(), m_ui);
+        m_modul = std::make_unique<TArtikelModul>(db(), options(), m_ui);
     }
     static QStringList shown(const TArtikelVerwaltForm& form)
     {
@@ -63,9 +62,6 @@ protected:
         QCoreApplication::sendEvent(target, &event);
     }
 
-    TempHome m_home;
-    std::unique_ptr<DataSet> m_set;
-    ScriptedUi m_ui;
     std::unique_ptr<TArtikelModul> m_modul;
 };
 
