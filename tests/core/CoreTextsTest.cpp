@@ -15,8 +15,8 @@ namespace korbelant::test {
 namespace {
 
 // The rules' tests compare what was shown with these texts by name; here the texts themselves
-// are pinned, character for character (the user's spelling slips included), together with the
-// names in files and folders that other programs and the user's set-up rely on.
+// are pinned, character for character (typos included), together with the names in files and
+// folders that other programs and the user's set-up rely on.
 TEST(CoreTexts, MessagesAndNamesWordForWord)
 {
     const struct

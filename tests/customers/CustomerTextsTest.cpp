@@ -11,7 +11,7 @@ namespace korbelant::test {
 namespace {
 
 // The customer rules' tests compare what was shown with these texts by name; here the texts
-// themselves are pinned, character for character (the user's spelling slips included).
+// themselves are pinned, character for character (typos included).
 TEST(CustomerTexts, MessagesAndNamesWordForWord)
 {
     const struct
