@@ -1,4 +1,4 @@
-#include "customers/CustomerFixture.h"
+#include "support/CustomerStoreFixture.h"
 
 #include "core/Schema.h"
 #include "customers/ContactFlags.h"
@@ -8,7 +8,7 @@ namespace korbelant::test {
 
 namespace {
 
-class ContactFlagsTest : public CustomerFixture
+class ContactFlagsTest : public CustomerStoreFixture
 {
 };
 

@@ -1,6 +1,6 @@
 #include "parties/GuestArticleList.h"
 #include "parties/GuestEntrySession.h"
-#include "parties/PartyFixture.h"
+#include "support/PartyModuleFixture.h"
 
 #include "core/Options.h"
 
@@ -12,7 +12,7 @@ namespace {
 
 using Mode = GuestEntrySession::Mode;
 
-class GuestEntrySessionTest : public PartyFixture
+class GuestEntrySessionTest : public PartyModuleFixture
 {
 protected:
     GuestEntrySessionTest()

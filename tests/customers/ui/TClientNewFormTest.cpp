@@ -1,10 +1,9 @@
 #include "customers/ui/TClientNewForm.h"
 
-#include "core/ScriptedUi.h"
 #include "customers/CustomerMail.h"
 #include "customers/TClientDataModul.h"
 #include "parties/ui/NextModal.h"
-#include "support/TestSupport.h"
+#include "support/CustomerStoreFixture.h"
 #include "widgets/TMaskedDateEdit.h"
 
 #include <QAbstractButton>
@@ -20,19 +19,15 @@ namespace korbelant::test {
 
 namespace {
 
-class TClientNewFormTest : public ::testing::Test
+class TClientNewFormTest : public CustomerStoreFixture
 {
 protected:
-    TClientNewFormTest() : db(home.openDb()), store(*db, ui), form(store)
+    TClientNewFormTest() : form(store)
     {
         store.savePlace({"35037", "Marburg", "06421"});
         store.savePlace({"35096", "Weimar", "06421"});
         store.savePlace({"35096", "Niederweimar", "06421"});
-        auto known = store.newCustomer();
-        known.insert("PLZ", "35037");
-        known.insert("ORT", "Marburg");
-        known.insert("KM_ENTF", 12);
-        store.post(known, true);
+        add({{"PLZ", "35037"}, {"ORT", "Marburg"}, {"KM_ENTF", 12}});
         form.setRecord(store.newCustomer(), true);
         form.show();
         QApplication::setActiveWindow(&form);
@@ -47,10 +42,6 @@ protected:
         }
     }
 
-    TempHome home;
-    std::unique_ptr<Database> db;
-    ScriptedUi ui;
-    TClientDataModul store;
     TClientNewForm form;
 };
 

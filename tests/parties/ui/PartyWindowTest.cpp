@@ -1,4 +1,4 @@
-#include "parties/PartyFixture.h"
+#include "support/PartyModuleFixture.h"
 #include "parties/ui/PartyTableModel.h"
 #include "parties/ui/TNewVorFForm.h"
 #include "parties/ui/TR_NRChooser.h"
@@ -25,7 +25,7 @@ namespace {
 
 const QDate kToday(2025, 3, 12);
 
-class PartyWindowTest : public PartyFixture
+class PartyWindowTest : public PartyModuleFixture
 {
 protected:
     PartyWindowTest()

@@ -1,4 +1,4 @@
-#include "parties/PartyFixture.h"
+#include "support/PartyModuleFixture.h"
 #include "parties/ExchangeReasons.h"
 #include "parties/ui/TSternekonto.h"
 #include "parties/ui/TUMTForm.h"
@@ -14,7 +14,7 @@ namespace korbelant::test {
 
 namespace {
 
-class ReasonAndStarWindowsTest : public PartyFixture
+class ReasonAndStarWindowsTest : public PartyModuleFixture
 {
 protected:
     // A party whose host got star articles worth `lineStars` stars and bought for 10.

@@ -1,11 +1,7 @@
 #pragma once
 
 #include "articles/TArtikelModul.h"
-#include "core/DataSet.h"
-#include "core/ScriptedUi.h"
-#include "support/TestSupport.h"
-
-#include <gtest/gtest.h>
+#include "support/DataSetFixture.h"
 
 #include <QStringList>
 #include <QVariantMap>
@@ -15,14 +11,11 @@ namespace korbelant::test {
 
 // A fresh data set whose kinds are a small known table, with helpers to add articles and to
 // open the article module on it.
-class ArticleFixture : public ::testing::Test
+class ArticleModuleFixture : public DataSetFixture
 {
 protected:
     void SetUp() override;
 
-    Database& db() { return m_set->db(); }
-    Options& options() { return m_set->options(); }
-    ScriptedUi& ui() { return m_ui; }
     TArtikelModul& modul();
     // Drops the module so that the next modul() reads options and kinds again.
     void reopen() { m_modul.reset(); }
@@ -32,9 +25,6 @@ protected:
     void addKind(const QString& va, const QString& quelle, const QString& text, const QString& art = {});
     static QStringList numbers(const std::vector<ArticleRecord>& rows);
 
-    TempHome m_home;
-    std::unique_ptr<DataSet> m_set;
-    ScriptedUi m_ui;
     std::unique_ptr<TArtikelModul> m_modul;
 };
 

@@ -1,12 +1,12 @@
-#include "articles/ArticleFixture.h"
+#include "support/ArticleModuleFixture.h"
 
 #include "core/Schema.h"
+#include "support/ArticleBuilder.h"
 
 namespace korbelant::test {
 
-void ArticleFixture::SetUp()
+void ArticleModuleFixture::SetUp()
 {
-    m_set = DataSet::open(m_home.home());
     db().run(QStringLiteral("DELETE FROM VA"));
     addKind(QStringLiteral("10"), QStringLiteral("10"), QStringLiteral("Verkauf Katalogartikel"));
     addKind(QStringLiteral("20"), QString(), QStringLiteral("Sets und Kombiangebote"));
@@ -16,24 +16,20 @@ void ArticleFixture::SetUp()
     addKind(QStringLiteral("95"), QString(), QStringLiteral("Info-Text"), QStringLiteral("TE"));
 }
 
-TArtikelModul& ArticleFixture::modul()
+TArtikelModul& ArticleModuleFixture::modul()
 {
     if (!m_modul)
         m_modul = std::make_unique<TArtikelModul>(db(), options(), m_ui);
     return *m_modul;
 }
 
-void ArticleFixture::addArticle(const QString& lNr, const QVariantMap& fields)
+void ArticleModuleFixture::addArticle(const QString& lNr, const QVariantMap& fields)
 {
-    QVariantMap values = fields;
-    values.insert(QStringLiteral("L_NR"), lNr);
-    if (!values.contains(QStringLiteral("VA")))
-        values.insert(QStringLiteral("VA"), QStringLiteral("10"));
-    db().insert(Schema::get(QStringLiteral("Lager")), values);
+    ArticleBuilder(lNr).with(fields).with(QStringLiteral("L_NR"), lNr).insertInto(db());
 }
 
-void ArticleFixture::addKind(const QString& va, const QString& quelle, const QString& text,
-                             const QString& art)
+void ArticleModuleFixture::addKind(const QString& va, const QString& quelle, const QString& text,
+                                   const QString& art)
 {
     db().insert(Schema::get(QStringLiteral("VA")),
                 {{QStringLiteral("VA"), va},
@@ -45,7 +41,7 @@ void ArticleFixture::addKind(const QString& va, const QString& quelle, const QSt
                  {QStringLiteral("UMSATZ_WB"), 0.5}});
 }
 
-QStringList ArticleFixture::numbers(const std::vector<ArticleRecord>& rows)
+QStringList ArticleModuleFixture::numbers(const std::vector<ArticleRecord>& rows)
 {
     QStringList list;
     for (const ArticleRecord& r : rows)

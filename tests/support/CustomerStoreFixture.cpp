@@ -1,12 +1,12 @@
-#include "customers/CustomerFixture.h"
+#include "support/CustomerStoreFixture.h"
 
 #include "core/FixedCustomers.h"
 
 namespace korbelant::test {
 
-CustomerFixture::CustomerFixture() : db(home.openDb()), store(*db, ui), view(*db) {}
+CustomerStoreFixture::CustomerStoreFixture() : db(home.openDb()), store(*db, ui), view(*db) {}
 
-QString CustomerFixture::add(const QVariantMap& fields)
+QString CustomerStoreFixture::add(const QVariantMap& fields)
 {
     TClientDataModul::Record record = store.newCustomer();
     for (auto it = fields.cbegin(); it != fields.cend(); ++it)
@@ -16,7 +16,7 @@ QString CustomerFixture::add(const QVariantMap& fields)
     return record.value(QStringLiteral("K_NR")).toString();
 }
 
-void CustomerFixture::addWithNumber(const QString& number, const QVariantMap& fields)
+void CustomerStoreFixture::addWithNumber(const QString& number, const QVariantMap& fields)
 {
     TClientDataModul::Record record = fields;
     record.insert(QStringLiteral("K_NR"), number);
@@ -24,7 +24,7 @@ void CustomerFixture::addWithNumber(const QString& number, const QVariantMap& fi
     ASSERT_TRUE(result.ok) << result.error.toStdString();
 }
 
-QStringList CustomerFixture::shownNames() const
+QStringList CustomerStoreFixture::shownNames() const
 {
     QStringList names;
     for (const CustomerRow& row : view.rows()) {

@@ -7,20 +7,13 @@
 
 #include <gtest/gtest.h>
 
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
-
 namespace korbelant::test {
 
 // A fresh data set with the three fixed customers, the customer store and the customer view.
-class CustomerFixture : public ::testing::Test
+class CustomerStoreFixture : public ::testing::Test
 {
 protected:
-    CustomerFixture();
+    CustomerStoreFixture();
 
     // Stores a new customer with the given fields (edit form, dates "dd.mm.yyyy") and returns
     // her number; fails the test when she cannot be stored.

@@ -1,45 +1,38 @@
 #pragma once
 
 #include "articles/TArtikelModul.h"
-#include "core/DataSet.h"
 #include "customers/TClientDataModul.h"
-#include "core/ScriptedUi.h"
 #include "parties/TVorFuerModul.h"
-#include "support/TestSupport.h"
+#include "support/DataSetFixture.h"
 
-#include <gtest/gtest.h>
 #include <memory>
 
 namespace korbelant::test {
 
-// A fresh data set with the party module on scripted answers, and helpers that put customers,
-// articles and parties into it.
-class PartyFixture : public ::testing::Test
+// A fresh data set with the party module (and the customer and article modules it works with)
+// on scripted answers, and helpers that put customers, articles and parties into it.
+class PartyModuleFixture : public DataSetFixture
 {
 protected:
-    PartyFixture();
+    PartyModuleFixture();
 
-    Database& db() { return m_set->db(); }
-    Options& options() { return m_set->options(); }
     TVorFuerModul& party() { return *m_party; }
-    ScriptedUi& ui() { return m_ui; }
 
     void addCustomer(const QString& kNr, const QVariantMap& fields = {});
     void addArticle(const QString& lNr, const QString& va, double preis, int sterne = 0, int bestand = 0);
     int stock(const QString& lNr);
     // A stored party through the module: number, header with host, saved.
-    QString makeParty(const QDate& date, const QString& host = QStringLiteral("100001"), const QString& suffix = QStringLiteral("A"));
+    QString makeParty(const QDate& date, const QString& host = QStringLiteral("100001"),
+                      const QString& suffix = QStringLiteral("A"));
     // A stored guest of the party.
     QString addGuest(const QString& rNr, const QString& kNr);
     // A line entered as the guest window does; the save result.
-    GuestLineRules::SaveResult enter(const QString& rNr, const QString& pNr, const QString& lNr, const QString& va, double pieces,
-                                     OrderLine* saved = nullptr, const QString& vorab = {});
+    GuestLineRules::SaveResult enter(const QString& rNr, const QString& pNr, const QString& lNr,
+                                     const QString& va, double pieces, OrderLine* saved = nullptr,
+                                     const QString& vorab = {});
     TVorFuerModul::Record header(const QString& rNr);
     QVariant customerField(const QString& kNr, const QString& field);
 
-    TempHome m_home;
-    std::unique_ptr<DataSet> m_set;
-    ScriptedUi m_ui;
     std::unique_ptr<TClientDataModul> m_customers;
     std::unique_ptr<TArtikelModul> m_articles;
     std::unique_ptr<TVorFuerModul> m_party;
