@@ -113,7 +113,8 @@ int newParty(CliContext& c, TVorFuerModul& party, const QStringList& args)
         c.err() << "Die Vorführung wurde nicht angelegt." << Qt::endl;
         return 1;
     }
-    PartyDialogWorkflow workflow = PartyDialogWorkflow::startNew(party, *rNr, *GermanFormat::parseDate(args.at(0)));
+    PartyDialogWorkflow workflow =
+        PartyDialogWorkflow::startNew(party, *rNr, *GermanFormat::parseDate(args.at(0)));
     TVorFuerModul::Record h = workflow.header();
     party.setHost(h, args.at(2));
     const QString week = h.value(QStringLiteral("MWoche")).toString();

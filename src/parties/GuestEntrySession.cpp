@@ -387,9 +387,11 @@ std::optional<QString> GuestEntrySession::stepKind(const KindTable& table, int d
     if (m_mode == Mode::Browse || kinds.empty())
         return std::nullopt;
     const QString current = m_edit.va.trimmed();
-    const auto found = std::find_if(kinds.begin(), kinds.end(), [&](const TransactionKind& k) { return k.va == current; });
+    const auto found =
+        std::find_if(kinds.begin(), kinds.end(), [&](const TransactionKind& k) { return k.va == current; });
     const int last = static_cast<int>(kinds.size()) - 1;
-    const int index = found == kinds.end() ? 0 : std::clamp(static_cast<int>(found - kinds.begin()) + direction, 0, last);
+    const int index =
+        found == kinds.end() ? 0 : std::clamp(static_cast<int>(found - kinds.begin()) + direction, 0, last);
     const QString& va = kinds[static_cast<size_t>(index)].va;
     setKind(va);
     return va;
@@ -403,11 +405,13 @@ void GuestEntrySession::stepReason(const ExchangeReasons& reasons, int direction
         setReasonCode(*code);
 }
 
-LineEntryKind::Field GuestEntrySession::enterArticle(const QString& typed, const QString& listed, TArtikelModul& articles)
+LineEntryKind::Field GuestEntrySession::enterArticle(const QString& typed, const QString& listed,
+                                                     TArtikelModul& articles)
 {
     const LineEntryKind kind = entryKind();
     const QString number = typed.trimmed();
-    if (m_mode != Mode::Browse && !kind.isText() && !listed.isEmpty() && (number.isEmpty() || !articles.ArticleExists(number)))
+    if (m_mode != Mode::Browse && !kind.isText() && !listed.isEmpty() &&
+        (number.isEmpty() || !articles.ArticleExists(number)))
         takeArticle(listed);
     return kind.afterArticle();
 }

@@ -2,9 +2,7 @@
 
 namespace korbelant {
 
-LineEntryKind::LineEntryKind(const QString& va, bool textKind) : m_va(va.trimmed()), m_text(textKind)
-{
-}
+LineEntryKind::LineEntryKind(const QString& va, bool textKind) : m_va(va.trimmed()), m_text(textKind) {}
 
 bool LineEntryKind::isExchange() const
 {

@@ -11,9 +11,20 @@ class LineEntryKind
 {
 public:
     // What the text field of the line is for.
-    enum class Text { ArticleName, InfoText, WishText, ExchangeText };
+    enum class Text
+    {
+        ArticleName,
+        InfoText,
+        WishText,
+        ExchangeText
+    };
     // The entry fields that follow the article number.
-    enum class Field { Text, Reason, Pieces };
+    enum class Field
+    {
+        Text,
+        Reason,
+        Pieces
+    };
 
     static inline const QString kInfo = QStringLiteral("95");
     static inline const QString kWish = QStringLiteral("96");

@@ -373,16 +373,18 @@ TEST_F(GuestEntrySessionTest, EnterInTheArticleFieldTakesTheListedArticleUnlessT
         {"10", "B200", "A100", "B200", Field::Pieces}, // the typed article stays
         {"10", "a1", "A100", "A100", Field::Pieces},   // a prefix takes the listed one
         {"10", "", "S300", "S300", Field::Pieces},
-        {"10", "NOPE", "", "NOPE", Field::Pieces},     // nothing listed: the number stays
-        {"99", "A1", "A100", "A100", Field::Reason},   // exchanges go on to the reason
-        {"95", "", "A100", "", Field::Text},           // text lines take no article
+        {"10", "NOPE", "", "NOPE", Field::Pieces},   // nothing listed: the number stays
+        {"99", "A1", "A100", "A100", Field::Reason}, // exchanges go on to the reason
+        {"95", "", "A100", "", Field::Text},         // text lines take no article
     };
     auto s = open(m_guest1);
     for (const auto& c : cases) {
         ASSERT_TRUE(s->newLine());
         s->setKind(QString::fromLatin1(c.kind));
         s->setArticleNumber(QString::fromLatin1(c.typed));
-        EXPECT_EQ(s->enterArticle(QString::fromLatin1(c.typed), QString::fromLatin1(c.listed), *m_articles), c.next) << c.typed;
+        EXPECT_EQ(s->enterArticle(QString::fromLatin1(c.typed), QString::fromLatin1(c.listed), *m_articles),
+                  c.next)
+            << c.typed;
         EXPECT_EQ(s->currentLine()->lNr, QString::fromLatin1(c.article)) << c.typed;
         EXPECT_EQ(s->currentLine()->va, QString::fromLatin1(c.kind)) << "the kind stays";
         s->resetLine();
@@ -432,14 +434,15 @@ TEST_F(GuestEntrySessionTest, UpAndDownStepThroughTheKindTable)
         QString from;
         int direction;
         QString to;
-    } cases[] = {{first, +1, second}, {second, -1, first}, {first, -1, first}, {last, +1, last},
-                 {QString(), +1, first}, {QStringLiteral("0"), -1, first}};
+    } cases[] = {{first, +1, second}, {second, -1, first},    {first, -1, first},
+                 {last, +1, last},    {QString(), +1, first}, {QStringLiteral("0"), -1, first}};
     auto s = open(m_guest1);
     EXPECT_FALSE(s->stepKind(m_articles->kinds(), +1).has_value()) << "browsing";
     ASSERT_TRUE(s->newLine());
     for (const auto& c : cases) {
         s->setKind(c.from);
-        EXPECT_EQ(s->stepKind(m_articles->kinds(), c.direction), std::optional<QString>(c.to)) << c.from.toStdString();
+        EXPECT_EQ(s->stepKind(m_articles->kinds(), c.direction), std::optional<QString>(c.to))
+            << c.from.toStdString();
         EXPECT_EQ(s->currentLine()->va, c.to);
     }
 }
@@ -454,7 +457,8 @@ TEST_F(GuestEntrySessionTest, UpAndDownStepThroughTheReasonCodes)
     EXPECT_EQ(s->currentLine(), nullptr) << "browsing changes nothing";
     ASSERT_TRUE(s->newLine());
     s->setKind(QStringLiteral("99"));
-    for (const auto& [direction, code] : {std::pair{+1, all[0].code}, std::pair{+1, all[1].code}, std::pair{-1, all[0].code}}) {
+    for (const auto& [direction, code] :
+         {std::pair{+1, all[0].code}, std::pair{+1, all[1].code}, std::pair{-1, all[0].code}}) {
         s->stepReason(reasons, direction);
         EXPECT_EQ(s->currentLine()->fehlCode, code);
     }

@@ -12,7 +12,8 @@ protected:
 
     PartyDialogWorkflow startNew(const QDate& date)
     {
-        const auto rNr = party().checkPartyNumber(date.toString(QStringLiteral("dd.MM.yyyy")), QStringLiteral("B"), QDate(2100, 1, 1));
+        const auto rNr = party().checkPartyNumber(date.toString(QStringLiteral("dd.MM.yyyy")),
+                                                  QStringLiteral("B"), QDate(2100, 1, 1));
         EXPECT_TRUE(rNr.has_value());
         PartyDialogWorkflow workflow = PartyDialogWorkflow::startNew(party(), *rNr, date);
         party().setHost(workflow.header(), QStringLiteral("100001"));
@@ -21,7 +22,10 @@ protected:
 
     int rowsOf(const char* table, const QString& rNr)
     {
-        return db().scalar(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE R_NR = ?").arg(QString::fromLatin1(table)), {rNr}).toInt();
+        return db()
+            .scalar(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE R_NR = ?").arg(QString::fromLatin1(table)),
+                    {rNr})
+            .toInt();
     }
 };
 
@@ -60,7 +64,8 @@ TEST_F(PartyDialogWorkflowTest, CancelledEditKeepsTheStoredParty)
 {
     const QString rNr = makeParty(QDate(2026, 3, 12));
     addGuest(rNr, QStringLiteral("100001"));
-    ASSERT_EQ(enter(rNr, TVorFuerModul::kHost, QStringLiteral("A100"), QStringLiteral("10"), 1), GuestLineRules::SaveResult::Saved);
+    ASSERT_EQ(enter(rNr, TVorFuerModul::kHost, QStringLiteral("A100"), QStringLiteral("10"), 1),
+              GuestLineRules::SaveResult::Saved);
     auto workflow = PartyDialogWorkflow::edit(party(), rNr);
     ASSERT_TRUE(workflow.has_value());
     EXPECT_FALSE(workflow->isNew());
@@ -68,7 +73,8 @@ TEST_F(PartyDialogWorkflowTest, CancelledEditKeepsTheStoredParty)
     party().changeDate(workflow->header(), QDate(2026, 3, 26));
     workflow->cancel();
     ASSERT_TRUE(party().headerStored(rNr));
-    EXPECT_EQ(header(rNr).value(QStringLiteral("DATUM")).toDate(), QDate(2026, 3, 26)) << "the date change was stored at once";
+    EXPECT_EQ(header(rNr).value(QStringLiteral("DATUM")).toDate(), QDate(2026, 3, 26))
+        << "the date change was stored at once";
     EXPECT_EQ(rowsOf("Tupper", rNr), 2);
     EXPECT_EQ(rowsOf("Tupper1", rNr), 1);
 

@@ -251,7 +251,8 @@ bool TVorFuerForm::selectGuest(const QString& pNr)
 
 void TVorFuerForm::reloadParties(const QString& keep)
 {
-    guardDatabase(m_ui, [this] { m_model->setParties(m_list.parties(PartyList::fromChoice(m_sort->currentText()))); });
+    guardDatabase(
+        m_ui, [this] { m_model->setParties(m_list.parties(PartyList::fromChoice(m_sort->currentText()))); });
     // The kept party, else the last one.
     if (!selectParty(keep) && m_model->rowCount() > 0)
         m_parties->setCurrentIndex(m_model->index(m_model->rowCount() - 1, 0));
@@ -332,7 +333,9 @@ void TVorFuerForm::newParty()
     if (!choice)
         return;
     std::optional<PartyDialogWorkflow> workflow;
-    if (guardDatabase(m_ui, [&] { workflow.emplace(PartyDialogWorkflow::startNew(m_modul, choice->rNr, choice->date)); }))
+    if (guardDatabase(m_ui, [&] {
+            workflow.emplace(PartyDialogWorkflow::startNew(m_modul, choice->rNr, choice->date));
+        }))
         runPartyDialog(*workflow);
 }
 
