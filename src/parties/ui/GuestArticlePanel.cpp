@@ -79,30 +79,19 @@ QWidget* GuestArticlePanel::buildListControls()
         b->setFocusPolicy(Qt::TabFocus);
         row->addWidget(b);
     }
-    const std::pair<const char*, const char*> choosers[] = {{"Suchen", "Artikel suchen"},
-                                                            {"Ersatzteile", "Ersatzteile zu Artikel suchen"},
-                                                            {"VA", "Vorgangsart"}};
-    void (GuestArticlePanel::*const clicked[])() = {&GuestArticlePanel::searchClicked,
-                                                    &GuestArticlePanel::sparePartsClicked,
-                                                    &GuestArticlePanel::kindsClicked};
-    for (size_t n = 0; n < std::size(choosers); ++n) {
-        QPushButton* b =
-            GuestWidgets::button(QString::fromUtf8(choosers[n].first), QString::fromUtf8(choosers[n].second));
-        connect(b, &QPushButton::clicked, this, clicked[n]);
-        row->addWidget(b);
-    }
+    GuestWidgets::addButtons(
+        row, this,
+        {{"Suchen", "Artikel suchen", [this] { emit searchClicked(); }},
+         {"Ersatzteile", "Ersatzteile zu Artikel suchen", [this] { emit sparePartsClicked(); }},
+         {"VA", "Vorgangsart", [this] { emit kindsClicked(); }}});
     row->addStretch();
-    for (const auto& [caption, description, direction] :
-         {std::tuple{"▲", "Artikelliste höher", +1}, std::tuple{"▼", "Artikelliste niedriger", -1}}) {
-        QPushButton* b = GuestWidgets::button(QString::fromUtf8(caption), QString::fromUtf8(description));
-        b->setFixedWidth(28);
-        connect(b, &QPushButton::clicked, this, [this, direction] { emit listHeightStepped(direction); });
-        row->addWidget(b);
-    }
-    QPushButton* standard =
-        GuestWidgets::button(QStringLiteral("Standard"), QStringLiteral("Fenster auf Standardgröße stellen"));
-    connect(standard, &QPushButton::clicked, this, &GuestArticlePanel::standardSizeClicked);
-    row->addWidget(standard);
+    const QList<QPushButton*> sizing = GuestWidgets::addButtons(
+        row, this,
+        {{"▲", "Artikelliste höher", [this] { emit listHeightStepped(+1); }},
+         {"▼", "Artikelliste niedriger", [this] { emit listHeightStepped(-1); }},
+         {"Standard", "Fenster auf Standardgröße stellen", [this] { emit standardSizeClicked(); }}});
+    sizing.at(0)->setFixedWidth(28);
+    sizing.at(1)->setFixedWidth(28);
     return w;
 }
 

@@ -17,7 +17,6 @@
 #include <QScopedValueRollback>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <iterator>
 
 namespace korbelant {
 
@@ -114,21 +113,12 @@ QWidget* GuestLineEditor::buildLineButtons()
     auto* row = new QHBoxLayout(w);
     row->setContentsMargins(0, 0, 0, 0);
     // Short captions; the full description is the button's hint.
-    const std::pair<const char*, const char*> captions[] = {
-        {"Übernehmen", "Artikel übernehmen"},
-        {"Zurück", "Änderungen zurücknehmen"},
-        {"Anfügen", "Neuen Artikel an Bestellung anfügen"},
-        {"Bearbeiten", "Artikel bearbeiten"},
-        {"Entfernen", "Artikel aus Bestellung entfernen"}};
-    void (GuestLineEditor::*const actions[])() = {&GuestLineEditor::saveLine, &GuestLineEditor::resetLine,
-                                                  &GuestLineEditor::newLine, &GuestLineEditor::editLine,
-                                                  &GuestLineEditor::deleteLine};
-    for (size_t n = 0; n < std::size(captions); ++n) {
-        QPushButton* b =
-            GuestWidgets::button(QString::fromUtf8(captions[n].first), QString::fromUtf8(captions[n].second));
-        connect(b, &QPushButton::clicked, this, actions[n]);
-        row->addWidget(b);
-    }
+    GuestWidgets::addButtons(row, this,
+                             {{"Übernehmen", "Artikel übernehmen", [this] { saveLine(); }},
+                              {"Zurück", "Änderungen zurücknehmen", [this] { resetLine(); }},
+                              {"Anfügen", "Neuen Artikel an Bestellung anfügen", [this] { newLine(); }},
+                              {"Bearbeiten", "Artikel bearbeiten", [this] { editLine(); }},
+                              {"Entfernen", "Artikel aus Bestellung entfernen", [this] { deleteLine(); }}});
     row->addStretch();
     return w;
 }

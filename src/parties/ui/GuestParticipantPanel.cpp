@@ -17,7 +17,6 @@
 #include <QScopedValueRollback>
 #include <QTime>
 #include <QVBoxLayout>
-#include <iterator>
 
 namespace korbelant {
 
@@ -66,20 +65,15 @@ GuestParticipantPanel::GuestParticipantPanel(GuestEntrySession& session, UiPort&
     grid->addWidget(GuestWidgets::label(QStringLiteral("Kunden -Nr. :"), m_customer), 1, 0);
     auto* customerRow = new QHBoxLayout;
     customerRow->addWidget(m_customer);
-    const std::pair<const char*, void (GuestParticipantPanel::*)()> buttons[] = {
-        {"Neuen Kunde anlegen und als Gast übernehmen.", &GuestParticipantPanel::newCustomerClicked},
-        {"Unbekannter Kunde", &GuestParticipantPanel::unknownCustomerClicked},
-        {"Kunde bearbeiten", &GuestParticipantPanel::editCustomerClicked},
-        {"Kunde in Datenbank suchen und als Gastgeberin übernehmen", &GuestParticipantPanel::searchClicked}};
-    const char* const captions[] = {"N", "?", "B", "S"};
-    for (size_t n = 0; n < std::size(buttons); ++n) {
-        QPushButton* b =
-            GuestWidgets::button(QString::fromLatin1(captions[n]), QString::fromUtf8(buttons[n].first));
-        connect(b, &QPushButton::clicked, this, buttons[n].second);
+    m_customerButtons = GuestWidgets::addButtons(
+        customerRow, this,
+        {{"N", "Neuen Kunde anlegen und als Gast übernehmen.", [this] { emit newCustomerClicked(); }},
+         {"?", "Unbekannter Kunde", [this] { emit unknownCustomerClicked(); }},
+         {"B", "Kunde bearbeiten", [this] { emit editCustomerClicked(); }},
+         {"S", "Kunde in Datenbank suchen und als Gastgeberin übernehmen",
+          [this] { emit searchClicked(); }}});
+    for (QPushButton* b : m_customerButtons)
         b->setFixedWidth(26);
-        m_customerButtons << b;
-        customerRow->addWidget(b);
-    }
     customerRow->addStretch();
     grid->addLayout(customerRow, 1, 1);
     m_paid = new QCheckBox(QStringLiteral("Bezahlt"));
@@ -134,16 +128,14 @@ QWidget* GuestParticipantPanel::buildNavigation()
 {
     auto* w = new QWidget;
     auto* column = new QVBoxLayout(w);
-    m_previous = GuestWidgets::button(QStringLiteral("Vorhergehender Gast"));
-    m_next = GuestWidgets::button(QStringLiteral("Nächster Gast"));
-    QPushButton* newGuest = GuestWidgets::button(QStringLiteral("Neue &Gastbestellung "));
-    QPushButton* stars = GuestWidgets::button(QStringLiteral("Sterne&konto"));
-    connect(m_previous, &QPushButton::clicked, this, &GuestParticipantPanel::previousClicked);
-    connect(m_next, &QPushButton::clicked, this, &GuestParticipantPanel::nextClicked);
-    connect(newGuest, &QPushButton::clicked, this, &GuestParticipantPanel::newGuestClicked);
-    connect(stars, &QPushButton::clicked, this, &GuestParticipantPanel::starAccountClicked);
-    for (QPushButton* b : {m_previous, m_next, newGuest, stars})
-        column->addWidget(b);
+    const QList<QPushButton*> buttons =
+        GuestWidgets::addButtons(column, this,
+                                 {{"Vorhergehender Gast", "", [this] { emit previousClicked(); }},
+                                  {"Nächster Gast", "", [this] { emit nextClicked(); }},
+                                  {"Neue &Gastbestellung ", "", [this] { emit newGuestClicked(); }},
+                                  {"Sterne&konto", "", [this] { emit starAccountClicked(); }}});
+    m_previous = buttons.at(0);
+    m_next = buttons.at(1);
     column->addStretch();
     return w;
 }

@@ -1,5 +1,6 @@
 #include "parties/ui/GuestWidgets.h"
 
+#include <QBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,16 +25,23 @@ QLineEdit* GuestWidgets::lineEdit(int maxLength, int width)
     return e;
 }
 
-QPushButton* GuestWidgets::button(const QString& text, const QString& description)
+QList<QPushButton*> GuestWidgets::addButtons(QBoxLayout* layout, QObject* context,
+                                             std::initializer_list<Button> buttons)
 {
-    auto* b = new QPushButton(text);
-    b->setAutoDefault(false);
-    b->setFocusPolicy(Qt::TabFocus);
-    if (!description.isEmpty()) {
-        b->setToolTip(description);
-        b->setAccessibleName(description);
+    QList<QPushButton*> added;
+    for (const Button& button : buttons) {
+        auto* b = new QPushButton(QString::fromUtf8(button.caption));
+        b->setAutoDefault(false);
+        b->setFocusPolicy(Qt::TabFocus);
+        if (*button.description) {
+            b->setToolTip(QString::fromUtf8(button.description));
+            b->setAccessibleName(b->toolTip());
+        }
+        QObject::connect(b, &QPushButton::clicked, context, button.action);
+        layout->addWidget(b);
+        added << b;
     }
-    return b;
+    return added;
 }
 
 void GuestWidgets::prepareGrid(QTableView* grid, std::initializer_list<int> widths)

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <functional>
 #include <initializer_list>
 
+class QBoxLayout;
 class QLabel;
+class QObject;
 class QLineEdit;
 class QPushButton;
 class QTableView;
@@ -17,9 +21,19 @@ class GuestWidgets
 public:
     static QLabel* label(const QString& text, QWidget* buddy = nullptr);
     static QLineEdit* lineEdit(int maxLength, int width);
-    // A button that Enter does not press and the mouse does not focus. A description becomes its
-    // hint and its accessible name (tests and screen readers find it there).
-    static QPushButton* button(const QString& text, const QString& description = {});
+
+    // A push button: its caption, a description (may be empty) and what a click does.
+    struct Button
+    {
+        const char* caption;
+        const char* description;
+        std::function<void()> action;
+    };
+    // Adds buttons that Enter does not press and the mouse does not focus to a row or column; a
+    // description becomes the button's hint and accessible name (tests and screen readers find it
+    // there). The buttons in their order.
+    static QList<QPushButton*> addButtons(QBoxLayout* layout, QObject* context,
+                                          std::initializer_list<Button> buttons);
     // A read-only list of whole rows with fixed column widths; 0 marks the column that takes the
     // rest.
     static void prepareGrid(QTableView* grid, std::initializer_list<int> widths);

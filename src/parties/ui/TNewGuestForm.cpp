@@ -43,10 +43,7 @@ TNewGuestForm::TNewGuestForm(TVorFuerModul& party, TArtikelModul& articles, TCli
     applyGeometry();
     m_session->startLineIfEmpty();
     showAll();
-    if (m_session->isHost() || !m_session->participant().value(QStringLiteral("K_NR")).toString().isEmpty())
-        m_lineEditor->focusKind();
-    else
-        customerEdit()->setFocus();
+    focusFirstField();
 }
 
 QString TNewGuestForm::run(TVorFuerModul& party, TArtikelModul& articles, TClientDataModul& customers, Options& options, UiPort& ui,
@@ -88,7 +85,7 @@ void TNewGuestForm::build()
     layout->addWidget(m_articlePanel);
     connectParticipantPanel();
     connectArticlePanel();
-    connect(m_lineEditor, &GuestLineEditor::changed, this, [this] { showAll(); });
+    connect(m_lineEditor, &GuestLineEditor::changed, this, &TNewGuestForm::showAll);
     connect(m_lineEditor, &GuestLineEditor::textLineShown, this,
             [this](bool textLine) { m_articlePanel->letterTabs()->setVisible(!textLine); });
     installFilters();
@@ -97,30 +94,28 @@ void TNewGuestForm::build()
 void TNewGuestForm::connectParticipantPanel()
 {
     GuestParticipantPanel* panel = m_participantPanel;
-    connect(panel, &GuestParticipantPanel::newCustomerClicked, this, [this] { newCustomer(); });
-    connect(panel, &GuestParticipantPanel::unknownCustomerClicked, this, [this] { unknownCustomer(); });
-    connect(panel, &GuestParticipantPanel::editCustomerClicked, this, [this] { editCustomer(); });
-    connect(panel, &GuestParticipantPanel::searchClicked, this, [this] { quickSearch(); });
+    connect(panel, &GuestParticipantPanel::newCustomerClicked, this, &TNewGuestForm::newCustomer);
+    connect(panel, &GuestParticipantPanel::unknownCustomerClicked, this, &TNewGuestForm::unknownCustomer);
+    connect(panel, &GuestParticipantPanel::editCustomerClicked, this, &TNewGuestForm::editCustomer);
+    connect(panel, &GuestParticipantPanel::searchClicked, this, &TNewGuestForm::quickSearch);
     connect(panel, &GuestParticipantPanel::previousClicked, this, [this] { moveParticipant(-1); });
     connect(panel, &GuestParticipantPanel::nextClicked, this, [this] { moveParticipant(+1); });
-    connect(panel, &GuestParticipantPanel::newGuestClicked, this, [this] { newParticipant(); });
-    connect(panel, &GuestParticipantPanel::starAccountClicked, this, [this] { showStarAccount(); });
+    connect(panel, &GuestParticipantPanel::newGuestClicked, this, &TNewGuestForm::newParticipant);
+    connect(panel, &GuestParticipantPanel::starAccountClicked, this, &TNewGuestForm::showStarAccount);
 }
 
 void TNewGuestForm::connectArticlePanel()
 {
     GuestArticlePanel* panel = m_articlePanel;
-    connect(panel, &GuestArticlePanel::changed, this, [this] { showAll(); });
-    connect(panel, &GuestArticlePanel::tabClicked, this, [this](int index) { tabChosen(index); });
-    connect(panel, &GuestArticlePanel::searchClicked, this, [this] { articleSearch(); });
-    connect(panel, &GuestArticlePanel::sparePartsClicked, this, [this] { spareParts(); });
-    connect(panel, &GuestArticlePanel::kindsClicked, this, [this] { kindChooser(); });
-    connect(panel, &GuestArticlePanel::listHeightStepped, this,
-            [this](int direction) { stepListHeight(direction); });
-    connect(panel, &GuestArticlePanel::standardSizeClicked, this, [this] { standardSize(); });
-    connect(panel, &GuestArticlePanel::takeArticleChosen, this,
-            [this](bool otherKind) { takeListArticle(otherKind); });
-    connect(panel, &GuestArticlePanel::articleDoubleClicked, this, [this] { listDoubleClicked(); });
+    connect(panel, &GuestArticlePanel::changed, this, &TNewGuestForm::showAll);
+    connect(panel, &GuestArticlePanel::tabClicked, this, &TNewGuestForm::tabChosen);
+    connect(panel, &GuestArticlePanel::searchClicked, this, &TNewGuestForm::articleSearch);
+    connect(panel, &GuestArticlePanel::sparePartsClicked, this, &TNewGuestForm::spareParts);
+    connect(panel, &GuestArticlePanel::kindsClicked, this, &TNewGuestForm::kindChooser);
+    connect(panel, &GuestArticlePanel::listHeightStepped, this, &TNewGuestForm::stepListHeight);
+    connect(panel, &GuestArticlePanel::standardSizeClicked, this, &TNewGuestForm::standardSize);
+    connect(panel, &GuestArticlePanel::takeArticleChosen, this, &TNewGuestForm::takeListArticle);
+    connect(panel, &GuestArticlePanel::articleDoubleClicked, this, &TNewGuestForm::listDoubleClicked);
 }
 
 void TNewGuestForm::installFilters()
@@ -193,6 +188,12 @@ void TNewGuestForm::afterParticipantChange()
 {
     m_session->startLineIfEmpty();
     showAll();
+    focusFirstField();
+}
+
+// The host and a guest with a customer start with the kind, a guest without one with her customer.
+void TNewGuestForm::focusFirstField()
+{
     if (m_session->isHost() || !m_session->participant().value(QStringLiteral("K_NR")).toString().isEmpty())
         m_lineEditor->focusKind();
     else

@@ -116,6 +116,7 @@ private:
     void showStarAccount();
     void recomputeParty();
     void afterParticipantChange();
+    void focusFirstField();
     void takeChosen(const QString& lNr, const QString& va);
     void focusEntry(QLineEdit* edit);
     void notAvailable();
