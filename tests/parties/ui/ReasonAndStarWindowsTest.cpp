@@ -38,7 +38,7 @@ TEST_F(ReasonAndStarWindowsTest, ReasonChooserTakesTheSelectedCodeAndStoresRewor
 {
     ExchangeReasons reasons(db());
     const QString second = reasons.all().at(1).code;
-    TUMTForm form(reasons, second, nullptr);
+    TUMTForm form(reasons, ui(), second, nullptr);
     form.show();
     QTableWidget* grid = form.grid();
     ASSERT_EQ(grid->currentRow(), 1);
@@ -59,7 +59,7 @@ TEST_F(ReasonAndStarWindowsTest, ReasonChooserEscapeCancelsWithoutStoring)
             QTest::keyClick(dialog, Qt::Key_Escape);
         }
     });
-    EXPECT_FALSE(TUMTForm::choose(reasons, QString(), nullptr).has_value());
+    EXPECT_FALSE(TUMTForm::choose(reasons, ui(), QString(), nullptr).has_value());
     EXPECT_EQ(reasons.all().at(0).text, before);
 }
 
