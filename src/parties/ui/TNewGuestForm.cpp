@@ -227,11 +227,8 @@ void TNewGuestForm::newCustomer()
 {
     if (m_session->isHost())
         return;
-    auto record = m_session->newCustomerRecord();
-    if (!record)
-        return;
-    if (TClientNewForm::edit(m_customers, *record, true, TClientNewForm::kDefaultTitle, this))
-        m_session->setCustomer(record->value(QStringLiteral("K_NR")).toString());
+    if (const auto kNr = TClientNewForm::createNew(m_customers, TClientNewForm::kDefaultTitle, this))
+        m_session->setCustomer(*kNr);
     m_participantPanel->showParticipant();
 }
 
