@@ -61,6 +61,7 @@ public:
     QLabel* mengeValue() const { return m_lineEditor->mengeValue(); }
     QLabel* addressPanel() const { return m_participantPanel->addressPanel(); }
     QTableView* lineGrid() const { return m_lineEditor->lineGrid(); }
+    GuestLineEditor* lineEditor() const { return m_lineEditor; }
     QTableView* articleGrid() const { return m_articlePanel->articleGrid(); }
     QCheckBox* advanceBox() const { return m_lineEditor->advanceBox(); }
     QCheckBox* aktivBox() const { return m_articlePanel->aktivBox(); }

@@ -124,17 +124,17 @@ TEST_F(PartyItemModelsTest, GuestWindowLinesAndArticleListWhileEntering)
             {"a line edited",
              [&] {
                  form.lineGrid()->selectRow(0);
-                 form.editLine();
+                 form.lineEditor()->editLine();
              },
              2},
-            {"the edit undone", [&] { form.resetLine(); }, 2},
-            {"a line deleted", [&] { form.deleteLine(); }, 1},
+            {"the edit undone", [&] { form.lineEditor()->resetLine(); }, 2},
+            {"a line deleted", [&] { form.lineEditor()->deleteLine(); }, 1},
             {"the next participant", [&] { form.moveParticipant(1); }, 1},
             {"back to the host", [&] { form.moveParticipant(-1); }, 1},
         });
 
     // Kind 10 is being entered: the list holds the articles of its source kind.
-    form.newLine();
+    form.lineEditor()->newLine();
     run(*articles, {
                        {"active articles of kind 10", [] {}, 2},
                        {"inactive ones as well", [&] { form.inaktivBox()->setChecked(true); }, 3},
