@@ -22,10 +22,10 @@ const QColor kTableHeadColour(0xe4, 0xea, 0xf6);
 const QColor kCodeColour(0xf0, 0xf0, 0xf0);
 const QColor kNoteColour(0xfd, 0xf6, 0xdc);
 const QString kBodyFont = QStringLiteral("DejaVu Sans");
-// Marks the flat blocks around a box.
-constexpr int kSpacer = QTextFormat::UserProperty + 1;
 const QString kCodeFont = QStringLiteral("DejaVu Sans Mono");
 constexpr qreal kBodySize = 10;
+// Marks the flat blocks around a box.
+constexpr int kSpacer = QTextFormat::UserProperty + 1;
 
 struct HeadingLook
 {
@@ -137,8 +137,8 @@ void ManualBook::frameBoxes()
         cursor.setPosition(box->from);
         cursor.setPosition(box->to, QTextCursor::KeepAnchor);
         const QTextFrame* framed = cursor.insertFrame(frame);
-        for (const QTextBlock& spacer :
-             {framed->firstCursorPosition().block().previous(), framed->lastCursorPosition().block().next()}) {
+        for (const QTextBlock& spacer : {framed->firstCursorPosition().block().previous(),
+                                         framed->lastCursorPosition().block().next()}) {
             QTextCursor flatten(spacer);
             flatten.setBlockFormat(flat);
             flatten.setBlockCharFormat(tiny);

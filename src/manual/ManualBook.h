@@ -14,7 +14,7 @@ namespace korbelant {
 
 // The body of the user manual: its chapters, Markdown files read in the given order into one
 // document and laid out in pages on the paint device. Every chapter ("#") starts on a new page,
-// and no heading is left alone at the foot of a page.
+// no heading is left alone at the foot of a page, and notes and code blocks stand in tinted boxes.
 //
 // The Markdown the chapters may use: headings "#" (chapter), "##" (section) and "###"; paragraphs
 // separated by blank lines; lists with "-" or "1."; tables with "|" columns and a "---" line
