@@ -7,7 +7,7 @@
 #include "core/DatabaseBackup.h"
 #include "core/IncompleteRecords.h"
 #include "core/Installation.h"
-#include "core/PartWeek.h"
+#include "parties/PartWeek.h"
 #include "core/TableBuilder.h"
 #include "core/Transaction.h"
 #include "core/WeekKey.h"

@@ -1,10 +1,9 @@
+#include "app/DesktopStart.h"
+#include "app/KorbelantApplication.h"
 #include "core/DataHome.h"
-#include "core/ui/DesktopStart.h"
-#include "core/ui/KorbelantApplication.h"
+#include "widgets/DialogUi.h"
 
 #include <QCommandLineParser>
-
-#include "widgets/DialogUi.h"
 
 // korbelant [--home DIR]: the desktop program on a data home.
 int main(int argc, char* argv[])

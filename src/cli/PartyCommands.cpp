@@ -10,6 +10,7 @@
 #include "core/StorageForm.h"
 #include "articles/TArtikelModul.h"
 #include "customers/TClientDataModul.h"
+#include "parties/PartyDialogWorkflow.h"
 #include "parties/TVorFuerModul.h"
 
 #include <QTime>
@@ -112,16 +113,19 @@ int newParty(CliContext& c, TVorFuerModul& party, const QStringList& args)
         c.err() << "Die Vorführung wurde nicht angelegt." << Qt::endl;
         return 1;
     }
-    TVorFuerModul::Record h = party.newParty(*rNr, *GermanFormat::parseDate(args.at(0)));
+    PartyDialogWorkflow workflow =
+        PartyDialogWorkflow::startNew(party, *rNr, *GermanFormat::parseDate(args.at(0)));
+    TVorFuerModul::Record h = workflow.header();
     party.setHost(h, args.at(2));
     const QString week = h.value(QStringLiteral("MWoche")).toString();
     if (!party.dialogOk(h, week.left(4), week.mid(4))) {
+        workflow.cancel();
         c.err() << "Die Vorführung wurde nicht angelegt." << Qt::endl;
         return 1;
     }
-    party.saveHeader(h);
+    workflow.accept(h);
     for (const char* field : {"R_NR", "MWoche", "TWoche", "BZH_VF_NR"})
-        c.out() << field << '=' << h.value(QString::fromLatin1(field)).toString() << Qt::endl;
+        c.out() << field << '=' << workflow.header().value(QString::fromLatin1(field)).toString() << Qt::endl;
     return 0;
 }
 

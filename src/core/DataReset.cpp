@@ -1,5 +1,6 @@
 #include "core/DataReset.h"
 
+#include "core/DataSet.h"
 #include "core/Database.h"
 #include "core/DatabaseError.h"
 #include "core/FixedCustomers.h"
@@ -7,6 +8,27 @@
 #include "core/Transaction.h"
 
 namespace korbelant {
+
+void DataReset::resetAll(DataSet& set, UiPort& ui, const std::function<void()>& warning)
+{
+    warning();
+    try {
+        FixedCustomers(set.db()).EnsureFixedCustomers();
+    } catch (const DatabaseError& e) {
+        set.log().LogException(e.message(), false, &ui);
+    }
+}
+
+std::optional<QString> DataReset::emptyTables(DataSet& set)
+{
+    try {
+        DataReset(set.db()).EmptyAllTables();
+    } catch (const DatabaseError& e) {
+        set.log().LogException(e.message(), true);
+        return e.message();
+    }
+    return std::nullopt;
+}
 
 QStringList DataReset::EmptyAllTables()
 {

@@ -11,11 +11,10 @@
 #include "core/Installation.h"
 #include "core/InstalledData.h"
 #include "core/Options.h"
-#include "core/StarPlanTable.h"
+#include "core/StarPlan.h"
 #include "core/TableBuilder.h"
 #include "core/TableUpgrade.h"
 #include "core/UiPort.h"
-#include "core/WeekOverview.h"
 #include "core/WeeklyMaintenance.h"
 
 #include <QFile>
@@ -149,7 +148,7 @@ bool Startup::openDataModules()
 
 void Startup::readStarPlan()
 {
-    const StarPlanTable::Singles singles = StarPlanTable(m_dataSet->db()).singles();
+    const StarPlan::Singles singles = StarPlan(m_dataSet->db()).singles();
     Options& options = m_dataSet->options();
     options.setText(QStringLiteral("OneVerabred"), singles.oneAppointment);
     options.setText(QStringLiteral("TwoVerabred"), singles.twoAppointments);
@@ -179,11 +178,6 @@ void Startup::runWeeklyMaintenance()
     } catch (const DatabaseError& e) {
         logAndShow(e.message());
     }
-}
-
-QString Startup::overviewStartKey() const
-{
-    return WeekOverview::startKey(m_env.today);
 }
 
 void Startup::prepareMainWindow()

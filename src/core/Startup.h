@@ -73,8 +73,6 @@ public:
     MainWindowState& state() { return m_state; }
     bool firstStart() const { return m_firstStart; }
     const QDate& today() const { return m_env.today; }
-    // The overview shows the weeks after this key.
-    QString overviewStartKey() const;
     // The star plan's interval amount and stars, kept as numbers for the star computation.
     double starIntervalAmount() const { return m_starIntervalAmount; }
     int starIntervalStars() const { return m_starIntervalStars; }

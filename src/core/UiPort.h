@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <optional>
 
+class QPixmap;
+
 namespace korbelant {
 
 // Every message, question, file choice and date pick of the program goes through this port.
@@ -27,6 +29,14 @@ public:
     virtual std::optional<QDate> pickDate(const QDate& current) = 0;
     // Progress of a long action; an empty text hides the progress display.
     virtual void progress(const QString& text) { (void)text; }
+    // The program's information box: a caption and a picture of its own beside the text. A port
+    // without pictures gives the text as an information.
+    virtual void showInfo(const QString& caption, const QPixmap& picture, const QString& text)
+    {
+        (void)caption;
+        (void)picture;
+        information(text);
+    }
 
     void information(const QString& text) { message(Severity::Information, text); }
     void warning(const QString& text) { message(Severity::Warning, text); }

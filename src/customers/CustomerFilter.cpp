@@ -1,6 +1,7 @@
 #include "customers/CustomerFilter.h"
 
 #include "core/GermanFormat.h"
+#include "customers/ContactFlags.h"
 #include "customers/SqlPattern.h"
 
 namespace korbelant {
@@ -21,17 +22,6 @@ struct Medium
 const Medium kMedia[] = {{"L_TELEFON", "NewDateEdit_LetzterLontakt_TEL_VON", "NewDateEdit_LetzterLontakt_TEL_BIS"},
                          {"L_MAIL", "NewDateEdit_LetzterLontakt_MAIL_VON", "NewDateEdit_LetzterLontakt_MAIL_BIS"},
                          {"L_BRIEF", "NewDateEdit_LetzterLontakt_BRIEF_VON", "NewDateEdit_LetzterLontakt_BRIEF_BIS"}};
-
-struct Flag
-{
-    const char* field;
-    const char* column;
-};
-
-const Flag kFlags[] = {{"CheckBox_WARINBZH", "B_WARINBZH"},
-                       {"CheckBox_BZHEINLADENKV", "BI_BZH_KV"},
-                       {"CheckBox_BZHWARKV", "B_WARBZHKV"},
-                       {"CheckBox_BZHEINLADEN", "BI_BZH_VERAN"}};
 
 QString s(const char* latin1) { return QString::fromLatin1(latin1); }
 
@@ -62,8 +52,8 @@ const QStringList& CustomerFilter::fieldNames()
                       QStringLiteral("GTE"),      QStringLiteral("mc1_min"),  QStringLiteral("mc1_max"),  QStringLiteral("mc2_min"),
                       QStringLiteral("mc2_max"),  QStringLiteral("mc3_min"),  QStringLiteral("mc3_max"),  QStringLiteral("Edit_BZHVF"),
                       QStringLiteral("BEdit"),    kGeneralFrom,               kGeneralTo};
-        for (const Flag& f : kFlags)
-            n << s(f.field);
+        for (const ContactFlags::Flag& f : ContactFlags::all())
+            n << f.filterField;
         for (const Medium& m : kMedia)
             n << s(m.fromField) << s(m.toField);
         n << kContactPerMedium;
@@ -209,9 +199,9 @@ void CustomerFilter::addContacts(Expression& e) const
 
 void CustomerFilter::addFlags(Expression& e) const
 {
-    for (const Flag& f : kFlags) {
-        if (checked(s(f.field)))
-            e.condition.add(s(f.column) + QStringLiteral(" = ?"), {QStringLiteral("J")});
+    for (const ContactFlags::Flag& f : ContactFlags::all()) {
+        if (checked(f.filterField))
+            e.condition.add(f.column + QStringLiteral(" = ?"), {QStringLiteral("J")});
     }
     const QString event = value(QStringLiteral("Edit_BZHVF"));
     if (!event.isEmpty())

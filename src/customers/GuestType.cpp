@@ -5,17 +5,23 @@ namespace korbelant {
 QString GuestType::word(const QString& code)
 {
     const QString c = code.trimmed().toUpper();
-    if (c == QStringLiteral("J"))
-        return QStringLiteral("Gastgeber");
-    if (c == QStringLiteral("N"))
-        return QStringLiteral("Gast");
-    if (c == QStringLiteral("S"))
-        return QStringLiteral("Startgast");
-    if (c == QStringLiteral("M"))
-        return QStringLiteral("Mitbesteller");
     if (c == QStringLiteral("C"))
-        return QStringLiteral("Club Gastgeber");
+        return QStringLiteral("Club Gastgeber"); // the only word the captions shorten
+    for (const Choice& choice : choices()) {
+        if (c == choice.code)
+            return choice.caption;
+    }
     return code;
+}
+
+const QList<GuestType::Choice>& GuestType::choices()
+{
+    static const QList<Choice> list{{QStringLiteral("S"), QStringLiteral("Startgast")},
+                                    {QStringLiteral("M"), QStringLiteral("Mitbesteller")},
+                                    {QStringLiteral("N"), QStringLiteral("Gast")},
+                                    {QStringLiteral("C"), QStringLiteral("Club Gastgeb.")},
+                                    {QStringLiteral("J"), QStringLiteral("Gastgeber")}};
+    return list;
 }
 
 } // namespace korbelant

@@ -7,6 +7,7 @@
 #include "core/SqlName.h"
 #include "core/StorageForm.h"
 #include "core/UiPort.h"
+#include "customers/ContactFlags.h"
 #include "customers/PlaceChooser.h"
 
 namespace korbelant {
@@ -95,8 +96,8 @@ void TClientDataModul::applyNewCustomerDefaults(Record& record)
     record.insert(QStringLiteral("GASTGEBER"), QStringLiteral("N"));
     record.insert(QStringLiteral("FAM_STAND"), QStringLiteral("U"));
     record.insert(QStringLiteral("ANREDE"), QStringLiteral("Frau"));
-    for (const char* flag : {"B_WARINBZH", "B_WARBZHKV", "BI_BZH_KV", "BI_BZH_VERAN"})
-        record.insert(QString::fromLatin1(flag), QStringLiteral("N"));
+    for (const ContactFlags::Flag& flag : ContactFlags::all())
+        record.insert(flag.column, QStringLiteral("N"));
 }
 
 TClientDataModul::Record TClientDataModul::newCustomer()

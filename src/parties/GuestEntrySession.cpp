@@ -1,9 +1,12 @@
 #include "parties/GuestEntrySession.h"
 
+#include "articles/KindTable.h"
+#include "articles/TArtikelModul.h"
 #include "core/DatabaseError.h"
 #include "core/GermanFormat.h"
 #include "core/UiPort.h"
 #include "customers/TClientDataModul.h"
+#include "parties/ExchangeReasons.h"
 
 #include <QTime>
 #include <algorithm>
@@ -251,6 +254,13 @@ bool GuestEntrySession::isTextKind(const QString& va) const
     return m_party.lineRules().isTextKind(va);
 }
 
+LineEntryKind GuestEntrySession::entryKind() const
+{
+    const OrderLine* line = currentLine();
+    const QString va = line ? line->va : QString();
+    return LineEntryKind(va, isTextKind(va));
+}
+
 QString GuestEntrySession::previousKind() const
 {
     const OrderLine* line = currentLine();
@@ -267,6 +277,12 @@ bool GuestEntrySession::newLine()
     m_edit = m_rules.newLine(m_rNr, pNr(), field(m_participant, "MWoche"), field(m_participant, "TWoche"), kind);
     m_mode = Mode::Insert;
     return true;
+}
+
+void GuestEntrySession::startLineIfEmpty()
+{
+    if (m_lines.empty() && m_mode == Mode::Browse)
+        newLine();
 }
 
 bool GuestEntrySession::editLine()
@@ -363,6 +379,41 @@ void GuestEntrySession::setReasonCode(const QString& code)
 {
     if (m_mode != Mode::Browse)
         m_edit.fehlCode = code.trimmed().left(3);
+}
+
+std::optional<QString> GuestEntrySession::stepKind(const KindTable& table, int direction)
+{
+    const std::vector<TransactionKind>& kinds = table.kinds();
+    if (m_mode == Mode::Browse || kinds.empty())
+        return std::nullopt;
+    const QString current = m_edit.va.trimmed();
+    const auto found =
+        std::find_if(kinds.begin(), kinds.end(), [&](const TransactionKind& k) { return k.va == current; });
+    const int last = static_cast<int>(kinds.size()) - 1;
+    const int index =
+        found == kinds.end() ? 0 : std::clamp(static_cast<int>(found - kinds.begin()) + direction, 0, last);
+    const QString& va = kinds[static_cast<size_t>(index)].va;
+    setKind(va);
+    return va;
+}
+
+void GuestEntrySession::stepReason(const ExchangeReasons& reasons, int direction)
+{
+    if (m_mode == Mode::Browse)
+        return;
+    if (const auto code = reasons.step(m_edit.fehlCode.trimmed(), direction))
+        setReasonCode(*code);
+}
+
+LineEntryKind::Field GuestEntrySession::enterArticle(const QString& typed, const QString& listed,
+                                                     TArtikelModul& articles)
+{
+    const LineEntryKind kind = entryKind();
+    const QString number = typed.trimmed();
+    if (m_mode != Mode::Browse && !kind.isText() && !listed.isEmpty() &&
+        (number.isEmpty() || !articles.ArticleExists(number)))
+        takeArticle(listed);
+    return kind.afterArticle();
 }
 
 bool GuestEntrySession::setAdvance(bool on)

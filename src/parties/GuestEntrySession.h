@@ -2,6 +2,7 @@
 
 #include "customers/TClientDataModul.h"
 #include "parties/GuestLineRules.h"
+#include "parties/LineEntryKind.h"
 #include "parties/OrderLine.h"
 #include "parties/TVorFuerModul.h"
 
@@ -12,6 +13,9 @@
 
 namespace korbelant {
 
+class ExchangeReasons;
+class KindTable;
+class TArtikelModul;
 class UiPort;
 
 // What the guest window holds while the consultant enters a party's orders: the current
@@ -78,10 +82,14 @@ public:
     // The line the fields show: the line being edited or appended, else the selected line.
     const OrderLine* currentLine() const;
     bool isTextKind(const QString& va) const;
+    // How the current line is entered (a line of no kind when there is none).
+    LineEntryKind entryKind() const;
 
     // A new line after the current one. Does nothing (false) while a new line without article
     // number and of no text kind is being entered; an edited or new line is saved first.
     bool newLine();
+    // A participant without lines starts with a new line when she is shown.
+    void startLineIfEmpty();
     // Puts the selected line into edit state; own-stock lines are refused with their message.
     bool editLine();
     // An edited line goes back to its stored values, a new line is discarded.
@@ -101,6 +109,17 @@ public:
     void stepPieces(int delta);
     void setText(const QString& text);
     void setReasonCode(const QString& code);
+    // Up and Down in the kind field: the kind after (direction > 0) or before (< 0) the line's
+    // kind in the kind table, the first kind for a kind that is not there; at either end the
+    // kind stays. The kind now on the line; nullopt while browsing or without kinds.
+    std::optional<QString> stepKind(const KindTable& kinds, int direction);
+    // Up and Down in the reason field: the reason code after or before the line's code
+    // (ExchangeReasons::step); nothing while browsing.
+    void stepReason(const ExchangeReasons& reasons, int direction);
+    // Enter in the article-number field. While a line is entered that is no text line, the typed
+    // number stays when it names an article; otherwise the article the list stands on (`listed`,
+    // empty for none) is taken. The field that comes next.
+    LineEntryKind::Field enterArticle(const QString& typed, const QString& listed, TArtikelModul& articles);
     // "V&orab": advance "V" on or off; only while a line is edited or appended.
     bool setAdvance(bool on);
     bool toggleAdvance();

@@ -5,7 +5,7 @@
 #include "core/DatabaseError.h"
 #include "core/GermanFormat.h"
 #include "core/Options.h"
-#include "core/PartWeek.h"
+#include "parties/PartWeek.h"
 #include "core/Schema.h"
 #include "core/StorageForm.h"
 #include "core/Transaction.h"

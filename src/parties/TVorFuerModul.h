@@ -2,7 +2,7 @@
 
 #include "parties/GuestLineRules.h"
 #include "parties/LineCatalogue.h"
-#include "parties/StarPlan.h"
+#include "core/StarPlan.h"
 
 #include <QDate>
 #include <QString>

@@ -86,6 +86,15 @@ void DialogUi::message(Severity severity, const QString& text)
     box.exec();
 }
 
+void DialogUi::showInfo(const QString& caption, const QPixmap& picture, const QString& text)
+{
+    QMessageBox box(owner());
+    box.setWindowTitle(caption);
+    box.setIconPixmap(picture);
+    box.setText(text);
+    box.exec();
+}
+
 UiPort::Answer DialogUi::question(const QString& text, Buttons buttons)
 {
     QMessageBox box(QMessageBox::Question, applicationCaption(), text, QMessageBox::NoButton, owner());

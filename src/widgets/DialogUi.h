@@ -28,6 +28,7 @@ public:
     QString chooseDirectory(const QString& caption, const QString& directory) override;
     std::optional<QDate> pickDate(const QDate& current) override;
     void progress(const QString& text) override;
+    void showInfo(const QString& caption, const QPixmap& picture, const QString& text) override;
 
 private:
     QWidget* owner() const;

@@ -1,20 +1,22 @@
-#include "core/ui/TMainForm.h"
+#include "app/TMainForm.h"
+#include "app/TLoadForm.h"
+#include "app/TWeekOverviewChart.h"
 #include "core/DataSet.h"
 #include "core/Database.h"
 #include "core/HelpDocument.h"
+#include "core/MainWindowState.h"
 #include "core/Options.h"
 #include "core/Schema.h"
 #include "core/ScriptedUi.h"
 #include "core/Startup.h"
-#include "core/ui/TLoadForm.h"
-#include "core/ui/TWeekOverviewChart.h"
 #include "support/TestSupport.h"
+#include "week/WeekOverview.h"
+#include "widgets/NotAvailable.h"
 
 #include <QApplication>
 #include <QBarSet>
 #include <QDialog>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -61,11 +63,11 @@ void pressF1(QWidget* target)
     QApplication::sendEvent(target, &press);
 }
 
-void wait(int ms)
+// Lets a timer run out at once, without waiting for it.
+void fire(QTimer* timer)
 {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
+    timer->stop();
+    QMetaObject::invokeMethod(timer, "timeout");
 }
 
 class MainFormTest : public ::testing::Test
@@ -91,7 +93,7 @@ protected:
             return nullptr;
         m_startup->prepareMainWindow();
         auto form = std::make_unique<TMainForm>(m_startup->dataSet(), m_startup->state(), m_ui,
-                                                m_startup->overviewStartKey(), kToday);
+                                                WeekOverview::startKey(kToday), kToday);
         TMainForm::Hooks hooks;
         hooks.followUpCheck = [this] { ++m_followUps; };
         hooks.openDocument = [this](const QString& path) {
@@ -162,7 +164,21 @@ TEST_F(MainFormTest, CaptionMenuAndToolBar)
     QAction* week = findAction(form->menuBar()->actions(), "&Wochenabschluß");
     ASSERT_TRUE(week);
     week->trigger();
-    EXPECT_EQ(m_ui.shownTexts(), QStringList{TMainForm::kNotAvailable});
+    EXPECT_EQ(m_ui.shownTexts(), QStringList{NotAvailable::kText});
+}
+
+TEST_F(MainFormTest, InfoEntryShowsTheInformationThroughThePort)
+{
+    auto form = build();
+    ASSERT_TRUE(form);
+    form->show();
+    QAction* info = findAction(form->menuBar()->actions(), "Inf&o...");
+    ASSERT_TRUE(info);
+    info->trigger();
+    DataSet& set = m_startup->dataSet();
+    const QString expected = m_startup->state().infoText(set.db(), set.options());
+    EXPECT_FALSE(expected.isEmpty());
+    EXPECT_EQ(m_ui.shownTexts(), QStringList{expected});
 }
 
 TEST_F(MainFormTest, WeekOverviewBarsStandAtTheirWeeks)
@@ -236,8 +252,15 @@ TEST_F(MainFormTest, GroupProgramButtonAndStartTimer)
     form->show();
     EXPECT_TRUE(form->groupProgramVisible());
     EXPECT_EQ(m_followUps, 0);
-    wait(700);
+    QTimer* timer = form->followUpTimer();
+    EXPECT_TRUE(timer->isActive()) << "started as the window shows";
+    EXPECT_TRUE(timer->isSingleShot());
+    EXPECT_EQ(timer->interval(), 500);
+    fire(timer);
     EXPECT_EQ(m_followUps, 1) << "the follow-up check runs once, half a second after the window shows";
+    form->hide();
+    form->show();
+    EXPECT_FALSE(timer->isActive()) << "only the first show starts it";
 }
 
 TEST(LoadForm, ShowsTitleStepAndProgress)

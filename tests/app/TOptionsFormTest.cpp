@@ -1,4 +1,4 @@
-#include "core/ui/TOptionsForm.h"
+#include "app/TOptionsForm.h"
 
 #include "core/DataSet.h"
 #include "core/IniFile.h"

@@ -1,11 +1,11 @@
 #include "articles/ArticleEditCheck.h"
-#include "articles/ArticleFixture.h"
+#include "support/ArticleModuleFixture.h"
 
 namespace korbelant::test {
 
 namespace {
 
-class ArticleEditTest : public ArticleFixture
+class ArticleEditTest : public ArticleModuleFixture
 {
 protected:
     ArticleRecord valid(const QString& lNr = QStringLiteral("b123")) const

@@ -1,5 +1,5 @@
 #include "articles/ArticleChooser.h"
-#include "articles/ArticleFixture.h"
+#include "support/ArticleModuleFixture.h"
 #include "articles/ArticleRange.h"
 #include "articles/LikePattern.h"
 
@@ -7,7 +7,7 @@ namespace korbelant::test {
 
 namespace {
 
-using ArticleFieldRulesTest = ArticleFixture;
+using ArticleFieldRulesTest = ArticleModuleFixture;
 
 TEST(ArticleFieldRules, WeekFieldsShowYearSlashWeek)
 {

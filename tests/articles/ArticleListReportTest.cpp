@@ -1,5 +1,5 @@
 #include "articles/ArticleListReport.h"
-#include "articles/ArticleFixture.h"
+#include "support/ArticleModuleFixture.h"
 #include "articles/ArticleSalesReport.h"
 #include "reports/ReportError.h"
 #include "reports/ReportLayout.h"
@@ -13,12 +13,12 @@ namespace korbelant::test {
 
 namespace {
 
-class ArticleListReportTest : public ArticleFixture
+class ArticleListReportTest : public ArticleModuleFixture
 {
 protected:
     void SetUp() override
     {
-        ArticleFixture::SetUp();
+        ArticleModuleFixture::SetUp();
         addArticle(QStringLiteral("A100"), {{QStringLiteral("L_TEXT"), QStringLiteral("Schüssel")},
                                             {QStringLiteral("PREIS"), 100.0},
                                             {QStringLiteral("BESTAND"), 2},

@@ -1,10 +1,10 @@
-#include "articles/ArticleFixture.h"
+#include "support/ArticleModuleFixture.h"
 
 namespace korbelant::test {
 
 namespace {
 
-using ArticleLookupTest = ArticleFixture;
+using ArticleLookupTest = ArticleModuleFixture;
 
 TEST_F(ArticleLookupTest, KindValidForArticleFollowsTheSourceKind)
 {

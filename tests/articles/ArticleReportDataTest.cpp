@@ -1,11 +1,11 @@
 #include "articles/ArticleReportData.h"
-#include "articles/ArticleFixture.h"
+#include "support/ArticleModuleFixture.h"
 
 namespace korbelant::test {
 
 namespace {
 
-using ArticleReportDataTest = ArticleFixture;
+using ArticleReportDataTest = ArticleModuleFixture;
 
 TEST_F(ArticleReportDataTest, StockListSumsTheValuesOfThePrintedArticles)
 {

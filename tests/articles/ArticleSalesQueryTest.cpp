@@ -1,17 +1,17 @@
 #include "articles/ArticleSalesQuery.h"
-#include "articles/ArticleFixture.h"
+#include "support/ArticleModuleFixture.h"
 #include "core/Schema.h"
 
 namespace korbelant::test {
 
 namespace {
 
-class ArticleSalesQueryTest : public ArticleFixture
+class ArticleSalesQueryTest : public ArticleModuleFixture
 {
 protected:
     void SetUp() override
     {
-        ArticleFixture::SetUp();
+        ArticleModuleFixture::SetUp();
         db().insert(Schema::get(QStringLiteral("Kunden")),
                     {{QStringLiteral("K_NR"), QStringLiteral("100002")},
                      {QStringLiteral("VORNAME"), QStringLiteral("Erna")},

@@ -1,15 +1,15 @@
-#include "articles/ArticleFixture.h"
+#include "support/ArticleModuleFixture.h"
 
 namespace korbelant::test {
 
 namespace {
 
-class ArticleSearchTest : public ArticleFixture
+class ArticleSearchTest : public ArticleModuleFixture
 {
 protected:
     void SetUp() override
     {
-        ArticleFixture::SetUp();
+        ArticleModuleFixture::SetUp();
         add("B001", "Schüssel 50% Rabatt", 3, 12.5);
         add("B002", "Dose_klein", 1, 4.0);
         add("B003", "Dose groß", 5, 4.0);

@@ -1,4 +1,4 @@
-#include "articles/ArticleFixture.h"
+#include "support/ArticleModuleFixture.h"
 
 namespace korbelant::test {
 
@@ -25,12 +25,12 @@ ArticleStatusSwitches only(bool neu, bool aktiv, bool inaktiv, bool entf, bool b
     return s;
 }
 
-class ArticleStatusFilterTest : public ArticleFixture
+class ArticleStatusFilterTest : public ArticleModuleFixture
 {
 protected:
     void SetUp() override
     {
-        ArticleFixture::SetUp();
+        ArticleModuleFixture::SetUp();
         const QString aktiv = QStringLiteral("AKTIV"), neu = QStringLiteral("NEU"),
                       entf = QStringLiteral("ENTFERNT"), bestand = QStringLiteral("BESTAND"),
                       va = QStringLiteral("VA");

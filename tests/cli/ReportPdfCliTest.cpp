@@ -1,6 +1,6 @@
 #include "core/Database.h"
 #include "support/TestSupport.h"
-#include "week/PartyFixture.h"
+#include "support/WeekReportParties.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,7 +33,7 @@ QString lineStartingWith(const QString& text, const QString& label)
 class ReportPdfCliTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { test::insertParties(*home.openDb()); }
+    void SetUp() override { test::WeekReportParties::insert(*home.openDb()); }
     QString pdf() const { return home.root() + QStringLiteral("/out/wochen.pdf"); }
 
     test::TempHome home;

@@ -6,7 +6,6 @@
 #include "core/FixedCustomers.h"
 #include "core/IncompleteRecords.h"
 #include "core/Options.h"
-#include "core/PartWeek.h"
 #include "core/Schema.h"
 #include "core/TableBuilder.h"
 #include "core/TableUpgrade.h"
@@ -212,17 +211,6 @@ TEST_F(MaintenanceTest, DistancesAreLearnedOncePerPlace)
     EXPECT_EQ(DistanceRebuild(*db, log).RebuildDistances(), 0);
     EXPECT_EQ(count(*db, QStringLiteral("SELECT KM FROM km WHERE PLZ = '35041'")), 7);
     EXPECT_EQ(count(*db, QStringLiteral("SELECT count(*) FROM km")), 3);
-}
-
-TEST_F(MaintenanceTest, NextPartWeekMarkReadsThePartyTable)
-{
-    EXPECT_EQ(PartWeek::NextTWoche(*db, QStringLiteral("200305")), QStringLiteral("1"));
-    db->insert(kopf, party("270103A", "200305", "1"));
-    db->insert(kopf, party("280103A", "200305", "2"));
-    db->insert(kopf, party("290103A", "200306", "7"));
-    EXPECT_EQ(PartWeek::NextTWoche(*db, QStringLiteral("200305")), QStringLiteral("3"));
-    db->insert(kopf, party("300103A", "200305", "9"));
-    EXPECT_EQ(PartWeek::NextTWoche(*db, QStringLiteral("200305")), QStringLiteral("A"));
 }
 
 TEST_F(MaintenanceTest, WeeklyMaintenanceRunsAfterSevenDaysOnly)

@@ -1,4 +1,4 @@
-#include "customers/CustomerFixture.h"
+#include "support/CustomerStoreFixture.h"
 
 #include "core/Cp437.h"
 #include "core/DatabaseError.h"
@@ -12,7 +12,7 @@ namespace korbelant::test {
 
 namespace {
 
-class CustomerDbfExportTest : public CustomerFixture
+class CustomerDbfExportTest : public CustomerStoreFixture
 {
 protected:
     QString target() const { return QDir(home.home().dbDir()).filePath(CustomerDbfExport::kFileName); }

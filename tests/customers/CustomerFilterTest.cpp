@@ -1,4 +1,4 @@
-#include "customers/CustomerFixture.h"
+#include "support/CustomerStoreFixture.h"
 
 #include "customers/CustomerFilter.h"
 
@@ -10,7 +10,7 @@ namespace {
 
 using Names = std::set<QString>;
 
-class CustomerFilterTest : public CustomerFixture
+class CustomerFilterTest : public CustomerStoreFixture
 {
 protected:
     void SetUp() override

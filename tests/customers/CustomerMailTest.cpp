@@ -1,4 +1,4 @@
-#include "customers/CustomerFixture.h"
+#include "support/CustomerStoreFixture.h"
 
 #include "core/Options.h"
 #include "customers/CustomerMail.h"
@@ -7,7 +7,7 @@ namespace korbelant::test {
 
 namespace {
 
-class CustomerMailTest : public CustomerFixture
+class CustomerMailTest : public CustomerStoreFixture
 {
 protected:
     Options options{home.home().optionsFile()};

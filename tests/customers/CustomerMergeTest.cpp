@@ -1,4 +1,4 @@
-#include "customers/CustomerFixture.h"
+#include "support/CustomerStoreFixture.h"
 
 #include "core/Schema.h"
 #include "customers/CustomerMerge.h"
@@ -7,7 +7,7 @@ namespace korbelant::test {
 
 namespace {
 
-class CustomerMergeTest : public CustomerFixture
+class CustomerMergeTest : public CustomerStoreFixture
 {
 protected:
     void SetUp() override

@@ -1,4 +1,4 @@
-#include "customers/CustomerFixture.h"
+#include "support/CustomerStoreFixture.h"
 
 #include "customers/CustomerQuickSearch.h"
 
@@ -9,7 +9,7 @@ namespace {
 using Field = CustomerQuickSearch::Field;
 using Enter = CustomerQuickSearch::EnterAction;
 
-class CustomerQuickSearchTest : public CustomerFixture
+class CustomerQuickSearchTest : public CustomerStoreFixture
 {
 protected:
     void SetUp() override

@@ -1,4 +1,4 @@
-#include "customers/CustomerFixture.h"
+#include "support/CustomerStoreFixture.h"
 
 #include "core/Schema.h"
 
@@ -6,7 +6,7 @@ namespace korbelant::test {
 
 namespace {
 
-class CustomerViewTest : public CustomerFixture
+class CustomerViewTest : public CustomerStoreFixture
 {
 };
 

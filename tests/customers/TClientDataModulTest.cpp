@@ -1,4 +1,4 @@
-#include "customers/CustomerFixture.h"
+#include "support/CustomerStoreFixture.h"
 
 #include "core/DatabaseError.h"
 #include "core/Schema.h"
@@ -32,7 +32,7 @@ private:
     int m_pick;
 };
 
-class CustomerStoreTest : public CustomerFixture
+class CustomerStoreTest : public CustomerStoreFixture
 {
 protected:
     void addPlace(const char* postcode, const char* town, const char* areaCode = "")

@@ -1,7 +1,9 @@
+#include "parties/ExchangeReasons.h"
 #include "parties/GuestArticleList.h"
 #include "parties/GuestEntrySession.h"
-#include "parties/PartyFixture.h"
+#include "support/PartyModuleFixture.h"
 
+#include "articles/KindTable.h"
 #include "core/Options.h"
 
 #include <QTime>
@@ -12,7 +14,7 @@ namespace {
 
 using Mode = GuestEntrySession::Mode;
 
-class GuestEntrySessionTest : public PartyFixture
+class GuestEntrySessionTest : public PartyModuleFixture
 {
 protected:
     GuestEntrySessionTest()
@@ -355,6 +357,111 @@ TEST_F(GuestEntrySessionTest, ArticleListFollowsKindStatusAndTypedNumber)
     EXPECT_EQ(list.current()->lNr, QStringLiteral("S300"));
     list.moveBy(-10);
     EXPECT_EQ(list.currentRow(), 0);
+}
+
+TEST_F(GuestEntrySessionTest, EnterInTheArticleFieldTakesTheListedArticleUnlessTheTypedOneExists)
+{
+    using Field = LineEntryKind::Field;
+    const struct
+    {
+        const char* kind;
+        const char* typed;
+        const char* listed;
+        const char* article; // on the line afterwards
+        Field next;
+    } cases[] = {
+        {"10", "B200", "A100", "B200", Field::Pieces}, // the typed article stays
+        {"10", "a1", "A100", "A100", Field::Pieces},   // a prefix takes the listed one
+        {"10", "", "S300", "S300", Field::Pieces},
+        {"10", "NOPE", "", "NOPE", Field::Pieces},   // nothing listed: the number stays
+        {"99", "A1", "A100", "A100", Field::Reason}, // exchanges go on to the reason
+        {"95", "", "A100", "", Field::Text},         // text lines take no article
+    };
+    auto s = open(m_guest1);
+    for (const auto& c : cases) {
+        ASSERT_TRUE(s->newLine());
+        s->setKind(QString::fromLatin1(c.kind));
+        s->setArticleNumber(QString::fromLatin1(c.typed));
+        EXPECT_EQ(s->enterArticle(QString::fromLatin1(c.typed), QString::fromLatin1(c.listed), *m_articles),
+                  c.next)
+            << c.typed;
+        EXPECT_EQ(s->currentLine()->lNr, QString::fromLatin1(c.article)) << c.typed;
+        EXPECT_EQ(s->currentLine()->va, QString::fromLatin1(c.kind)) << "the kind stays";
+        s->resetLine();
+    }
+    // While browsing the selected line is not touched.
+    type(*s, QStringLiteral("10"), QStringLiteral("A100"), 1);
+    EXPECT_EQ(s->enterArticle(QString(), QStringLiteral("B200"), *m_articles), Field::Pieces);
+    EXPECT_EQ(s->currentLine()->lNr, QStringLiteral("A100"));
+    EXPECT_EQ(s->mode(), Mode::Browse);
+}
+
+TEST_F(GuestEntrySessionTest, OnlyAParticipantWithoutLinesStartsWithANewLine)
+{
+    auto s = open(m_guest1);
+    s->startLineIfEmpty();
+    EXPECT_EQ(s->mode(), Mode::Insert);
+    s->setKind(QStringLiteral("10"));
+    s->setArticleNumber(QStringLiteral("A100"));
+    s->startLineIfEmpty();
+    EXPECT_EQ(s->currentLine()->lNr, QStringLiteral("A100")) << "the line being entered stays";
+    ASSERT_EQ(s->saveLine(), GuestLineRules::SaveResult::Saved);
+    s->startLineIfEmpty();
+    EXPECT_EQ(s->mode(), Mode::Browse);
+}
+
+TEST_F(GuestEntrySessionTest, EntryKindFollowsTheCurrentLine)
+{
+    auto s = open(m_guest1);
+    EXPECT_EQ(s->entryKind().text(), LineEntryKind::Text::ArticleName) << "no line";
+    ASSERT_TRUE(s->newLine());
+    s->setKind(QStringLiteral("98"));
+    EXPECT_TRUE(s->entryKind().isText()) << "98 is a text kind of the kind table";
+    EXPECT_TRUE(s->entryKind().isExchange());
+    s->setKind(QStringLiteral("10"));
+    EXPECT_FALSE(s->entryKind().isText());
+}
+
+TEST_F(GuestEntrySessionTest, UpAndDownStepThroughTheKindTable)
+{
+    const std::vector<TransactionKind>& kinds = m_articles->kinds().kinds();
+    ASSERT_GE(kinds.size(), 3u);
+    const QString first = kinds.front().va;
+    const QString second = kinds[1].va;
+    const QString last = kinds.back().va;
+    const struct
+    {
+        QString from;
+        int direction;
+        QString to;
+    } cases[] = {{first, +1, second}, {second, -1, first},    {first, -1, first},
+                 {last, +1, last},    {QString(), +1, first}, {QStringLiteral("0"), -1, first}};
+    auto s = open(m_guest1);
+    EXPECT_FALSE(s->stepKind(m_articles->kinds(), +1).has_value()) << "browsing";
+    ASSERT_TRUE(s->newLine());
+    for (const auto& c : cases) {
+        s->setKind(c.from);
+        EXPECT_EQ(s->stepKind(m_articles->kinds(), c.direction), std::optional<QString>(c.to))
+            << c.from.toStdString();
+        EXPECT_EQ(s->currentLine()->va, c.to);
+    }
+}
+
+TEST_F(GuestEntrySessionTest, UpAndDownStepThroughTheReasonCodes)
+{
+    ExchangeReasons reasons(db());
+    const auto all = reasons.all();
+    ASSERT_GE(all.size(), 2u);
+    auto s = open(m_guest1);
+    s->stepReason(reasons, +1);
+    EXPECT_EQ(s->currentLine(), nullptr) << "browsing changes nothing";
+    ASSERT_TRUE(s->newLine());
+    s->setKind(QStringLiteral("99"));
+    for (const auto& [direction, code] :
+         {std::pair{+1, all[0].code}, std::pair{+1, all[1].code}, std::pair{-1, all[0].code}}) {
+        s->stepReason(reasons, direction);
+        EXPECT_EQ(s->currentLine()->fehlCode, code);
+    }
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "parties/PartyFixture.h"
+#include "support/PartyModuleFixture.h"
 
 namespace korbelant::test {
 
@@ -80,7 +80,7 @@ TEST(PriceOrderLine, StarsRoundHalfToEven)
     }
 }
 
-class GuestLines : public PartyFixture
+class GuestLines : public PartyModuleFixture
 {
 protected:
     void SetUp() override

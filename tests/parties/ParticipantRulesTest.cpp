@@ -1,8 +1,8 @@
-#include "parties/PartyFixture.h"
+#include "support/PartyModuleFixture.h"
 
 namespace korbelant::test {
 
-class ParticipantRules : public PartyFixture
+class ParticipantRules : public PartyModuleFixture
 {
 protected:
     QDate daysAgo(int days) const { return QDate::currentDate().addDays(-days); }

@@ -1,9 +1,9 @@
-#include "parties/PartyFixture.h"
+#include "support/PartyModuleFixture.h"
 #include "parties/PartyList.h"
 
 namespace korbelant::test {
 
-class PartyListTest : public PartyFixture
+class PartyListTest : public PartyModuleFixture
 {
 protected:
     PartyListTest()

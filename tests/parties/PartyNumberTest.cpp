@@ -1,5 +1,5 @@
 #include "parties/CountStepper.h"
-#include "parties/PartyFixture.h"
+#include "support/PartyModuleFixture.h"
 
 namespace korbelant::test {
 
@@ -23,7 +23,7 @@ TEST(PartyNumber, DistributorIdentifierFromDaysAndSuffix)
         EXPECT_EQ(TVorFuerModul::BZH_VF_NR(c.date, QString::fromLatin1(c.suffix)), QString::fromLatin1(c.expected)) << c.date.toString().toStdString();
 }
 
-class PartyNumberDialog : public PartyFixture
+class PartyNumberDialog : public PartyModuleFixture
 {
 };
 

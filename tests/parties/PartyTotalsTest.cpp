@@ -1,4 +1,4 @@
-#include "parties/PartyFixture.h"
+#include "support/PartyModuleFixture.h"
 
 #include "cli/BenchDataGenerator.h"
 #include "core/WeekKey.h"
@@ -14,7 +14,7 @@ double num(const TVorFuerModul::Record& h, const char* field)
 
 } // namespace
 
-class PartyTotals : public PartyFixture
+class PartyTotals : public PartyModuleFixture
 {
 protected:
     void SetUp() override
@@ -143,7 +143,7 @@ TEST_F(PartyTotals, VagWarning)
     EXPECT_EQ(ui().shown().size(), before);
 }
 
-class AppointmentWindow : public PartyFixture
+class AppointmentWindow : public PartyModuleFixture
 {
 protected:
     // A party on `date` with guests whose appointments lie the given days after it.
@@ -210,7 +210,7 @@ TEST_F(AppointmentWindow, CalculatedHeaderValues)
     EXPECT_EQ(party().TKopfTableCalcFields(h).name, QStringLiteral(", "));
 }
 
-class StarPlanTest : public PartyFixture
+class StarPlanTest : public PartyModuleFixture
 {
 };
 
@@ -239,7 +239,7 @@ TEST_F(StarPlanTest, NoIntervalAndValuesThatAreNoNumbers)
     EXPECT_EQ(party().starPlan().StarsByPlan(450, 1), 0);
 }
 
-class BulkTotals : public PartyFixture
+class BulkTotals : public PartyModuleFixture
 {
 protected:
     static constexpr BenchDataGenerator::Size kTiny{30, 50, 10, 2, 3};

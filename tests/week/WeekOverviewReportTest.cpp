@@ -3,7 +3,7 @@
 #include "reports/ReportError.h"
 #include "reports/ReportLayout.h"
 #include "support/TestSupport.h"
-#include "week/PartyFixture.h"
+#include "support/WeekReportParties.h"
 #include "week/WeekOverviewReport.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +17,7 @@ protected:
     void SetUp() override
     {
         db = home.openDb();
-        test::insertParties(*db);
+        test::WeekReportParties::insert(*db);
     }
 
     QStringList partiesOf(const WeekOverviewReport::Range& range)

@@ -10,8 +10,8 @@
 #include "articles/ui/TVolltextForm.h"
 #include "articles/ui/TWelcheArtikelForm.h"
 #include "core/UiPort.h"
-#include "customers/ui/TClientSearch.h"
 #include "reports/ui/ReportPreview.h"
+#include "widgets/TClientSearch.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,9 +1,6 @@
 #include "core/ui/TResetForm.h"
 
 #include "core/DataReset.h"
-#include "core/DataSet.h"
-#include "core/DatabaseError.h"
-#include "core/FixedCustomers.h"
 #include "core/UiPort.h"
 
 #include <QApplication>
@@ -93,27 +90,22 @@ void TResetForm::confirmClick()
     }
     m_timer->stop();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    try {
-        DataReset(m_set.db()).EmptyAllTables();
-    } catch (const DatabaseError& e) {
-        QApplication::restoreOverrideCursor();
-        m_set.log().LogException(e.message(), false, &m_ui);
+    const std::optional<QString> failure = DataReset::emptyTables(m_set);
+    QApplication::restoreOverrideCursor();
+    if (failure) {
+        m_ui.error(*failure);
         reject();
         return;
     }
-    QApplication::restoreOverrideCursor();
     accept();
 }
 
 void TResetForm::run(DataSet& set, UiPort& ui, QWidget* parent)
 {
-    TResetForm form(set, ui, parent);
-    form.exec();
-    try {
-        FixedCustomers(set.db()).EnsureFixedCustomers();
-    } catch (const DatabaseError& e) {
-        set.log().LogException(e.message(), false, &ui);
-    }
+    DataReset::resetAll(set, ui, [&] {
+        TResetForm form(set, ui, parent);
+        form.exec();
+    });
 }
 
 } // namespace korbelant

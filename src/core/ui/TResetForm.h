@@ -21,11 +21,12 @@ class TResetForm : public QDialog
 public:
     TResetForm(DataSet& set, UiPort& ui, QWidget* parent = nullptr);
 
-    // "Daten löschen/zurücksetzen": asks, empties the tables on confirmation and brings the fixed
-    // customers back whatever happened.
+    // "Daten löschen/zurücksetzen" with this window as its warning (DataReset::resetAll).
     static void run(DataSet& set, UiPort& ui, QWidget* parent);
 
     bool blinkRed() const { return m_red; }
+    // Changes the colour of the warning every half second until the tables are emptied.
+    QTimer* blinkTimer() const { return m_timer; }
 
 private:
     void blink();

@@ -2,7 +2,7 @@
 
 #include "customers/CustomerRowSearch.h"
 #include "customers/ui/PlanningMarkDelegate.h"
-#include "customers/ui/TClientSearch.h"
+#include "widgets/TClientSearch.h"
 
 #include <QHeaderView>
 #include <QLineEdit>

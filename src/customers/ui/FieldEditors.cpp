@@ -1,10 +1,11 @@
 #include "customers/ui/FieldEditors.h"
 
+#include "widgets/DateField.h"
 #include "widgets/TMaskedDateEdit.h"
 
-#include <QHBoxLayout>
+#include <QBoxLayout>
+#include <QCheckBox>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace korbelant {
 
@@ -18,22 +19,24 @@ QLineEdit* FieldEditors::lineEdit(QWidget* dialog, const QString& field, int max
     return e;
 }
 
-FieldEditors::DateWithButton FieldEditors::dateWithButton(QWidget* parent, QObject* dialog, const QString& field, UiPort& ui)
+DateField* FieldEditors::dateField(QWidget* parent, QObject* dialog, const QString& field, UiPort& ui)
 {
-    auto* box = new QWidget(parent);
-    auto* row = new QHBoxLayout(box);
-    row->setContentsMargins(0, 0, 0, 0);
-    auto* edit = new TMaskedDateEdit(box);
-    edit->setObjectName(field);
-    edit->setUi(&ui);
-    edit->installEventFilter(dialog);
-    row->addWidget(edit);
-    auto* button = new QPushButton(QStringLiteral("..."), box);
-    button->setObjectName(field + QStringLiteral("Button"));
-    button->setAutoDefault(false);
-    button->setFocusPolicy(Qt::NoFocus);
-    row->addWidget(button);
-    return {box, edit, button};
+    auto* date = new DateField(ui, parent);
+    date->setFieldName(field);
+    date->edit()->installEventFilter(dialog);
+    return date;
+}
+
+void FieldEditors::addContactFlags(QBoxLayout* layout, QObject* dialog, QString ContactFlags::Flag::*name,
+                                   QHash<QString, QCheckBox*>& boxes)
+{
+    for (const ContactFlags::Flag& flag : ContactFlags::all()) {
+        auto* box = new QCheckBox(flag.caption, layout->parentWidget());
+        box->setObjectName(flag.*name);
+        box->installEventFilter(dialog);
+        boxes.insert(flag.*name, box);
+        layout->addWidget(box);
+    }
 }
 
 } // namespace korbelant

@@ -1,10 +1,10 @@
 #include "customers/ui/TClientChoose.h"
 
-#include "core/DatabaseError.h"
 #include "core/UiPort.h"
 #include "customers/CustomerView.h"
 #include "customers/TClientDataModul.h"
 #include "customers/ui/CustomerGrid.h"
+#include "customers/ui/TClientNewForm.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -115,16 +115,10 @@ std::optional<TClientChoose::Choice> TClientChoose::chosen() const
 
 void TClientChoose::newCustomer()
 {
-    TClientDataModul::Record record;
-    try {
-        record = m_store.newCustomer();
-    } catch (const DatabaseError& e) {
-        m_store.ui().error(e.message());
+    const std::optional<QString> number = TClientNewForm::createNew(m_store, m_editor, kNewTitle);
+    if (!number)
         return;
-    }
-    if (!m_editor || !m_editor(record, true, kNewTitle))
-        return;
-    refresh(record.value(QStringLiteral("K_NR")).toString());
+    refresh(*number);
     accept();
 }
 

@@ -1,8 +1,8 @@
 #include "customers/ui/TClientFast.h"
 
-#include "core/DatabaseError.h"
 #include "core/UiPort.h"
 #include "customers/TClientDataModul.h"
+#include "customers/ui/TClientNewForm.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -225,26 +225,23 @@ bool TClientFast::eventFilter(QObject* watched, QEvent* event)
 
 void TClientFast::newCustomer()
 {
-    TClientDataModul::Record record;
-    try {
-        record = m_store.newCustomer();
-    } catch (const DatabaseError& e) {
-        m_store.ui().error(e.message());
-        return;
-    }
-    record.insert(QStringLiteral("NAME"), m_name->text());
-    record.insert(QStringLiteral("VORNAME"), m_firstName->text());
-    record.insert(QStringLiteral("PLZ"), m_postcode->text());
-    record.insert(QStringLiteral("ORT"), m_town->text());
-    if (!m_editor || !m_editor(record, true, kNewTitle))
+    // The new customer starts with what has been typed into the search fields.
+    TClientDataModul::Record entries;
+    entries.insert(QStringLiteral("NAME"), m_name->text());
+    entries.insert(QStringLiteral("VORNAME"), m_firstName->text());
+    entries.insert(QStringLiteral("PLZ"), m_postcode->text());
+    entries.insert(QStringLiteral("ORT"), m_town->text());
+    const std::optional<QString> number = TClientNewForm::createNew(m_store, m_editor, kNewTitle, entries);
+    if (!number)
         return; // cancelled: nothing is stored
-    const QString number = record.value(QStringLiteral("K_NR")).toString();
-    m_name->setText(record.value(QStringLiteral("NAME")).toString());
-    m_firstName->setText(record.value(QStringLiteral("VORNAME")).toString());
+    if (const auto stored = m_store.load(*number)) {
+        m_name->setText(stored->value(QStringLiteral("NAME")).toString());
+        m_firstName->setText(stored->value(QStringLiteral("VORNAME")).toString());
+    }
     m_search.typed(Field::Name, m_name->text());
     m_search.typed(Field::FirstName, m_firstName->text());
-    refresh(number);
-    if (chosenNumber() == number)
+    refresh(*number);
+    if (chosenNumber() == *number)
         accept();
 }
 

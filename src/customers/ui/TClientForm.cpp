@@ -1,6 +1,5 @@
 #include "customers/ui/TClientForm.h"
 
-#include "core/DatabaseError.h"
 #include "core/GermanFormat.h"
 #include "core/Options.h"
 #include "core/UiPort.h"
@@ -14,6 +13,7 @@
 #include "customers/ui/TClientGETR_NR.h"
 #include "customers/ui/TClientNewForm.h"
 #include "customers/ui/TSimpleFilterForm.h"
+#include "widgets/DatabaseGuard.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -41,20 +41,38 @@ TClientForm::TClientForm(TClientDataModul& store, Options& options, QString expo
     setWindowTitle(QStringLiteral("Vorlix-Soft - ") + QGuiApplication::applicationDisplayName() + QStringLiteral(" Kundenverwaltung"));
     m_editor = [this](TClientDataModul::Record& record, bool isNew, const QString& title) {
         // Previous and next in the dialog move through the customers of the grid.
-        TClientNewForm::Navigator navigator = [this](const QString& current, int step) -> std::optional<QString> {
-            const int row = m_grid->customers()->rowOf(current) + step;
-            const CustomerRow* other = m_grid->customers()->rowAt(row);
-            if (!other)
-                return std::nullopt;
-            m_grid->moveTo(row);
-            return other->number;
+        TClientNewForm::Navigator navigator = [this](const QString& current, int step) {
+            return neighbour(current, step);
         };
         return TClientNewForm::edit(m_store, record, isNew, title, this, isNew ? TClientNewForm::Navigator{} : navigator);
     };
     m_openMail = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     auto* layout = new QVBoxLayout(this);
     buildToolBar(layout);
+    buildNavigation(layout);
+    buildInfo(layout);
+    buildGrid(layout);
+    installEventFilter(this);
 
+    // Opening the window: no filter, sorted by name.
+    m_view.clearFilter();
+    applySortOrder(0);
+    resize(900, 600);
+}
+
+std::optional<QString> TClientForm::neighbour(const QString& current, int step)
+{
+    const int row = m_grid->customers()->rowOf(current) + step;
+    const CustomerRow* other = m_grid->customers()->rowAt(row);
+    if (!other)
+        return std::nullopt;
+    m_grid->moveTo(row);
+    return other->number;
+}
+
+// Previous and next, the sort order, the search, the two filter switches and the logo.
+void TClientForm::buildNavigation(QVBoxLayout* layout)
+{
     auto* navigation = new QHBoxLayout;
     auto* previous = new QPushButton(QStringLiteral("<"), this);
     auto* next = new QPushButton(QStringLiteral(">"), this);
@@ -81,6 +99,27 @@ TClientForm::TClientForm(TClientDataModul& store, Options& options, QString expo
     navigation->addWidget(logo);
     layout->addLayout(navigation);
 
+    connect(previous, &QPushButton::clicked, this, [this] { m_grid->step(-1); });
+    connect(next, &QPushButton::clicked, this, [this] { m_grid->step(1); });
+    connect(search, &QPushButton::clicked, this, [this] {
+        m_grid->search(QStringLiteral("Kunde suchen"));
+        updateInfo();
+    });
+    connect(m_sortBox, &QComboBox::currentIndexChanged, this, &TClientForm::applySortOrder);
+    connect(m_lastFilterButton, &QPushButton::clicked, this, [this] {
+        m_view.toggleLastFilter();
+        refresh(m_grid->currentNumber());
+    });
+    connect(m_markedFilterButton, &QPushButton::clicked, this, [this] {
+        m_view.toggleMarkedFilter();
+        refresh(m_grid->currentNumber());
+    });
+    connect(logo, &QToolButton::clicked, this, &TClientForm::showCounter);
+}
+
+// The fields of the current customer above the grid, and the panel that names the filter.
+void TClientForm::buildInfo(QVBoxLayout* layout)
+{
     auto* info = new QGridLayout;
     m_guestType = new QLabel(this);
     m_nextParty = new QLabel(this);
@@ -99,7 +138,10 @@ TClientForm::TClientForm(TClientDataModul& store, Options& options, QString expo
     m_filterPanel->setObjectName(QStringLiteral("FilterPanel"));
     m_filterPanel->setFrameShape(QFrame::Panel);
     layout->addWidget(m_filterPanel);
+}
 
+void TClientForm::buildGrid(QVBoxLayout* layout)
+{
     m_grid = new CustomerGrid({{QStringLiteral("K_NR"), QStringLiteral("K.-Nr.")},
                                {QStringLiteral("NAME"), QStringLiteral("NAME")},
                                {QStringLiteral("VORNAME"), QStringLiteral("VORNAME")},
@@ -112,48 +154,29 @@ TClientForm::TClientForm(TClientDataModul& store, Options& options, QString expo
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
     layout->addWidget(m_grid, 1);
 
-    connect(previous, &QPushButton::clicked, this, [this] { m_grid->step(-1); });
-    connect(next, &QPushButton::clicked, this, [this] { m_grid->step(1); });
-    connect(search, &QPushButton::clicked, this, [this] {
-        m_grid->search(QStringLiteral("Kunde suchen"));
-        updateInfo();
-    });
-    connect(m_sortBox, &QComboBox::currentIndexChanged, this, &TClientForm::applySortOrder);
     connect(m_grid->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
         CustomerSort::Order order{};
         if (CustomerSort::forColumn(m_grid->customers()->fieldOf(section), order))
             m_sortBox->setCurrentIndex(static_cast<int>(CustomerSort::all().indexOf(order)));
     });
-    connect(m_lastFilterButton, &QPushButton::clicked, this, [this] {
-        m_view.toggleLastFilter();
-        refresh(m_grid->currentNumber());
-    });
-    connect(m_markedFilterButton, &QPushButton::clicked, this, [this] {
-        m_view.toggleMarkedFilter();
-        refresh(m_grid->currentNumber());
-    });
     connect(m_grid, &QTableView::doubleClicked, this, &TClientForm::editCustomer);
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TClientForm::updateInfo);
-    connect(logo, &QToolButton::clicked, this, &TClientForm::showCounter);
-    connect(m_grid, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        QMenu menu(this);
-        menu.addAction(QStringLiteral("Neu"), this, &TClientForm::newCustomer);
-        menu.addAction(QStringLiteral("Bearbeiten"), this, &TClientForm::editCustomer);
-        menu.addAction(QStringLiteral("Löschen"), this, &TClientForm::deleteCustomer);
-        menu.addSeparator();
-        menu.addAction(QStringLiteral("Markieren"), this, [this] { setMark(2); });
-        menu.addAction(QStringLiteral("Zurücksetzen"), this, [this] { setMark(0); });
-        menu.addAction(QStringLiteral("Alle zurücksetzen"), this, &TClientForm::resetAllMarks);
-        menu.addSeparator();
-        menu.addAction(QStringLiteral("E-Mail"), this, &TClientForm::singleMail);
-        menu.exec(m_grid->viewport()->mapToGlobal(at));
-    });
-    installEventFilter(this);
+    connect(m_grid, &QWidget::customContextMenuRequested, this, &TClientForm::showContextMenu);
+}
 
-    // Opening the window: no filter, sorted by name.
-    m_view.clearFilter();
-    applySortOrder(0);
-    resize(900, 600);
+void TClientForm::showContextMenu(const QPoint& at)
+{
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("Neu"), this, &TClientForm::newCustomer);
+    menu.addAction(QStringLiteral("Bearbeiten"), this, &TClientForm::editCustomer);
+    menu.addAction(QStringLiteral("Löschen"), this, &TClientForm::deleteCustomer);
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("Markieren"), this, [this] { setMark(2); });
+    menu.addAction(QStringLiteral("Zurücksetzen"), this, [this] { setMark(0); });
+    menu.addAction(QStringLiteral("Alle zurücksetzen"), this, &TClientForm::resetAllMarks);
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("E-Mail"), this, &TClientForm::singleMail);
+    menu.exec(m_grid->viewport()->mapToGlobal(at));
 }
 
 void TClientForm::buildToolBar(QVBoxLayout* layout)
@@ -258,17 +281,19 @@ bool TClientForm::edit(TClientDataModul::Record& record, bool isNew, const QStri
 void TClientForm::newCustomer()
 {
     const CustomerSort::Order previous = m_view.sortOrder();
-    TClientDataModul::Record record;
-    try {
-        record = m_store.newCustomer();
-    } catch (const DatabaseError& e) {
-        m_store.ui().error(e.message());
-        return;
-    }
-    m_view.clearFilter();
-    const bool stored = edit(record, true, kNewTitle);
+    bool opened = false;
+    // The new customer is entered with the filter off, so that the grid shows her afterwards.
+    const CustomerEditor unfiltered = [this, &opened](TClientDataModul::Record& record, bool isNew,
+                                                      const QString& title) {
+        opened = true;
+        m_view.clearFilter();
+        return edit(record, isNew, title);
+    };
+    const std::optional<QString> number = TClientNewForm::createNew(m_store, unfiltered, kNewTitle);
+    if (!opened)
+        return; // the store could not prepare her
     m_view.setSortOrder(previous);
-    refresh(stored ? record.value(QStringLiteral("K_NR")).toString() : m_grid->currentNumber());
+    refresh(number.value_or(m_grid->currentNumber()));
 }
 
 void TClientForm::editCustomer()
@@ -337,11 +362,9 @@ void TClientForm::participants()
 
 void TClientForm::exportCustomers()
 {
-    try {
+    guardDatabase(m_store.ui(), [this] {
         CustomerDbfExport(m_store.db()).Export(m_view, m_exportDirectory, m_store.ui());
-    } catch (const DatabaseError& e) {
-        m_store.ui().error(e.message());
-    }
+    });
 }
 
 void TClientForm::serialMail()

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QPointer>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -73,6 +74,12 @@ protected:
 
 private:
     void buildToolBar(QVBoxLayout* layout);
+    void buildNavigation(QVBoxLayout* layout);
+    void buildInfo(QVBoxLayout* layout);
+    void buildGrid(QVBoxLayout* layout);
+    void showContextMenu(const QPoint& at);
+    // The customer step rows away from the current one in the grid, made current; nullopt past the end.
+    std::optional<QString> neighbour(const QString& current, int step);
     void applySortOrder(int index);
     void updateInfo();
     void updateFilterState();

@@ -2,12 +2,16 @@
 
 #include "core/Schema.h"
 #include "core/UiPort.h"
+#include "customers/ContactFlags.h"
 #include "customers/CustomerMail.h"
+#include "customers/GuestType.h"
 #include "customers/PlaceChooser.h"
 #include "customers/ui/FieldEditors.h"
 #include "customers/ui/OrteChooser.h"
 #include "customers/ui/TKMForm.h"
 #include "customers/ui/TOrteForm.h"
+#include "widgets/DatabaseGuard.h"
+#include "widgets/DateField.h"
 #include "widgets/TMaskedDateEdit.h"
 
 #include <QButtonGroup>
@@ -40,24 +44,12 @@ const char* const kCapitalFirst[] = {"NAME", "VORNAME", "STRASSE", "ORT"};
 const char* const kAllCapitals[] = {"BZH_VERANSTALT", "MCODE", "MCODE2", "MCODE3"};
 const char* const kTelephones[] = {"TELEFON", "TELEFON2", "FAX"};
 
-struct Flag
-{
-    const char* field;
-    const char* caption;
-};
-
-const Flag kFlags[] = {{"B_WARINBZH", "war in der BZH (allgemein)"},
-                       {"BI_BZH_KV", "einladen zur Kochvorführung in der BZH"},
-                       {"B_WARBZHKV", "war bei einer Kochvorführung in der BZH"},
-                       {"BI_BZH_VERAN", "einladen zu einer Veranstaltung in der BZH"}};
-
 struct Choice
 {
     const char* code;
     const char* caption;
 };
 
-const Choice kGuestTypes[] = {{"S", "Startgast"}, {"M", "Mitbesteller"}, {"N", "Gast"}, {"C", "Club Gastgeb."}, {"J", "Gastgeber"}};
 const Choice kMaritalStates[] = {{"U", "Unbekannt"}, {"V", "Verheiratet"}, {"L", "Ledig"}, {"G", "Geschieden"}, {"W", "Verwitwet"}};
 
 QString s(const char* text) { return QString::fromUtf8(text); }
@@ -68,15 +60,19 @@ int widthOf(const QString& field)
     return def ? def->width : 0;
 }
 
-QGroupBox* radioGroup(const QString& title, const Choice* choices, int count, QButtonGroup* group, QWidget* parent)
+// Radio buttons named by their codes, three to a row.
+template <typename Choices>
+QGroupBox* radioGroup(const QString& title, const Choices& choices, QButtonGroup* group, QWidget* parent)
 {
     auto* box = new QGroupBox(title, parent);
     auto* layout = new QGridLayout(box);
-    for (int i = 0; i < count; ++i) {
-        auto* radio = new QRadioButton(s(choices[i].caption), box);
-        radio->setObjectName(s(choices[i].code));
+    int i = 0;
+    for (const auto& choice : choices) {
+        auto* radio = new QRadioButton(QString(choice.caption), box);
+        radio->setObjectName(QString(choice.code));
         group->addButton(radio, i);
         layout->addWidget(radio, i / 3, i % 3);
+        ++i;
     }
     return box;
 }
@@ -156,20 +152,18 @@ TClientNewForm::TClientNewForm(TClientDataModul& store, QWidget* parent) : QDial
     setNavigator({});
 }
 
-QLineEdit* TClientNewForm::addEdit(const QString& field, int width)
+QLineEdit* TClientNewForm::addEdit(const QString& field)
 {
-    QLineEdit* e = FieldEditors::lineEdit(this, field, width);
+    QLineEdit* e = FieldEditors::lineEdit(this, field, widthOf(field));
     m_edits.insert(field, e);
     return e;
 }
 
-QWidget* TClientNewForm::dateWithButton(const QString& field, QWidget* parent)
+DateField* TClientNewForm::addDate(const QString& field, QWidget* parent)
 {
-    const FieldEditors::DateWithButton date = FieldEditors::dateWithButton(parent, this, field, m_store.ui());
-    m_dates.insert(field, date.edit);
-    m_calendarButtons.insert(field, date.button);
-    connect(date.button, &QPushButton::clicked, this, [this, field] { pickDate(field); });
-    return date.box;
+    DateField* date = FieldEditors::dateField(parent, this, field, m_store.ui());
+    m_dates.insert(field, date);
+    return date;
 }
 
 QWidget* TClientNewForm::buildAddressPage()
@@ -177,6 +171,26 @@ QWidget* TClientNewForm::buildAddressPage()
     auto* page = new QWidget(this);
     auto* columns = new QHBoxLayout(page);
     auto* form = new QFormLayout;
+    addNameRows(form, page);
+    addPlaceRows(form, page);
+    addDistanceRow(form, page);
+    for (auto [field, label] : {std::pair{"TELEFON", "Telefon :"}, std::pair{"TELEFON2", "Telefon 2 :"},
+                                std::pair{"FAX", "Fax :"}, std::pair{"E-MAIL", "E-Mail :"}})
+        form->addRow(s(label), addEdit(s(field)));
+    columns->addLayout(form, 1);
+
+    auto* right = new QVBoxLayout;
+    m_guestType = new QButtonGroup(this);
+    right->addWidget(radioGroup(QStringLiteral("Gasttyp"), GuestType::choices(), m_guestType, page));
+    right->addWidget(buildContactBox(page));
+    right->addWidget(buildDatesBox(page));
+    columns->addLayout(right, 1);
+    capitaliseFirstLetters();
+    return page;
+}
+
+void TClientNewForm::addNameRows(QFormLayout* form, QWidget* page)
+{
     m_salutation = new QComboBox(page);
     m_salutation->setObjectName(QStringLiteral("ANREDE"));
     m_salutation->setEditable(true);
@@ -184,28 +198,35 @@ QWidget* TClientNewForm::buildAddressPage()
     m_salutation->installEventFilter(this);
     form->addRow(QStringLiteral("Anrede :"), m_salutation);
     for (auto [field, label] : {std::pair{"VORNAME", "Vorname :"}, std::pair{"NAME", "Name :"}, std::pair{"STRASSE", "Strasse :"}})
-        form->addRow(s(label), addEdit(s(field), widthOf(s(field))));
+        form->addRow(s(label), addEdit(s(field)));
+}
 
+// Postcode and town, each with the button that picks a place from the place directory.
+void TClientNewForm::addPlaceRows(QFormLayout* form, QWidget* page)
+{
     auto* placeRow = new QHBoxLayout;
-    placeRow->addWidget(addEdit(QStringLiteral("LAND"), widthOf(QStringLiteral("LAND"))));
-    placeRow->addWidget(addEdit(QStringLiteral("PLZ"), widthOf(QStringLiteral("PLZ"))));
-    auto* byPostcode = new QPushButton(QStringLiteral("..."), page);
-    byPostcode->setObjectName(QStringLiteral("PLZButton"));
-    placeRow->addWidget(byPostcode);
+    placeRow->addWidget(addEdit(QStringLiteral("LAND")));
+    placeRow->addWidget(addEdit(QStringLiteral("PLZ")));
+    placeRow->addWidget(placeButton(QStringLiteral("PLZButton"), Place::Order::Postcode, page));
     form->addRow(QStringLiteral("Land / Plz:"), placeRow);
     auto* townRow = new QHBoxLayout;
-    townRow->addWidget(addEdit(QStringLiteral("ORT"), widthOf(QStringLiteral("ORT"))));
-    auto* byTown = new QPushButton(QStringLiteral("..."), page);
-    byTown->setObjectName(QStringLiteral("ORTButton"));
-    townRow->addWidget(byTown);
+    townRow->addWidget(addEdit(QStringLiteral("ORT")));
+    townRow->addWidget(placeButton(QStringLiteral("ORTButton"), Place::Order::Town, page));
     form->addRow(QStringLiteral("Ort :"), townRow);
-    for (QPushButton* b : {byPostcode, byTown}) {
-        b->setAutoDefault(false);
-        b->setFocusPolicy(Qt::NoFocus);
-    }
-    connect(byPostcode, &QPushButton::clicked, this, [this] { placeFromWindow(Place::Order::Postcode); });
-    connect(byTown, &QPushButton::clicked, this, [this] { placeFromWindow(Place::Order::Town); });
+}
 
+QPushButton* TClientNewForm::placeButton(const QString& name, Place::Order order, QWidget* page)
+{
+    auto* button = new QPushButton(QStringLiteral("..."), page);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setFocusPolicy(Qt::NoFocus);
+    connect(button, &QPushButton::clicked, this, [this, order] { placeFromWindow(order); });
+    return button;
+}
+
+void TClientNewForm::addDistanceRow(QFormLayout* form, QWidget* page)
+{
     auto* distanceRow = new QHBoxLayout;
     m_distance = new QSpinBox(page);
     m_distance->setObjectName(QStringLiteral("KM_ENTF"));
@@ -220,45 +241,41 @@ QWidget* TClientNewForm::buildAddressPage()
             m_distance->setValue(d->km);
     });
     form->addRow(QStringLiteral("Entfernung :"), distanceRow);
-    for (auto [field, label] : {std::pair{"TELEFON", "Telefon :"}, std::pair{"TELEFON2", "Telefon 2 :"}, std::pair{"FAX", "Fax :"},
-                                std::pair{"E-MAIL", "E-Mail :"}})
-        form->addRow(s(label), addEdit(s(field), widthOf(s(field))));
-    columns->addLayout(form, 1);
+}
 
-    auto* right = new QVBoxLayout;
-    m_guestType = new QButtonGroup(this);
-    right->addWidget(radioGroup(QStringLiteral("Gasttyp"), kGuestTypes, 5, m_guestType, page));
+QGroupBox* TClientNewForm::buildContactBox(QWidget* page)
+{
     auto* flags = new QGroupBox(QStringLiteral("BZH bezogene Filterkriterien"), page);
     auto* flagLayout = new QVBoxLayout(flags);
-    for (const Flag& f : kFlags) {
-        auto* box = new QCheckBox(s(f.caption), flags);
-        box->setObjectName(s(f.field));
-        box->installEventFilter(this);
-        m_flags.insert(s(f.field), box);
-        flagLayout->addWidget(box);
-    }
-    flagLayout->addWidget(addEdit(QStringLiteral("BZH_VERANSTALT"), widthOf(QStringLiteral("BZH_VERANSTALT"))));
-    right->addWidget(flags);
+    FieldEditors::addContactFlags(flagLayout, this, &ContactFlags::Flag::column, m_flags);
+    flagLayout->addWidget(addEdit(QStringLiteral("BZH_VERANSTALT")));
+    return flags;
+}
 
+QGroupBox* TClientNewForm::buildDatesBox(QWidget* page)
+{
     auto* dates = new QGroupBox(QStringLiteral("Datumfelder"), page);
     auto* dateForm = new QFormLayout(dates);
-    dateForm->addRow(QStringLiteral("Letzte Teilnahme :"), dateWithButton(QStringLiteral("L_DATUM"), dates));
-    dateForm->addRow(QStringLiteral("Kunde seit :"), dateWithButton(QStringLiteral("E_DATUM"), dates));
+    dateForm->addRow(QStringLiteral("Letzte Teilnahme :"), addDate(QStringLiteral("L_DATUM"), dates));
+    dateForm->addRow(QStringLiteral("Kunde seit :"), addDate(QStringLiteral("E_DATUM"), dates));
     auto* next = new QHBoxLayout;
-    next->addWidget(dateWithButton(QStringLiteral("N_DATUM"), dates));
+    next->addWidget(addDate(QStringLiteral("N_DATUM"), dates));
     m_time = new QLineEdit(dates);
     m_time->setObjectName(QStringLiteral("N_ZEIT"));
     m_time->setInputMask(QStringLiteral("99:99; "));
     m_time->installEventFilter(this);
     next->addWidget(m_time);
     dateForm->addRow(QStringLiteral("Nächste Vorführung :"), next);
-    dateForm->addRow(QStringLiteral(" Wieder- vorlage :"), dateWithButton(QStringLiteral("WiederVorlage"), dates));
-    dateForm->addRow(QStringLiteral("Datum, letzter Kontakt per Telefon:"), dateWithButton(QStringLiteral("L_TELEFON"), dates));
-    dateForm->addRow(QStringLiteral("per Mail:"), dateWithButton(QStringLiteral("L_MAIL"), dates));
-    dateForm->addRow(QStringLiteral("per Brief:"), dateWithButton(QStringLiteral("L_BRIEF"), dates));
-    right->addWidget(dates);
-    columns->addLayout(right, 1);
+    dateForm->addRow(QStringLiteral(" Wieder- vorlage :"), addDate(QStringLiteral("WiederVorlage"), dates));
+    dateForm->addRow(QStringLiteral("Datum, letzter Kontakt per Telefon:"),
+                     addDate(QStringLiteral("L_TELEFON"), dates));
+    dateForm->addRow(QStringLiteral("per Mail:"), addDate(QStringLiteral("L_MAIL"), dates));
+    dateForm->addRow(QStringLiteral("per Brief:"), addDate(QStringLiteral("L_BRIEF"), dates));
+    return dates;
+}
 
+void TClientNewForm::capitaliseFirstLetters()
+{
     for (const char* field : kCapitalFirst) {
         QLineEdit* e = m_edits.value(s(field));
         connect(e, &QLineEdit::textEdited, this, [this, e](const QString& text) {
@@ -268,7 +285,6 @@ QWidget* TClientNewForm::buildAddressPage()
             updateHead();
         });
     }
-    return page;
 }
 
 QWidget* TClientNewForm::buildExtraPage()
@@ -278,16 +294,16 @@ QWidget* TClientNewForm::buildExtraPage()
     m_text = new QPlainTextEdit(page);
     m_text->setObjectName(QStringLiteral("TEXT"));
     form->addRow(QStringLiteral("Bemerkungen :"), m_text);
-    form->addRow(QStringLiteral("Geburtstag :"), dateWithButton(QStringLiteral("GEBURTSTAG"), page));
+    form->addRow(QStringLiteral("Geburtstag :"), addDate(QStringLiteral("GEBURTSTAG"), page));
     m_children = new QSpinBox(page);
     m_children->setObjectName(QStringLiteral("KINDER"));
     m_children->setRange(0, 99);
     m_children->installEventFilter(this);
     form->addRow(QStringLiteral("Kinder :"), m_children);
     m_maritalStatus = new QButtonGroup(this);
-    form->addRow(radioGroup(QStringLiteral("Familienstandt"), kMaritalStates, 5, m_maritalStatus, page));
+    form->addRow(radioGroup(QStringLiteral("Familienstandt"), kMaritalStates, m_maritalStatus, page));
     for (auto [field, label] : {std::pair{"MCODE", "Match-Code   :"}, std::pair{"MCODE2", "Match-Code-2 :"}, std::pair{"MCODE3", "Match-Code-3 :"}})
-        form->addRow(s(label), addEdit(s(field), widthOf(s(field))));
+        form->addRow(s(label), addEdit(s(field)));
     for (const char* field : kAllCapitals) {
         QLineEdit* e = m_edits.value(s(field));
         connect(e, &QLineEdit::textEdited, this, [e](const QString& text) {
@@ -388,6 +404,27 @@ bool TClientNewForm::edit(TClientDataModul& store, Record& record, bool isNew, c
     return true;
 }
 
+std::optional<QString> TClientNewForm::createNew(TClientDataModul& store, const QString& title,
+                                                 QWidget* parent)
+{
+    const CustomerEditor dialog = [&store, parent](Record& record, bool isNew, const QString& caption) {
+        return edit(store, record, isNew, caption, parent);
+    };
+    return createNew(store, dialog, title);
+}
+
+std::optional<QString> TClientNewForm::createNew(TClientDataModul& store, const CustomerEditor& editor,
+                                                 const QString& title, const Record& entries)
+{
+    Record record;
+    if (!guardDatabase(store.ui(), [&] { record = store.newCustomer(); }))
+        return std::nullopt;
+    record.insert(entries);
+    if (!editor || !editor(record, true, title))
+        return std::nullopt; // cancelled: nothing is stored
+    return record.value(QStringLiteral("K_NR")).toString();
+}
+
 void TClientNewForm::okClicked()
 {
     // A date being typed is checked as leaving its field would.
@@ -442,16 +479,6 @@ void TClientNewForm::sendMail()
 {
     if (const auto url = CustomerMail::single(m_edits.value(QStringLiteral("E-MAIL"))->text(), m_store.ui()))
         QDesktopServices::openUrl(*url);
-}
-
-void TClientNewForm::pickDate(const QString& field)
-{
-    TMaskedDateEdit* e = m_dates.value(field);
-    const std::optional<QDate> picked = m_store.ui().pickDate(e->date());
-    if (!picked)
-        return;
-    e->setDate(*picked); // no date clears the field
-    e->setFocus();
 }
 
 void TClientNewForm::applyPlace(const Record& r)

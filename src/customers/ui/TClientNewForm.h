@@ -1,6 +1,8 @@
 #pragma once
 
 #include "customers/TClientDataModul.h"
+#include "customers/ui/CustomerEditor.h"
+#include "widgets/DateField.h"
 
 #include <QDialog>
 #include <QHash>
@@ -11,6 +13,8 @@ class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -41,6 +45,15 @@ public:
     // Shows the dialog modally on the record; true when it was stored (the record then holds it).
     static bool edit(TClientDataModul& store, TClientDataModul::Record& record, bool isNew, const QString& title,
                      QWidget* parent, Navigator navigator = {});
+    // A new customer in this dialog: the store prepares her record (the next number and the
+    // defaults; nothing is stored before the dialog's OK). Returns her number when she was stored,
+    // nullopt when the dialog was cancelled or the store could not prepare her (that failure is
+    // shown through the store's UI port).
+    static std::optional<QString> createNew(TClientDataModul& store, const QString& title, QWidget* parent);
+    // The same with another editor, and with entries laid over the prepared record.
+    static std::optional<QString> createNew(TClientDataModul& store, const CustomerEditor& editor,
+                                            const QString& title,
+                                            const TClientDataModul::Record& entries = {});
 
     void setRecord(const TClientDataModul::Record& record, bool isNew);
     TClientDataModul::Record record() const; // the entries as a record
@@ -53,8 +66,14 @@ public:
     void sendMail();
 
     QLineEdit* edit(const QString& field) const { return m_edits.value(field); }
-    TMaskedDateEdit* dateEdit(const QString& field) const { return m_dates.value(field); }
-    QPushButton* calendarButton(const QString& field) const { return m_calendarButtons.value(field); }
+    TMaskedDateEdit* dateEdit(const QString& field) const
+    {
+        return m_dates.contains(field) ? m_dates[field]->edit() : nullptr;
+    }
+    QPushButton* calendarButton(const QString& field) const
+    {
+        return m_dates.contains(field) ? m_dates[field]->calendarButton() : nullptr;
+    }
     QPushButton* distancesButton() const { return m_distancesButton; }
     QTabWidget* pages() const { return m_pages; }
     QAbstractButton* guestTypeButton(const QString& code) const;
@@ -66,10 +85,16 @@ protected:
 
 private:
     QWidget* buildAddressPage();
+    void addNameRows(QFormLayout* form, QWidget* page);
+    void addPlaceRows(QFormLayout* form, QWidget* page);
+    QPushButton* placeButton(const QString& name, Place::Order order, QWidget* page);
+    void addDistanceRow(QFormLayout* form, QWidget* page);
+    QGroupBox* buildContactBox(QWidget* page);
+    QGroupBox* buildDatesBox(QWidget* page);
+    void capitaliseFirstLetters();
     QWidget* buildExtraPage();
-    QLineEdit* addEdit(const QString& field, int width);
-    QWidget* dateWithButton(const QString& field, QWidget* parent);
-    void pickDate(const QString& field);
+    QLineEdit* addEdit(const QString& field); // as wide as the field of the customer table
+    DateField* addDate(const QString& field, QWidget* parent);
     void placeLookup(bool townForPostcode);
     void placeFromWindow(Place::Order order);
     void enterTelephone(QLineEdit* edit);
@@ -95,8 +120,7 @@ private:
     QButtonGroup* m_maritalStatus = nullptr;
     QHash<QString, QCheckBox*> m_flags;
     QHash<QString, QLineEdit*> m_edits;
-    QHash<QString, TMaskedDateEdit*> m_dates;
-    QHash<QString, QPushButton*> m_calendarButtons;
+    QHash<QString, DateField*> m_dates;
     QPushButton* m_previous = nullptr;
     QPushButton* m_next = nullptr;
     QPushButton* m_distancesButton = nullptr;

@@ -1,7 +1,7 @@
 #include "customers/ui/TKMForm.h"
 
 #include "customers/TClientDataModul.h"
-#include "customers/ui/GridSearch.h"
+#include "widgets/GridSearch.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

@@ -1,9 +1,12 @@
 #include "customers/ui/TSimpleFilterForm.h"
 
 #include "core/UiPort.h"
+#include "customers/ContactFlags.h"
+#include "customers/GuestType.h"
 #include "customers/TClientDataModul.h"
 #include "customers/ui/FieldEditors.h"
 #include "customers/ui/TOrteForm.h"
+#include "widgets/DateField.h"
 #include "widgets/TMaskedDateEdit.h"
 
 #include <QButtonGroup>
@@ -26,15 +29,6 @@ namespace korbelant {
 namespace {
 
 QString s(const char* text) { return QString::fromUtf8(text); }
-
-struct GuestChoice
-{
-    const char* caption;
-    const char* code;
-};
-
-const GuestChoice kGuestChoices[] = {{"Alle", ""},   {"Startgast", "S"},      {"Mitbesteller", "M"},
-                                     {"Gast", "N"},  {"Club Gastgeb.", "C"}, {"Gastgeber", "J"}};
 
 const char* const kGeneralDates[] = {"NewDateEdit_LetzterLontaktVON", "NewDateEdit_LetzterLontaktBIS"};
 const char* const kMediumDates[] = {"NewDateEdit_LetzterLontakt_TEL_VON", "NewDateEdit_LetzterLontakt_TEL_BIS",
@@ -75,13 +69,12 @@ QLineEdit* TSimpleFilterForm::addEdit(const QString& field, int maxLength)
     return e;
 }
 
-QWidget* TSimpleFilterForm::dateField(const QString& field, QWidget* parent)
+DateField* TSimpleFilterForm::dateField(const QString& field, QWidget* parent)
 {
-    const FieldEditors::DateWithButton date = FieldEditors::dateWithButton(parent, this, field, m_store.ui());
-    m_dates.insert(field, date.edit);
-    m_calendarButtons.insert(field, date.button);
-    connect(date.button, &QPushButton::clicked, this, [this, field] { pickDate(field); });
-    return date.box;
+    DateField* date = FieldEditors::dateField(parent, this, field, m_store.ui());
+    date->setClearOnCancel(true); // cancelling the calendar empties a filter bound
+    m_dates.insert(field, date);
+    return date;
 }
 
 QWidget* TSimpleFilterForm::rangeRow(QWidget* from, QWidget* to, QWidget* parent)
@@ -138,10 +131,13 @@ QWidget* TSimpleFilterForm::buildMasterPage()
     box->setObjectName(QStringLiteral("GT"));
     auto* grid = new QGridLayout(box);
     m_guestType = new QButtonGroup(this);
+    // "Alle" (no code) before the guest types.
+    const QList<GuestType::Choice> choices =
+        QList<GuestType::Choice>{{QString(), QStringLiteral("Alle")}} + GuestType::choices();
     int n = 0;
-    for (const GuestChoice& c : kGuestChoices) {
-        auto* radio = new QRadioButton(s(c.caption), box);
-        radio->setObjectName(s(c.code));
+    for (const GuestType::Choice& c : choices) {
+        auto* radio = new QRadioButton(c.caption, box);
+        radio->setObjectName(c.code);
         m_guestType->addButton(radio, n);
         grid->addWidget(radio, n / 3, n % 3);
         ++n;
@@ -163,16 +159,7 @@ QWidget* TSimpleFilterForm::buildExtraPage()
     }
     auto* group = new QGroupBox(s("BZH Kontakt, Kunden herausfiltern die folgendes erfüllen:"), page);
     auto* groupLayout = new QVBoxLayout(group);
-    for (auto [field, caption] : {std::pair{"CheckBox_WARINBZH", "war in der BZH (allgemein)"},
-                                  std::pair{"CheckBox_BZHEINLADENKV", "einladen zur Kochvorführung in der BZH"},
-                                  std::pair{"CheckBox_BZHWARKV", "war bei einer Kochvorführung in der BZH"},
-                                  std::pair{"CheckBox_BZHEINLADEN", "einladen zu einer Veranstaltung in der BZH"}}) {
-        auto* check = new QCheckBox(s(caption), group);
-        check->setObjectName(s(field));
-        check->installEventFilter(this);
-        m_checks.insert(s(field), check);
-        groupLayout->addWidget(check);
-    }
+    FieldEditors::addContactFlags(groupLayout, this, &ContactFlags::Flag::filterField, m_checks);
     groupLayout->addWidget(addEdit(QStringLiteral("Edit_BZHVF"), 19));
     form->addRow(group);
     auto* orLabel = new QLabel(QStringLiteral("oder"), page);
@@ -209,14 +196,10 @@ void TSimpleFilterForm::setContactPerMedium(bool perMedium)
 {
     (perMedium ? m_perMedium : m_general)->setChecked(true);
     // Disabled fields keep their entries; only the fields of the chosen mode are read.
-    for (const char* f : kGeneralDates) {
+    for (const char* f : kGeneralDates)
         m_dates.value(s(f))->setEnabled(!perMedium);
-        m_calendarButtons.value(s(f))->setEnabled(!perMedium);
-    }
-    for (const char* f : kMediumDates) {
+    for (const char* f : kMediumDates)
         m_dates.value(s(f))->setEnabled(perMedium);
-        m_calendarButtons.value(s(f))->setEnabled(perMedium);
-    }
 }
 
 CustomerFilter TSimpleFilterForm::filter() const
@@ -249,7 +232,7 @@ void TSimpleFilterForm::resetFilter()
 {
     for (QLineEdit* e : m_edits)
         e->clear();
-    for (TMaskedDateEdit* d : m_dates)
+    for (DateField* d : m_dates)
         d->setDate(QDate());
     for (QCheckBox* c : m_checks)
         c->setChecked(false);
@@ -257,15 +240,6 @@ void TSimpleFilterForm::resetFilter()
     m_guestTypeCode.clear();
     m_pages->setCurrentIndex(0);
     m_edits.value(QStringLiteral("K_NR_MIN"))->setFocus();
-}
-
-void TSimpleFilterForm::pickDate(const QString& field)
-{
-    TMaskedDateEdit* e = m_dates.value(field);
-    const std::optional<QDate> picked = m_store.ui().pickDate(e->date());
-    // Choosing no date, and cancelling, empty the field.
-    e->setDate(picked ? *picked : QDate());
-    e->setFocus();
 }
 
 bool TSimpleFilterForm::eventFilter(QObject* watched, QEvent* event)

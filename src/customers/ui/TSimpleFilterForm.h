@@ -1,6 +1,7 @@
 #pragma once
 
 #include "customers/CustomerFilter.h"
+#include "widgets/DateField.h"
 
 #include <QDialog>
 #include <QHash>
@@ -33,9 +34,15 @@ public:
     void setContactPerMedium(bool perMedium);
 
     QLineEdit* edit(const QString& field) const { return m_edits.value(field); }
-    TMaskedDateEdit* dateEdit(const QString& field) const { return m_dates.value(field); }
+    TMaskedDateEdit* dateEdit(const QString& field) const
+    {
+        return m_dates.contains(field) ? m_dates[field]->edit() : nullptr;
+    }
     QCheckBox* checkBox(const QString& field) const { return m_checks.value(field); }
-    QPushButton* calendarButton(const QString& field) const { return m_calendarButtons.value(field); }
+    QPushButton* calendarButton(const QString& field) const
+    {
+        return m_dates.contains(field) ? m_dates[field]->calendarButton() : nullptr;
+    }
     QButtonGroup* guestTypes() const { return m_guestType; }
     QString guestTypeCode() const { return m_guestTypeCode; } // the hidden field GTE
     QRadioButton* generalContactButton() const { return m_general; }
@@ -49,15 +56,13 @@ private:
     QWidget* buildExtraPage();
     QWidget* buildContactPage();
     QLineEdit* addEdit(const QString& field, int maxLength);
-    QWidget* dateField(const QString& field, QWidget* parent);
+    DateField* dateField(const QString& field, QWidget* parent);
     QWidget* rangeRow(QWidget* from, QWidget* to, QWidget* parent);
-    void pickDate(const QString& field);
 
     TClientDataModul& m_store;
     QTabWidget* m_pages = nullptr;
     QHash<QString, QLineEdit*> m_edits;
-    QHash<QString, TMaskedDateEdit*> m_dates;
-    QHash<QString, QPushButton*> m_calendarButtons;
+    QHash<QString, DateField*> m_dates;
     QHash<QString, QCheckBox*> m_checks;
     QButtonGroup* m_guestType = nullptr;
     QString m_guestTypeCode;

@@ -4,7 +4,6 @@
 #include "articles/TArtikelModul.h"
 #include "articles/ui/TArtikelVerwaltForm.h"
 #include "articles/ui/TVaChooseForm.h"
-#include "core/ui/TMainForm.h"
 #include "core/DatabaseError.h"
 #include "core/GermanFormat.h"
 #include "core/Options.h"
@@ -13,113 +12,24 @@
 #include "customers/ui/TClientFast.h"
 #include "customers/ui/TClientNewForm.h"
 #include "parties/TVorFuerModul.h"
-#include "parties/ui/GuestArticleModel.h"
-#include "parties/ui/GuestLineModel.h"
 #include "parties/ui/TSternekonto.h"
 #include "parties/ui/TUMTForm.h"
+#include "widgets/NotAvailable.h"
 #include "widgets/TMaskedDateEdit.h"
+#include "widgets/DatabaseGuard.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QFrame>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
-#include <QScreen>
 #include <QTabBar>
 #include <QTableView>
-#include <QTime>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <iterator>
 
 namespace korbelant {
 
 namespace {
 
-const QString kInfoText = QStringLiteral("                     Info-Text: ");
-const QString kWishText = QStringLiteral("Artikel-Text für Wunschartikel: ");
-const QString kExchangeText = QStringLiteral("Artikel-Text für Umtausch(Text): ");
-const QString kArticleText = QStringLiteral("Bezeichnung : ");
 const QString kAskAppend = QStringLiteral("Wollen Sie einen neuen Artikel anfügen ?");
-const QString kTabs = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
-
-QString field(const QVariantMap& record, const char* name)
-{
-    return record.value(QString::fromLatin1(name)).toString();
-}
-
-QLabel* label(const QString& text, QWidget* buddy = nullptr)
-{
-    auto* l = new QLabel(text);
-    if (buddy)
-        l->setBuddy(buddy);
-    return l;
-}
-
-QLineEdit* lineEdit(int maxLength, int width)
-{
-    auto* e = new QLineEdit;
-    e->setMaxLength(maxLength);
-    e->setFixedWidth(width);
-    return e;
-}
-
-// The button's description as hint and accessible name (tests and screen readers find it there).
-QPushButton* hinted(QPushButton* b, const QString& description)
-{
-    b->setToolTip(description);
-    b->setAccessibleName(description);
-    return b;
-}
-
-QLineEdit* timeEdit()
-{
-    auto* e = new QLineEdit;
-    e->setInputMask(QStringLiteral("99:99"));
-    e->setFixedWidth(48);
-    return e;
-}
-
-void showTime(QLineEdit* edit, const QVariant& value)
-{
-    const QTime t = value.toTime();
-    edit->setText(t.isValid() ? t.toString(QStringLiteral("HH:mm")) : QString());
-}
-
-// Fixed widths for the columns; 0 marks the column that takes the rest.
-void setColumnWidths(QTableView* grid, std::initializer_list<int> widths)
-{
-    QHeaderView* header = grid->horizontalHeader();
-    header->setMinimumSectionSize(20);
-    header->setDefaultSectionSize(60);
-    int column = 0;
-    for (const int width : widths) {
-        if (width > 0)
-            header->resizeSection(column, width);
-        else
-            header->setSectionResizeMode(column, QHeaderView::Stretch);
-        ++column;
-    }
-    grid->verticalHeader()->setDefaultSectionSize(20);
-}
-
-void selectRow(QTableView* grid, int row)
-{
-    if (row < 0 || row >= grid->model()->rowCount()) {
-        grid->clearSelection();
-        return;
-    }
-    const QModelIndex index = grid->model()->index(row, 1);
-    grid->setCurrentIndex(index);
-    grid->scrollTo(index);
-}
 
 } // namespace
 
@@ -134,12 +44,9 @@ TNewGuestForm::TNewGuestForm(TVorFuerModul& party, TArtikelModul& articles, TCli
     m_list.refresh();
     build();
     applyGeometry();
-    startLineIfEmpty();
+    m_session->startLineIfEmpty();
     showAll();
-    if (m_session->isHost() || !m_session->participant().value(QStringLiteral("K_NR")).toString().isEmpty())
-        focusKind();
-    else
-        m_customer->setFocus();
+    focusFirstField();
 }
 
 QString TNewGuestForm::run(TVorFuerModul& party, TArtikelModul& articles, TClientDataModul& customers, Options& options, UiPort& ui,
@@ -158,14 +65,9 @@ TNewGuestForm::~TNewGuestForm()
         m_starAccount->close();
 }
 
-template <typename F>
-void TNewGuestForm::guarded(F&& action)
+void TNewGuestForm::guarded(const std::function<void()>& action)
 {
-    try {
-        action();
-    } catch (const DatabaseError& e) {
-        m_ui.error(e.message());
-    }
+    guardDatabase(m_ui, action);
     showAll();
 }
 
@@ -178,313 +80,45 @@ void TNewGuestForm::build()
     layout->setSizeConstraint(QLayout::SetNoConstraint);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(2);
-    layout->addWidget(buildParticipant());
-    m_orderArea = buildOrderArea();
-    layout->addWidget(m_orderArea, 1);
-    layout->addWidget(buildArticleArea());
-    connectFields();
+    m_participantPanel = new GuestParticipantPanel(*m_session, m_ui);
+    layout->addWidget(m_participantPanel);
+    m_lineEditor = new GuestLineEditor(*m_session, m_list, m_ui);
+    layout->addWidget(m_lineEditor, 1);
+    m_articlePanel = new GuestArticlePanel(m_list, m_ui);
+    layout->addWidget(m_articlePanel);
+    connectParticipantPanel();
+    connectArticlePanel();
+    connect(m_lineEditor, &GuestLineEditor::changed, this, &TNewGuestForm::showAll);
+    connect(m_lineEditor, &GuestLineEditor::textLineShown, this,
+            [this](bool textLine) { m_articlePanel->letterTabs()->setVisible(!textLine); });
     installFilters();
 }
 
-QPushButton* TNewGuestForm::button(const QString& text, std::function<void()> action)
+void TNewGuestForm::connectParticipantPanel()
 {
-    auto* b = new QPushButton(text);
-    b->setAutoDefault(false);
-    b->setFocusPolicy(Qt::TabFocus);
-    connect(b, &QPushButton::clicked, this, std::move(action));
-    return b;
+    GuestParticipantPanel* panel = m_participantPanel;
+    connect(panel, &GuestParticipantPanel::newCustomerClicked, this, &TNewGuestForm::newCustomer);
+    connect(panel, &GuestParticipantPanel::unknownCustomerClicked, this, &TNewGuestForm::unknownCustomer);
+    connect(panel, &GuestParticipantPanel::editCustomerClicked, this, &TNewGuestForm::editCustomer);
+    connect(panel, &GuestParticipantPanel::searchClicked, this, &TNewGuestForm::quickSearch);
+    connect(panel, &GuestParticipantPanel::previousClicked, this, [this] { moveParticipant(-1); });
+    connect(panel, &GuestParticipantPanel::nextClicked, this, [this] { moveParticipant(+1); });
+    connect(panel, &GuestParticipantPanel::newGuestClicked, this, &TNewGuestForm::newParticipant);
+    connect(panel, &GuestParticipantPanel::starAccountClicked, this, &TNewGuestForm::showStarAccount);
 }
 
-QWidget* TNewGuestForm::buildParticipant()
+void TNewGuestForm::connectArticlePanel()
 {
-    auto* box = new QGroupBox;
-    auto* grid = new QGridLayout(box);
-    grid->setContentsMargins(4, 2, 4, 2);
-    grid->setVerticalSpacing(2);
-    m_pNr = lineEdit(2, 40);
-    m_pNr->setReadOnly(true);
-    m_customer = lineEdit(6, 70);
-    grid->addWidget(label(QStringLiteral("Gast-Nr. :"), m_pNr), 0, 0);
-    grid->addWidget(m_pNr, 0, 1);
-    grid->addWidget(label(QStringLiteral("Kunden -Nr. :"), m_customer), 1, 0);
-    auto* customerRow = new QHBoxLayout;
-    customerRow->addWidget(m_customer);
-    const std::pair<const char*, void (TNewGuestForm::*)()> buttons[] = {
-        {"Neuen Kunde anlegen und als Gast übernehmen.", &TNewGuestForm::newCustomer},
-        {"Unbekannter Kunde", &TNewGuestForm::unknownCustomer},
-        {"Kunde bearbeiten", &TNewGuestForm::editCustomer},
-        {"Kunde in Datenbank suchen und als Gastgeberin übernehmen", &TNewGuestForm::quickSearch}};
-    const char* const captions[] = {"N", "?", "B", "S"};
-    for (size_t n = 0; n < std::size(buttons); ++n) {
-        QPushButton* b = button(QString::fromLatin1(captions[n]), [this, action = buttons[n].second] { (this->*action)(); });
-        hinted(b, QString::fromUtf8(buttons[n].first));
-        b->setFixedWidth(26);
-        m_customerButtons << b;
-        customerRow->addWidget(b);
-    }
-    customerRow->addStretch();
-    grid->addLayout(customerRow, 1, 1);
-    m_paid = new QCheckBox(QStringLiteral("Bezahlt"));
-    grid->addWidget(m_paid, 2, 0, 1, 2);
-    m_address = new QLabel;
-    m_address->setFrameShape(QFrame::StyledPanel);
-    m_address->setMinimumWidth(120);
-    m_address->setMaximumWidth(180);
-    m_address->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    grid->addWidget(m_address, 0, 2, 3, 1);
-    m_appointment = new QCheckBox(QStringLiteral("Verabredung"));
-    m_nomination = new QCheckBox(QStringLiteral("Benennung"));
-    grid->addWidget(m_appointment, 3, 0);
-    grid->addWidget(dateTime(QStringLiteral("Verabred_DATUM"), QStringLiteral("Verabred_ZEIT")), 3, 1, 1, 2);
-    grid->addWidget(m_nomination, 4, 0);
-    grid->addWidget(dateTime(QStringLiteral("BENE_DATUM"), QStringLiteral("BENE_ZEIT")), 4, 1, 1, 2);
-    grid->addWidget(buildNavigation(), 0, 3, 5, 1);
-    grid->setColumnStretch(2, 1);
-    return box;
-}
-
-QWidget* TNewGuestForm::dateTime(const QString& dateField, const QString& timeField)
-{
-    auto* w = new QWidget;
-    auto* row = new QHBoxLayout(w);
-    row->setContentsMargins(0, 0, 0, 0);
-    auto* date = new TMaskedDateEdit;
-    date->setMinimumWidth(84);
-    date->setUi(&m_ui);
-    date->setAllowEmpty(true);
-    auto* calendar = new QPushButton(QStringLiteral("..."));
-    calendar->setAutoDefault(false);
-    calendar->setFixedWidth(28);
-    connect(calendar, &QPushButton::clicked, this, [this, dateField] { pickDate(dateField); });
-    QLineEdit* time = timeEdit();
-    row->addWidget(label(QStringLiteral("Datum :"), date));
-    row->addWidget(date);
-    row->addWidget(calendar);
-    row->addWidget(label(QStringLiteral("Zeit :"), time));
-    row->addWidget(time);
-    row->addStretch();
-    date->setObjectName(dateField);
-    time->setObjectName(timeField);
-    if (dateField == QStringLiteral("Verabred_DATUM")) {
-        m_appointmentDate = date;
-        m_appointmentTime = time;
-    } else {
-        m_nominationDate = date;
-        m_nominationTime = time;
-    }
-    return w;
-}
-
-QWidget* TNewGuestForm::buildNavigation()
-{
-    auto* w = new QWidget;
-    auto* column = new QVBoxLayout(w);
-    m_previous = button(QStringLiteral("Vorhergehender Gast"), [this] { moveParticipant(-1); });
-    m_next = button(QStringLiteral("Nächster Gast"), [this] { moveParticipant(+1); });
-    column->addWidget(m_previous);
-    column->addWidget(m_next);
-    column->addWidget(button(QStringLiteral("Neue &Gastbestellung "), [this] { newParticipant(); }));
-    column->addWidget(button(QStringLiteral("Sterne&konto"), [this] { showStarAccount(); }));
-    column->addStretch();
-    return w;
-}
-
-QWidget* TNewGuestForm::buildOrderArea()
-{
-    auto* w = new QWidget;
-    auto* column = new QVBoxLayout(w);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(buildLineFields());
-    m_lineModel = new GuestLineModel(*m_session, this);
-    m_lineGrid = new QTableView;
-    m_lineGrid->setModel(m_lineModel);
-    m_lineGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_lineGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_lineGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_lineGrid->verticalHeader()->hide();
-    setColumnWidths(m_lineGrid, {30, 70, 36, 0, 40, 66, 24, 66, 40});
-    column->addWidget(m_lineGrid, 1);
-    column->addWidget(buildLineButtons());
-    return w;
-}
-
-QWidget* TNewGuestForm::buildLineFields()
-{
-    auto* w = new QWidget;
-    auto* grid = new QGridLayout(w);
-    grid->setContentsMargins(0, 0, 0, 0);
-    m_mode = new QLabel;
-    m_mode->setMinimumWidth(70);
-    m_kind = lineEdit(2, 34);
-    m_article = lineEdit(8, 80);
-    m_textLabel = new QLabel(kArticleText);
-    m_text = new QLineEdit;
-    m_text->setMaxLength(40);
-    m_reason = lineEdit(3, 44);
-    m_reasonLabel = label(QStringLiteral("Fehl.-Code :"), m_reason);
-    m_pieces = lineEdit(6, 50);
-    m_advance = new QCheckBox(QStringLiteral("V&orab"));
-    auto* up = new QPushButton(QStringLiteral("+"));
-    auto* down = new QPushButton(QStringLiteral("-"));
-    for (QPushButton* b : {up, down}) {
-        b->setAutoDefault(false);
-        b->setFixedWidth(24);
-        b->setFocusPolicy(Qt::NoFocus);
-    }
-    connect(up, &QPushButton::clicked, this, [this] { guarded([this] { m_session->stepPieces(+1); }); });
-    connect(down, &QPushButton::clicked, this, [this] { guarded([this] { m_session->stepPieces(-1); }); });
-    auto* first = new QHBoxLayout;
-    first->addWidget(m_mode);
-    first->addWidget(label(QStringLiteral("VA"), m_kind));
-    first->addWidget(m_kind);
-    first->addWidget(label(QStringLiteral("Artikel-Nr."), m_article));
-    first->addWidget(m_article);
-    first->addWidget(m_reasonLabel);
-    first->addWidget(m_reason);
-    first->addWidget(label(QStringLiteral("Stück"), m_pieces));
-    first->addWidget(m_pieces);
-    first->addWidget(up);
-    first->addWidget(down);
-    first->addWidget(m_advance);
-    first->addStretch();
-    auto* second = new QHBoxLayout;
-    second->addWidget(m_textLabel);
-    second->addWidget(m_text, 1);
-    m_betrag = new QLabel;
-    m_menge = new QLabel;
-    second->addWidget(new QLabel(QStringLiteral("Betrag :")));
-    second->addWidget(m_betrag);
-    second->addWidget(new QLabel(QStringLiteral("Gesamtmenge :")));
-    second->addWidget(m_menge);
-    grid->addLayout(first, 0, 0);
-    grid->addLayout(second, 1, 0);
-    return w;
-}
-
-QWidget* TNewGuestForm::buildLineButtons()
-{
-    auto* w = new QWidget;
-    auto* row = new QHBoxLayout(w);
-    row->setContentsMargins(0, 0, 0, 0);
-    // Short captions; the full description is the button's hint.
-    const std::pair<const char*, const char*> captions[] = {{"Übernehmen", "Artikel übernehmen"},
-                                                            {"Zurück", "Änderungen zurücknehmen"},
-                                                            {"Anfügen", "Neuen Artikel an Bestellung anfügen"},
-                                                            {"Bearbeiten", "Artikel bearbeiten"},
-                                                            {"Entfernen", "Artikel aus Bestellung entfernen"}};
-    const std::function<void()> actions[] = {[this] { saveLine(); }, [this] { resetLine(); }, [this] { newLine(); },
-                                             [this] { editLine(); }, [this] { deleteLine(); }};
-    for (size_t n = 0; n < std::size(captions); ++n)
-        row->addWidget(hinted(button(QString::fromUtf8(captions[n].first), actions[n]), QString::fromUtf8(captions[n].second)));
-    row->addStretch();
-    return w;
-}
-
-QWidget* TNewGuestForm::buildArticleArea()
-{
-    auto* w = new QWidget;
-    auto* column = new QVBoxLayout(w);
-    column->setContentsMargins(0, 0, 0, 0);
-    m_tabs = new QTabBar;
-    for (const QChar c : kTabs)
-        m_tabs->addTab(QString(c));
-    m_tabs->setFocusPolicy(Qt::NoFocus);
-    m_tabs->setExpanding(false);
-    m_tabs->setUsesScrollButtons(true);
-    connect(m_tabs, &QTabBar::tabBarClicked, this, [this](int index) { tabChosen(index); });
-    column->addWidget(m_tabs);
-    column->addWidget(buildListControls());
-    m_articleModel = new GuestArticleModel(m_list, this);
-    m_articleGrid = new QTableView;
-    m_articleGrid->setModel(m_articleModel);
-    m_articleGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_articleGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_articleGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_articleGrid->verticalHeader()->hide();
-    setColumnWidths(m_articleGrid, {30, 70, 70, 0, 60, 50, 56, 44});
-    m_articleGrid->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_articleMenu = new QMenu(this);
-    m_articleMenu->addAction(QStringLiteral("Artikel in Bestellung übernehmen"), this, [this] { takeListArticle(false); });
-    m_articleMenu->addAction(QStringLiteral("Artikel mit anderer VA anfügen"), this, [this] { takeListArticle(true); });
-    connect(m_articleGrid, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { m_articleMenu->popup(m_articleGrid->viewport()->mapToGlobal(pos)); });
-    connect(m_articleGrid, &QTableView::doubleClicked, this, [this] { listDoubleClicked(); });
-    column->addWidget(m_articleGrid);
-    return w;
-}
-
-QWidget* TNewGuestForm::buildListControls()
-{
-    auto* w = new QWidget;
-    auto* row = new QHBoxLayout(w);
-    row->setContentsMargins(0, 0, 0, 0);
-    m_aktiv = new QCheckBox(QStringLiteral("Aktiv"));
-    m_inaktiv = new QCheckBox(QStringLiteral("Inaktiv"));
-    m_lager = new QCheckBox(QStringLiteral("Lager"));
-    m_aktiv->setChecked(m_list.aktiv());
-    m_inaktiv->setChecked(m_list.inaktiv());
-    m_lager->setChecked(m_list.lager());
-    const std::pair<QCheckBox*, void (GuestArticleList::*)(bool)> boxes[] = {
-        {m_aktiv, &GuestArticleList::setAktiv}, {m_inaktiv, &GuestArticleList::setInaktiv}, {m_lager, &GuestArticleList::setLager}};
-    for (const auto& [box, setter] : boxes) {
-        connect(box, &QCheckBox::toggled, this, [this, setter](bool on) {
-            if (!m_showing)
-                guarded([&] { (m_list.*setter)(on); });
-        });
-    }
-    for (QCheckBox* b : {m_aktiv, m_inaktiv, m_lager}) {
-        b->setFocusPolicy(Qt::TabFocus);
-        row->addWidget(b);
-    }
-    row->addWidget(hinted(button(QStringLiteral("Suchen"), [this] { articleSearch(); }), QStringLiteral("Artikel suchen")));
-    row->addWidget(hinted(button(QStringLiteral("Ersatzteile"), [this] { spareParts(); }), QStringLiteral("Ersatzteile zu Artikel suchen")));
-    row->addWidget(hinted(button(QStringLiteral("VA"), [this] { kindChooser(); }), QStringLiteral("Vorgangsart")));
-    row->addStretch();
-    QPushButton* higher = button(QStringLiteral("▲"), [this] { stepListHeight(+1); });
-    QPushButton* lower = button(QStringLiteral("▼"), [this] { stepListHeight(-1); });
-    higher->setFixedWidth(28);
-    lower->setFixedWidth(28);
-    row->addWidget(hinted(higher, QStringLiteral("Artikelliste höher")));
-    row->addWidget(hinted(lower, QStringLiteral("Artikelliste niedriger")));
-    row->addWidget(hinted(button(QStringLiteral("Standard"), [this] { standardSize(); }), QStringLiteral("Fenster auf Standardgröße stellen")));
-    return w;
-}
-
-void TNewGuestForm::connectFields()
-{
-    connect(m_kind, &QLineEdit::textEdited, this, [this](const QString& t) { typedKind(t); });
-    connect(m_article, &QLineEdit::textEdited, this, [this](const QString& t) { typedArticle(t); });
-    connect(m_pieces, &QLineEdit::textEdited, this, [this](const QString& t) { typedPieces(t); });
-    connect(m_text, &QLineEdit::textEdited, this, [this](const QString& t) { m_session->setText(t); m_lineModel->reload(); });
-    connect(m_reason, &QLineEdit::textEdited, this, [this](const QString& t) { m_session->setReasonCode(t); m_lineModel->reload(); });
-    connect(m_advance, &QCheckBox::clicked, this, [this](bool on) { guarded([&] { m_session->setAdvance(on); }); });
-    connect(m_customer, &QLineEdit::editingFinished, this, [this] { leaveCustomerField(); });
-    const std::pair<QCheckBox*, const char*> flags[] = {{m_paid, "BEZAHLT"}, {m_appointment, "Verabredung"}, {m_nomination, "BENENNUNG"}};
-    for (const auto& [box, name] : flags) {
-        const QString fieldName = QString::fromLatin1(name);
-        connect(box, &QCheckBox::clicked, this, [this, fieldName](bool on) { m_session->setFlag(fieldName, on); });
-    }
-    for (TMaskedDateEdit* e : {m_appointmentDate, m_nominationDate}) {
-        connect(e, &TMaskedDateEdit::dateChanged, this, [this, e](const QDate& d) {
-            if (!m_showing)
-                m_session->setDate(e->objectName(), d);
-        });
-    }
-    for (QLineEdit* e : {m_appointmentTime, m_nominationTime})
-        connect(e, &QLineEdit::editingFinished, this, [this, e] { leaveTime(e); });
-    connect(m_lineGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& index) {
-        if (m_showing || m_session->mode() != GuestEntrySession::Mode::Browse)
-            return;
-        m_session->selectRow(index.row());
-        m_showing = true;
-        showFields();
-        m_showing = false;
-    });
-    connect(m_articleGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& index) {
-        if (!m_showing)
-            m_list.setCurrentRow(index.row());
-    });
-    connect(m_lineGrid, &QTableView::doubleClicked, this, [this] { editLine(); });
+    GuestArticlePanel* panel = m_articlePanel;
+    connect(panel, &GuestArticlePanel::changed, this, &TNewGuestForm::showAll);
+    connect(panel, &GuestArticlePanel::tabClicked, this, &TNewGuestForm::tabChosen);
+    connect(panel, &GuestArticlePanel::searchClicked, this, &TNewGuestForm::articleSearch);
+    connect(panel, &GuestArticlePanel::sparePartsClicked, this, &TNewGuestForm::spareParts);
+    connect(panel, &GuestArticlePanel::kindsClicked, this, &TNewGuestForm::kindChooser);
+    connect(panel, &GuestArticlePanel::listHeightStepped, this, &TNewGuestForm::stepListHeight);
+    connect(panel, &GuestArticlePanel::standardSizeClicked, this, &TNewGuestForm::standardSize);
+    connect(panel, &GuestArticlePanel::takeArticleChosen, this, &TNewGuestForm::takeListArticle);
+    connect(panel, &GuestArticlePanel::articleDoubleClicked, this, &TNewGuestForm::listDoubleClicked);
 }
 
 void TNewGuestForm::installFilters()
@@ -503,7 +137,7 @@ void TNewGuestForm::applyGeometry()
     resize(m_geometry.width, m_geometry.height);
     if (m_geometry.left >= 0 && m_geometry.top >= 0)
         move(m_geometry.left, m_geometry.top);
-    m_articleGrid->setFixedHeight(m_geometry.list);
+    m_articlePanel->setListHeight(m_geometry.list);
 }
 
 void TNewGuestForm::storeGeometry()
@@ -518,8 +152,8 @@ void TNewGuestForm::storeGeometry()
 
 void TNewGuestForm::stepListHeight(int direction)
 {
-    m_geometry.list = GuestWindowGeometry::stepList(m_geometry.list, direction, m_orderArea->height());
-    m_articleGrid->setFixedHeight(m_geometry.list);
+    m_geometry.list = GuestWindowGeometry::stepList(m_geometry.list, direction, m_lineEditor->height());
+    m_articlePanel->setListHeight(m_geometry.list);
 }
 
 void TNewGuestForm::standardSize()
@@ -532,197 +166,15 @@ void TNewGuestForm::standardSize()
 
 void TNewGuestForm::showAll()
 {
-    m_showing = true;
-    showParticipant();
-    showLines();
-    showList();
-    m_showing = false;
+    m_participantPanel->showParticipant();
+    m_lineEditor->showLines();
+    m_articlePanel->showList();
 }
 
-void TNewGuestForm::showParticipant()
+void TNewGuestForm::focusEntry(QLineEdit* edit)
 {
-    const auto& p = m_session->participant();
-    m_pNr->setText(m_session->pNr());
-    if (!m_customer->hasFocus())
-        m_customer->setText(field(p, "K_NR"));
-    const bool host = m_session->isHost();
-    m_customer->setEnabled(!host);
-    for (QPushButton* b : m_customerButtons)
-        b->setEnabled(!host);
-    QString address;
-    if (const auto c = m_session->customer()) {
-        address = field(*c, "VORNAME") + QLatin1Char(' ') + field(*c, "NAME") + QLatin1Char('\n') + field(*c, "STRASSE") + QLatin1Char('\n') +
-                  field(*c, "PLZ") + QLatin1Char(' ') + field(*c, "ORT") + QStringLiteral("\nTelefon : ") + field(*c, "TELEFON") +
-                  QStringLiteral("\nNächste Vorführung : ") + GermanFormat::date(c->value(QStringLiteral("N_DATUM")).toDate());
-    }
-    m_address->setText(address);
-    m_paid->setChecked(p.value(QStringLiteral("BEZAHLT")).toBool());
-    m_appointment->setChecked(p.value(QStringLiteral("Verabredung")).toBool());
-    m_nomination->setChecked(p.value(QStringLiteral("BENENNUNG")).toBool());
-    m_appointmentDate->setDate(p.value(QStringLiteral("Verabred_DATUM")).toDate());
-    m_nominationDate->setDate(p.value(QStringLiteral("BENE_DATUM")).toDate());
-    showTime(m_appointmentTime, p.value(QStringLiteral("Verabred_ZEIT")));
-    showTime(m_nominationTime, p.value(QStringLiteral("BENE_ZEIT")));
-    m_previous->setEnabled(m_session->hasPrevious());
-    m_next->setEnabled(m_session->hasNext());
-}
-
-void TNewGuestForm::showLines()
-{
-    m_lineModel->reload();
-    selectRow(m_lineGrid, m_lineModel->currentRow());
-    m_mode->setText(GuestEntrySession::modeText(m_session->mode()));
-    m_betrag->setText(GermanFormat::number(m_session->betrag(), 2));
-    m_menge->setText(GuestLineModel::piecesText(m_session->gesamtmenge()));
-    showFields();
-}
-
-void TNewGuestForm::showFields()
-{
-    const OrderLine* line = m_session->currentLine();
-    const OrderLine empty;
-    const OrderLine& l = line ? *line : empty;
-    const bool browsing = m_session->mode() == GuestEntrySession::Mode::Browse;
-    const auto setIfIdle = [](QLineEdit* e, const QString& text) {
-        if (!e->hasFocus() || e->isReadOnly() || e->text() != text)
-            e->setText(text);
-    };
-    setIfIdle(m_kind, l.va);
-    setIfIdle(m_article, l.lNr);
-    setIfIdle(m_text, l.lText);
-    setIfIdle(m_reason, l.fehlCode);
-    const QString pieces = line ? GuestLineModel::piecesText(l.stueck) : QString();
-    if (!m_pieces->hasFocus() || GermanFormat::parseAmount(m_pieces->text()) != std::optional<double>(l.stueck))
-        m_pieces->setText(pieces);
-    for (QLineEdit* e : {m_kind, m_article, m_pieces, m_reason})
-        e->setReadOnly(browsing);
-
-    const QString va = l.va.trimmed();
-    const bool text = m_session->isTextKind(va);
-    const bool exchange = va == QStringLiteral("98") || va == QStringLiteral("99");
-    m_text->setReadOnly(browsing || !text);
-    m_textLabel->setText(va == QStringLiteral("96")   ? kWishText
-                         : va == QStringLiteral("98") ? kExchangeText
-                         : (text || va == QStringLiteral("95")) ? kInfoText
-                                                              : kArticleText);
-    m_reason->setVisible(exchange);
-    m_reasonLabel->setVisible(exchange);
-    m_advance->setVisible(!exchange);
-    m_advance->setEnabled(!browsing);
-    m_advance->setChecked(l.vorab == QStringLiteral("V"));
-    m_tabs->setVisible(!text);
-}
-
-void TNewGuestForm::showList()
-{
-    m_articleModel->reload();
-    selectRow(m_articleGrid, m_list.currentRow());
-}
-
-void TNewGuestForm::focusKind()
-{
-    m_kind->setFocus();
-    m_kind->selectAll();
-}
-
-// ---------------------------------------------------------------- field entries
-
-void TNewGuestForm::typedKind(const QString& text)
-{
-    guarded([&] {
-        m_session->setKind(text);
-        m_list.restrictToKind(text);
-    });
-}
-
-void TNewGuestForm::typedArticle(const QString& text)
-{
-    const QString upper = text.toUpper();
-    if (upper != text) {
-        const int caret = m_article->cursorPosition();
-        m_article->setText(upper);
-        m_article->setCursorPosition(caret);
-    }
-    guarded([&] {
-        m_session->setArticleNumber(upper);
-        m_list.positionOnPrefix(upper);
-    });
-}
-
-void TNewGuestForm::typedPieces(const QString& text)
-{
-    if (const auto pieces = GermanFormat::parseAmount(text))
-        guarded([&] { m_session->setPieces(*pieces); });
-}
-
-void TNewGuestForm::leaveCustomerField()
-{
-    if (m_showing || m_session->isHost())
-        return;
-    if (m_customer->text().trimmed() != field(m_session->participant(), "K_NR")) {
-        m_session->setCustomer(m_customer->text());
-        showParticipant();
-    }
-}
-
-void TNewGuestForm::leaveTime(QLineEdit* edit)
-{
-    if (!m_showing && !m_session->setTimeText(edit->objectName(), edit->displayText()))
-        m_ui.information(QStringLiteral("Keine gültige Uhrzeit"));
-}
-
-void TNewGuestForm::pickDate(const QString& name)
-{
-    TMaskedDateEdit* edit = name == QStringLiteral("Verabred_DATUM") ? m_appointmentDate : m_nominationDate;
-    const auto picked = m_ui.pickDate(m_session->participant().value(name).toDate());
-    if (!picked)
-        return;
-    m_session->setDate(name, *picked);
-    edit->setDate(*picked);
-}
-
-// ---------------------------------------------------------------- line actions
-
-void TNewGuestForm::startLineIfEmpty()
-{
-    if (m_session->lines().empty() && m_session->mode() == GuestEntrySession::Mode::Browse)
-        m_session->newLine();
-}
-
-void TNewGuestForm::newLine()
-{
-    guarded([this] {
-        if (m_session->newLine())
-            focusKind();
-    });
-}
-
-void TNewGuestForm::saveLine()
-{
-    guarded([this] { m_session->saveLine(); });
-}
-
-void TNewGuestForm::resetLine()
-{
-    guarded([this] { m_session->resetLine(); });
-}
-
-void TNewGuestForm::editLine()
-{
-    guarded([this] {
-        if (m_session->editLine())
-            focusKind();
-    });
-}
-
-void TNewGuestForm::deleteLine()
-{
-    guarded([this] { m_session->deleteLine(); });
-}
-
-void TNewGuestForm::toggleAdvance()
-{
-    guarded([this] { m_session->toggleAdvance(); });
+    edit->setFocus();
+    edit->selectAll();
 }
 
 void TNewGuestForm::escape()
@@ -730,24 +182,30 @@ void TNewGuestForm::escape()
     if (m_session->mode() == GuestEntrySession::Mode::Browse)
         reject();
     else
-        resetLine();
+        m_lineEditor->resetLine();
 }
 
 // ---------------------------------------------------------------- participants
 
 void TNewGuestForm::afterParticipantChange()
 {
-    startLineIfEmpty();
+    m_session->startLineIfEmpty();
     showAll();
-    if (m_session->isHost() || !field(m_session->participant(), "K_NR").isEmpty())
-        focusKind();
+    focusFirstField();
+}
+
+// The host and a guest with a customer start with the kind, a guest without one with her customer.
+void TNewGuestForm::focusFirstField()
+{
+    if (m_session->isHost() || !m_session->participant().value(QStringLiteral("K_NR")).toString().isEmpty())
+        m_lineEditor->focusKind();
     else
-        m_customer->setFocus();
+        customerEdit()->setFocus();
 }
 
 void TNewGuestForm::moveParticipant(int step)
 {
-    leaveCustomerField();
+    m_participantPanel->leaveCustomerField();
     bool moved = false;
     guarded([&] { moved = step < 0 ? m_session->previousParticipant() : m_session->nextParticipant(); });
     if (moved)
@@ -756,12 +214,12 @@ void TNewGuestForm::moveParticipant(int step)
 
 void TNewGuestForm::newParticipant()
 {
-    leaveCustomerField();
+    m_participantPanel->leaveCustomerField();
     bool added = false;
     guarded([&] { added = m_session->newParticipant(); });
     if (added) {
         afterParticipantChange();
-        m_customer->setFocus();
+        customerEdit()->setFocus();
     }
 }
 
@@ -769,12 +227,9 @@ void TNewGuestForm::newCustomer()
 {
     if (m_session->isHost())
         return;
-    auto record = m_session->newCustomerRecord();
-    if (!record)
-        return;
-    if (TClientNewForm::edit(m_customers, *record, true, TClientNewForm::kDefaultTitle, this))
-        m_session->setCustomer(record->value(QStringLiteral("K_NR")).toString());
-    showParticipant();
+    if (const auto kNr = TClientNewForm::createNew(m_customers, TClientNewForm::kDefaultTitle, this))
+        m_session->setCustomer(*kNr);
+    m_participantPanel->showParticipant();
 }
 
 void TNewGuestForm::unknownCustomer()
@@ -782,7 +237,7 @@ void TNewGuestForm::unknownCustomer()
     if (m_session->isHost())
         return;
     m_session->setUnknownCustomer();
-    showParticipant();
+    m_participantPanel->showParticipant();
 }
 
 void TNewGuestForm::editCustomer()
@@ -791,7 +246,7 @@ void TNewGuestForm::editCustomer()
     if (!record || m_session->isHost())
         return;
     TClientNewForm::edit(m_customers, *record, false, QStringLiteral("Kundendaten des Gast bearbeiten"), this);
-    showParticipant();
+    m_participantPanel->showParticipant();
 }
 
 void TNewGuestForm::quickSearch()
@@ -804,7 +259,7 @@ void TNewGuestForm::quickSearch()
     TClientFast search(m_customers, editor, this);
     if (search.exec() == QDialog::Accepted && !search.chosenNumber().isEmpty())
         m_session->setCustomer(search.chosenNumber());
-    showParticipant();
+    m_participantPanel->showParticipant();
 }
 
 void TNewGuestForm::showStarAccount()
@@ -838,11 +293,7 @@ void TNewGuestForm::articleSearch()
     const bool chosen = chooser.exec() == QDialog::Accepted && chooser.choice();
     m_list.takeSwitches(chooser.returnedSwitches());
     m_articles.useAfterChooser();
-    m_showing = true;
-    m_aktiv->setChecked(m_list.aktiv());
-    m_inaktiv->setChecked(m_list.inaktiv());
-    m_lager->setChecked(m_list.lager());
-    m_showing = false;
+    m_articlePanel->showSwitches();
     if (chosen)
         takeChosen(chooser.choice()->lNr, chooser.choice()->va);
     showAll();
@@ -851,7 +302,7 @@ void TNewGuestForm::articleSearch()
 void TNewGuestForm::spareParts()
 {
     const OrderLine* line = m_session->currentLine();
-    const QString product = line ? line->lNr : m_article->text();
+    const QString product = line ? line->lNr : articleEdit()->text();
     if (!m_articles.FilterSpareParts(product))
         return;
     std::optional<ArticleChooser::Choice> choice;
@@ -875,24 +326,24 @@ void TNewGuestForm::kindChooser()
         return;
     if (m_session->mode() == GuestEntrySession::Mode::Browse)
         return;
-    typedKind(chooser.chosen());
-    m_article->setFocus();
+    m_lineEditor->typedKind(chooser.chosen());
+    articleEdit()->setFocus();
 }
 
 void TNewGuestForm::tabChosen(int index)
 {
-    if (index < 0 || index >= kTabs.size())
+    if (index < 0 || index >= GuestArticlePanel::kTabs.size())
         return;
-    const QChar c = kTabs.at(index);
+    const QChar c = GuestArticlePanel::kTabs.at(index);
     if (m_session->mode() == GuestEntrySession::Mode::Browse) {
         m_list.positionOnPrefix(QString(c));
-        showList();
+        m_articlePanel->showList();
         return;
     }
-    const QString number = c.isDigit() ? m_article->text() + c : QString(c);
-    m_article->setText(number);
-    typedArticle(number);
-    m_article->setFocus();
+    const QString number = c.isDigit() ? articleEdit()->text() + c : QString(c);
+    articleEdit()->setText(number);
+    m_lineEditor->typedArticle(number);
+    articleEdit()->setFocus();
 }
 
 void TNewGuestForm::takeListArticle(bool otherKind)
@@ -928,10 +379,6 @@ bool TNewGuestForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && handleKey(watched, static_cast<QKeyEvent*>(event)))
         return true;
-    if (event->type() == QEvent::MouseButtonDblClick && watched == m_address) {
-        editCustomer();
-        return true;
-    }
     return QDialog::eventFilter(watched, event);
 }
 
@@ -959,19 +406,29 @@ bool TNewGuestForm::handleAltKey(int key)
 {
     switch (key) {
     case Qt::Key_N:
-    case Qt::Key_Down: newLine(); return true;
-    case Qt::Key_L: deleteLine(); return true;
-    case Qt::Key_B: editLine(); return true;
+    case Qt::Key_Down:
+        m_lineEditor->newLine();
+        return true;
+    case Qt::Key_L:
+        m_lineEditor->deleteLine();
+        return true;
+    case Qt::Key_B:
+        m_lineEditor->editLine();
+        return true;
     case Qt::Key_S: articleSearch(); return true;
     case Qt::Key_A: kindChooser(); return true;
     case Qt::Key_Z: spareParts(); return true;
-    case Qt::Key_O: toggleAdvance(); return true;
+    case Qt::Key_O:
+        m_lineEditor->toggleAdvance();
+        return true;
     case Qt::Key_E: notAvailable(); return true;
     case Qt::Key_Right: moveParticipant(+1); return true;
     case Qt::Key_Left: moveParticipant(-1); return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Udiaeresis: saveLine(); return true;
+    case Qt::Key_Udiaeresis:
+        m_lineEditor->saveLine();
+        return true;
     default: return false;
     }
 }
@@ -983,8 +440,12 @@ bool TNewGuestForm::handleCtrlKey(int key)
     case Qt::Key_U: unknownCustomer(); return true;
     case Qt::Key_B: editCustomer(); return true;
     case Qt::Key_S: quickSearch(); return true;
-    case Qt::Key_D: pickDate(QStringLiteral("Verabred_DATUM")); return true;
-    case Qt::Key_T: pickDate(QStringLiteral("BENE_DATUM")); return true;
+    case Qt::Key_D:
+        m_participantPanel->pickDate(QStringLiteral("Verabred_DATUM"));
+        return true;
+    case Qt::Key_T:
+        m_participantPanel->pickDate(QStringLiteral("BENE_DATUM"));
+        return true;
     default: return false;
     }
 }
@@ -992,39 +453,47 @@ bool TNewGuestForm::handleCtrlKey(int key)
 bool TNewGuestForm::handleFieldKey(QObject* watched, QKeyEvent* event)
 {
     const int key = event->key();
-    const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         enterIn(watched);
         return true;
     }
+    if (watched == articleEdit())
+        return handleArticleKey(key, event->modifiers().testFlag(Qt::ShiftModifier));
     const int step = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? +1 : 0;
-    if (watched == m_article) {
-        const int page = std::max(1, m_articleGrid->viewport()->height() / std::max(1, m_articleGrid->verticalHeader()->defaultSectionSize()));
-        const int rows = step != 0 ? step * (shift ? 10 : 1) : key == Qt::Key_PageUp ? -page : key == Qt::Key_PageDown ? page : 0;
-        if (rows != 0) {
-            m_list.moveBy(rows);
-            showList();
-            return true;
-        }
-        if (key == Qt::Key_Right && m_list.current() && m_session->mode() != GuestEntrySession::Mode::Browse) {
-            m_article->setText(m_list.current()->lNr);
-            typedArticle(m_article->text());
-            return true;
-        }
-        return false;
-    }
     if (step == 0)
         return false;
-    if (watched == m_kind) {
+    if (watched == kindEdit()) {
         stepKind(step);
         return true;
     }
-    if (watched == m_pieces) {
-        guarded([&] { m_session->stepPieces(-step); });
+    if (watched == piecesEdit()) {
+        m_lineEditor->stepPieces(-step);
         return true;
     }
-    if (watched == m_reason) {
+    if (watched == reasonEdit()) {
         stepReason(step);
+        return true;
+    }
+    return false;
+}
+
+// Up and Down (ten rows with Shift), Page Up and Page Down move the list; Right copies its number.
+bool TNewGuestForm::handleArticleKey(int key, bool shift)
+{
+    const int step = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? +1 : 0;
+    const int page = m_articlePanel->pageRows();
+    const int rows = step != 0                 ? step * (shift ? 10 : 1)
+                     : key == Qt::Key_PageUp   ? -page
+                     : key == Qt::Key_PageDown ? page
+                                               : 0;
+    if (rows != 0) {
+        m_list.moveBy(rows);
+        m_articlePanel->showList();
+        return true;
+    }
+    if (key == Qt::Key_Right && m_list.current() && m_session->mode() != GuestEntrySession::Mode::Browse) {
+        articleEdit()->setText(m_list.current()->lNr);
+        m_lineEditor->typedArticle(articleEdit()->text());
         return true;
     }
     return false;
@@ -1032,29 +501,27 @@ bool TNewGuestForm::handleFieldKey(QObject* watched, QKeyEvent* event)
 
 void TNewGuestForm::enterIn(QObject* watched)
 {
-    if (watched == m_customer) {
-        if (m_customer->text().trimmed().isEmpty())
+    if (watched == customerEdit()) {
+        if (customerEdit()->text().trimmed().isEmpty())
             quickSearch();
         else
-            leaveCustomerField();
-        focusKind();
-    } else if (watched == m_kind) {
-        m_article->setFocus();
-        m_article->selectAll();
-    } else if (watched == m_article) {
+            m_participantPanel->leaveCustomerField();
+        m_lineEditor->focusKind();
+    } else if (watched == kindEdit()) {
+        focusEntry(articleEdit());
+    } else if (watched == articleEdit()) {
         enterArticle();
-    } else if (watched == m_text) {
-        (m_reason->isVisible() ? m_reason : m_pieces)->setFocus();
-    } else if (watched == m_reason) {
-        if (m_reason->text().trimmed().isEmpty())
+    } else if (watched == textEdit()) {
+        m_lineEditor->field(m_session->entryKind().afterText())->setFocus();
+    } else if (watched == reasonEdit()) {
+        if (reasonEdit()->text().trimmed().isEmpty())
             chooseReason();
-        m_pieces->setFocus();
-        m_pieces->selectAll();
-    } else if (watched == m_pieces) {
+        focusEntry(piecesEdit());
+    } else if (watched == piecesEdit()) {
         if (m_session->mode() == GuestEntrySession::Mode::Insert)
-            newLine();
+            m_lineEditor->newLine();
         else
-            saveLine();
+            m_lineEditor->saveLine();
     } else {
         focusNextChild();
     }
@@ -1062,59 +529,38 @@ void TNewGuestForm::enterIn(QObject* watched)
 
 void TNewGuestForm::enterArticle()
 {
-    const OrderLine* line = m_session->currentLine();
-    const bool text = line && m_session->isTextKind(line->va);
-    if (!text && line && m_session->mode() != GuestEntrySession::Mode::Browse) {
-        // The typed number when it names an article, else the article the list stands on.
-        const QString typed = m_article->text().trimmed();
-        const ArticleRecord* listed = m_list.current();
-        if (listed && (typed.isEmpty() || !m_articles.ArticleExists(typed)))
-            guarded([&] { m_session->takeArticle(listed->lNr); });
-    }
-    QLineEdit* next = text ? m_text : m_reason->isVisible() ? m_reason : m_pieces;
-    next->setFocus();
-    next->selectAll();
+    const QString typed = articleEdit()->text();
+    const QString listed = m_list.current() ? m_list.current()->lNr : QString();
+    auto next = m_session->entryKind().afterArticle();
+    guarded([&] { next = m_session->enterArticle(typed, listed, m_articles); });
+    focusEntry(m_lineEditor->field(next));
 }
 
 void TNewGuestForm::stepKind(int direction)
 {
-    if (m_session->mode() == GuestEntrySession::Mode::Browse)
-        return;
-    const auto& kinds = m_articles.kinds().kinds();
-    if (kinds.empty())
-        return;
-    const QString current = m_kind->text().trimmed();
-    int index = -1;
-    for (int n = 0; n < static_cast<int>(kinds.size()); ++n) {
-        if (kinds[static_cast<size_t>(n)].va == current)
-            index = n;
-    }
-    index = index < 0 ? 0 : std::clamp(index + direction, 0, static_cast<int>(kinds.size()) - 1);
-    typedKind(kinds[static_cast<size_t>(index)].va);
+    guarded([&] {
+        if (const auto va = m_session->stepKind(m_articles.kinds(), direction))
+            m_list.restrictToKind(*va);
+    });
 }
 
 void TNewGuestForm::stepReason(int direction)
 {
-    if (m_session->mode() == GuestEntrySession::Mode::Browse)
-        return;
-    guarded([&] {
-        if (const auto code = m_reasons.step(m_reason->text().trimmed(), direction))
-            m_session->setReasonCode(*code);
-    });
+    guarded([&] { m_session->stepReason(m_reasons, direction); });
 }
 
 void TNewGuestForm::chooseReason()
 {
     if (m_session->mode() == GuestEntrySession::Mode::Browse)
         return;
-    const auto code = TUMTForm::choose(m_reasons, m_reason->text().trimmed(), this);
+    const auto code = TUMTForm::choose(m_reasons, m_ui, reasonEdit()->text().trimmed(), this);
     if (code)
         guarded([&] { m_session->setReasonCode(*code); });
 }
 
 void TNewGuestForm::notAvailable()
 {
-    m_ui.information(TMainForm::kNotAvailable);
+    m_ui.information(NotAvailable::kText);
 }
 
 // ---------------------------------------------------------------- closing
@@ -1125,7 +571,7 @@ void TNewGuestForm::done(int result)
         QDialog::done(result);
         return;
     }
-    leaveCustomerField();
+    m_participantPanel->leaveCustomerField();
     bool closing = false;
     guarded([&] { closing = m_session->close(); });
     if (!closing)

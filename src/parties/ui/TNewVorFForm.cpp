@@ -1,12 +1,12 @@
 #include "parties/ui/TNewVorFForm.h"
 
-#include "core/DatabaseError.h"
 #include "core/GermanFormat.h"
 #include "core/UiPort.h"
 #include "customers/TClientDataModul.h"
 #include "customers/ui/TClientFast.h"
 #include "customers/ui/TClientNewForm.h"
 #include "parties/CountStepper.h"
+#include "widgets/DateField.h"
 #include "widgets/TMaskedDateEdit.h"
 
 #include <QFormLayout>
@@ -182,6 +182,24 @@ QWidget* TNewVorFForm::countWithButtons(QLineEdit* count)
     return row;
 }
 
+// A visit date: the calendar opens on the party's date while the field is empty, and every
+// change of the date recounts the kilometres.
+DateField* TNewVorFForm::addDate(const QString& field, QWidget* parent)
+{
+    auto* date = new DateField(m_ui, parent);
+    date->edit()->setAllowEmpty(true);
+    date->edit()->installEventFilter(this);
+    date->calendarButton()->setToolTip(QStringLiteral("Kalender"));
+    date->setButtonTakesFocus(true);
+    date->setPickStart([this] { return m_header.value(QStringLiteral("DATUM")).toDate(); });
+    connect(date, &DateField::dateChanged, this, [this] {
+        collect();
+        showCalculated();
+    });
+    m_dates.insert(field, date);
+    return date;
+}
+
 QWidget* TNewVorFForm::buildCountsBox()
 {
     auto* box = new QGroupBox(this);
@@ -196,21 +214,9 @@ QWidget* TNewVorFForm::buildCountsBox()
     for (int pair = 0; pair < 2; ++pair) {
         auto* row = new QHBoxLayout;
         for (int i = 0; i < 2; ++i) {
-            const QString field = kDateFields.at(pair * 2 + i);
-            auto* date = new TMaskedDateEdit(box);
-            date->setUi(&m_ui);
-            date->setAllowEmpty(true);
-            date->installEventFilter(this);
-            connect(date, &TMaskedDateEdit::dateChanged, this, [this] {
-                collect();
-                showCalculated();
-            });
-            m_dates.insert(field, date);
-            QPushButton* calendar = button(QStringLiteral("..."), QStringLiteral("Kalender"), box);
-            connect(calendar, &QPushButton::clicked, this, [this, field] { pickDate(field); });
+            DateField* date = addDate(kDateFields.at(pair * 2 + i), box);
             row->addWidget(new QLabel(i == 0 ? QStringLiteral("Datum 1 :") : QStringLiteral("Datum 2 :"), box));
             row->addWidget(date);
-            row->addWidget(calendar);
         }
         form->addRow(pair == 0 ? QStringLiteral("Vorbereitung :") : QStringLiteral("Auslieferung :"), row);
     }
@@ -331,13 +337,7 @@ void TNewVorFForm::stepCount(QLineEdit* count, bool up)
 
 void TNewVorFForm::pickDate(const QString& field)
 {
-    TMaskedDateEdit* edit = m_dates.value(field);
-    const auto picked = m_ui.pickDate(edit->date().isValid() ? edit->date() : m_header.value(QStringLiteral("DATUM")).toDate());
-    if (!picked)
-        return;
-    edit->setDate(*picked); // no date clears the field
-    collect();
-    showCalculated();
+    m_dates.value(field)->pickDate();
 }
 
 void TNewVorFForm::applyHost(const QString& kNr)
@@ -374,15 +374,8 @@ void TNewVorFForm::quickSearch()
 
 void TNewVorFForm::newHost()
 {
-    TClientDataModul::Record customer;
-    try {
-        customer = m_customers.newCustomer();
-    } catch (const DatabaseError& e) {
-        m_ui.error(e.message());
-        return;
-    }
-    if (TClientNewForm::edit(m_customers, customer, true, kNewHostTitle, this))
-        applyHost(customer.value(QStringLiteral("K_NR")).toString());
+    if (const auto kNr = TClientNewForm::createNew(m_customers, kNewHostTitle, this))
+        applyHost(*kNr);
 }
 
 void TNewVorFForm::changeDateClicked()
@@ -398,7 +391,7 @@ void TNewVorFForm::changeDateClicked()
 
 bool TNewVorFForm::okClicked(bool orderEntry)
 {
-    for (TMaskedDateEdit* date : std::as_const(m_dates)) {
+    for (DateField* date : std::as_const(m_dates)) {
         if (!date->checkEntry())
             return false;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "parties/TVorFuerModul.h"
+#include "widgets/DateField.h"
 
 #include <QDialog>
 #include <QHash>
@@ -57,7 +58,10 @@ public:
     QLineEdit* kmEdit() const { return m_km; }
     QLineEdit* remarksEdit() const { return m_remarks; }
     QRadioButton* experienceButton() const { return m_experience; }
-    TMaskedDateEdit* dateEdit(const QString& field) const { return m_dates.value(field); }
+    TMaskedDateEdit* dateEdit(const QString& field) const
+    {
+        return m_dates.contains(field) ? m_dates[field]->edit() : nullptr;
+    }
     // The read-only values by field name (R_NR, DATUM, TWoche, BZH_VF_NR, SummeKm, the totals).
     QLabel* value(const QString& field) const { return m_values.value(field); }
 
@@ -72,6 +76,7 @@ private:
     QLabel* addValue(const QString& field);
     QLineEdit* addEdit(int maxLength);
     QWidget* countWithButtons(QLineEdit* count);
+    DateField* addDate(const QString& field, QWidget* parent);
     void applyHost(const QString& kNr);
     void hostEntered();
     void collect();
@@ -93,7 +98,7 @@ private:
     QLineEdit* m_remarks = nullptr;
     QRadioButton* m_normal = nullptr;
     QRadioButton* m_experience = nullptr;
-    QHash<QString, TMaskedDateEdit*> m_dates;
+    QHash<QString, DateField*> m_dates;
     QHash<QString, QLabel*> m_values;
 };
 

@@ -1,7 +1,6 @@
 #include "parties/ui/TUMTForm.h"
 
-#include "core/DatabaseError.h"
-#include "widgets/DialogUi.h"
+#include "widgets/DatabaseGuard.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -12,8 +11,8 @@
 
 namespace korbelant {
 
-TUMTForm::TUMTForm(ExchangeReasons& reasons, const QString& current, QWidget* parent)
-    : QDialog(parent), m_reasons(reasons), m_grid(new QTableWidget(this))
+TUMTForm::TUMTForm(ExchangeReasons& reasons, UiPort& ui, const QString& current, QWidget* parent)
+    : QDialog(parent), m_reasons(reasons), m_ui(ui), m_grid(new QTableWidget(this))
 {
     setWindowTitle(QStringLiteral("Umtauschgründe"));
     m_grid->setColumnCount(2);
@@ -42,9 +41,10 @@ TUMTForm::TUMTForm(ExchangeReasons& reasons, const QString& current, QWidget* pa
     resize(460, 420);
 }
 
-std::optional<QString> TUMTForm::choose(ExchangeReasons& reasons, const QString& current, QWidget* parent)
+std::optional<QString> TUMTForm::choose(ExchangeReasons& reasons, UiPort& ui, const QString& current,
+                                        QWidget* parent)
 {
-    TUMTForm form(reasons, current, parent);
+    TUMTForm form(reasons, ui, current, parent);
     if (form.exec() != QDialog::Accepted)
         return std::nullopt;
     return form.chosen();
@@ -83,12 +83,8 @@ void TUMTForm::take()
         return;
     // Leaving the text cell takes over what is still being typed in it.
     m_grid->setCurrentCell(row, 0);
-    try {
-        m_reasons.saveTexts(editedReasons());
-    } catch (const DatabaseError& e) {
-        DialogUi(this).error(e.message());
+    if (!guardDatabase(m_ui, [this] { m_reasons.saveTexts(editedReasons()); }))
         return;
-    }
     m_chosen = m_grid->item(row, 0)->text();
     accept();
 }

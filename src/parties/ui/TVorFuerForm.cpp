@@ -1,18 +1,18 @@
 #include "parties/ui/TVorFuerForm.h"
 
 #include "core/DataSet.h"
-#include "core/DatabaseError.h"
 #include "core/GermanFormat.h"
 #include "core/UiPort.h"
-#include "core/ui/TMainForm.h"
+#include "parties/PartyDialogWorkflow.h"
 #include "parties/ui/PartyTableModel.h"
 #include "parties/ui/TNewVorFForm.h"
 #include "parties/ui/TR_NRChooser.h"
 #include "parties/ui/TWeekRangeForm.h"
-#include "reports/ReportError.h"
 #include "reports/ui/ReportPreview.h"
 #include "reports/ui/ReportPrinter.h"
 #include "week/WeekOverviewReport.h"
+#include "widgets/NotAvailable.h"
+#include "widgets/DatabaseGuard.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -251,11 +251,8 @@ bool TVorFuerForm::selectGuest(const QString& pNr)
 
 void TVorFuerForm::reloadParties(const QString& keep)
 {
-    try {
-        m_model->setParties(m_list.parties(PartyList::fromChoice(m_sort->currentText())));
-    } catch (const DatabaseError& e) {
-        m_ui.error(e.message());
-    }
+    guardDatabase(
+        m_ui, [this] { m_model->setParties(m_list.parties(PartyList::fromChoice(m_sort->currentText()))); });
     // The kept party, else the last one.
     if (!selectParty(keep) && m_model->rowCount() > 0)
         m_parties->setCurrentIndex(m_model->index(m_model->rowCount() - 1, 0));
@@ -335,14 +332,11 @@ void TVorFuerForm::newParty()
     const auto choice = TR_NRChooser::choose(m_modul, m_ui, m_today, this);
     if (!choice)
         return;
-    TVorFuerModul::Record header;
-    try {
-        header = m_modul.newParty(choice->rNr, choice->date);
-    } catch (const DatabaseError& e) {
-        m_ui.error(e.message());
-        return;
-    }
-    runPartyDialog(header, TNewVorFForm::kNewCaption);
+    std::optional<PartyDialogWorkflow> workflow;
+    if (guardDatabase(m_ui, [&] {
+            workflow.emplace(PartyDialogWorkflow::startNew(m_modul, choice->rNr, choice->date));
+        }))
+        runPartyDialog(*workflow);
 }
 
 void TVorFuerForm::editParty()
@@ -351,40 +345,21 @@ void TVorFuerForm::editParty()
         newParty();
         return;
     }
-    const auto header = m_modul.header(currentParty());
-    if (header)
-        runPartyDialog(*header, TNewVorFForm::kEditCaption);
+    if (auto workflow = PartyDialogWorkflow::edit(m_modul, currentParty()))
+        runPartyDialog(*workflow);
 }
 
-void TVorFuerForm::runPartyDialog(TVorFuerModul::Record header, const QString& caption)
+void TVorFuerForm::runPartyDialog(PartyDialogWorkflow& workflow)
 {
-    const QString rNr = header.value(QStringLiteral("R_NR")).toString();
-    TNewVorFForm dialog(m_modul, m_customers, m_ui, std::move(header), caption, this);
+    const QString& caption = workflow.isNew() ? TNewVorFForm::kNewCaption : TNewVorFForm::kEditCaption;
+    TNewVorFForm dialog(m_modul, m_customers, m_ui, workflow.header(), caption, this);
     const bool accepted = dialog.exec() == QDialog::Accepted;
-    const bool isNew = caption == TNewVorFForm::kNewCaption;
-    bool saved = false;
-    if (accepted) {
-        try {
-            TVorFuerModul::Record h = dialog.header();
-            m_modul.saveHeader(h);
-            saved = true;
-        } catch (const DatabaseError& e) {
-            m_ui.error(e.message());
-        }
-    } else if (isNew && m_modul.headerStored(rNr)) {
-        // "Datum ändern" stored the new party meanwhile; cancelling still leaves no party behind.
-        try {
-            m_modul.removeParty(rNr);
-        } catch (const DatabaseError& e) {
-            m_ui.error(e.message());
-        }
-    }
-    reloadParties(rNr);
-    if (saved && dialog.orderEntryRequested()) {
-        // A new party starts with the host; an edited one with the selected participant.
-        const QString pNr = isNew || currentGuest().isEmpty() ? TVorFuerModul::kHost : currentGuest();
-        openGuestWindow(rNr, pNr);
-    }
+    const bool saved = accepted && guardDatabase(m_ui, [&] { workflow.accept(dialog.header()); });
+    if (!accepted)
+        guardDatabase(m_ui, [&] { workflow.cancel(); });
+    reloadParties(workflow.rNr());
+    if (saved && dialog.orderEntryRequested())
+        openGuestWindow(workflow.rNr(), workflow.firstGuest(currentGuest()));
 }
 
 void TVorFuerForm::deleteParty()
@@ -397,14 +372,9 @@ void TVorFuerForm::deleteParty()
     const int neighbour = row + 1 < m_model->rowCount() ? row + 1 : row - 1;
     const QString next = neighbour >= 0 ? m_model->parties()[static_cast<std::size_t>(neighbour)].rNr : QString();
     bool deleted = false;
-    try {
-        deleted = m_modul.deleteParty(rNr);
-    } catch (const DatabaseError& e) {
-        m_ui.error(e.message());
-    }
-    if (!deleted)
-        return;
-    reloadParties(next);
+    guardDatabase(m_ui, [&] { deleted = m_modul.deleteParty(rNr); });
+    if (deleted)
+        reloadParties(next);
 }
 
 void TVorFuerForm::weekOverview()
@@ -414,23 +384,19 @@ void TVorFuerForm::weekOverview()
     TWeekRangeForm range(week, week.isEmpty() ? QString() : week.left(4) + QStringLiteral("53"), this);
     if (range.exec() != QDialog::Accepted)
         return;
-    try {
+    guardDatabase(m_ui, [&] {
         const auto parties =
             WeekOverviewReport(m_set.db()).parties(WeekOverviewReport::rangeFromDialog(range.fromEdit()->text(), range.toEdit()->text()));
         ReportDocument document = WeekOverviewReport::document(parties);
         document.pageHeader = WeekOverviewReport::pageHeader(m_set);
         ReportPreview::show(document, m_ui, this);
-    } catch (const DatabaseError& e) {
-        m_ui.error(e.message());
-    } catch (const ReportError& e) {
-        m_ui.error(e.message());
-    }
+    });
 }
 
 void TVorFuerForm::listNotAvailable()
 {
     if (ReportPrinter::CheckPrinter(m_ui))
-        m_ui.information(TMainForm::kNotAvailable);
+        m_ui.information(NotAvailable::kText);
 }
 
 // ---------------------------------------------------------------- participants
@@ -446,11 +412,7 @@ void TVorFuerForm::openGuestWindow(const QString& rNr, const QString& pNr)
         lastGuest = m_guestWindow(rNr, pNr);
     if (lastGuest.isEmpty())
         lastGuest = pNr;
-    try {
-        m_modul.closeGuestWindow(rNr, lastGuest);
-    } catch (const DatabaseError& e) {
-        m_ui.error(e.message());
-    }
+    guardDatabase(m_ui, [&] { m_modul.closeGuestWindow(rNr, lastGuest); });
     // Only this party's row changes; the list is not read again.
     const int row = m_model->rowOf(rNr);
     const auto updated = row >= 0 ? m_list.party(rNr) : std::nullopt;
@@ -465,16 +427,14 @@ void TVorFuerForm::openGuestWindow(const QString& rNr, const QString& pNr)
 void TVorFuerForm::newGuest()
 {
     const QString rNr = currentParty();
-    try {
+    guardDatabase(m_ui, [&] {
         auto participant = m_modul.addParticipant(rNr);
         if (!participant)
             return;
         m_modul.saveParticipant(*participant);
         reloadGuests();
         openGuestWindow(rNr, participant->value(QStringLiteral("P_NR")).toString());
-    } catch (const DatabaseError& e) {
-        m_ui.error(e.message());
-    }
+    });
 }
 
 void TVorFuerForm::editGuest()

@@ -20,6 +20,7 @@ class QTimer;
 namespace korbelant {
 
 class DataSet;
+class PartyDialogWorkflow;
 class PartyTableModel;
 class TClientDataModul;
 class UiPort;
@@ -89,9 +90,9 @@ private:
     void reloadGuests(const QString& keep = {});
     void showDetails();
     void paintWarnings();
-    // The party dialog on a header; saves it after "&Ok" and opens the guest window after
-    // "&Bestelleingabe".
-    void runPartyDialog(TVorFuerModul::Record header, const QString& caption);
+    // The party dialog on a new or stored party; saves it after "&Ok" and opens the guest window
+    // after "&Bestelleingabe".
+    void runPartyDialog(PartyDialogWorkflow& workflow);
     void openGuestWindow(const QString& rNr, const QString& pNr);
 
     DataSet& m_set;

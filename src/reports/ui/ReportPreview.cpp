@@ -1,7 +1,6 @@
 #include "reports/ui/ReportPreview.h"
 
 #include "core/DataSet.h"
-#include "core/DatabaseError.h"
 #include "core/UiPort.h"
 #include "reports/ReportError.h"
 #include "reports/ReportLayout.h"
@@ -9,6 +8,7 @@
 #include "reports/ReportPdf.h"
 #include "reports/ReportRegistry.h"
 #include "reports/ui/ReportPrinter.h"
+#include "widgets/DatabaseGuard.h"
 
 #include <QAction>
 #include <QDir>
@@ -16,6 +16,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QToolBar>
 #include <memory>
 
@@ -81,19 +82,19 @@ bool ReportPreview::show(const ReportDocument& document, UiPort& ui, QWidget* pa
 bool ReportPreview::show(const QString& name, DataSet& set, const QStringList& args, UiPort& ui, QWidget* parent)
 {
     ReportDocument document;
-    ui.progress(QStringLiteral("Bericht wird  vorbereitet."));
     try {
-        document = ReportRegistry::standard().build(name, set, args);
+        const bool built = guardDatabase(ui, [&] {
+            ui.progress(QStringLiteral("Bericht wird  vorbereitet."));
+            // The progress display goes before an error of the build is shown.
+            const auto hideProgress = qScopeGuard([&ui] { ui.progress(QString()); });
+            document = ReportRegistry::standard().build(name, set, args);
+        });
+        if (!built)
+            return false;
     } catch (const ReportError& e) {
-        ui.progress(QString());
-        ui.error(e.message());
-        return false;
-    } catch (const DatabaseError& e) {
-        ui.progress(QString());
         ui.error(e.message());
         return false;
     }
-    ui.progress(QString());
     return show(document, ui, parent);
 }
 

@@ -70,9 +70,14 @@ TEST_F(ResetFormTest, EntryTakesSixCharactersAndTheWarningBlinks)
     QTest::keyClicks(entry, QStringLiteral("leerenx"));
     EXPECT_EQ(entry->text(), QStringLiteral("LEEREN"));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Vorlix-Soft Warnung !"));
+    QTimer* blink = form.blinkTimer();
+    EXPECT_TRUE(blink->isActive());
+    EXPECT_EQ(blink->interval(), 500);
     const bool red = form.blinkRed();
-    QTest::qWait(600);
+    QMetaObject::invokeMethod(blink, "timeout"); // half a second later
     EXPECT_NE(form.blinkRed(), red);
+    QMetaObject::invokeMethod(blink, "timeout");
+    EXPECT_EQ(form.blinkRed(), red);
 }
 
 TEST_F(ResetFormTest, RunBringsFixedCustomersBackEvenWhenCancelled)

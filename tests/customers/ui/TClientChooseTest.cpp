@@ -1,9 +1,7 @@
 #include "customers/ui/TClientChoose.h"
 
-#include "core/ScriptedUi.h"
-#include "customers/TClientDataModul.h"
 #include "customers/ui/CustomerGrid.h"
-#include "support/TestSupport.h"
+#include "support/CustomerStoreFixture.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -16,21 +14,14 @@ namespace korbelant::test {
 
 namespace {
 
-class TClientChooseTest : public ::testing::Test
+class TClientChooseTest : public CustomerStoreFixture
 {
 protected:
-    TClientChooseTest() : db(home.openDb()), store(*db, ui)
+    TClientChooseTest()
     {
-        for (const char* name : {"Nagel", "Adam", "Müller"}) {
-            auto r = store.newCustomer();
-            r.insert("NAME", QString::fromUtf8(name));
-            store.post(r, true);
-        }
+        for (const char* name : {"Nagel", "Adam", "Müller"})
+            add({{"NAME", QString::fromUtf8(name)}});
     }
-    TempHome home;
-    std::unique_ptr<Database> db;
-    ScriptedUi ui;
-    TClientDataModul store;
 };
 
 } // namespace

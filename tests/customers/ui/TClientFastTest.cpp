@@ -1,8 +1,6 @@
 #include "customers/ui/TClientFast.h"
 
-#include "core/ScriptedUi.h"
-#include "customers/TClientDataModul.h"
-#include "support/TestSupport.h"
+#include "support/CustomerStoreFixture.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -15,21 +13,14 @@ namespace korbelant::test {
 
 namespace {
 
-class TClientFastTest : public ::testing::Test
+class TClientFastTest : public CustomerStoreFixture
 {
 protected:
-    TClientFastTest() : db(home.openDb()), store(*db, ui)
+    TClientFastTest()
     {
-        add("Müller", "Anna");
-        add("Müller", "Eva");
-        add("O'Brien", "Sean");
-    }
-    void add(const char* name, const char* firstName)
-    {
-        auto r = store.newCustomer();
-        r.insert("NAME", QString::fromUtf8(name));
-        r.insert("VORNAME", QString::fromUtf8(firstName));
-        ASSERT_TRUE(store.post(r, true).ok);
+        add({{"NAME", QString::fromUtf8("Müller")}, {"VORNAME", "Anna"}});
+        add({{"NAME", QString::fromUtf8("Müller")}, {"VORNAME", "Eva"}});
+        add({{"NAME", "O'Brien"}, {"VORNAME", "Sean"}});
     }
     static void type(QLineEdit* edit, const QString& text)
     {
@@ -45,10 +36,6 @@ protected:
         QApplication::sendEvent(w, &event);
     }
 
-    TempHome home;
-    std::unique_ptr<Database> db;
-    ScriptedUi ui;
-    TClientDataModul store;
     int editorCalls = 0;
     QString editorTitle;
     bool editorAnswer = true;

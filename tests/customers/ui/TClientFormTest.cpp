@@ -1,11 +1,9 @@
 #include "customers/ui/TClientForm.h"
 
 #include "core/Options.h"
-#include "core/ScriptedUi.h"
-#include "customers/TClientDataModul.h"
 #include "customers/ui/CustomerGrid.h"
 #include "customers/ui/TSimpleFilterForm.h"
-#include "support/TestSupport.h"
+#include "support/CustomerStoreFixture.h"
 
 #include <QAction>
 #include <QBrush>
@@ -23,15 +21,17 @@ namespace korbelant::test {
 
 namespace {
 
-class TClientFormTest : public ::testing::Test
+class TClientFormTest : public CustomerStoreFixture
 {
 protected:
-    TClientFormTest() : db(home.openDb()), store(*db, ui), options(home.home().optionsFile())
+    TClientFormTest() : options(home.home().optionsFile())
     {
         options.LoadOptions();
-        add("Nagel", "nagel@example.de", "15.03.2026");
-        add("Adam", "", "");
-        add("Müller", "mueller@example.de", "01.02.2026");
+        add({{"NAME", "Nagel"}, {"E-MAIL", "nagel@example.de"}, {"N_DATUM", "15.03.2026"}});
+        add({{"NAME", "Adam"}, {"E-MAIL", ""}, {"N_DATUM", ""}});
+        add({{"NAME", QString::fromUtf8("Müller")},
+             {"E-MAIL", "mueller@example.de"},
+             {"N_DATUM", "01.02.2026"}});
         form = std::make_unique<TClientForm>(store, options, home.home().dbDir());
         form->setEditor([this](TClientDataModul::Record& r, bool isNew, const QString& title) {
             editorTitle = title;
@@ -41,14 +41,6 @@ protected:
         form->setMailOpener([this](const QUrl& url) { mailed = url.toString(QUrl::FullyEncoded); });
         form->show();
     }
-    void add(const char* name, const char* mail, const char* next)
-    {
-        auto r = store.newCustomer();
-        r.insert("NAME", QString::fromUtf8(name));
-        r.insert("E-MAIL", QString::fromLatin1(mail));
-        r.insert("N_DATUM", QString::fromLatin1(next));
-        ASSERT_TRUE(store.post(r, true).ok);
-    }
     QStringList names() const
     {
         QStringList list;
@@ -57,10 +49,6 @@ protected:
         return list;
     }
 
-    TempHome home;
-    std::unique_ptr<Database> db;
-    ScriptedUi ui;
-    TClientDataModul store;
     Options options;
     std::unique_ptr<TClientForm> form;
     QString editorTitle;

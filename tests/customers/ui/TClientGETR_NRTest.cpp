@@ -1,8 +1,7 @@
 #include "customers/ui/TClientGETR_NR.h"
 
-#include "core/Schema.h"
-#include "core/ScriptedUi.h"
-#include "support/TestSupport.h"
+#include "support/CustomerStoreFixture.h"
+#include "support/PartyBuilder.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -20,14 +19,13 @@ void press(QWidget* w, int key)
     QApplication::sendEvent(w, &event);
 }
 
+using TClientGETR_NRTest = CustomerStoreFixture;
+
 } // namespace
 
-TEST(TClientGETR_NR, NumberFromTheListOrTypedAndTheKeys)
+TEST_F(TClientGETR_NRTest, NumberFromTheListOrTypedAndTheKeys)
 {
-    TempHome home;
-    auto db = home.openDb();
-    db->insert(Schema::get("Tuppkopf"), {{"R_NR", "120326A"}, {"K_NR", "100001"}, {"DATUM", "2026-03-12"}, {"MWoche", "202611"}});
-    ScriptedUi ui;
+    PartyBuilder("120326A").week("202611").host("100001").with("DATUM", "2026-03-12").insertInto(*db);
     TClientGETR_NR prompt(*db, ui, "Teilnehmer der Vorführung", true);
     EXPECT_EQ(prompt.windowTitle(), QStringLiteral("Teilnehmer der Vorführung"));
     ASSERT_EQ(prompt.grid()->rowCount(), 1);

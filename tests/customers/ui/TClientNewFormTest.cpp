@@ -1,9 +1,9 @@
 #include "customers/ui/TClientNewForm.h"
 
-#include "core/ScriptedUi.h"
 #include "customers/CustomerMail.h"
 #include "customers/TClientDataModul.h"
-#include "support/TestSupport.h"
+#include "parties/ui/NextModal.h"
+#include "support/CustomerStoreFixture.h"
 #include "widgets/TMaskedDateEdit.h"
 
 #include <QAbstractButton>
@@ -19,19 +19,15 @@ namespace korbelant::test {
 
 namespace {
 
-class TClientNewFormTest : public ::testing::Test
+class TClientNewFormTest : public CustomerStoreFixture
 {
 protected:
-    TClientNewFormTest() : db(home.openDb()), store(*db, ui), form(store)
+    TClientNewFormTest() : form(store)
     {
         store.savePlace({"35037", "Marburg", "06421"});
         store.savePlace({"35096", "Weimar", "06421"});
         store.savePlace({"35096", "Niederweimar", "06421"});
-        auto known = store.newCustomer();
-        known.insert("PLZ", "35037");
-        known.insert("ORT", "Marburg");
-        known.insert("KM_ENTF", 12);
-        store.post(known, true);
+        add({{"PLZ", "35037"}, {"ORT", "Marburg"}, {"KM_ENTF", 12}});
         form.setRecord(store.newCustomer(), true);
         form.show();
         QApplication::setActiveWindow(&form);
@@ -46,10 +42,6 @@ protected:
         }
     }
 
-    TempHome home;
-    std::unique_ptr<Database> db;
-    ScriptedUi ui;
-    TClientDataModul store;
     TClientNewForm form;
 };
 
@@ -154,6 +146,97 @@ TEST_F(TClientNewFormTest, OkStoresTheCustomer)
     EXPECT_EQ(stored->value("GASTGEBER").toString(), QStringLiteral("S"));
     EXPECT_EQ(stored->value("B_WARINBZH").toString(), QStringLiteral("N"));
     EXPECT_TRUE(stored->value("N_ZEIT").isNull());
+}
+
+TEST_F(TClientNewFormTest, CreateNewStoresNothingBeforeTheDialogsOk)
+{
+    for (const bool ok : {false, true}) {
+        QString title;
+        bool storedWhileOpen = true;
+        whenModal<TClientNewForm>([&](TClientNewForm* dialog) {
+            title = dialog->windowTitle();
+            storedWhileOpen = store.load(dialog->record().value("K_NR").toString()).has_value();
+            dialog->edit("NAME")->setText("Zander");
+            if (ok)
+                dialog->okClicked();
+            else
+                dialog->reject();
+        });
+        const std::optional<QString> number =
+            TClientNewForm::createNew(store, QStringLiteral("Neukunde als Gastgeber"), &form);
+        EXPECT_EQ(title, QStringLiteral("Neukunde als Gastgeber"));
+        EXPECT_FALSE(storedWhileOpen) << (ok ? "ok" : "cancel");
+        EXPECT_EQ(number, ok ? std::optional<QString>("100003") : std::nullopt);
+        const auto stored = store.load("100003");
+        ASSERT_EQ(stored.has_value(), ok);
+        if (ok) {
+            EXPECT_EQ(stored->value("NAME").toString(), QStringLiteral("Zander"));
+        }
+    }
+}
+
+TEST_F(TClientNewFormTest, CreateNewHandsThePreparedRecordWithTheEntriesToTheEditor)
+{
+    enum class Editor
+    {
+        Stores,
+        Cancels,
+        None
+    };
+    struct Case
+    {
+        const char* what;
+        Editor editor;
+        bool numbersLeft;
+    };
+    const Case cases[] = {
+        {"the editor stores her", Editor::Stores, true},
+        {"the editor is cancelled", Editor::Cancels, true},
+        {"no editor", Editor::None, true},
+        {"no number left: the editor does not open", Editor::Stores, false},
+    };
+    for (const Case& c : cases) {
+        if (!c.numbersLeft) {
+            auto last = store.newCustomer();
+            last.insert("K_NR", "999999");
+            ASSERT_TRUE(store.post(last, true).ok);
+        }
+        int calls = 0;
+        TClientDataModul::Record seen;
+        const CustomerEditor editor = [&](TClientDataModul::Record& record, bool isNew,
+                                          const QString& title) {
+            ++calls;
+            seen = record;
+            EXPECT_TRUE(isNew);
+            EXPECT_EQ(title, QStringLiteral("Neuer Gast"));
+            return c.editor == Editor::Stores && store.post(record, isNew).ok;
+        };
+        TClientDataModul::Record entries;
+        entries.insert("NAME", "Zander");
+        entries.insert("PLZ", "35037");
+        const auto number = TClientNewForm::createNew(
+            store, c.editor == Editor::None ? CustomerEditor() : editor, "Neuer Gast", entries);
+
+        const bool opened = c.editor != Editor::None && c.numbersLeft;
+        const bool stored = opened && c.editor == Editor::Stores;
+        EXPECT_EQ(calls, opened ? 1 : 0) << c.what;
+        EXPECT_EQ(number, stored ? std::optional<QString>("100003") : std::nullopt) << c.what;
+        EXPECT_EQ(store.load("100003").has_value(), stored) << c.what;
+        if (opened) {
+            EXPECT_EQ(seen.value("K_NR").toString(), QStringLiteral("100003")) << c.what;
+            EXPECT_EQ(seen.value("NAME").toString(), QStringLiteral("Zander")) << c.what;
+            EXPECT_EQ(seen.value("PLZ").toString(), QStringLiteral("35037")) << c.what;
+            EXPECT_EQ(seen.value("GASTGEBER").toString(), QStringLiteral("N"))
+                << "the defaults stay: " << c.what;
+        }
+        const bool refused = !ui.shown().isEmpty() &&
+                             ui.shown().constLast().kind == QStringLiteral("Fehler") &&
+                             ui.shown().constLast().text.contains(QStringLiteral("keine freie Kundennummer"));
+        EXPECT_EQ(refused, !c.numbersLeft) << c.what;
+        if (number) {
+            ASSERT_TRUE(store.deleteCustomer(*number)) << c.what;
+        }
+    }
 }
 
 TEST_F(TClientNewFormTest, MailWithoutAddressGivesTheMessage)

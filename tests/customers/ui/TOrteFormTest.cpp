@@ -1,9 +1,7 @@
 #include "customers/ui/TOrteForm.h"
 
-#include "core/ScriptedUi.h"
-#include "customers/TClientDataModul.h"
 #include "customers/ui/TKMForm.h"
-#include "support/TestSupport.h"
+#include "support/CustomerStoreFixture.h"
 
 #include <QLineEdit>
 #include <QTableWidget>
@@ -13,19 +11,15 @@ namespace korbelant::test {
 
 namespace {
 
-class TOrteFormTest : public ::testing::Test
+class TOrteFormTest : public CustomerStoreFixture
 {
 protected:
-    TOrteFormTest() : db(home.openDb()), store(*db, ui)
+    TOrteFormTest()
     {
         store.savePlace({"35037", "Marburg", "06421"});
         store.savePlace({"34117", "Kassel", "0561"});
         store.savePlace({"35390", "Gießen", "0641"});
     }
-    TempHome home;
-    std::unique_ptr<Database> db;
-    ScriptedUi ui;
-    TClientDataModul store;
 };
 
 } // namespace
@@ -67,11 +61,7 @@ TEST_F(TOrteFormTest, PlacesAreAddedInTheLastRowAndDuplicatesRefused)
 
 TEST_F(TOrteFormTest, DistanceWindowListsTheKnownDistances)
 {
-    auto r = store.newCustomer();
-    r.insert("PLZ", "35037");
-    r.insert("ORT", "Marburg");
-    r.insert("KM_ENTF", 12);
-    ASSERT_TRUE(store.post(r, true).ok);
+    add({{"PLZ", "35037"}, {"ORT", "Marburg"}, {"KM_ENTF", 12}});
     TKMForm form(store);
     EXPECT_EQ(form.windowTitle(), TKMForm::kTitle);
     ASSERT_EQ(form.grid()->rowCount(), 1);

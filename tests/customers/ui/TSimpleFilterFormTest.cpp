@@ -1,8 +1,6 @@
 #include "customers/ui/TSimpleFilterForm.h"
 
-#include "core/ScriptedUi.h"
-#include "customers/TClientDataModul.h"
-#include "support/TestSupport.h"
+#include "support/CustomerStoreFixture.h"
 #include "widgets/TMaskedDateEdit.h"
 
 #include <QAbstractButton>
@@ -17,14 +15,10 @@ namespace korbelant::test {
 
 namespace {
 
-class TSimpleFilterFormTest : public ::testing::Test
+class TSimpleFilterFormTest : public CustomerStoreFixture
 {
 protected:
-    TSimpleFilterFormTest() : db(home.openDb()), store(*db, ui), form(store) {}
-    TempHome home;
-    std::unique_ptr<Database> db;
-    ScriptedUi ui;
-    TClientDataModul store;
+    TSimpleFilterFormTest() : form(store) {}
     TSimpleFilterForm form;
 };
 

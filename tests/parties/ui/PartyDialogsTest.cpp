@@ -1,4 +1,4 @@
-#include "parties/PartyFixture.h"
+#include "support/PartyModuleFixture.h"
 #include "customers/ui/TClientFast.h"
 #include "parties/ui/TNewVorFForm.h"
 #include "parties/ui/TR_NRChooser.h"
@@ -17,7 +17,7 @@ namespace {
 
 const QDate kToday(2025, 3, 12);
 
-class PartyDialogsTest : public PartyFixture
+class PartyDialogsTest : public PartyModuleFixture
 {
 protected:
     PartyDialogsTest() { addCustomer(QStringLiteral("100010"), {{QStringLiteral("KM_ENTF"), 12}, {QStringLiteral("VORNAME"), QStringLiteral("Anna")}}); }

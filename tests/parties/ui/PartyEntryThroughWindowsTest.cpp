@@ -1,4 +1,4 @@
-#include "parties/PartyFixture.h"
+#include "support/PartyModuleFixture.h"
 #include "parties/ui/PartyTableModel.h"
 #include "parties/ui/TNewGuestForm.h"
 #include "parties/ui/TVorFuerForm.h"
@@ -18,7 +18,7 @@ namespace {
 
 // A whole party entered as the consultant does it: the party window opens the guest window on
 // the host, and every line, every further guest and her customer number is typed there.
-class PartyEntryThroughWindowsTest : public PartyFixture
+class PartyEntryThroughWindowsTest : public PartyModuleFixture
 {
 protected:
     PartyEntryThroughWindowsTest()

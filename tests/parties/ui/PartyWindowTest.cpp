@@ -1,11 +1,11 @@
-#include "parties/PartyFixture.h"
+#include "support/PartyModuleFixture.h"
 #include "parties/ui/PartyTableModel.h"
 #include "parties/ui/TNewVorFForm.h"
 #include "parties/ui/TR_NRChooser.h"
 #include "parties/ui/TVorFuerForm.h"
 #include "parties/ui/TWeekRangeForm.h"
-#include "core/ui/TMainForm.h"
 #include "reports/ui/ReportPrinter.h"
+#include "widgets/NotAvailable.h"
 #include "parties/ui/NextModal.h"
 
 #include <QComboBox>
@@ -25,7 +25,7 @@ namespace {
 
 const QDate kToday(2025, 3, 12);
 
-class PartyWindowTest : public PartyFixture
+class PartyWindowTest : public PartyModuleFixture
 {
 protected:
     PartyWindowTest()
@@ -341,7 +341,7 @@ TEST_F(PartyWindowTest, ListButtonsCheckThePrinterAndSayTheyAreNotYetAvailable)
         click(*form, caption);
         ASSERT_EQ(ui().shownTexts().size(), before + 1) << caption;
         const QString shown = ui().shownTexts().last();
-        EXPECT_TRUE(shown == TMainForm::kNotAvailable || shown == ReportPrinter::NoPrinterMessage) << caption;
+        EXPECT_TRUE(shown == NotAvailable::kText || shown == ReportPrinter::NoPrinterMessage) << caption;
     }
 }
 

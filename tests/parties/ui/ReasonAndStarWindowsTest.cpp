@@ -1,4 +1,4 @@
-#include "parties/PartyFixture.h"
+#include "support/PartyModuleFixture.h"
 #include "parties/ExchangeReasons.h"
 #include "parties/ui/TSternekonto.h"
 #include "parties/ui/TUMTForm.h"
@@ -14,7 +14,7 @@ namespace korbelant::test {
 
 namespace {
 
-class ReasonAndStarWindowsTest : public PartyFixture
+class ReasonAndStarWindowsTest : public PartyModuleFixture
 {
 protected:
     // A party whose host got star articles worth `lineStars` stars and bought for 10.
@@ -38,7 +38,7 @@ TEST_F(ReasonAndStarWindowsTest, ReasonChooserTakesTheSelectedCodeAndStoresRewor
 {
     ExchangeReasons reasons(db());
     const QString second = reasons.all().at(1).code;
-    TUMTForm form(reasons, second, nullptr);
+    TUMTForm form(reasons, ui(), second, nullptr);
     form.show();
     QTableWidget* grid = form.grid();
     ASSERT_EQ(grid->currentRow(), 1);
@@ -59,7 +59,7 @@ TEST_F(ReasonAndStarWindowsTest, ReasonChooserEscapeCancelsWithoutStoring)
             QTest::keyClick(dialog, Qt::Key_Escape);
         }
     });
-    EXPECT_FALSE(TUMTForm::choose(reasons, QString(), nullptr).has_value());
+    EXPECT_FALSE(TUMTForm::choose(reasons, ui(), QString(), nullptr).has_value());
     EXPECT_EQ(reasons.all().at(0).text, before);
 }
 

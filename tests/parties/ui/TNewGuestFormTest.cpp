@@ -1,4 +1,4 @@
-#include "parties/PartyFixture.h"
+#include "support/PartyModuleFixture.h"
 #include "parties/ui/GuestKeys.h"
 #include "articles/TArtikelModul.h"
 #include "core/DataSet.h"
@@ -32,7 +32,7 @@ namespace korbelant::test {
 
 namespace {
 
-class TNewGuestFormTest : public PartyFixture
+class TNewGuestFormTest : public PartyModuleFixture
 {
 protected:
     void SetUp() override

@@ -32,6 +32,9 @@ TEST(ReportPrinter, WarnsWithoutPrinter)
     const bool installed = !QPrinterInfo::availablePrinters().isEmpty();
     EXPECT_EQ(ReportPrinter::CheckPrinter(ui), installed);
     EXPECT_EQ(ui.wasShown(ReportPrinter::NoPrinterMessage), !installed);
+    EXPECT_EQ(ReportPrinter::NoPrinterMessage,
+              QStringLiteral("Sie haben keinen Drucker installiert, die Berichte funktionieren "
+                             "nur wenn Sie einen Drucker installieren. (Siehe Hilfe, FAQ´s)"));
 }
 
 // The preview's "Als PDF speichern" writes the report to the file chosen through the UI port; a
