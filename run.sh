@@ -11,7 +11,7 @@ home="$demo"
 if [ "${1:-}" = "--home" ] && [ -n "${2:-}" ]; then home="$2"; fi
 if [ ! -e "$home/DB/korbelant.sqlite" ]; then
   build/src/cli/korbelant-cli --home "$home" init
-  # The demo home starts with twenty years of a consultant's synthetic parties.
+  # The demo home starts with twenty years of a consultant's synthetic parties, the last one today.
   if [ "$home" = "$demo" ]; then
     build/src/cli/korbelant-cli --home "$home" bench-data small
   fi

@@ -65,8 +65,12 @@ int main(int argc, char* argv[])
         Installation::init(home);
     auto set = DataSet::open(home);
     Database& db = set->db();
+    // A fixed last day keeps the data set, and so the figures, the same from run to run.
+    const QDate lastDay(2025, 12, 27);
     if (db.scalar(QStringLiteral("SELECT COUNT(*) FROM Tuppkopf")).toLongLong() == 0)
-        once("bench-data large", [&] { BenchDataGenerator(db, set->options(), 1).generate(BenchDataGenerator::kLarge); });
+        once("bench-data large", [&] {
+            BenchDataGenerator(db, set->options(), 1, lastDay).generate(BenchDataGenerator::kLarge);
+        });
     out << "Positionen: " << db.scalar(QStringLiteral("SELECT COUNT(*) FROM Tupper1")).toLongLong()
         << ", Vorführungen: " << db.scalar(QStringLiteral("SELECT COUNT(*) FROM Tuppkopf")).toLongLong() << Qt::endl;
 

@@ -1,5 +1,6 @@
 // Timings of the party window and the guest window themselves (offscreen) on a data set made by
-// `korbelant-cli bench-data large`:   korbelant-party-window-bench DIR
+// `korbelant-cli bench-data large --end 27.12.2025` (the fixed end keeps the figures comparable):
+//   korbelant-party-window-bench DIR
 // Opening the party window with every party, each sort order, opening the guest window on a
 // party's host with the whole catalogue in its article list, one line typed and saved there, and
 // closing it with the party's totals stored.
@@ -47,7 +48,9 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc < 2 || !QFileInfo::exists(DataHome(QString::fromLocal8Bit(argv[1])).databaseFile())) {
-        out << "Aufruf: korbelant-party-window-bench DATENVERZEICHNIS (mit korbelant-cli bench-data large gefüllt)" << Qt::endl;
+        out << "Aufruf: korbelant-party-window-bench DATENVERZEICHNIS (mit korbelant-cli bench-data large "
+               "--end 27.12.2025 gefüllt)"
+            << Qt::endl;
         return 2;
     }
     const DataHome home(QString::fromLocal8Bit(argv[1]));

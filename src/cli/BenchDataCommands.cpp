@@ -15,8 +15,13 @@ namespace korbelant {
 
 namespace {
 
-int benchData(CliContext& c, const QStringList& args)
+int benchData(CliContext& c, const QStringList& arguments)
 {
+    QStringList args = arguments;
+    const auto end = CliArgs::takeOption(args, QStringLiteral("--end"),
+                                         QStringLiteral("Nach --end fehlt das Datum (TT.MM.JJJJ)."));
+    // The last party falls in the week of the end date: by default the data set ends today.
+    const QDate lastDay = end ? CliArgs::date(*end) : QDate::currentDate();
     CliArgs::expectCount(args, 1, 2);
     const QString which = args.at(0);
     if (which != QStringLiteral("small") && which != QStringLiteral("large"))
@@ -39,7 +44,7 @@ int benchData(CliContext& c, const QStringList& args)
                 << " enthält schon Vorführungen oder Artikel; Testdaten werden nur in einen leeren Datenbestand geschrieben." << Qt::endl;
         return 1;
     }
-    BenchDataGenerator(set.db(), set.options(), seed)
+    BenchDataGenerator(set.db(), set.options(), seed, lastDay)
         .generate(which == QStringLiteral("small") ? BenchDataGenerator::kSmall : BenchDataGenerator::kLarge);
     auto count = [&](const char* table) { return set.db().scalar(QStringLiteral("SELECT COUNT(*) FROM ") + QString::fromLatin1(table)).toLongLong(); };
     c.out() << "Kunden: " << count("Kunden") << ", Artikel: " << count("Lager") << ", Vorführungen: " << count("Tuppkopf")
@@ -51,8 +56,10 @@ int benchData(CliContext& c, const QStringList& args)
 
 void BenchDataCommands::registerAll(CliApp& app)
 {
-    app.add(std::make_unique<FunctionCommand>(QStringLiteral("bench-data"), QStringLiteral("--home VERZ bench-data small|large [STARTWERT]"),
-                                              true, benchData));
+    app.add(std::make_unique<FunctionCommand>(
+        QStringLiteral("bench-data"),
+        QStringLiteral("--home VERZ bench-data small|large [STARTWERT] [--end TT.MM.JJJJ]"), true,
+        benchData));
 }
 
 } // namespace korbelant

@@ -13,6 +13,7 @@
 #include "parties/TVorFuerModul.h"
 
 #include <QHash>
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <vector>
@@ -24,7 +25,6 @@ const BenchDataGenerator::Size BenchDataGenerator::kLarge{20000, 10000, 20000, 9
 
 namespace {
 
-const QDate kFirstPartyDay(2006, 1, 2);
 const int kDays = 20 * 365;
 
 // Article kinds of the catalogue with their share in percent.
@@ -58,8 +58,9 @@ double cents(double amount)
 
 } // namespace
 
-BenchDataGenerator::BenchDataGenerator(Database& db, Options& options, std::uint64_t seed)
-    : m_db(db), m_options(options), m_random(seed)
+BenchDataGenerator::BenchDataGenerator(Database& db, Options& options, std::uint64_t seed,
+                                       const QDate& lastDay)
+    : m_db(db), m_options(options), m_random(seed), m_lastDay(lastDay)
 {
 }
 
@@ -180,7 +181,10 @@ void BenchDataGenerator::parties(const Size& size)
     qint64 id = m_db.scalar(QStringLiteral("SELECT IFNULL(MAX(ID), 0) FROM Tupper1")).toLongLong();
     QHash<QDate, int> suffixes;
     QHash<QString, QString> partWeeks;
-    const QDate transferredUntil = QDate::currentDate().addDays(-14);
+    const QDate transferredUntil = m_lastDay.addDays(-14);
+    // Evenly spread with a day's jitter, so that the last party falls on the last day.
+    const qint64 spread = size.parties > 0 ? static_cast<qint64>(size.parties - 1) * kDays / size.parties : 0;
+    const QDate firstDay = m_lastDay.addDays(-spread);
     auto customer = [&] { return QString::number(100002 + pick(m_customerCount)); };
     auto article = [&](const QString& kind) -> const LineCatalogue::Article* {
         const auto it = byKind.find(articleKindFor(kind));
@@ -208,7 +212,8 @@ void BenchDataGenerator::parties(const Size& size)
     };
 
     for (int p = 0; p < size.parties; ++p) {
-        const QDate date = kFirstPartyDay.addDays(static_cast<qint64>(p) * kDays / size.parties + pick(2));
+        const QDate date =
+            std::min(firstDay.addDays(static_cast<qint64>(p) * kDays / size.parties + pick(2)), m_lastDay);
         const int dayIndex = suffixes.value(date, 0);
         if (dayIndex >= 26)
             continue;

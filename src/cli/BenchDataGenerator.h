@@ -10,9 +10,11 @@ namespace korbelant {
 class Database;
 class Options;
 
-// Builds a synthetic data set, the same one for the same size and seed: customers with German
-// names and places, a household-goods catalogue, and parties with participants and order lines
-// priced by the order-line rules. The header totals are then computed as the party module does.
+// Builds a synthetic data set, the same one for the same size, seed and last day: customers with
+// German names and places, a household-goods catalogue, and parties with participants and order
+// lines priced by the order-line rules. The header totals are then computed as the party module
+// does. The parties span twenty years up to the last day, which holds the last party; those more
+// than two weeks before it count as transferred to the distributor.
 //   small: one consultant's 20 years, about 2,000 parties and 80,000 order lines
 //   large: 20,000 customers, 10,000 articles, 20,000 parties, 200,000 participants, 1,000,000 lines
 class BenchDataGenerator
@@ -29,7 +31,7 @@ public:
     static const Size kSmall;
     static const Size kLarge;
 
-    BenchDataGenerator(Database& db, Options& options, std::uint64_t seed);
+    BenchDataGenerator(Database& db, Options& options, std::uint64_t seed, const QDate& lastDay);
     void generate(const Size& size);
 
 private:
@@ -43,6 +45,7 @@ private:
     Database& m_db;
     Options& m_options;
     std::mt19937_64 m_random;
+    QDate m_lastDay;
     int m_customerCount = 0;
 };
 

@@ -41,4 +41,17 @@ QVariantMap CliArgs::fieldValues(const QStringList& args)
     return values;
 }
 
+std::optional<QString> CliArgs::takeOption(QStringList& args, const QString& name,
+                                           const QString& missingValue)
+{
+    const qsizetype at = args.indexOf(name);
+    if (at < 0)
+        return std::nullopt;
+    if (at + 1 >= args.size() || args.at(at + 1).isEmpty())
+        throw CliUsageError(missingValue);
+    const QString value = args.at(at + 1);
+    args.remove(at, 2);
+    return value;
+}
+
 } // namespace korbelant

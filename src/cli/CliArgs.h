@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QStringList>
 #include <QVariantMap>
+#include <optional>
 
 namespace korbelant {
 
@@ -15,6 +16,10 @@ public:
     static QDate date(const QString& text);
     static double amount(const QString& text);
     static QVariantMap fieldValues(const QStringList& args);
+    // Takes "NAME VALUE" out of the arguments, wherever it stands; nullopt when NAME is not there.
+    // A NAME without a value throws with missingValue.
+    static std::optional<QString> takeOption(QStringList& args, const QString& name,
+                                             const QString& missingValue);
 };
 
 } // namespace korbelant

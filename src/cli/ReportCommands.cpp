@@ -1,6 +1,7 @@
 #include "cli/ReportCommands.h"
 
 #include "cli/CliApp.h"
+#include "cli/CliArgs.h"
 #include "cli/CliContext.h"
 #include "cli/CliUsageError.h"
 #include "cli/FunctionCommand.h"
@@ -23,14 +24,11 @@ QString usage()
 // Takes "--pdf FILE" out of the arguments and returns FILE.
 QString takePdfPath(QStringList& args)
 {
-    const qsizetype at = args.indexOf(QStringLiteral("--pdf"));
-    if (at < 0)
+    const auto path =
+        CliArgs::takeOption(args, QStringLiteral("--pdf"), QStringLiteral("Nach --pdf fehlt der Dateiname."));
+    if (!path)
         throw CliUsageError(QStringLiteral("Die Angabe --pdf DATEI fehlt."));
-    if (at + 1 >= args.size() || args.at(at + 1).isEmpty())
-        throw CliUsageError(QStringLiteral("Nach --pdf fehlt der Dateiname."));
-    const QString path = args.at(at + 1);
-    args.remove(at, 2);
-    return path;
+    return *path;
 }
 
 int report(CliContext& c, const QStringList& arguments)

@@ -4,6 +4,7 @@
 #include "core/Database.h"
 #include "core/DatabaseError.h"
 #include "core/FixedCustomers.h"
+#include "core/HelpDocument.h"
 #include "core/InstalledData.h"
 #include "core/Options.h"
 #include "core/TableBuilder.h"
@@ -62,6 +63,9 @@ Installation::Result Installation::init(const DataHome& home)
     if (!status.exists() && (!status.open(QIODevice::WriteOnly) || status.write("Euro\r\n") < 0))
         throw DatabaseError(QStringLiteral("Die Datei %1 kann nicht angelegt werden.").arg(home.statusFile()));
     status.close();
+    if (!HelpDocument::install(home))
+        throw DatabaseError(
+            QStringLiteral("Die Hilfedatei %1 kann nicht angelegt werden.").arg(home.helpFile()));
     // The data set appears under its name only when it is complete.
     if (!QFile::rename(building, home.databaseFile()))
         throw DatabaseError(QStringLiteral("Die Datenbank %1 kann nicht angelegt werden.").arg(home.databaseFile()));

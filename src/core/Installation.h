@@ -4,9 +4,9 @@ namespace korbelant {
 
 class DataHome;
 
-// Lays out a new data home as an installation does: FirstTime.txt, a default Optionen.ini and
-// the installed tables and the currency state (Euro); then the first start's table creation and the
-// fixed customers.
+// Lays out a new data home as an installation does: FirstTime.txt, a default Optionen.ini, the
+// installed tables, the currency state (Euro) and the help document; then the first start's table
+// creation and the fixed customers.
 class Installation
 {
 public:

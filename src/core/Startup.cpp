@@ -7,6 +7,7 @@
 #include "core/DistanceRebuild.h"
 #include "core/ErrorLog.h"
 #include "core/GermanFormat.h"
+#include "core/HelpDocument.h"
 #include "core/Installation.h"
 #include "core/InstalledData.h"
 #include "core/Options.h"
@@ -76,6 +77,10 @@ bool Startup::openDataSet()
         return false;
     }
     m_firstStart = m_dataSet->firstStart();
+    // A data home of an earlier program lacks the help document, or has an older one.
+    if (!HelpDocument::install(m_home))
+        m_dataSet->log().LogException(
+            QStringLiteral("Die Hilfedatei %1 kann nicht angelegt werden.").arg(m_home.helpFile()), true);
     return true;
 }
 

@@ -39,7 +39,15 @@ TEST(OpenHelp, OpensTheDocumentOrTellsWhyNot)
     ScriptedUi missing;
     EXPECT_FALSE(HelpDocument(home, missing, opener(true)).OpenHelp());
     EXPECT_TRUE(opened.isEmpty());
-    EXPECT_EQ(missing.shownTexts(), QStringList{HelpDocument::kFailed});
+    EXPECT_EQ(missing.shownTexts(), QStringList{"Die Hilfedatei KORBELANT.pdf wurde nicht gefunden.\n" +
+                                                QDir::toNativeSeparators(home.helpFile())});
+
+    QDir().mkpath(home.helpFile());
+    ScriptedUi directory;
+    EXPECT_FALSE(HelpDocument(home, directory, opener(true)).OpenHelp());
+    EXPECT_TRUE(opened.isEmpty()) << "a directory of that name is no document";
+    EXPECT_EQ(directory.shownTexts(), QStringList{HelpDocument::missingMessage(home.helpFile())});
+    QDir().rmdir(home.helpFile());
 
     writeFile(home.helpFile(), "%PDF-1.4");
     ScriptedUi works;

@@ -1,6 +1,7 @@
 #include "support/PartyModuleFixture.h"
 
 #include "cli/BenchDataGenerator.h"
+#include "core/WeekKey.h"
 
 namespace korbelant::test {
 
@@ -240,11 +241,27 @@ TEST_F(StarPlanTest, NoIntervalAndValuesThatAreNoNumbers)
 
 class BulkTotals : public PartyModuleFixture
 {
+protected:
+    static constexpr BenchDataGenerator::Size kTiny{30, 50, 10, 2, 3};
+
+    static qint64 count(Database& db, const char* table)
+    {
+        return db.scalar(QStringLiteral("SELECT COUNT(*) FROM ") + QString::fromLatin1(table)).toLongLong();
+    }
+    static QString digest(Database& db)
+    {
+        return db
+            .scalar(QStringLiteral(
+                "SELECT (SELECT GROUP_CONCAT(R_NR || DATUM || K_NR || ERSTELLT || S_UMSATZ, ';') FROM "
+                "(SELECT * FROM Tuppkopf ORDER BY R_NR)) || '|' || (SELECT GROUP_CONCAT(R_NR || P_NR || "
+                "IFNULL(L_NR, '-') || VA || SUMME, ';') FROM (SELECT * FROM Tupper1 ORDER BY ID))"))
+            .toString();
+    }
 };
 
 TEST_F(BulkTotals, GeneratedHeadersCarryWhatRecalcPartyTotalsComputes)
 {
-    BenchDataGenerator(db(), options(), 7).generate({60, 120, 40, 4, 4});
+    BenchDataGenerator(db(), options(), 7, QDate(2024, 6, 12)).generate({60, 120, 40, 4, 4});
     const auto parties = db().rows(QStringLiteral("SELECT R_NR FROM Tuppkopf"));
     ASSERT_EQ(parties.size(), 40u);
     for (const QVariantList& row : parties) {
@@ -264,12 +281,50 @@ TEST_F(BulkTotals, GeneratedHeadersCarryWhatRecalcPartyTotalsComputes)
 
 TEST_F(BulkTotals, SameSeedSameData)
 {
-    BenchDataGenerator(db(), options(), 3).generate({30, 50, 10, 2, 3});
+    const QDate lastDay(2024, 6, 12);
+    BenchDataGenerator(db(), options(), 3, lastDay).generate(kTiny);
     TempHome other;
     auto otherSet = DataSet::open(other.home());
-    BenchDataGenerator(otherSet->db(), otherSet->options(), 3).generate({30, 50, 10, 2, 3});
-    const QString digest = QStringLiteral("SELECT GROUP_CONCAT(R_NR || K_NR || S_UMSATZ, ';') FROM (SELECT * FROM Tuppkopf ORDER BY R_NR)");
-    EXPECT_EQ(db().scalar(digest), otherSet->db().scalar(digest));
+    BenchDataGenerator(otherSet->db(), otherSet->options(), 3, lastDay).generate(kTiny);
+    // Two empty data sets would agree as well.
+    ASSERT_EQ(count(db(), "Tuppkopf"), kTiny.parties);
+    ASSERT_GT(count(db(), "Tupper1"), 0);
+    EXPECT_EQ(digest(db()), digest(otherSet->db()));
+
+    TempHome third;
+    auto thirdSet = DataSet::open(third.home());
+    BenchDataGenerator(thirdSet->db(), thirdSet->options(), 4, lastDay).generate(kTiny);
+    ASSERT_EQ(count(thirdSet->db(), "Tuppkopf"), kTiny.parties);
+    EXPECT_NE(digest(db()), digest(thirdSet->db())) << "another seed, other data";
+}
+
+TEST_F(BulkTotals, LastPartyFallsInTheWeekOfTheLastDay)
+{
+    // A Monday, a Sunday, a New Year's Day in the week 1 that began in December, the end of a week 53.
+    for (const QDate lastDay :
+         {QDate(2024, 6, 10), QDate(2024, 6, 16), QDate(2025, 1, 1), QDate(2021, 1, 3)}) {
+        SCOPED_TRACE(lastDay.toString(Qt::ISODate).toStdString());
+        TempHome home;
+        auto set = DataSet::open(home.home());
+        BenchDataGenerator(set->db(), set->options(), 5, lastDay).generate({30, 50, 40, 1, 2});
+        const auto last = set->db().rows(QStringLiteral(
+            "SELECT DATUM, MWoche, ERSTELLT FROM Tuppkopf ORDER BY DATUM DESC, R_NR DESC LIMIT 1"));
+        ASSERT_EQ(last.size(), 1u);
+        EXPECT_EQ(last[0][0].toString(), lastDay.toString(Qt::ISODate));
+        EXPECT_EQ(last[0][1].toString(), WeekKey::weekKey(lastDay));
+        EXPECT_EQ(last[0][2].toInt(), 0) << "the last party is not transferred yet";
+        const QDate first = QDate::fromString(
+            set->db().scalar(QStringLiteral("SELECT MIN(DATUM) FROM Tuppkopf")).toString(), Qt::ISODate);
+        EXPECT_GE(first, lastDay.addYears(-20));
+        EXPECT_LT(first, lastDay.addYears(-19));
+        // Parties of the last two weeks are still open, every older one has gone to the distributor.
+        EXPECT_EQ(
+            set->db()
+                .scalar(QStringLiteral("SELECT COUNT(*) FROM Tuppkopf WHERE (DATUM >= ?) = (ERSTELLT = 1)"),
+                        {lastDay.addDays(-14).toString(Qt::ISODate)})
+                .toInt(),
+            0);
+    }
 }
 
 } // namespace korbelant::test
