@@ -48,7 +48,6 @@ private:
     static Answer negativeOf(Buttons buttons);
     static Answer fitted(Answer answer, Buttons buttons);
 
-
     QList<Answer> m_answers;
     QStringList m_files;
     QList<std::optional<QDate>> m_dates;

@@ -39,21 +39,36 @@ QString SystemErrorText::fromFile(QFileDevice::FileError error, int savedErrno)
     if (savedErrno != 0)
         return fromErrno(savedErrno);
     switch (error) {
-    case QFileDevice::NoError: return QStringLiteral("Kein Fehler");
-    case QFileDevice::ReadError: return QStringLiteral("Lesefehler");
-    case QFileDevice::WriteError: return QStringLiteral("Schreibfehler");
-    case QFileDevice::FatalError: return QStringLiteral("Schwerer Fehler beim Dateizugriff");
-    case QFileDevice::ResourceError: return QStringLiteral("Nicht genug Speicher oder Speicherplatz");
-    case QFileDevice::OpenError: return QStringLiteral("Die Datei kann nicht geöffnet werden");
-    case QFileDevice::AbortError: return QStringLiteral("Der Vorgang wurde abgebrochen");
-    case QFileDevice::TimeOutError: return QStringLiteral("Zeitüberschreitung");
-    case QFileDevice::RemoveError: return QStringLiteral("Die Datei kann nicht gelöscht werden");
-    case QFileDevice::RenameError: return QStringLiteral("Die Datei kann nicht umbenannt werden");
-    case QFileDevice::PositionError: return QStringLiteral("Die Position in der Datei kann nicht gesetzt werden");
-    case QFileDevice::ResizeError: return QStringLiteral("Die Dateigröße kann nicht geändert werden");
-    case QFileDevice::PermissionsError: return QStringLiteral("Keine Berechtigung");
-    case QFileDevice::CopyError: return QStringLiteral("Die Datei kann nicht kopiert werden");
-    case QFileDevice::UnspecifiedError: break;
+    case QFileDevice::NoError:
+        return QStringLiteral("Kein Fehler");
+    case QFileDevice::ReadError:
+        return QStringLiteral("Lesefehler");
+    case QFileDevice::WriteError:
+        return QStringLiteral("Schreibfehler");
+    case QFileDevice::FatalError:
+        return QStringLiteral("Schwerer Fehler beim Dateizugriff");
+    case QFileDevice::ResourceError:
+        return QStringLiteral("Nicht genug Speicher oder Speicherplatz");
+    case QFileDevice::OpenError:
+        return QStringLiteral("Die Datei kann nicht geöffnet werden");
+    case QFileDevice::AbortError:
+        return QStringLiteral("Der Vorgang wurde abgebrochen");
+    case QFileDevice::TimeOutError:
+        return QStringLiteral("Zeitüberschreitung");
+    case QFileDevice::RemoveError:
+        return QStringLiteral("Die Datei kann nicht gelöscht werden");
+    case QFileDevice::RenameError:
+        return QStringLiteral("Die Datei kann nicht umbenannt werden");
+    case QFileDevice::PositionError:
+        return QStringLiteral("Die Position in der Datei kann nicht gesetzt werden");
+    case QFileDevice::ResizeError:
+        return QStringLiteral("Die Dateigröße kann nicht geändert werden");
+    case QFileDevice::PermissionsError:
+        return QStringLiteral("Keine Berechtigung");
+    case QFileDevice::CopyError:
+        return QStringLiteral("Die Datei kann nicht kopiert werden");
+    case QFileDevice::UnspecifiedError:
+        break;
     }
     return QStringLiteral("Unbekannter Dateifehler");
 }

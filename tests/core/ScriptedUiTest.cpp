@@ -16,14 +16,19 @@ TEST(ScriptedUi, AnswersFitTheQuestionsButtons)
         Answer taken;
     };
     const std::vector<Case> cases{
-        {Answer::Yes, Buttons::OkCancel, Answer::Ok},      {Answer::No, Buttons::OkCancel, Answer::Cancel},
-        {Answer::Ok, Buttons::YesNo, Answer::Yes},         {Answer::Cancel, Buttons::YesNo, Answer::No},
-        {Answer::Yes, Buttons::RetryCancel, Answer::Retry}, {Answer::No, Buttons::YesNoCancel, Answer::No},
-        {Answer::Cancel, Buttons::YesNoCancel, Answer::Cancel}, {Answer::Help, Buttons::YesNoHelp, Answer::Help},
+        {Answer::Yes, Buttons::OkCancel, Answer::Ok},
+        {Answer::No, Buttons::OkCancel, Answer::Cancel},
+        {Answer::Ok, Buttons::YesNo, Answer::Yes},
+        {Answer::Cancel, Buttons::YesNo, Answer::No},
+        {Answer::Yes, Buttons::RetryCancel, Answer::Retry},
+        {Answer::No, Buttons::YesNoCancel, Answer::No},
+        {Answer::Cancel, Buttons::YesNoCancel, Answer::Cancel},
+        {Answer::Help, Buttons::YesNoHelp, Answer::Help},
     };
     for (const Case& c : cases) {
         ScriptedUi ui({c.given});
-        EXPECT_EQ(ui.question(QStringLiteral("?"), c.buttons), c.taken) << int(c.given) << ' ' << int(c.buttons);
+        EXPECT_EQ(ui.question(QStringLiteral("?"), c.buttons), c.taken)
+            << int(c.given) << ' ' << int(c.buttons);
     }
 }
 

@@ -21,9 +21,11 @@ TEST(SystemErrorText, ErrorNumbersInTheProgramsWords)
 
 TEST(SystemErrorText, FileErrorsPreferTheSavedNumber)
 {
-    EXPECT_EQ(SystemErrorText::fromFile(QFileDevice::OpenError, EACCES), QStringLiteral("Keine Berechtigung"));
+    EXPECT_EQ(SystemErrorText::fromFile(QFileDevice::OpenError, EACCES),
+              QStringLiteral("Keine Berechtigung"));
     EXPECT_EQ(SystemErrorText::fromFile(QFileDevice::WriteError), QStringLiteral("Schreibfehler"));
-    EXPECT_EQ(SystemErrorText::fromFile(QFileDevice::UnspecifiedError), QStringLiteral("Unbekannter Dateifehler"));
+    EXPECT_EQ(SystemErrorText::fromFile(QFileDevice::UnspecifiedError),
+              QStringLiteral("Unbekannter Dateifehler"));
 }
 
 } // namespace korbelant::test
