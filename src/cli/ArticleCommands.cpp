@@ -6,6 +6,7 @@
 #include "cli/CliContext.h"
 #include "cli/CliUsageError.h"
 #include "cli/FunctionCommand.h"
+#include "core/Schema.h"
 
 #include <functional>
 #include <map>
@@ -25,13 +26,6 @@ int integer(const QString& field, const QString& text)
     return value;
 }
 
-QString text40(const QString& text)
-{
-    if (text.size() > 40)
-        throw CliUsageError(QStringLiteral("L_TEXT darf höchstens 40 Zeichen lang sein."));
-    return text;
-}
-
 QString lock(const QString& field, const QString& text)
 {
     const QString value = text.trimmed().toUpper();
@@ -49,7 +43,7 @@ const std::map<QString, Setter>& setters()
         {QStringLiteral("STERNE"),
          [](ArticleRecord& r, const QString& v) { r.sterne = integer(QStringLiteral("STERNE"), v); }},
         {QStringLiteral("VA"), [](ArticleRecord& r, const QString& v) { r.va = v.trimmed(); }},
-        {QStringLiteral("L_TEXT"), [](ArticleRecord& r, const QString& v) { r.lText = text40(v); }},
+        {QStringLiteral("L_TEXT"), [](ArticleRecord& r, const QString& v) { r.lText = v; }},
         {QStringLiteral("PREIS"), [](ArticleRecord& r, const QString& v) { r.preis = CliArgs::amount(v); }},
         {QStringLiteral("VA38"), [](ArticleRecord& r, const QString& v) { r.va38 = CliArgs::amount(v); }},
         {QStringLiteral("MUSTER"), [](ArticleRecord& r, const QString& v) { r.muster = CliArgs::amount(v); }},
@@ -72,6 +66,7 @@ int newArticle(CliContext& c, const QStringList& args)
     if (args.isEmpty())
         throw CliUsageError(QStringLiteral("Es fehlen die Felder des Artikels."));
     const QVariantMap values = CliArgs::fieldValues(args);
+    CliArgs::expectFits(Schema::get(QStringLiteral("Lager")), values);
     DataSet& set = c.dataSet();
     TArtikelModul modul(set, c.ui());
     ArticleRecord article = modul.newArticle();

@@ -1,7 +1,9 @@
 #include "cli/CliApp.h"
 
 #include "cli/ArticleCommands.h"
+#include "cli/CliCancelled.h"
 #include "cli/CliContext.h"
+#include "cli/CliRefusal.h"
 #include "cli/CliUsageError.h"
 #include "cli/BenchDataCommands.h"
 #include "cli/CoreCommands.h"
@@ -9,6 +11,9 @@
 #include "cli/ReportCommands.h"
 #include "cli/PartyCommands.h"
 #include "core/DatabaseError.h"
+#include "core/SystemErrorText.h"
+
+#include <system_error>
 
 namespace korbelant {
 
@@ -39,9 +44,12 @@ CliCommand* CliApp::find(const QString& name) const
 void CliApp::printUsage(QTextStream& stream) const
 {
     stream << "Aufruf: korbelant-cli [--home VERZEICHNIS] [--answers ja,nein,ok,abbrechen,wiederholen] BEFEHL …" << Qt::endl;
-    stream << "Befehle:" << Qt::endl;
+    stream << "Befehle (\"help BEFEHL\" oder \"BEFEHL --help\" zeigt den Aufruf eines Befehls):" << Qt::endl;
     for (const auto& command : m_commands)
         stream << "  " << command->usage() << Qt::endl;
+    stream << "Rückgabewert: 0 erledigt, 1 Fehler oder abgelehnte Angabe, 2 falscher Aufruf, "
+              "3 bei einer Frage abgebrochen (nichts geändert)."
+           << Qt::endl;
 }
 
 int CliApp::run(const QStringList& arguments, QTextStream& out, QTextStream& err)
@@ -79,6 +87,8 @@ int CliApp::run(const QStringList& arguments, QTextStream& out, QTextStream& err
         printUsage(err);
         return 2;
     }
+    if (rest.first() == QStringLiteral("help"))
+        return help(rest.mid(1), out, err);
     CliCommand* command = find(rest.first());
     if (!command) {
         err << "Unbekannter Befehl: " << rest.first() << Qt::endl;
@@ -86,14 +96,58 @@ int CliApp::run(const QStringList& arguments, QTextStream& out, QTextStream& err
         return 2;
     }
     rest.removeFirst();
+    if (rest.contains(QStringLiteral("--help")) || rest.contains(QStringLiteral("-h"))) {
+        printCommandUsage(*command, out);
+        return 0;
+    }
     CliContext context(DataHome::resolve(home), answers, out, err);
+    return runCommand(*command, context, rest);
+}
+
+int CliApp::help(const QStringList& args, QTextStream& out, QTextStream& err) const
+{
+    if (args.isEmpty()) {
+        printUsage(out);
+        return 0;
+    }
+    const CliCommand* command = find(args.first());
+    if (!command) {
+        err << "Unbekannter Befehl: " << args.first() << Qt::endl;
+        printUsage(err);
+        return 2;
+    }
+    printCommandUsage(*command, out);
+    return 0;
+}
+
+void CliApp::printCommandUsage(const CliCommand& command, QTextStream& stream)
+{
+    stream << "Aufruf: korbelant-cli " << command.usage() << Qt::endl;
+}
+
+int CliApp::runCommand(CliCommand& command, CliContext& context, const QStringList& args)
+{
+    QTextStream& err = context.err();
     try {
-        return command->run(context, rest);
+        const int code = command.run(context, args);
+        if (code != 0 && context.ui().lastQuestionDeclined())
+            throw CliCancelled();
+        return code;
+    } catch (const CliCancelled& e) {
+        err << e.message() << Qt::endl;
+        return 3;
+    } catch (const CliRefusal& e) {
+        err << e.message() << Qt::endl;
+        return 1;
     } catch (const CliUsageError& e) {
-        err << e.message() << Qt::endl << "Aufruf: korbelant-cli " << command->usage() << Qt::endl;
+        err << e.message() << Qt::endl;
+        printCommandUsage(command, err);
         return 2;
     } catch (const DatabaseError& e) {
         err << e.message() << Qt::endl;
+        return 1;
+    } catch (const std::system_error& e) {
+        err << SystemErrorText::fromErrno(e.code().value()) << Qt::endl;
         return 1;
     } catch (const std::exception& e) {
         err << "Unerwarteter Fehler: " << QString::fromLocal8Bit(e.what()) << Qt::endl;

@@ -1,6 +1,8 @@
 #include "cli/CliArgs.h"
 
+#include "cli/CliRefusal.h"
 #include "cli/CliUsageError.h"
+#include "core/FieldWidthCheck.h"
 #include "core/GermanFormat.h"
 
 namespace korbelant {
@@ -52,6 +54,21 @@ std::optional<QString> CliArgs::takeOption(QStringList& args, const QString& nam
     const QString value = args.at(at + 1);
     args.remove(at, 2);
     return value;
+}
+
+int CliArgs::pieces(const QString& text)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok)
+        throw CliRefusal(QStringLiteral("Ungültige Stückzahl \"%1\" (erwartet eine ganze Zahl).").arg(text));
+    return value;
+}
+
+void CliArgs::expectFits(const TableDef& table, const QVariantMap& values)
+{
+    if (const auto message = FieldWidthCheck::violation(table, values))
+        throw CliRefusal(*message);
 }
 
 } // namespace korbelant

@@ -1,5 +1,7 @@
 #include "cli/CliContext.h"
 
+#include "cli/CliCancelled.h"
+
 namespace korbelant {
 
 CliContext::CliContext(DataHome home, QList<UiPort::Answer> answers, QTextStream& out, QTextStream& err)
@@ -15,6 +17,13 @@ DataSet& CliContext::dataSet()
     if (!m_dataSet)
         m_dataSet = DataSet::open(m_home);
     return *m_dataSet;
+}
+
+int CliContext::notDone(const QString& cancelledMessage)
+{
+    if (m_ui.lastQuestionDeclined())
+        throw CliCancelled(cancelledMessage);
+    return 1;
 }
 
 } // namespace korbelant

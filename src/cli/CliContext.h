@@ -22,6 +22,9 @@ public:
     QTextStream& err() { return m_err; }
     // The data set of the home, opened on first use (throws DatabaseError).
     DataSet& dataSet();
+    // The exit code of an operation that did not happen: 1, or CliCancelled with the message
+    // when the user declined its question.
+    int notDone(const QString& cancelledMessage);
 
 private:
     DataHome m_home;

@@ -34,6 +34,7 @@ int newCustomer(CliContext& c, TClientDataModul& store, const QStringList& args)
             throw CliUsageError(QStringLiteral("Die Kundennummer vergibt das Programm."));
         record.insert(field->name, it.value());
     }
+    CliArgs::expectFits(kunden, values);
     const TClientDataModul::PostResult result = store.post(record, true);
     if (!result.ok) {
         c.err() << result.error << Qt::endl;

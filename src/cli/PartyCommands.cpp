@@ -2,9 +2,12 @@
 
 #include "cli/CliApp.h"
 #include "cli/CliArgs.h"
+#include "cli/CliCancelled.h"
 #include "cli/CliContext.h"
+#include "cli/CliRefusal.h"
 #include "cli/CliUsageError.h"
 #include "cli/FunctionCommand.h"
+#include "core/FieldWidthCheck.h"
 #include "core/GermanFormat.h"
 #include "core/Schema.h"
 #include "core/StorageForm.h"
@@ -70,6 +73,8 @@ QVariant entered(const FieldDef& field, const QString& value)
     case FieldDef::Type::Number:
         return CliArgs::amount(v);
     default:
+        if (const auto tooLong = FieldWidthCheck::violation(field, value))
+            throw CliRefusal(*tooLong);
         return value;
     }
 }
@@ -94,6 +99,12 @@ TVorFuerModul::Record existingHeader(TVorFuerModul& party, const QString& rNr)
     if (!h)
         throw CliUsageError(QStringLiteral("Die Vorführung %1 gibt es nicht.").arg(rNr));
     return *h;
+}
+
+void expectCustomer(TVorFuerModul& party, const QString& kNr)
+{
+    if (!party.customerExists(kNr))
+        throw CliRefusal(QStringLiteral("Den Kunden %1 gibt es nicht.").arg(kNr));
 }
 
 TVorFuerModul::Record existingParticipant(TVorFuerModul& party, const QString& rNr, const QString& pNr)
@@ -133,6 +144,7 @@ int addGuest(CliContext& c, TVorFuerModul& party, const QStringList& args)
 {
     CliArgs::expectCount(args, 2, 2);
     existingHeader(party, args.at(0));
+    expectCustomer(party, args.at(1));
     auto p = party.addParticipant(args.at(0));
     if (!p)
         return 1;
@@ -155,6 +167,8 @@ int setGuest(CliContext&, TVorFuerModul& party, const QStringList& args)
             throw CliUsageError(QStringLiteral("Das Feld %1 kann hier nicht geändert werden.").arg(it.key()));
         if (field->name == QStringLiteral("K_NR") && args.at(1) == TVorFuerModul::kHost)
             throw CliUsageError(QStringLiteral("Die Gastgeberin wird mit \"party set R_NR K_NR=…\" festgelegt."));
+        if (field->name == QStringLiteral("K_NR"))
+            expectCustomer(party, it.value().toString());
         p[field->name] = entered(*field, it.value().toString());
     }
     party.saveParticipant(p);
@@ -174,13 +188,18 @@ int enterLine(CliContext& c, TVorFuerModul& party, const QStringList& args)
     const QString rNr = args.at(0);
     const QString pNr = args.at(1);
     const TVorFuerModul::Record p = existingParticipant(party, rNr, pNr);
+    const QVariantMap extra = CliArgs::fieldValues(args.mid(5));
+    QVariantMap texts = extra;
+    texts.insert(QStringLiteral("L_NR"), args.at(2));
+    texts.insert(QStringLiteral("VA"), args.at(3));
+    CliArgs::expectFits(Schema::get(QStringLiteral("Tupper1")), texts);
+    const int pieces = CliArgs::pieces(args.at(4));
     GuestLineRules& rules = party.lineRules();
     OrderLine line = rules.newLine(rNr, pNr, p.value(QStringLiteral("MWoche")).toString(), p.value(QStringLiteral("TWoche")).toString(),
                                    previousKind(party, rNr, pNr));
     rules.Tu1TableVAChange(line, args.at(3));
     rules.Tu1TableL_NRChange(line, args.at(2) == QStringLiteral("-") ? QString() : args.at(2));
-    rules.Tu1TableSTUECKChange(line, CliArgs::amount(args.at(4)));
-    const QVariantMap extra = CliArgs::fieldValues(args.mid(5));
+    rules.Tu1TableSTUECKChange(line, pieces);
     for (auto it = extra.cbegin(); it != extra.cend(); ++it) {
         if (it.key() == QStringLiteral("VORAB")) {
             if (!it.value().toString().isEmpty() && it.value().toString().toUpper() != QStringLiteral("V"))
@@ -223,18 +242,18 @@ int deleteLine(CliContext&, TVorFuerModul& party, const QStringList& args)
     return 0;
 }
 
-int deleteGuest(CliContext&, TVorFuerModul& party, const QStringList& args)
+int deleteGuest(CliContext& c, TVorFuerModul& party, const QStringList& args)
 {
     CliArgs::expectCount(args, 2, 2);
     existingParticipant(party, args.at(0), args.at(1));
-    return party.deleteParticipant(args.at(0), args.at(1)) ? 0 : 1;
+    return party.deleteParticipant(args.at(0), args.at(1)) ? 0 : c.notDone(CliCancelled::kNothingDeleted);
 }
 
-int deleteParty(CliContext&, TVorFuerModul& party, const QStringList& args)
+int deleteParty(CliContext& c, TVorFuerModul& party, const QStringList& args)
 {
     CliArgs::expectCount(args, 1, 1);
     existingHeader(party, args.at(0));
-    return party.deleteParty(args.at(0)) ? 0 : 1;
+    return party.deleteParty(args.at(0)) ? 0 : c.notDone(CliCancelled::kNothingDeleted);
 }
 
 int setHeader(CliContext&, TVorFuerModul& party, const QStringList& args)

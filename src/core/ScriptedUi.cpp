@@ -7,6 +7,8 @@ ScriptedUi::ScriptedUi(QList<Answer> answers) : m_answers(std::move(answers)) {}
 void ScriptedUi::record(const QString& kind, const QString& text)
 {
     m_shown.append(Shown{kind, text});
+    if (kind == QStringLiteral("Warnung") || kind == QStringLiteral("Fehler"))
+        m_declined = false;
     if (m_echo)
         m_echo(m_shown.back());
 }
@@ -42,12 +44,39 @@ UiPort::Answer ScriptedUi::negativeOf(Buttons buttons)
     return Answer::Cancel;
 }
 
+UiPort::Answer ScriptedUi::fitted(Answer answer, Buttons buttons)
+{
+    const bool yes = answer == Answer::Yes || answer == Answer::Ok || answer == Answer::Retry;
+    switch (buttons) {
+    case Buttons::Ok:
+        return Answer::Ok;
+    case Buttons::YesNoHelp:
+        if (answer == Answer::Help)
+            return answer;
+        [[fallthrough]];
+    case Buttons::YesNo:
+        return yes ? Answer::Yes : Answer::No;
+    case Buttons::YesNoCancel:
+        return yes ? Answer::Yes : answer;
+    case Buttons::OkCancel:
+        return yes ? Answer::Ok : Answer::Cancel;
+    case Buttons::RetryCancel:
+        return yes ? Answer::Retry : Answer::Cancel;
+    }
+    return answer;
+}
+
 UiPort::Answer ScriptedUi::question(const QString& text, Buttons buttons)
 {
     record(QStringLiteral("Frage"), text);
-    if (m_answers.isEmpty())
-        return negativeOf(buttons);
-    return m_answers.takeFirst();
+    const Answer answer = m_answers.isEmpty() ? negativeOf(buttons) : fitted(m_answers.takeFirst(), buttons);
+    m_declined = answer == Answer::No || answer == Answer::Cancel;
+    return answer;
+}
+
+bool ScriptedUi::lastQuestionDeclined() const
+{
+    return m_declined;
 }
 
 QString ScriptedUi::chooseFile(const QString& caption, const QString&, const QString&, bool)

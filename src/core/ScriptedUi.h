@@ -8,7 +8,8 @@
 namespace korbelant {
 
 // Answers the program's questions from a list given in advance, for tests and the command line.
-// A question without an answer left takes its negative or cancelling choice. Everything shown is
+// A question without an answer left takes its negative or cancelling choice; an answer is fitted to
+// the question's buttons (yes answers OK, no answers Cancel, and the other way). Everything shown is
 // recorded, and handed to an optional echo (the command line prints it to stderr).
 class ScriptedUi : public UiPort
 {
@@ -35,6 +36,9 @@ public:
     const QList<Shown>& shown() const { return m_shown; }
     QStringList shownTexts() const;
     bool wasShown(const QString& text) const;
+    // True when the last question was answered with No or Cancel and no warning or error was
+    // shown after it: whatever asked it stopped at the user's word.
+    bool lastQuestionDeclined() const;
 
     // Parses "ja,nein,ok,abbrechen,wiederholen" into answers; nullopt on an unknown word.
     static std::optional<QList<Answer>> parseAnswers(const QString& list);
@@ -42,12 +46,14 @@ public:
 private:
     void record(const QString& kind, const QString& text);
     static Answer negativeOf(Buttons buttons);
+    static Answer fitted(Answer answer, Buttons buttons);
 
     QList<Answer> m_answers;
     QStringList m_files;
     QList<std::optional<QDate>> m_dates;
     QList<Shown> m_shown;
     std::function<void(const Shown&)> m_echo;
+    bool m_declined = false;
 };
 
 } // namespace korbelant

@@ -2,6 +2,9 @@
 
 #include "core/DatabaseError.h"
 #include "core/ErrorLog.h"
+#include "core/SystemErrorText.h"
+
+#include <system_error>
 
 namespace korbelant {
 
@@ -12,6 +15,8 @@ QString UnhandledError::messageOf(std::exception_ptr error)
             std::rethrow_exception(error);
     } catch (const DatabaseError& e) {
         return e.message();
+    } catch (const std::system_error& e) {
+        return SystemErrorText::fromErrno(e.code().value());
     } catch (const std::exception& e) {
         return QString::fromLocal8Bit(e.what());
     } catch (...) {

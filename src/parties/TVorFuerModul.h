@@ -71,6 +71,8 @@ public:
     // TKopfTableK_NRChange: a new host; her distance comes over, and a stored party gets its
     // host participant at once.
     void setHost(Record& header, const QString& kNr);
+    // A host or participant must be a stored customer.
+    bool customerExists(const QString& kNr) const;
     // "Datum ändern": the new date; a new week moves the party to the next part-week of that
     // week, dates the participants anew and saves the header.
     void changeDate(Record& header, const QDate& date);
@@ -128,7 +130,6 @@ private:
     void starsWithoutAdvanceLines(Record& header, const QString& rNr);
     void piecesPerKind(Record& header, const QString& rNr);
     void participantCounts(Record& header, const QString& rNr);
-    bool customerExists(const QString& kNr) const;
 
     Database& m_db;
     Options& m_options;

@@ -63,7 +63,7 @@ TEST_F(PartyCommands, FullPartyWithGuestsLinesAndTotals)
     EXPECT_EQ(created.value(QStringLiteral("BZH_VF_NR")), QStringLiteral("63710"));
 
     EXPECT_EQ(fields(party({QStringLiteral("guest"), rNr, QStringLiteral("100001")}).out).value(QStringLiteral("P_NR")), QStringLiteral("02"));
-    EXPECT_EQ(fields(party({QStringLiteral("guest"), rNr, QStringLiteral("999")}).out).value(QStringLiteral("P_NR")), QStringLiteral("03"));
+    EXPECT_EQ(fields(party({QStringLiteral("guest"), rNr, QStringLiteral("099999")}).out).value(QStringLiteral("P_NR")), QStringLiteral("03"));
     r = party({QStringLiteral("guest-set"), rNr, QStringLiteral("02"), QStringLiteral("Verabredung=ja"),
                QStringLiteral("Verabred_DATUM=20.03.2024"), QStringLiteral("Verabred_ZEIT=19:30"), QStringLiteral("BENENNUNG=ja")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
@@ -143,13 +143,17 @@ TEST_F(PartyCommands, DeletingGuestsLinesAndPartyAsk)
     CliRun r = party({QStringLiteral("guest-delete"), rNr, QStringLiteral("01")});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Die Gastgeberin kann nicht gelöscht werden")));
-    EXPECT_EQ(party({QStringLiteral("guest-delete"), rNr, QStringLiteral("02")}).exitCode, 1);
+    r = party({QStringLiteral("guest-delete"), rNr, QStringLiteral("02")}, QStringLiteral("nein"));
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("nichts gelöscht")));
     EXPECT_EQ(party({QStringLiteral("guest-delete"), rNr, QStringLiteral("02")}, QStringLiteral("ok")).exitCode, 0);
 
     r = party({QStringLiteral("delete"), rNr});
-    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.exitCode, 3);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Frage: Vorführung wirklich löschen ?")));
-    EXPECT_EQ(party({QStringLiteral("delete"), rNr}, QStringLiteral("ok")).exitCode, 0);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("nichts gelöscht")));
+    EXPECT_EQ(party({QStringLiteral("show"), rNr}).exitCode, 0);
+    EXPECT_EQ(party({QStringLiteral("delete"), rNr}, QStringLiteral("ja")).exitCode, 0);
     EXPECT_EQ(party({QStringLiteral("show"), rNr}).exitCode, 2);
 }
 
@@ -161,7 +165,8 @@ TEST_F(PartyCommands, RefusedInput)
     EXPECT_EQ(party({QStringLiteral("show"), rNr}).exitCode, 2);
 
     r = party({QStringLiteral("new"), QStringLiteral("01.01.2099"), QStringLiteral("A"), QStringLiteral("100005")});
-    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Abgebrochen, nichts geändert.")));
     EXPECT_TRUE(r.err.contains(QStringLiteral("Frage: Datum größer heute.")));
 
     ASSERT_EQ(party({QStringLiteral("new"), QStringLiteral("04.03.2024"), QStringLiteral("A"), QStringLiteral("100005")}).exitCode, 0);
