@@ -1,7 +1,7 @@
 #include "customers/CustomerFilter.h"
 
 #include "core/GermanFormat.h"
-#include "customers/SqlPattern.h"
+#include "core/SqlPattern.h"
 
 namespace korbelant {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "customers/CustomerRecordFilter.h"
-#include "customers/SqlCondition.h"
+#include "core/SqlCondition.h"
 
 #include <QHash>
 #include <QString>

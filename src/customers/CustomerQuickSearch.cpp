@@ -2,7 +2,7 @@
 
 #include "core/Database.h"
 #include "customers/CustomerView.h"
-#include "customers/SqlPattern.h"
+#include "core/SqlPattern.h"
 
 namespace korbelant {
 

@@ -2,7 +2,7 @@
 
 #include "customers/CustomerRow.h"
 #include "customers/CustomerSort.h"
-#include "customers/SqlCondition.h"
+#include "core/SqlCondition.h"
 
 #include <QString>
 #include <vector>

@@ -2,7 +2,7 @@
 
 #include "core/Database.h"
 #include "core/UiPort.h"
-#include "customers/SqlPattern.h"
+#include "core/SqlPattern.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

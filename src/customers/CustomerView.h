@@ -3,7 +3,7 @@
 #include "customers/CustomerFilter.h"
 #include "customers/CustomerRow.h"
 #include "customers/CustomerSort.h"
-#include "customers/SqlCondition.h"
+#include "core/SqlCondition.h"
 
 #include <QString>
 #include <QStringList>

@@ -6,7 +6,7 @@
 #include "core/Schema.h"
 #include "core/Transaction.h"
 #include "core/UiPort.h"
-#include "parties/RecordStore.h"
+#include "core/RecordStore.h"
 
 #include <cmath>
 

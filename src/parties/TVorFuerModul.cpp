@@ -11,7 +11,7 @@
 #include "core/Transaction.h"
 #include "core/UiPort.h"
 #include "core/WeekKey.h"
-#include "parties/RecordStore.h"
+#include "core/RecordStore.h"
 
 #include <QRegularExpression>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "customers/SqlPattern.h"
+#include "core/SqlPattern.h"
 
 namespace korbelant {
 

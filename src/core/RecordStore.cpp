@@ -1,4 +1,4 @@
-#include "parties/RecordStore.h"
+#include "core/RecordStore.h"
 
 #include "core/Database.h"
 #include "core/DatabaseError.h"

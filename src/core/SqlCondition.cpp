@@ -1,4 +1,4 @@
-#include "customers/SqlCondition.h"
+#include "core/SqlCondition.h"
 
 namespace korbelant {
 
