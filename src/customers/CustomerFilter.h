@@ -1,7 +1,7 @@
 #pragma once
 
-#include "customers/CustomerRecordFilter.h"
 #include "core/SqlCondition.h"
+#include "customers/CustomerRecordFilter.h"
 
 #include <QHash>
 #include <QString>

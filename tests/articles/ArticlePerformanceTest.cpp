@@ -1,4 +1,3 @@
-#include "articles/NamedParams.h"
 #include "articles/TArtikelModul.h"
 #include "core/DataSet.h"
 #include "core/Schema.h"
@@ -77,7 +76,7 @@ TEST(ArticlePerformance, TenThousandArticlesFilterSortAndSearchQuickly)
         ArticleQuery query = modul.query();
         query.order = ArticleSortOrder::ByText;
         Statement st = db.prepare(query.sql());
-        NamedParams::bind(st, query.params());
+        st.bindAll(query.params());
         int rows = 0;
         while (st.next())
             ++rows;

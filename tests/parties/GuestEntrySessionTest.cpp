@@ -2,6 +2,7 @@
 #include "parties/GuestEntrySession.h"
 #include "parties/PartyFixture.h"
 
+#include "core/FixedCustomers.h"
 #include "core/Options.h"
 
 #include <QTime>
@@ -140,7 +141,8 @@ TEST_F(GuestEntrySessionTest, NavigationStoresTurnoverAndRebuildsTotals)
     type(*s, QStringLiteral("10"), QStringLiteral("A100"), 1);
     ASSERT_TRUE(s->close());
     EXPECT_DOUBLE_EQ(participantField(QStringLiteral("04"), QStringLiteral("UMSATZ")).toDouble(), 10.0);
-    EXPECT_EQ(participantField(QStringLiteral("04"), QStringLiteral("K_NR")).toString(), TVorFuerModul::kUnknownCustomer);
+    EXPECT_EQ(participantField(QStringLiteral("04"), QStringLiteral("K_NR")).toString(),
+              FixedCustomers::kUnknown);
 }
 
 TEST_F(GuestEntrySessionTest, RecomputeStoresTheLineAndThePartyTotals)
