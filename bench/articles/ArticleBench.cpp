@@ -2,7 +2,6 @@
 // status and kind filters, the four orders, searches and the article list.
 //   korbelant-article-bench [ARTICLES]
 #include "ArticleBenchData.h"
-#include "articles/NamedParams.h"
 #include "articles/TArtikelModul.h"
 #include "core/DataHome.h"
 #include "core/DataSet.h"
@@ -88,7 +87,7 @@ int main(int argc, char** argv)
         ArticleQuery query = modul.query();
         query.order = ArticleSortOrder::ByText;
         Statement st = db.prepare(query.sql());
-        NamedParams::bind(st, query.params());
+        st.bindAll(query.params());
         int rows = 0;
         while (st.next())
             ++rows;

@@ -6,12 +6,14 @@
 // the mean and the slowest single run, beside the same SQL run directly on SQLite.
 #include "articles/TArtikelModul.h"
 #include "cli/BenchDataGenerator.h"
-#include "customers/TClientDataModul.h"
 #include "core/DataHome.h"
 #include "core/DataSet.h"
 #include "core/Installation.h"
 #include "core/ScriptedUi.h"
 #include "core/Transaction.h"
+#include "core/TupperFields.h"
+#include "core/TuppkopfFields.h"
+#include "customers/TClientDataModul.h"
 #include "parties/TVorFuerModul.h"
 
 #include <QCoreApplication>
@@ -90,8 +92,9 @@ int main(int argc, char* argv[])
         const QString rNr = partyAt(i);
         const auto guest = party.participant(rNr, QStringLiteral("02"));
         GuestLineRules& rules = party.lineRules();
-        OrderLine line = rules.newLine(rNr, QStringLiteral("02"), guest->value(QStringLiteral("MWoche")).toString(),
-                                       guest->value(QStringLiteral("TWoche")).toString());
+        OrderLine line =
+            rules.newLine(rNr, QStringLiteral("02"), guest->value(TupperFields::MWoche).toString(),
+                          guest->value(TupperFields::TWoche).toString());
         rules.Tu1TableL_NRChange(line, article);
         rules.Tu1TableSTUECKChange(line, 2);
         rules.saveLine(line);
@@ -116,7 +119,9 @@ int main(int argc, char* argv[])
     });
     repeated("close the guest window (turnover, header, VAG)", runs, [&](int i) { party.closeGuestWindow(partyAt(i), QStringLiteral("02")); });
     repeated("calculated header values (Name … MSterne)", runs, [&](int i) { party.TKopfTableCalcFields(*party.header(partyAt(i))); });
-    repeated("NextTWoche", runs, [&](int i) { party.NextTWoche(party.header(partyAt(i))->value(QStringLiteral("MWoche")).toString()); });
+    repeated("NextTWoche", runs, [&](int i) {
+        party.NextTWoche(party.header(partyAt(i))->value(TuppkopfFields::MWoche).toString());
+    });
     repeated("delete an order line (stock rules)", static_cast<int>(saved.size()), [&](int i) { party.lineRules().deleteLine(saved[i]); });
     once("RecalcAllPartyTotals (whole data set)", [&] { party.RecalcAllPartyTotals(); });
     return 0;

@@ -1,7 +1,7 @@
 #include "articles/ArticleQuery.h"
 
 #include "articles/ArticleRecord.h"
-#include "articles/LikePattern.h"
+#include "core/SqlPattern.h"
 
 namespace korbelant {
 
@@ -17,79 +17,67 @@ QString sparePartParam(qsizetype n)
 QString ArticleQuery::sql() const
 {
     return QStringLiteral("SELECT ") + ArticleRecord::selectColumns() + QStringLiteral(" FROM Lager") +
-           where() + QStringLiteral(" ORDER BY ") + ArticleSortOrder::orderBy(order);
+           condition().where() + QStringLiteral(" ORDER BY ") + ArticleSortOrder::orderBy(order);
 }
 
 QString ArticleQuery::countSql() const
 {
-    return QStringLiteral("SELECT count(*) FROM Lager") + where();
+    return QStringLiteral("SELECT count(*) FROM Lager") + condition().where();
 }
 
-QString ArticleQuery::where() const
+QVariantMap ArticleQuery::params() const
 {
-    QStringList conditions;
-    const QString status = statusCondition();
-    if (!status.isEmpty())
-        conditions << status;
-    const QString expression = expressionCondition();
-    if (!expression.isEmpty())
-        conditions << expression;
-    if (!rangeFrom.isEmpty() || !rangeTo.isEmpty())
-        conditions << QStringLiteral("L_NR >= :rangeFrom AND L_NR <= :rangeTo");
-    return conditions.isEmpty() ? QString()
-                                : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
+    return condition().namedParams();
+}
+
+SqlCondition ArticleQuery::condition() const
+{
+    SqlCondition c;
+    addStatusCondition(c);
+    addExpressionCondition(c);
+    if (!rangeFrom.isEmpty() || !rangeTo.isEmpty()) {
+        c.addNamed(QStringLiteral("L_NR >= :rangeFrom AND L_NR <= :rangeTo"),
+                   {{QStringLiteral("rangeFrom"), rangeFrom}, {QStringLiteral("rangeTo"), rangeTo}});
+    }
+    return c;
 }
 
 // Stock only overrides the other switches; otherwise an article passes when one of its states
 // is switched on, an inactive article when inactive ones are shown, and in party mode the kinds
 // after "90".
-QString ArticleQuery::statusCondition() const
+void ArticleQuery::addStatusCondition(SqlCondition& c) const
 {
     if (!filtering || switches.noFiltering)
-        return {};
-    if (switches.stockOnly)
-        return QStringLiteral("IFNULL(BESTAND, 0) > 0");
-    return QStringLiteral("((:showNew AND IFNULL(NEU, 0) <> 0)"
-                          " OR (:showActive AND (IFNULL(AKTIV, 0) <> 0 OR IFNULL(BESTAND, 0) >= 1))"
-                          " OR (:showRemoved AND IFNULL(ENTFERNT, 0) <> 0)"
-                          " OR (:showInactive AND IFNULL(AKTIV, 0) = 0)"
-                          " OR (:partyMode AND VA > '90' COLLATE BINARY))");
+        return;
+    if (switches.stockOnly) {
+        c.add(QStringLiteral("IFNULL(BESTAND, 0) > 0"));
+        return;
+    }
+    c.addNamed(QStringLiteral("(:showNew AND IFNULL(NEU, 0) <> 0)"
+                              " OR (:showActive AND (IFNULL(AKTIV, 0) <> 0 OR IFNULL(BESTAND, 0) >= 1))"
+                              " OR (:showRemoved AND IFNULL(ENTFERNT, 0) <> 0)"
+                              " OR (:showInactive AND IFNULL(AKTIV, 0) = 0)"
+                              " OR (:partyMode AND VA > '90' COLLATE BINARY)"),
+               {{QStringLiteral("showNew"), switches.showNew ? 1 : 0},
+                {QStringLiteral("showActive"), switches.showActive ? 1 : 0},
+                {QStringLiteral("showRemoved"), switches.showRemoved ? 1 : 0},
+                {QStringLiteral("showInactive"), switches.showInactive ? 1 : 0},
+                {QStringLiteral("partyMode"), switches.partyMode ? 1 : 0}});
 }
 
-QString ArticleQuery::expressionCondition() const
+void ArticleQuery::addExpressionCondition(SqlCondition& c) const
 {
     if (!sparePartPrefixes.isEmpty()) {
         QStringList alternatives;
-        for (qsizetype n = 0; n < sparePartPrefixes.size(); ++n)
-            alternatives << QStringLiteral("L_NR LIKE :") + sparePartParam(n) + LikePattern::kEscapeClause;
-        return QStringLiteral("(") + alternatives.join(QStringLiteral(" OR ")) + QStringLiteral(")");
-    }
-    if (!kind.isEmpty())
-        return QStringLiteral("VA = :kind");
-    return {};
-}
-
-QVariantMap ArticleQuery::params() const
-{
-    QVariantMap p;
-    if (filtering && !switches.noFiltering && !switches.stockOnly) {
-        p.insert(QStringLiteral("showNew"), switches.showNew ? 1 : 0);
-        p.insert(QStringLiteral("showActive"), switches.showActive ? 1 : 0);
-        p.insert(QStringLiteral("showRemoved"), switches.showRemoved ? 1 : 0);
-        p.insert(QStringLiteral("showInactive"), switches.showInactive ? 1 : 0);
-        p.insert(QStringLiteral("partyMode"), switches.partyMode ? 1 : 0);
-    }
-    if (!sparePartPrefixes.isEmpty()) {
-        for (qsizetype n = 0; n < sparePartPrefixes.size(); ++n)
-            p.insert(sparePartParam(n), LikePattern::prefix(sparePartPrefixes.at(n)));
+        QVariantMap patterns;
+        for (qsizetype n = 0; n < sparePartPrefixes.size(); ++n) {
+            alternatives << SqlPattern::like(QStringLiteral("L_NR"), QLatin1Char(':') + sparePartParam(n));
+            patterns.insert(sparePartParam(n), SqlPattern::beginningWith(sparePartPrefixes.at(n)));
+        }
+        c.addNamed(alternatives.join(QStringLiteral(" OR ")), patterns);
     } else if (!kind.isEmpty()) {
-        p.insert(QStringLiteral("kind"), kind);
+        c.addNamed(QStringLiteral("VA = :kind"), {{QStringLiteral("kind"), kind}});
     }
-    if (!rangeFrom.isEmpty() || !rangeTo.isEmpty()) {
-        p.insert(QStringLiteral("rangeFrom"), rangeFrom);
-        p.insert(QStringLiteral("rangeTo"), rangeTo);
-    }
-    return p;
 }
 
 } // namespace korbelant

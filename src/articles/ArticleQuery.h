@@ -2,6 +2,7 @@
 
 #include "articles/ArticleSortOrder.h"
 #include "articles/ArticleStatusSwitches.h"
+#include "core/SqlCondition.h"
 
 #include <QString>
 #include <QStringList>
@@ -28,11 +29,12 @@ public:
     QString countSql() const;
     // The parameters of sql() and countSql(), by name without the colon.
     QVariantMap params() const;
+    // The conditions of the view, with their parameters by name.
+    SqlCondition condition() const;
 
 private:
-    QString where() const;
-    QString statusCondition() const;
-    QString expressionCondition() const;
+    void addStatusCondition(SqlCondition& c) const;
+    void addExpressionCondition(SqlCondition& c) const;
 };
 
 } // namespace korbelant

@@ -1,14 +1,22 @@
 #include "articles/ArticleRecord.h"
 
+#include "core/LagerFields.h"
 #include "core/Statement.h"
+
+#include <QStringList>
 
 namespace korbelant {
 
 QString ArticleRecord::selectColumns()
 {
-    return QStringLiteral(
-        "L_NR, Z_NR, STERNE, VA, L_TEXT, PREIS, VA38, MUSTER, SONDER, AKTIV, NEU, ENTFERNT, "
-        "PROV_SATZ, BER_PREIS, MU_SPERR, VK_SPERRE, FG_DATUM, BESTAND, WSPERRE, WFREIGAB");
+    using L = LagerFields;
+    static const QString columns =
+        QStringList{L::L_NR,      L::Z_NR,     L::STERNE,    L::VA,        L::L_TEXT,
+                    L::PREIS,     L::VA38,     L::MUSTER,    L::SONDER,    L::AKTIV,
+                    L::NEU,       L::ENTFERNT, L::PROV_SATZ, L::BER_PREIS, L::MU_SPERR,
+                    L::VK_SPERRE, L::FG_DATUM, L::BESTAND,   L::WSPERRE,   L::WFREIGAB}
+            .join(QStringLiteral(", "));
+    return columns;
 }
 
 ArticleRecord ArticleRecord::fromStatement(const Statement& st)
@@ -39,26 +47,13 @@ ArticleRecord ArticleRecord::fromStatement(const Statement& st)
 
 QVariantMap ArticleRecord::toValues() const
 {
-    return {{QStringLiteral("L_NR"), lNr},
-            {QStringLiteral("Z_NR"), zNr},
-            {QStringLiteral("STERNE"), sterne},
-            {QStringLiteral("VA"), va},
-            {QStringLiteral("L_TEXT"), lText},
-            {QStringLiteral("PREIS"), preis},
-            {QStringLiteral("VA38"), va38},
-            {QStringLiteral("MUSTER"), muster},
-            {QStringLiteral("SONDER"), sonder},
-            {QStringLiteral("AKTIV"), aktiv},
-            {QStringLiteral("NEU"), neu},
-            {QStringLiteral("ENTFERNT"), entfernt},
-            {QStringLiteral("PROV_SATZ"), provSatz},
-            {QStringLiteral("BER_PREIS"), berPreis},
-            {QStringLiteral("MU_SPERR"), muSperr},
-            {QStringLiteral("VK_SPERRE"), vkSperre},
-            {QStringLiteral("FG_DATUM"), fgDatum},
-            {QStringLiteral("BESTAND"), bestand},
-            {QStringLiteral("WSPERRE"), wSperre},
-            {QStringLiteral("WFREIGAB"), wFreigab}};
+    using L = LagerFields;
+    return {
+        {L::L_NR, lNr},           {L::Z_NR, zNr},           {L::STERNE, sterne},    {L::VA, va},
+        {L::L_TEXT, lText},       {L::PREIS, preis},        {L::VA38, va38},        {L::MUSTER, muster},
+        {L::SONDER, sonder},      {L::AKTIV, aktiv},        {L::NEU, neu},          {L::ENTFERNT, entfernt},
+        {L::PROV_SATZ, provSatz}, {L::BER_PREIS, berPreis}, {L::MU_SPERR, muSperr}, {L::VK_SPERRE, vkSperre},
+        {L::FG_DATUM, fgDatum},   {L::BESTAND, bestand},    {L::WSPERRE, wSperre},  {L::WFREIGAB, wFreigab}};
 }
 
 } // namespace korbelant

@@ -1,10 +1,8 @@
 #include "articles/ArticleSalesQuery.h"
 
-#include "articles/LikePattern.h"
-#include "articles/NamedParams.h"
 #include "core/Database.h"
-
-#include <QStringList>
+#include "core/SqlCondition.h"
+#include "core/SqlPattern.h"
 
 namespace korbelant {
 
@@ -49,30 +47,19 @@ ArticleSalesQuery::Sale saleFrom(const Statement& st)
 
 std::vector<ArticleSalesQuery::Sale> ArticleSalesQuery::run(const Conditions& c) const
 {
-    QStringList where;
-    QVariantMap params;
-    if (!c.article.trimmed().isEmpty()) {
-        where << QStringLiteral("p.L_NR LIKE :article") + LikePattern::kEscapeClause;
-        params.insert(QStringLiteral("article"), LikePattern::prefix(c.article.trimmed()));
-    }
-    if (!c.kind.isEmpty()) {
-        where << QStringLiteral("p.VA = :kind");
-        params.insert(QStringLiteral("kind"), c.kind);
-    }
-    if (!c.fromWeek.isEmpty()) {
-        where << QStringLiteral("p.MWoche >= :fromWeek");
-        params.insert(QStringLiteral("fromWeek"), c.fromWeek);
-    }
-    if (!c.toWeek.isEmpty()) {
-        where << QStringLiteral("p.MWoche <= :toWeek");
-        params.insert(QStringLiteral("toWeek"), c.toWeek);
-    }
-    QString sql = QString::fromLatin1(kSelect);
-    if (!where.isEmpty())
-        sql += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
-    sql += QStringLiteral(" ORDER BY p.L_NR, p.MWoche, p.R_NR, p.P_NR, p.ID");
-    Statement st = m_db.prepare(sql);
-    NamedParams::bind(st, params);
+    SqlCondition where;
+    if (!c.article.trimmed().isEmpty())
+        where.add(SqlPattern::like(QStringLiteral("p.L_NR"), QStringLiteral("?")),
+                  {SqlPattern::beginningWith(c.article.trimmed())});
+    if (!c.kind.isEmpty())
+        where.add(QStringLiteral("p.VA = ?"), {c.kind});
+    if (!c.fromWeek.isEmpty())
+        where.add(QStringLiteral("p.MWoche >= ?"), {c.fromWeek});
+    if (!c.toWeek.isEmpty())
+        where.add(QStringLiteral("p.MWoche <= ?"), {c.toWeek});
+    Statement st = m_db.prepare(QString::fromLatin1(kSelect) + where.where() +
+                                QStringLiteral(" ORDER BY p.L_NR, p.MWoche, p.R_NR, p.P_NR, p.ID"));
+    where.bindTo(st);
     std::vector<Sale> sales;
     while (st.next())
         sales.push_back(saleFrom(st));

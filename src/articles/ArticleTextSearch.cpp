@@ -1,8 +1,8 @@
 #include "articles/ArticleTextSearch.h"
 
-#include "articles/LikePattern.h"
 #include "core/Database.h"
 #include "core/DatabaseError.h"
+#include "core/SqlPattern.h"
 
 #include <sqlite3.h>
 
@@ -38,12 +38,12 @@ std::vector<ArticleTextSearch::Hit> ArticleTextSearch::search(const QString& ent
 {
     // With regard to case the entry must appear as it is; SQLite's LIKE would ignore the case
     // of plain letters.
-    const QString condition = ignoreCase ? QStringLiteral("GERMAN_UPPER(L_TEXT) LIKE GERMAN_UPPER(:Text)") +
-                                               LikePattern::kEscapeClause
+    const QString condition = ignoreCase ? SqlPattern::like(QStringLiteral("GERMAN_UPPER(L_TEXT)"),
+                                                            QStringLiteral("GERMAN_UPPER(:Text)"))
                                          : QStringLiteral("instr(L_TEXT, IFNULL(:Text, '')) > 0");
     Statement st = m_db.prepare(QStringLiteral("SELECT L_NR, VA, L_TEXT FROM Lager WHERE ") + condition +
                                 QStringLiteral(" ORDER BY L_NR"));
-    st.bind(QStringLiteral(":Text"), ignoreCase ? LikePattern::contains(entry) : entry);
+    st.bind(QStringLiteral(":Text"), ignoreCase ? SqlPattern::containing(entry) : entry);
     std::vector<Hit> hits;
     while (st.next())
         hits.push_back({st.text(0), st.text(1), st.text(2)});

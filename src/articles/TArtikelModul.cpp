@@ -2,13 +2,12 @@
 
 #include "articles/ArticleEditCheck.h"
 #include "articles/ArticleRange.h"
-#include "articles/NamedParams.h"
 #include "core/CurrencyState.h"
 #include "core/DataSet.h"
 #include "core/Database.h"
 #include "core/GermanFormat.h"
-#include "core/Schema.h"
-#include "core/StorageForm.h"
+#include "core/LagerFields.h"
+#include "core/RecordStore.h"
 #include "core/UiPort.h"
 
 #include <cmath>
@@ -134,7 +133,7 @@ void TArtikelModul::setSortOrder(ArticleSortOrder::Order order)
 std::vector<ArticleRecord> TArtikelModul::load(const ArticleQuery& query) const
 {
     Statement st = m_db.prepare(query.sql());
-    NamedParams::bind(st, query.params());
+    st.bindAll(query.params());
     std::vector<ArticleRecord> records;
     while (st.next())
         records.push_back(ArticleRecord::fromStatement(st));
@@ -228,12 +227,13 @@ void TArtikelModul::useAfterChooser()
 
 std::optional<ArticleRecord> TArtikelModul::readArticle(const QString& lNr) const
 {
-    Statement st = m_db.prepare(QStringLiteral("SELECT ") + ArticleRecord::selectColumns() +
-                                QStringLiteral(" FROM Lager WHERE L_NR = ?"));
-    st.bind(1, lNr);
-    if (!st.next())
+    static const QString sql = QStringLiteral("SELECT ") + ArticleRecord::selectColumns() +
+                               QStringLiteral(" FROM Lager WHERE L_NR = ?");
+    CachedStatement st = m_db.cached(sql);
+    st->bind(1, lNr);
+    if (!st->next())
         return std::nullopt;
-    return ArticleRecord::fromStatement(st);
+    return ArticleRecord::fromStatement(*st);
 }
 
 bool TArtikelModul::ArticleExists(const QString& lNr)
@@ -254,10 +254,15 @@ bool TArtikelModul::IsTextKind(const QString& va)
 
 bool TArtikelModul::KindValidForArticle(const QString& va, const QString& lNr)
 {
+    return m_kinds.find(va) && ArticleExists(lNr) && KindValidForArticle(va, m_found);
+}
+
+bool TArtikelModul::KindValidForArticle(const QString& va, const ArticleRecord& article) const
+{
     const TransactionKind* kind = m_kinds.find(va);
-    if (!kind || !ArticleExists(lNr))
+    if (!kind)
         return false;
-    const QString articleKind = m_found.va.trimmed();
+    const QString articleKind = article.va.trimmed();
     return kind->vaQuelle.isEmpty() || articleKind.compare(kind->va, Qt::CaseInsensitive) == 0 ||
            articleKind.compare(kind->vaQuelle, Qt::CaseInsensitive) == 0;
 }
@@ -295,22 +300,12 @@ TArtikelModul::SaveResult TArtikelModul::saveArticle(ArticleRecord& article, con
 
 void TArtikelModul::store(const ArticleRecord& article, const QString& originalLNr)
 {
-    const TableDef& lager = Schema::get(QStringLiteral("Lager"));
     const QVariantMap values = article.toValues();
-    if (originalLNr.isEmpty()) {
-        m_db.insert(lager, values);
-        return;
-    }
-    QStringList assignments;
-    QVariantList params;
-    for (auto it = values.cbegin(); it != values.cend(); ++it) {
-        assignments << QLatin1Char('"') + it.key() + QStringLiteral("\" = ?");
-        params << StorageForm::toStorage(*lager.field(it.key()), it.value());
-    }
-    params << originalLNr;
-    m_db.run(QStringLiteral("UPDATE Lager SET ") + assignments.join(QStringLiteral(", ")) +
-                 QStringLiteral(" WHERE L_NR = ?"),
-             params);
+    if (originalLNr.isEmpty())
+        m_db.insert(LagerFields::table(), values);
+    else
+        RecordStore::update(m_db, LagerFields::table(), values,
+                            QVariantMap{{LagerFields::L_NR, originalLNr}});
 }
 
 bool TArtikelModul::deleteCurrent()

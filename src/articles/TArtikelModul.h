@@ -88,6 +88,8 @@ public:
     // The kind found by the last IsTextKind; nullptr when it had no such code.
     const TransactionKind* currentKind() const { return m_currentKind; }
     bool KindValidForArticle(const QString& va, const QString& lNr);
+    // The same rule for an article already read.
+    bool KindValidForArticle(const QString& va, const ArticleRecord& article) const;
     QStringList KindDisplayList() const { return m_kinds.displayList(); }
     const KindTable& kinds() const { return m_kinds; }
     const ArticleFieldRules& rules() const { return m_rules; }

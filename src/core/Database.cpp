@@ -19,12 +19,16 @@ QString engineMessage(sqlite3* db)
     return db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("kein Speicher");
 }
 
+// More distinct statements than this, and the kept ones are dropped to be kept anew.
+constexpr qsizetype kKeptStatements = 200;
+
 } // namespace
 
 Database::Database(sqlite3* db, QString path) : m_db(db), m_path(std::move(path)) {}
 
 Database::~Database()
 {
+    m_statements.clear();
     sqlite3_close_v2(m_db);
 }
 
@@ -63,10 +67,31 @@ Statement Database::prepare(const QString& sql)
     return Statement(m_db, sql);
 }
 
+CachedStatement Database::cached(const QString& sql)
+{
+    const auto found = m_statements.constFind(sql);
+    if (found != m_statements.cend()) {
+        // Still lent out (the same SQL run again while its rows are read): one of its own.
+        if (found.value().use_count() > 1)
+            return CachedStatement(std::make_shared<Statement>(m_db, sql));
+        return CachedStatement(found.value());
+    }
+    auto statement = std::make_shared<Statement>(m_db, sql);
+    if (m_statements.size() >= kKeptStatements)
+        m_statements.clear();
+    m_statements.insert(sql, statement);
+    return CachedStatement(std::move(statement));
+}
+
+void Database::schemaChanged()
+{
+    m_statements.clear();
+}
+
 void Database::run(const QString& sql, const QVariantList& params)
 {
-    Statement st(m_db, sql);
-    st.bindAll(params).run();
+    CachedStatement st = cached(sql);
+    st->bindAll(params).run();
 }
 
 void Database::execScript(const QString& sql)
@@ -82,21 +107,21 @@ void Database::execScript(const QString& sql)
 
 QVariant Database::scalar(const QString& sql, const QVariantList& params)
 {
-    Statement st(m_db, sql);
-    st.bindAll(params);
-    return st.next() ? st.value(0) : QVariant();
+    CachedStatement st = cached(sql);
+    st->bindAll(params);
+    return st->next() ? st->value(0) : QVariant();
 }
 
 std::vector<QVariantList> Database::rows(const QString& sql, const QVariantList& params)
 {
-    Statement st(m_db, sql);
-    st.bindAll(params);
+    CachedStatement st = cached(sql);
+    st->bindAll(params);
     std::vector<QVariantList> result;
-    while (st.next()) {
+    while (st->next()) {
         QVariantList row;
-        row.reserve(st.columnCount());
-        for (int c = 0; c < st.columnCount(); ++c)
-            row << st.value(c);
+        row.reserve(st->columnCount());
+        for (int c = 0; c < st->columnCount(); ++c)
+            row << st->value(c);
         result.push_back(std::move(row));
     }
     return result;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/CachedStatement.h"
 #include "core/Statement.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
@@ -31,6 +33,12 @@ public:
     sqlite3* handle() const { return m_db; }
 
     Statement prepare(const QString& sql);
+    // A statement that stays prepared for the next time the same SQL runs (the connection keeps
+    // the statements it has run most recently, until the tables change). run(), scalar(), rows()
+    // and the inserts use it; SQL text never carries values, so the kept statements stay few.
+    CachedStatement cached(const QString& sql);
+    // Drops every kept statement. Whatever creates, rebuilds or alters tables or indexes calls it.
+    void schemaChanged();
     // Runs one statement with positional parameters.
     void run(const QString& sql, const QVariantList& params = {});
     // Runs several statements separated by ';' without parameters.
@@ -59,6 +67,7 @@ private:
 
     sqlite3* m_db;
     QString m_path;
+    QHash<QString, std::shared_ptr<Statement>> m_statements;
 };
 
 } // namespace korbelant

@@ -3,7 +3,7 @@
 #include "core/Database.h"
 #include "core/DatabaseError.h"
 #include "core/ErrorLog.h"
-#include "core/Schema.h"
+#include "core/KmFields.h"
 #include "core/Transaction.h"
 
 #include <QVariantMap>
@@ -35,12 +35,11 @@ int DistanceRebuild::RebuildDistances()
 {
     int added = 0;
     try {
-        if (!m_db.tableExists(QStringLiteral("km")))
+        if (!m_db.tableExists(KmFields::kTable))
             return 0;
         std::vector<Place> places;
         for (const QVariantList& row : m_db.rows(QStringLiteral("SELECT PLZ, ORT FROM km")))
             places.push_back({row.at(0).toString(), row.at(1).toString()});
-        const TableDef& km = Schema::get(QStringLiteral("km"));
         Transaction tx(m_db);
         const auto customers = m_db.rows(QStringLiteral("SELECT ORT, PLZ, KM_ENTF FROM Kunden WHERE KM_ENTF <> 0 "
                                                         "AND IFNULL(ORT, '') <> '' AND IFNULL(PLZ, '') <> ''"));
@@ -50,7 +49,8 @@ int DistanceRebuild::RebuildDistances()
             if (known(places, postcode, town))
                 continue;
             try {
-                m_db.insert(km, {{QStringLiteral("PLZ"), postcode}, {QStringLiteral("ORT"), town}, {QStringLiteral("KM"), row.at(2)}});
+                m_db.insert(KmFields::table(),
+                            {{KmFields::PLZ, postcode}, {KmFields::ORT, town}, {KmFields::KM, row.at(2)}});
                 places.push_back({postcode.left(5), town});
                 ++added;
             } catch (const DatabaseError& e) {

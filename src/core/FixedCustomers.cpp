@@ -2,11 +2,18 @@
 
 #include "core/Database.h"
 #include "core/DatabaseError.h"
-#include "core/Schema.h"
+#include "core/KundenFields.h"
+#include "core/RecordStore.h"
 
 #include <QVariantMap>
 
 namespace korbelant {
+
+namespace {
+
+using K = KundenFields;
+
+} // namespace
 
 bool FixedCustomers::isFixed(const QString& customerNumber)
 {
@@ -17,9 +24,9 @@ bool FixedCustomers::isFixed(const QString& customerNumber)
 bool FixedCustomers::insertIfMissing(const QString& number, const QVariantMap& values)
 {
     QVariantMap record = values;
-    record.insert(QStringLiteral("K_NR"), number);
+    record.insert(K::K_NR, number);
     try {
-        m_db.insert(Schema::get(QStringLiteral("Kunden")), record);
+        m_db.insert(K::table(), record);
         return true;
     } catch (const DatabaseError& e) {
         if (e.isConstraint())
@@ -31,27 +38,27 @@ bool FixedCustomers::insertIfMissing(const QString& number, const QVariantMap& v
 int FixedCustomers::EnsureFixedCustomers()
 {
     int inserted = 0;
-    const QVariantMap vendor{{QStringLiteral("MCODE"), QStringLiteral("SOFTWARE-ENTWICKLUNG")},
-                             {QStringLiteral("ANREDE"), QStringLiteral("FIRMA")},
-                             {QStringLiteral("VORNAME"), QStringLiteral("Vorlix-Soft")},
-                             {QStringLiteral("NAME"), QStringLiteral("Software-Entwicklung")},
-                             {QStringLiteral("STRASSE"), QStringLiteral("Am Lindenhof 12")},
-                             {QStringLiteral("PLZ"), QStringLiteral("35037")},
-                             {QStringLiteral("ORT"), QStringLiteral("Marburg")},
-                             {QStringLiteral("TELEFON"), QStringLiteral("06421 480 90")},
-                             {QStringLiteral("FAX"), QStringLiteral("06421 480 99")}};
+    const QVariantMap vendor{{K::MCODE, QStringLiteral("SOFTWARE-ENTWICKLUNG")},
+                             {K::ANREDE, QStringLiteral("FIRMA")},
+                             {K::VORNAME, QStringLiteral("Vorlix-Soft")},
+                             {K::NAME, QStringLiteral("Software-Entwicklung")},
+                             {K::STRASSE, QStringLiteral("Am Lindenhof 12")},
+                             {K::PLZ, QStringLiteral("35037")},
+                             {K::ORT, QStringLiteral("Marburg")},
+                             {K::TELEFON, QStringLiteral("06421 480 90")},
+                             {K::FAX, QStringLiteral("06421 480 99")}};
     if (insertIfMissing(kVendor, vendor)) {
         ++inserted;
-        m_db.run(QStringLiteral("UPDATE Kunden SET \"E-MAIL\" = ? WHERE K_NR = ?"),
-                 {QStringLiteral("support@vorlix-soft.example"), kVendor});
+        RecordStore::update(m_db, K::table(), {{K::E_MAIL, QStringLiteral("support@vorlix-soft.example")}},
+                            QVariantMap{{K::K_NR, kVendor}});
     }
-    if (insertIfMissing(kUnknown, {{QStringLiteral("MCODE"), QStringLiteral("Unbekannt")},
-                                   {QStringLiteral("ANREDE"), QStringLiteral("Frau/Herr")},
-                                   {QStringLiteral("NAME"), QStringLiteral("Unbekannt")}}))
+    if (insertIfMissing(kUnknown, {{K::MCODE, QStringLiteral("Unbekannt")},
+                                   {K::ANREDE, QStringLiteral("Frau/Herr")},
+                                   {K::NAME, QStringLiteral("Unbekannt")}}))
         ++inserted;
-    if (insertIfMissing(kConsultant, {{QStringLiteral("MCODE"), QStringLiteral("Beraterin")},
-                                      {QStringLiteral("VORNAME"), QStringLiteral("Vorname")},
-                                      {QStringLiteral("NAME"), QStringLiteral("Name")}}))
+    if (insertIfMissing(kConsultant, {{K::MCODE, QStringLiteral("Beraterin")},
+                                      {K::VORNAME, QStringLiteral("Vorname")},
+                                      {K::NAME, QStringLiteral("Name")}}))
         ++inserted;
     return inserted;
 }

@@ -1,5 +1,16 @@
 #include "core/Schema.h"
 
+#include "core/ErsatzteileFields.h"
+#include "core/KmFields.h"
+#include "core/KundenFields.h"
+#include "core/LagerFields.h"
+#include "core/MWocheFields.h"
+#include "core/OrteFields.h"
+#include "core/Tupper1Fields.h"
+#include "core/TupperFields.h"
+#include "core/TuppkopfFields.h"
+#include "core/VaFields.h"
+
 #include <stdexcept>
 
 namespace korbelant {
@@ -8,26 +19,53 @@ namespace {
 
 using Type = FieldDef::Type;
 
-FieldDef A(const char* name, int width, const char* def = "") { return {QString::fromLatin1(name), Type::Alpha, width, QString::fromLatin1(def)}; }
-FieldDef D(const char* name) { return {QString::fromLatin1(name), Type::Date, 0, {}}; }
-FieldDef T(const char* name) { return {QString::fromLatin1(name), Type::Time, 0, {}}; }
-FieldDef S(const char* name, const char* def = "") { return {QString::fromLatin1(name), Type::Short, 0, QString::fromLatin1(def)}; }
-FieldDef I(const char* name) { return {QString::fromLatin1(name), Type::Long, 0, {}}; }
-FieldDef Auto(const char* name) { return {QString::fromLatin1(name), Type::AutoInc, 0, {}}; }
-FieldDef N(const char* name, const char* def = "") { return {QString::fromLatin1(name), Type::Number, 0, QString::fromLatin1(def)}; }
-FieldDef L(const char* name, const char* def = "") { return {QString::fromLatin1(name), Type::Logical, 0, QString::fromLatin1(def)}; }
-FieldDef M(const char* name, int width) { return {QString::fromLatin1(name), Type::Memo, width, {}}; }
-FieldDef F(const char* name, int width) { return {QString::fromLatin1(name), Type::FmtMemo, width, {}}; }
-
-QStringList keys(std::initializer_list<const char*> names)
+FieldDef A(const QString& name, int width, const char* def = "")
 {
-    QStringList list;
-    for (const char* n : names)
-        list << QString::fromLatin1(n);
-    return list;
+    return {name, Type::Alpha, width, QString::fromLatin1(def)};
+}
+FieldDef D(const QString& name)
+{
+    return {name, Type::Date, 0, {}};
+}
+FieldDef T(const QString& name)
+{
+    return {name, Type::Time, 0, {}};
+}
+FieldDef S(const QString& name, const char* def = "")
+{
+    return {name, Type::Short, 0, QString::fromLatin1(def)};
+}
+FieldDef I(const QString& name)
+{
+    return {name, Type::Long, 0, {}};
+}
+FieldDef Auto(const QString& name)
+{
+    return {name, Type::AutoInc, 0, {}};
+}
+FieldDef N(const QString& name, const char* def = "")
+{
+    return {name, Type::Number, 0, QString::fromLatin1(def)};
+}
+FieldDef L(const QString& name, const char* def = "")
+{
+    return {name, Type::Logical, 0, QString::fromLatin1(def)};
+}
+FieldDef M(const QString& name, int width)
+{
+    return {name, Type::Memo, width, {}};
+}
+FieldDef F(const QString& name, int width)
+{
+    return {name, Type::FmtMemo, width, {}};
 }
 
-IndexDef index(const char* name, std::initializer_list<const char*> fields, bool descending = false)
+QStringList keys(std::initializer_list<QString> names)
+{
+    return QStringList(names);
+}
+
+IndexDef index(const char* name, std::initializer_list<QString> fields, bool descending = false)
 {
     return {QString::fromLatin1(name), keys(fields), descending};
 }
@@ -71,60 +109,110 @@ TableDef drucksa()
 
 TableDef ersatzteile()
 {
-    return {QStringLiteral("Ersatzteile"), QStringLiteral("intl"), {A("L_NR_ERS", 8), A("L_NR_TWP", 8)}, {}, {}};
+    using Field = ErsatzteileFields;
+    return {Field::kTable, QStringLiteral("intl"), {A(Field::L_NR_ERS, 8), A(Field::L_NR_TWP, 8)}, {}, {}};
 }
 
 TableDef km()
 {
-    return {QStringLiteral("km"), QStringLiteral("ANSIINTL"), {A("PLZ", 5), A("ORT", 28), S("KM")}, keys({"PLZ", "ORT"}), {}};
+    using Field = KmFields;
+    return {Field::kTable,
+            QStringLiteral("ANSIINTL"),
+            {A(Field::PLZ, 5), A(Field::ORT, 28), S(Field::KM)},
+            keys({Field::PLZ, Field::ORT}),
+            {}};
 }
 
 TableDef kunden()
 {
-    return {QStringLiteral("Kunden"),
+    using Field = KundenFields;
+    return {Field::kTable,
             QStringLiteral("intl"),
-            {A("K_NR", 6),         A("MCODE", 20),         A("MCODE2", 20),      A("MCODE3", 20),      A("ANREDE", 10),
-             A("VORNAME", 22),     A("NAME", 22),          A("STRASSE", 33),     A("LAND", 4),         A("PLZ", 6),
-             A("ORT", 28),         A("TELEFON", 20),       A("TELEFON2", 20),    A("FAX", 20),         D("GEBURTSTAG"),
-             A("FAM_STAND", 1),    S("KINDER"),            D("E_DATUM"),         D("L_DATUM"),         D("N_DATUM"),
-             T("N_ZEIT"),          S("KM_ENTF"),           A("GASTGEBER", 1),    M("TEXT", 10),        N("V_UMSATZ"),
-             N("UMSATZ"),          N("STERNE"),            S("V_ANZAHL"),        N("ANZAHL"),          D("PR_DATUM"),
-             D("WiederVorlage"),   A("E-MAIL", 40),        A("B_WARINBZH", 1),   A("B_WARBZHKV", 1),   A("BI_BZH_KV", 1),
-             A("BI_BZH_VERAN", 1), A("BZH_VERANSTALT", 100), D("L_TELEFON"),     D("L_MAIL"),          D("L_BRIEF")},
-            keys({"K_NR"}),
-            {index("WVIndex", {"WiederVorlage"}, true), index("MCIndex", {"MCODE"}), index("OrtIndex", {"ORT", "STRASSE"}),
-             index("PLZIndex", {"PLZ"}), index("N_DatumIndex", {"N_DATUM"}, true), index("TelefonIndex", {"TELEFON"}),
-             index("NameIndex", {"NAME", "VORNAME"}), index("L_DATUMIndex", {"L_DATUM"}, true)}};
+            {A(Field::K_NR, 6),
+             A(Field::MCODE, 20),
+             A(Field::MCODE2, 20),
+             A(Field::MCODE3, 20),
+             A(Field::ANREDE, 10),
+             A(Field::VORNAME, 22),
+             A(Field::NAME, 22),
+             A(Field::STRASSE, 33),
+             A(Field::LAND, 4),
+             A(Field::PLZ, 6),
+             A(Field::ORT, 28),
+             A(Field::TELEFON, 20),
+             A(Field::TELEFON2, 20),
+             A(Field::FAX, 20),
+             D(Field::GEBURTSTAG),
+             A(Field::FAM_STAND, 1),
+             S(Field::KINDER),
+             D(Field::E_DATUM),
+             D(Field::L_DATUM),
+             D(Field::N_DATUM),
+             T(Field::N_ZEIT),
+             S(Field::KM_ENTF),
+             A(Field::GASTGEBER, 1),
+             M(Field::TEXT, 10),
+             N(Field::V_UMSATZ),
+             N(Field::UMSATZ),
+             N(Field::STERNE),
+             S(Field::V_ANZAHL),
+             N(Field::ANZAHL),
+             D(Field::PR_DATUM),
+             D(Field::WiederVorlage),
+             A(Field::E_MAIL, 40),
+             A(Field::B_WARINBZH, 1),
+             A(Field::B_WARBZHKV, 1),
+             A(Field::BI_BZH_KV, 1),
+             A(Field::BI_BZH_VERAN, 1),
+             A(Field::BZH_VERANSTALT, 100),
+             D(Field::L_TELEFON),
+             D(Field::L_MAIL),
+             D(Field::L_BRIEF)},
+            keys({Field::K_NR}),
+            {index("WVIndex", {Field::WiederVorlage}, true), index("MCIndex", {Field::MCODE}),
+             index("OrtIndex", {Field::ORT, Field::STRASSE}), index("PLZIndex", {Field::PLZ}),
+             index("N_DatumIndex", {Field::N_DATUM}, true), index("TelefonIndex", {Field::TELEFON}),
+             index("NameIndex", {Field::NAME, Field::VORNAME}),
+             index("L_DATUMIndex", {Field::L_DATUM}, true)}};
 }
 
 TableDef lagerLike(const char* name)
 {
+    using Field = LagerFields;
     return {QString::fromLatin1(name),
             QStringLiteral("intl"),
-            {A("L_NR", 10), A("Z_NR", 10), S("STERNE", "0"), A("VA", 2), A("L_TEXT", 40), N("PREIS", "0"), N("VA38", "0"),
-             N("MUSTER", "0"), A("SONDER", 3), L("AKTIV", "0"), L("NEU", "0"), L("ENTFERNT", "0"), N("PROV_SATZ"),
-             N("BER_PREIS"), A("MU_SPERR", 1), A("VK_SPERRE", 1), D("FG_DATUM"), I("BESTAND"), A("WSPERRE", 6),
-             A("WFREIGAB", 6)},
-            keys({"L_NR"}),
-            {index("VAIndex", {"VA", "L_NR"}), index("ArtikelIndex", {"L_TEXT"}), index("SterneIndex", {"STERNE", "L_NR"}, true),
-             index("PREISIndex", {"PREIS", "L_NR"})}};
+            {A(Field::L_NR, 10),   A(Field::Z_NR, 10),   S(Field::STERNE, "0"), A(Field::VA, 2),
+             A(Field::L_TEXT, 40), N(Field::PREIS, "0"), N(Field::VA38, "0"),   N(Field::MUSTER, "0"),
+             A(Field::SONDER, 3),  L(Field::AKTIV, "0"), L(Field::NEU, "0"),    L(Field::ENTFERNT, "0"),
+             N(Field::PROV_SATZ),  N(Field::BER_PREIS),  A(Field::MU_SPERR, 1), A(Field::VK_SPERRE, 1),
+             D(Field::FG_DATUM),   I(Field::BESTAND),    A(Field::WSPERRE, 6),  A(Field::WFREIGAB, 6)},
+            keys({Field::L_NR}),
+            {index("VAIndex", {Field::VA, Field::L_NR}), index("ArtikelIndex", {Field::L_TEXT}),
+             index("SterneIndex", {Field::STERNE, Field::L_NR}, true),
+             index("PREISIndex", {Field::PREIS, Field::L_NR})}};
 }
 
 TableDef mwoche()
 {
-    std::vector<FieldDef> fields{A("MWoche", 6), F("Bemerkung", 160)};
+    using Field = MWocheFields;
+    std::vector<FieldDef> fields{A(Field::MWoche, 6), F(Field::Bemerkung, 160)};
     addTrips(fields);
     addNumbered(fields, "DR_", 1, 20, "0");
     addNumbered(fields, "VORFUEHR_", 1, 6, "0");
-    for (FieldDef f : {D("A_DATUM"), T("A_ZEIT"), S("REK_BESUCH", "0"), N("Start_VF"), A("Start_NAME", 10), A("Start_BER", 5)})
+    for (FieldDef f : {D(Field::A_DATUM), T(Field::A_ZEIT), S(Field::REK_BESUCH, "0"), N(Field::Start_VF),
+                       A(Field::Start_NAME, 10), A(Field::Start_BER, 5)})
         fields.push_back(f);
-    return {QStringLiteral("MWoche"), QStringLiteral("intl"), fields, keys({"MWoche"}), {}};
+    return {Field::kTable, QStringLiteral("intl"), fields, keys({Field::MWoche}), {}};
 }
 
 TableDef orte()
 {
-    return {QStringLiteral("Orte"), QStringLiteral("intl"), {A("PLZ", 5), A("ORTSNAME", 28), A("VORWAHL", 7)},
-            keys({"PLZ", "ORTSNAME"}), {index("OrtsNameIndex", {"ORTSNAME"})}};
+    using Field = OrteFields;
+    return {Field::kTable,
+            QStringLiteral("intl"),
+            {A(Field::PLZ, 5), A(Field::ORTSNAME, 28), A(Field::VORWAHL, 7)},
+            keys({Field::PLZ, Field::ORTSNAME}),
+            {index("OrtsNameIndex", {Field::ORTSNAME})}};
 }
 
 TableDef reise(bool withKey)
@@ -155,50 +243,87 @@ TableDef statist()
 
 TableDef tupper()
 {
-    return {QStringLiteral("Tupper"),
+    using Field = TupperFields;
+    return {Field::kTable,
             QStringLiteral("intl"),
-            {A("R_NR", 7), A("P_NR", 2), D("DATUM"), A("MWoche", 6), A("TWoche", 1), A("K_NR", 6), A("V_GTYP", 1),
-             N("UMSATZ", "0"), N("AUSGABE", "0"), L("BEZAHLT", "1"), L("Verabredung", "0"), D("Verabred_DATUM"),
-             T("Verabred_ZEIT"), L("BENENNUNG", "0"), D("BENE_DATUM"), T("BENE_ZEIT")},
-            keys({"R_NR", "P_NR"}),
-            {index("UMSATZIndex", {"UMSATZ"}), index("R_NRIndex", {"R_NR"}), index("WocheIndex", {"MWoche", "TWoche"})}};
+            {A(Field::R_NR, 7), A(Field::P_NR, 2), D(Field::DATUM), A(Field::MWoche, 6), A(Field::TWoche, 1),
+             A(Field::K_NR, 6), A(Field::V_GTYP, 1), N(Field::UMSATZ, "0"), N(Field::AUSGABE, "0"),
+             L(Field::BEZAHLT, "1"), L(Field::Verabredung, "0"), D(Field::Verabred_DATUM),
+             T(Field::Verabred_ZEIT), L(Field::BENENNUNG, "0"), D(Field::BENE_DATUM), T(Field::BENE_ZEIT)},
+            keys({Field::R_NR, Field::P_NR}),
+            {index("UMSATZIndex", {Field::UMSATZ}), index("R_NRIndex", {Field::R_NR}),
+             index("WocheIndex", {Field::MWoche, Field::TWoche})}};
 }
 
 TableDef tupper1()
 {
-    return {QStringLiteral("Tupper1"),
-            QStringLiteral("intl"),
-            {A("R_NR", 7), A("P_NR", 2), Auto("ID"), A("L_NR", 8), A("VA", 2), A("VORAB", 1), A("Z_NR", 8), A("MWoche", 6),
-             A("TWoche", 1), A("L_TEXT", 40), N("STUECK"), A("FEHL_CODE", 3), N("EINZ_KOST", "0"), N("EINZ_PREIS", "0"),
-             N("KOSTEN", "0"), N("SUMME", "0"), S("STERNE", "0"), N("STERNE_DM", "0"), N("UM_STERNE"), A("NACHLIEF", 1),
-             S("NA_STUECK"), S("NA_STU_LI"), L("NA_STATUS")},
-            keys({"R_NR", "P_NR", "ID", "L_NR", "VA"}),
-            {index("WocheIndex", {"Z_NR", "MWoche"}), index("L_NRIndex", {"L_NR", "VA", "VORAB"})}};
+    using Field = Tupper1Fields;
+    return {
+        Field::kTable,
+        QStringLiteral("intl"),
+        {A(Field::R_NR, 7),        A(Field::P_NR, 2),         Auto(Field::ID),       A(Field::L_NR, 8),
+         A(Field::VA, 2),          A(Field::VORAB, 1),        A(Field::Z_NR, 8),     A(Field::MWoche, 6),
+         A(Field::TWoche, 1),      A(Field::L_TEXT, 40),      N(Field::STUECK),      A(Field::FEHL_CODE, 3),
+         N(Field::EINZ_KOST, "0"), N(Field::EINZ_PREIS, "0"), N(Field::KOSTEN, "0"), N(Field::SUMME, "0"),
+         S(Field::STERNE, "0"),    N(Field::STERNE_DM, "0"),  N(Field::UM_STERNE),   A(Field::NACHLIEF, 1),
+         S(Field::NA_STUECK),      S(Field::NA_STU_LI),       L(Field::NA_STATUS)},
+        keys({Field::R_NR, Field::P_NR, Field::ID, Field::L_NR, Field::VA}),
+        {index("WocheIndex", {Field::Z_NR, Field::MWoche}),
+         index("L_NRIndex", {Field::L_NR, Field::VA, Field::VORAB})}};
 }
 
 TableDef tuppkopf()
 {
-    return {QStringLiteral("Tuppkopf"),
+    using Field = TuppkopfFields;
+    return {Field::kTable,
             QStringLiteral("intl"),
-            {A("R_NR", 7),           D("DATUM"),          T("ZEIT"),          A("MWoche", 6),          A("TWoche", 1),
-             L("ERSTELLT", "0"),     A("K_NR", 6),        N("S_UMSATZ", "0"), N("S_AUSGABE", "0"),     N("S_PROV", "0"),
-             S("VERABRED", "0"),     S("BENENN_TUP", "0"), S("REKRUTIER", "0"), S("GAESTE", "0"),       S("S_ANGEBOTE", "0"),
-             S("S_VerkServicePr", "0"), S("STERNE", "0"), N("STERNE_DM", "0"), N("UM_STERNE", "0"),     S("KM_EINFACH", "0"),
-             D("VORBEREIT1"),        D("VORBEREIT2"),     D("AUSLIEFER1"),    D("AUSLIEFER2"),         N("S_KM", "0"),
-             N("VKG_UMSATZ"),        N("WB_UMSATZ"),      A("BZH_VF_NR", 5),  S("BZH_VF_ART"),         A("VF_TEXT", 255)},
-            keys({"R_NR"}),
-            {index("WocheIndex", {"MWoche", "TWoche"}), index("DatumIndex", {"DATUM"}), index("S_UmsatzIndex", {"S_UMSATZ"}),
-             index("GaesteIndex", {"K_NR"})}};
+            {A(Field::R_NR, 7),
+             D(Field::DATUM),
+             T(Field::ZEIT),
+             A(Field::MWoche, 6),
+             A(Field::TWoche, 1),
+             L(Field::ERSTELLT, "0"),
+             A(Field::K_NR, 6),
+             N(Field::S_UMSATZ, "0"),
+             N(Field::S_AUSGABE, "0"),
+             N(Field::S_PROV, "0"),
+             S(Field::VERABRED, "0"),
+             S(Field::BENENN_TUP, "0"),
+             S(Field::REKRUTIER, "0"),
+             S(Field::GAESTE, "0"),
+             S(Field::S_ANGEBOTE, "0"),
+             S(Field::S_VerkServicePr, "0"),
+             S(Field::STERNE, "0"),
+             N(Field::STERNE_DM, "0"),
+             N(Field::UM_STERNE, "0"),
+             S(Field::KM_EINFACH, "0"),
+             D(Field::VORBEREIT1),
+             D(Field::VORBEREIT2),
+             D(Field::AUSLIEFER1),
+             D(Field::AUSLIEFER2),
+             N(Field::S_KM, "0"),
+             N(Field::VKG_UMSATZ),
+             N(Field::WB_UMSATZ),
+             A(Field::BZH_VF_NR, 5),
+             S(Field::BZH_VF_ART),
+             A(Field::VF_TEXT, 255)},
+            keys({Field::R_NR}),
+            {index("WocheIndex", {Field::MWoche, Field::TWoche}), index("DatumIndex", {Field::DATUM}),
+             index("S_UmsatzIndex", {Field::S_UMSATZ}), index("GaesteIndex", {Field::K_NR})}};
 }
 
 TableDef va()
 {
-    return {QStringLiteral("VA"),
+    using Field = VaFields;
+    return {Field::kTable,
             QStringLiteral("intl"),
-            {A("VA", 2), A("VAQUELLE", 2), A("VA_TEXT", 37), A("VA_INFO", 15), N("EKFAKTOR"), N("VKFAKTOR"), N("STERNEFAKT"),
-             N("STERNEDMFA"), N("UMSSTERNFA"), N("PROVISION"), A("NURBERATER", 1), A("LNR_VA", 1), A("VA_ART", 2),
-             A("MUSTER", 1), A("VONARTNR", 8), A("BISARTNR", 8), N("UMSATZ_VKG"), N("UMSATZ_WB")},
-            keys({"VA"}), {}};
+            {A(Field::VA, 2), A(Field::VAQUELLE, 2), A(Field::VA_TEXT, 37), A(Field::VA_INFO, 15),
+             N(Field::EKFAKTOR), N(Field::VKFAKTOR), N(Field::STERNEFAKT), N(Field::STERNEDMFA),
+             N(Field::UMSSTERNFA), N(Field::PROVISION), A(Field::NURBERATER, 1), A(Field::LNR_VA, 1),
+             A(Field::VA_ART, 2), A(Field::MUSTER, 1), A(Field::VONARTNR, 8), A(Field::BISARTNR, 8),
+             N(Field::UMSATZ_VKG), N(Field::UMSATZ_WB)},
+            keys({Field::VA}),
+            {}};
 }
 
 TableDef sternePlan()

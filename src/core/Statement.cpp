@@ -88,6 +88,13 @@ Statement& Statement::bindAll(const QVariantList& values)
     return *this;
 }
 
+Statement& Statement::bindAll(const QVariantMap& values)
+{
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        bind(QLatin1Char(':') + it.key(), it.value());
+    return *this;
+}
+
 bool Statement::next()
 {
     const int rc = sqlite3_step(m_stmt);

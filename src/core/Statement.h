@@ -3,6 +3,7 @@
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
+#include <QVariantMap>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -23,6 +24,8 @@ public:
     Statement& bind(int position, const QVariant& value); // 1-based
     Statement& bind(const QString& name, const QVariant& value); // ":NAME"
     Statement& bindAll(const QVariantList& values);
+    // Values by parameter name without the colon: "kind" binds ":kind".
+    Statement& bindAll(const QVariantMap& values);
     // Advances to the next row; false when there is none (the statement has run to its end).
     bool next();
     void run(); // runs to the end, ignoring rows

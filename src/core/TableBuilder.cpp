@@ -98,6 +98,7 @@ TableBuilder::Outcome TableBuilder::build(const std::vector<TableDef>& definitio
             outcome.skipped << def.name;
         }
     }
+    m_db.schemaChanged();
     m_db.execScript(QStringLiteral("VACUUM"));
     return outcome;
 }
@@ -109,6 +110,7 @@ void TableBuilder::createTable(const TableDef& def)
     for (const QString& sql : def.indexSql())
         m_db.execScript(sql);
     tx.commit();
+    m_db.schemaChanged();
 }
 
 void TableBuilder::rebuildTable(const TableDef& def)
@@ -139,6 +141,7 @@ void TableBuilder::rebuildTable(const TableDef& def)
         for (const QString& sql : def.indexSql())
             m_db.execScript(sql);
         tx.commit();
+        m_db.schemaChanged();
     } catch (const DatabaseError& e) {
         throw DatabaseError(QStringLiteral("Die Tabelle %1 kann nicht neu aufgebaut werden: %2").arg(def.name, e.message()), e.code());
     }
@@ -162,6 +165,7 @@ void TableBuilder::recreateIndexes(const TableDef& def)
     for (const QString& sql : wanted)
         m_db.execScript(sql);
     tx.commit();
+    m_db.schemaChanged();
 }
 
 int TableBuilder::addMissingWeekRecords()

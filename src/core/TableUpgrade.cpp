@@ -31,6 +31,7 @@ QStringList TableUpgrade::addMissing(const QString& table, const QStringList& fi
             continue;
         try {
             m_db.execScript(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(SqlName::quote(def.name), def.field(name)->columnSql()));
+            m_db.schemaChanged();
             added << def.name + QLatin1Char('.') + name;
         } catch (const DatabaseError&) {
             // A table that still lacks the field fails later when it is opened.

@@ -1,8 +1,8 @@
 #include "customers/CustomerFilter.h"
 
 #include "core/GermanFormat.h"
+#include "core/SqlPattern.h"
 #include "customers/ContactFlags.h"
-#include "customers/SqlPattern.h"
 
 namespace korbelant {
 

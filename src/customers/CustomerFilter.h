@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/SqlCondition.h"
 #include "customers/CustomerRecordFilter.h"
-#include "customers/SqlCondition.h"
 
 #include <QHash>
 #include <QString>

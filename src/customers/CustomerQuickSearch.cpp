@@ -1,8 +1,8 @@
 #include "customers/CustomerQuickSearch.h"
 
 #include "core/Database.h"
+#include "core/SqlPattern.h"
 #include "customers/CustomerView.h"
-#include "customers/SqlPattern.h"
 
 namespace korbelant {
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/SqlCondition.h"
 #include "customers/CustomerRow.h"
 #include "customers/CustomerSort.h"
-#include "customers/SqlCondition.h"
 
 #include <QString>
 #include <vector>

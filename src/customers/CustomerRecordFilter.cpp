@@ -1,6 +1,6 @@
 #include "customers/CustomerRecordFilter.h"
 
-#include "customers/SqlPattern.h"
+#include "core/SqlPattern.h"
 
 namespace korbelant {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "customers/SqlCondition.h"
+#include "core/SqlCondition.h"
 
 #include <QDate>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "customers/CustomerView.h"
 
 #include "core/Database.h"
+#include "core/SqlPattern.h"
 #include "core/UiPort.h"
-#include "customers/SqlPattern.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -28,8 +28,10 @@ SqlCondition CustomerView::numberList(const QStringList& numbers)
 QStringList CustomerView::remarksMatches(const QString& remarks) const
 {
     QStringList numbers;
-    for (const QVariantList& row : m_db.rows(QStringLiteral("SELECT K_NR FROM Kunden WHERE TEXT LIKE ? ") + SqlPattern::kLikeEscape,
-                                             {SqlPattern::containing(remarks)}))
+    for (const QVariantList& row :
+         m_db.rows(QStringLiteral("SELECT K_NR FROM Kunden WHERE ") +
+                       SqlPattern::like(QStringLiteral("TEXT"), QStringLiteral("?")),
+                   {SqlPattern::containing(remarks)}))
         numbers << row.at(0).toString();
     return numbers;
 }

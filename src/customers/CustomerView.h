@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/SqlCondition.h"
 #include "customers/CustomerFilter.h"
 #include "customers/CustomerRow.h"
 #include "customers/CustomerSort.h"
-#include "customers/SqlCondition.h"
 
 #include <QString>
 #include <QStringList>

@@ -3,8 +3,11 @@
 #include "core/Database.h"
 #include "core/DatabaseError.h"
 #include "core/FixedCustomers.h"
-#include "core/Schema.h"
-#include "core/SqlName.h"
+#include "core/KmFields.h"
+#include "core/KundenFields.h"
+#include "core/OrteFields.h"
+#include "core/RecordStore.h"
+#include "core/RecordValue.h"
 #include "core/StorageForm.h"
 #include "core/UiPort.h"
 #include "customers/ContactFlags.h"
@@ -14,15 +17,20 @@ namespace korbelant {
 
 namespace {
 
-const TableDef& kunden() { return Schema::get(QStringLiteral("Kunden")); }
+using K = KundenFields;
 
-const QStringList kCalculated{QStringLiteral("GanzerName"), QStringLiteral("GanzeAdresse"), QStringLiteral("VorPlaGast")};
-const int kHighestNumber = 999999;
+using O = OrteFields;
 
-QString text(const TClientDataModul::Record& record, const char* field)
+const TableDef& kunden()
 {
-    return record.value(QString::fromLatin1(field)).toString().trimmed();
+    return K::table();
 }
+
+const QString kGanzerName = QStringLiteral("GanzerName");
+const QString kGanzeAdresse = QStringLiteral("GanzeAdresse");
+const QString kVorPlaGast = QStringLiteral("VorPlaGast");
+const QStringList kCalculated{kGanzerName, kGanzeAdresse, kVorPlaGast};
+const int kHighestNumber = 999999;
 
 bool isBlankEntry(const FieldDef& field, const QString& entry)
 {
@@ -52,6 +60,24 @@ QString entryError(const FieldDef& field, const QVariant& value)
     }
 }
 
+// The fields of a customer record that are stored, by their names in the table.
+QVariantMap storedFields(const TClientDataModul::Record& record)
+{
+    QVariantMap stored;
+    for (auto it = record.cbegin(); it != record.cend(); ++it) {
+        if (!kCalculated.contains(it.key()))
+            stored.insert(kunden().field(it.key())->name, it.value());
+    }
+    return stored;
+}
+
+QString placeOrder(Place::Order order)
+{
+    return order == Place::Order::Postcode
+               ? O::PLZ + QStringLiteral(", ") + O::ORTSNAME
+               : O::table().orderBy(QStringLiteral("OrtsNameIndex")) + QStringLiteral(", ") + O::PLZ;
+}
+
 std::vector<Place> placeRows(Database& db, const QString& sql, const QVariantList& params)
 {
     std::vector<Place> places;
@@ -70,7 +96,8 @@ TClientDataModul::TClientDataModul(Database& db, UiPort& ui) : m_db(db), m_ui(ui
         // A refused insertion of a fixed customer is ignored.
     }
     try {
-        m_kmOpen = m_db.tableExists(QStringLiteral("km")) && m_db.scalar(QStringLiteral("SELECT count(*) FROM km")).isValid();
+        m_kmOpen = m_db.tableExists(KmFields::kTable) &&
+                   m_db.scalar(QStringLiteral("SELECT count(*) FROM km")).isValid();
     } catch (const DatabaseError&) {
         m_kmOpen = false;
     }
@@ -93,9 +120,9 @@ QString TClientDataModul::NextCustomerNumber()
 
 void TClientDataModul::applyNewCustomerDefaults(Record& record)
 {
-    record.insert(QStringLiteral("GASTGEBER"), QStringLiteral("N"));
-    record.insert(QStringLiteral("FAM_STAND"), QStringLiteral("U"));
-    record.insert(QStringLiteral("ANREDE"), QStringLiteral("Frau"));
+    record.insert(K::GASTGEBER, QStringLiteral("N"));
+    record.insert(K::FAM_STAND, QStringLiteral("U"));
+    record.insert(K::ANREDE, QStringLiteral("Frau"));
     for (const ContactFlags::Flag& flag : ContactFlags::all())
         record.insert(flag.column, QStringLiteral("N"));
 }
@@ -103,7 +130,7 @@ void TClientDataModul::applyNewCustomerDefaults(Record& record)
 TClientDataModul::Record TClientDataModul::newCustomer()
 {
     Record record;
-    record.insert(QStringLiteral("K_NR"), NextCustomerNumber());
+    record.insert(K::K_NR, NextCustomerNumber());
     applyNewCustomerDefaults(record);
     calcFields(record);
     return record;
@@ -111,34 +138,28 @@ TClientDataModul::Record TClientDataModul::newCustomer()
 
 std::optional<TClientDataModul::Record> TClientDataModul::load(const QString& customerNumber) const
 {
-    Statement st = m_db.prepare(QStringLiteral("SELECT * FROM Kunden WHERE K_NR = ?"));
-    st.bind(1, customerNumber);
-    if (!st.next())
-        return std::nullopt;
-    Record record;
-    for (int c = 0; c < st.columnCount(); ++c) {
-        const FieldDef* field = kunden().field(st.columnName(c));
-        if (field)
-            record.insert(field->name, StorageForm::fromStorage(*field, st.value(c)));
-    }
-    calcFields(record);
+    auto record = RecordStore::selectOne(m_db, kunden(), QStringLiteral("K_NR = ?"), {customerNumber});
+    if (record)
+        calcFields(*record);
     return record;
 }
 
 void TClientDataModul::calcFields(Record& record)
 {
-    record.insert(QStringLiteral("GanzerName"), (text(record, "NAME") + QStringLiteral(", ") + text(record, "VORNAME")).left(50));
-    record.insert(QStringLiteral("GanzeAdresse"), (text(record, "PLZ") + QLatin1Char(' ') + text(record, "ORT") + QStringLiteral(", ") +
-                                                   text(record, "STRASSE"))
-                                                      .left(50));
-    const int mark = record.value(QStringLiteral("V_ANZAHL")).toInt();
-    record.insert(QStringLiteral("VorPlaGast"),
-                  mark == 1 ? QStringLiteral("Gastgeberin") : mark == 2 ? QStringLiteral("Gast") : QString());
+    const auto field = [&record](const QString& name) { return RecordValue::trimmed(record, name); };
+    record.insert(kGanzerName, (field(K::NAME) + QStringLiteral(", ") + field(K::VORNAME)).left(50));
+    record.insert(kGanzeAdresse, (field(K::PLZ) + QLatin1Char(' ') + field(K::ORT) + QStringLiteral(", ") +
+                                  field(K::STRASSE))
+                                     .left(50));
+    const int mark = RecordValue::integer(record, K::V_ANZAHL);
+    record.insert(kVorPlaGast, mark == 1   ? QStringLiteral("Gastgeberin")
+                               : mark == 2 ? QStringLiteral("Gast")
+                                           : QString());
 }
 
 QString TClientDataModul::checkEntries(const Record& record) const
 {
-    if (text(record, "K_NR").isEmpty())
+    if (RecordValue::trimmed(record, K::K_NR).isEmpty())
         return QStringLiteral("Der Kunde hat keine Kundennummer.");
     for (auto it = record.cbegin(); it != record.cend(); ++it) {
         if (kCalculated.contains(it.key()))
@@ -161,32 +182,13 @@ TClientDataModul::PostResult TClientDataModul::post(const Record& record, bool i
         result.rejectedEntry = true;
         return result;
     }
-    QVariantMap stored;
-    for (auto it = record.cbegin(); it != record.cend(); ++it) {
-        if (!kCalculated.contains(it.key()))
-            stored.insert(kunden().field(it.key())->name, it.value());
-    }
+    const QString number = RecordValue::trimmed(record, K::K_NR);
     try {
-        if (isNew) {
-            m_db.insert(kunden(), stored);
-        } else {
-            QStringList assignments;
-            QVariantList params;
-            for (auto it = stored.cbegin(); it != stored.cend(); ++it) {
-                if (it.key() == QStringLiteral("K_NR"))
-                    continue;
-                assignments << SqlName::quote(it.key()) + QStringLiteral(" = ?");
-                params << StorageForm::toStorage(*kunden().field(it.key()), it.value());
-            }
-            if (!assignments.isEmpty()) {
-                params << text(record, "K_NR");
-                m_db.run(QStringLiteral("UPDATE Kunden SET %1 WHERE K_NR = ?").arg(assignments.join(QStringLiteral(", "))), params);
-                if (m_db.changes() == 0)
-                    throw DatabaseError(QStringLiteral("Den Kunden %1 gibt es nicht mehr.").arg(text(record, "K_NR")));
-            }
-        }
+        store(storedFields(record), number, isNew);
     } catch (const DatabaseError& e) {
-        result.error = e.isConstraint() ? QStringLiteral("Die Kundennummer %1 ist schon vergeben.").arg(text(record, "K_NR")) : e.message();
+        result.error = e.isConstraint()
+                           ? QStringLiteral("Die Kundennummer %1 ist schon vergeben.").arg(number)
+                           : e.message();
         return result;
     }
     keepDistance(record);
@@ -194,11 +196,22 @@ TClientDataModul::PostResult TClientDataModul::post(const Record& record, bool i
     return result;
 }
 
+void TClientDataModul::store(QVariantMap fields, const QString& number, bool isNew)
+{
+    if (isNew) {
+        m_db.insert(kunden(), fields);
+        return;
+    }
+    fields.remove(K::K_NR);
+    if (!fields.isEmpty() && RecordStore::update(m_db, kunden(), fields, QVariantMap{{K::K_NR, number}}) == 0)
+        throw DatabaseError(QStringLiteral("Den Kunden %1 gibt es nicht mehr.").arg(number));
+}
+
 void TClientDataModul::keepDistance(const Record& record)
 {
-    const int km = StorageForm::toStorage(*kunden().field(QStringLiteral("KM_ENTF")), record.value(QStringLiteral("KM_ENTF"))).toInt();
-    const QString postcode = text(record, "PLZ");
-    const QString town = text(record, "ORT");
+    const int km = StorageForm::toStorage(*kunden().field(K::KM_ENTF), record.value(K::KM_ENTF)).toInt();
+    const QString postcode = RecordValue::trimmed(record, K::PLZ);
+    const QString town = RecordValue::trimmed(record, K::ORT);
     if (km == 0 || !m_kmOpen || postcode.isEmpty() || town.isEmpty())
         return;
     try {
@@ -208,7 +221,8 @@ void TClientDataModul::keepDistance(const Record& record)
                                            {postcode, town});
         if (known.isValid())
             return;
-        m_db.insert(Schema::get(QStringLiteral("km")), {{QStringLiteral("PLZ"), postcode}, {QStringLiteral("ORT"), town}, {QStringLiteral("KM"), km}});
+        m_db.insert(KmFields::table(),
+                    {{KmFields::PLZ, postcode}, {KmFields::ORT, town}, {KmFields::KM, km}});
     } catch (const DatabaseError&) {
         // A refused append is dropped without a word.
     }
@@ -238,11 +252,11 @@ bool TClientDataModul::takePlace(Record& record, const QString& column, const QS
 {
     if (value.isEmpty())
         return false;
-    const QString orderBy = order == Place::Order::Postcode ? QStringLiteral("PLZ, ORTSNAME")
-                                                            : Schema::get(QStringLiteral("Orte")).orderBy(QStringLiteral("OrtsNameIndex")) +
-                                                                  QStringLiteral(", PLZ");
     const std::vector<Place> found =
-        placeRows(m_db, QStringLiteral("SELECT PLZ, ORTSNAME, VORWAHL FROM Orte WHERE %1 = ? ORDER BY %2").arg(column, orderBy), {value});
+        placeRows(m_db,
+                  QStringLiteral("SELECT PLZ, ORTSNAME, VORWAHL FROM Orte WHERE %1 = ? ORDER BY %2")
+                      .arg(column, placeOrder(order)),
+                  {value});
     if (found.empty())
         return false;
     std::optional<Place> chosen = found.front();
@@ -250,21 +264,21 @@ bool TClientDataModul::takePlace(Record& record, const QString& column, const QS
         chosen = chooser.choosePlace(found, order);
     if (!chosen)
         return false;
-    record.insert(QStringLiteral("ORT"), chosen->town);
-    record.insert(QStringLiteral("PLZ"), chosen->postcode);
+    record.insert(K::ORT, chosen->town);
+    record.insert(K::PLZ, chosen->postcode);
     if (const auto km = DistanceFor(chosen->postcode, chosen->town))
-        record.insert(QStringLiteral("KM_ENTF"), *km);
+        record.insert(K::KM_ENTF, *km);
     return true;
 }
 
 bool TClientDataModul::TownForPostcode(Record& record, PlaceChooser& chooser)
 {
-    return takePlace(record, QStringLiteral("PLZ"), text(record, "PLZ"), Place::Order::Postcode, chooser);
+    return takePlace(record, O::PLZ, RecordValue::trimmed(record, K::PLZ), Place::Order::Postcode, chooser);
 }
 
 bool TClientDataModul::PostcodeForTown(Record& record, PlaceChooser& chooser)
 {
-    return takePlace(record, QStringLiteral("ORTSNAME"), text(record, "ORT"), Place::Order::Town, chooser);
+    return takePlace(record, O::ORTSNAME, RecordValue::trimmed(record, K::ORT), Place::Order::Town, chooser);
 }
 
 std::optional<QString> TClientDataModul::AreaCode(const QString& postcode, const QString& town) const
@@ -288,10 +302,8 @@ std::optional<int> TClientDataModul::DistanceFor(const QString& postcode, const 
 
 std::vector<Place> TClientDataModul::places(Place::Order order) const
 {
-    const QString orderBy = order == Place::Order::Postcode
-                                ? QStringLiteral("PLZ, ORTSNAME")
-                                : Schema::get(QStringLiteral("Orte")).orderBy(QStringLiteral("OrtsNameIndex")) + QStringLiteral(", PLZ");
-    return placeRows(m_db, QStringLiteral("SELECT PLZ, ORTSNAME, VORWAHL FROM Orte ORDER BY ") + orderBy, {});
+    return placeRows(
+        m_db, QStringLiteral("SELECT PLZ, ORTSNAME, VORWAHL FROM Orte ORDER BY ") + placeOrder(order), {});
 }
 
 bool TClientDataModul::savePlace(const Place& place, const std::optional<Place>& previous)
@@ -304,20 +316,15 @@ bool TClientDataModul::savePlace(const Place& place, const std::optional<Place>&
         m_ui.information(kDuplicatePlaceMessage);
         return false;
     }
-    const TableDef& orte = Schema::get(QStringLiteral("Orte"));
-    const QVariantMap values{{QStringLiteral("PLZ"), place.postcode.trimmed()},
-                             {QStringLiteral("ORTSNAME"), place.town.trimmed()},
-                             {QStringLiteral("VORWAHL"), place.areaCode.trimmed()}};
+    const QVariantMap values{{O::PLZ, place.postcode.trimmed()},
+                             {O::ORTSNAME, place.town.trimmed()},
+                             {O::VORWAHL, place.areaCode.trimmed()}};
     try {
-        if (previous) {
-            m_db.run(QStringLiteral("UPDATE Orte SET PLZ = ?, ORTSNAME = ?, VORWAHL = ? WHERE PLZ = ? AND ORTSNAME = ?"),
-                     {StorageForm::toStorage(*orte.field(QStringLiteral("PLZ")), place.postcode.trimmed()),
-                      StorageForm::toStorage(*orte.field(QStringLiteral("ORTSNAME")), place.town.trimmed()),
-                      StorageForm::toStorage(*orte.field(QStringLiteral("VORWAHL")), place.areaCode.trimmed()), previous->postcode,
-                      previous->town});
-        } else {
-            m_db.insert(orte, values);
-        }
+        if (previous)
+            RecordStore::update(m_db, O::table(), values,
+                                QVariantMap{{O::PLZ, previous->postcode}, {O::ORTSNAME, previous->town}});
+        else
+            m_db.insert(O::table(), values);
     } catch (const DatabaseError& e) {
         if (!e.isConstraint())
             throw;

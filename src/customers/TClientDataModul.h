@@ -82,6 +82,8 @@ public:
 private:
     bool takePlace(Record& record, const QString& column, const QString& value, Place::Order order, PlaceChooser& chooser);
     QString checkEntries(const Record& record) const;
+    // Inserts the fields, or writes them into the stored customer of that number.
+    void store(QVariantMap fields, const QString& number, bool isNew);
     void keepDistance(const Record& record);
 
     Database& m_db;

@@ -1,6 +1,5 @@
 #include "parties/GuestArticleList.h"
 
-#include "articles/NamedParams.h"
 #include "articles/TArtikelModul.h"
 #include "core/Database.h"
 #include "core/Options.h"
@@ -82,7 +81,7 @@ void GuestArticleList::refresh()
 {
     const QString previous = current() ? current()->lNr : QString();
     Statement st = m_articles.database().prepare(m_query.sql());
-    NamedParams::bind(st, m_query.params());
+    st.bindAll(m_query.params());
     m_rows.clear();
     while (st.next())
         m_rows.push_back(ArticleRecord::fromStatement(st));

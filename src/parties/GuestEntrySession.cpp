@@ -3,7 +3,10 @@
 #include "articles/KindTable.h"
 #include "articles/TArtikelModul.h"
 #include "core/DatabaseError.h"
+#include "core/FixedCustomers.h"
 #include "core/GermanFormat.h"
+#include "core/RecordValue.h"
+#include "core/TupperFields.h"
 #include "core/UiPort.h"
 #include "customers/TClientDataModul.h"
 #include "parties/ExchangeReasons.h"
@@ -15,10 +18,7 @@ namespace korbelant {
 
 namespace {
 
-QString field(const QVariantMap& record, const char* name)
-{
-    return record.value(QString::fromLatin1(name)).toString();
-}
+using P = TupperFields;
 
 // A mask left without digits ("  .  .    ", "  :  ") stands for no value.
 bool isEmptyMask(const QString& text)
@@ -37,8 +37,8 @@ GuestEntrySession::GuestEntrySession(TVorFuerModul& party, TClientDataModul& cus
 {
     Record p = party.participant(rNr, pNr).value_or(Record{});
     if (p.isEmpty()) {
-        p.insert(QStringLiteral("R_NR"), rNr);
-        p.insert(QStringLiteral("P_NR"), pNr);
+        p.insert(P::R_NR, rNr);
+        p.insert(P::P_NR, pNr);
     }
     loadParticipant(p);
 }
@@ -56,12 +56,12 @@ QString GuestEntrySession::modeText(Mode mode)
 
 QString GuestEntrySession::pNr() const
 {
-    return field(m_participant, "P_NR");
+    return RecordValue::text(m_participant, P::P_NR);
 }
 
 std::optional<TClientDataModul::Record> GuestEntrySession::customer() const
 {
-    const QString kNr = field(m_participant, "K_NR").trimmed();
+    const QString kNr = RecordValue::trimmed(m_participant, P::K_NR);
     if (kNr.isEmpty())
         return std::nullopt;
     return m_customers.load(kNr);
@@ -69,12 +69,12 @@ std::optional<TClientDataModul::Record> GuestEntrySession::customer() const
 
 void GuestEntrySession::setCustomer(const QString& kNr)
 {
-    m_participant[QStringLiteral("K_NR")] = kNr.trimmed();
+    m_participant[P::K_NR] = kNr.trimmed();
 }
 
 void GuestEntrySession::setUnknownCustomer()
 {
-    setCustomer(TVorFuerModul::kUnknownCustomer);
+    setCustomer(FixedCustomers::kUnknown);
 }
 
 std::optional<TClientDataModul::Record> GuestEntrySession::newCustomerRecord()
@@ -125,7 +125,7 @@ bool GuestEntrySession::setTimeText(const QString& name, const QString& text)
 
 void GuestEntrySession::saveParticipant()
 {
-    m_participant[QStringLiteral("UMSATZ")] = m_betrag;
+    m_participant[P::UMSATZ] = m_betrag;
     m_party.saveParticipant(m_participant);
 }
 
@@ -135,7 +135,7 @@ std::vector<QString> GuestEntrySession::participantNumbers() const
 {
     std::vector<QString> numbers;
     for (const Record& p : m_party.participants(m_rNr))
-        numbers.push_back(field(p, "P_NR"));
+        numbers.push_back(RecordValue::text(p, P::P_NR));
     if (std::find(numbers.begin(), numbers.end(), pNr()) == numbers.end())
         numbers.push_back(pNr());
     std::sort(numbers.begin(), numbers.end());
@@ -274,8 +274,7 @@ bool GuestEntrySession::newLine()
     const QString kind = previousKind();
     if (!commitLine())
         return false;
-    m_edit = m_rules.newLine(m_rNr, pNr(), field(m_participant, "MWoche"), field(m_participant, "TWoche"), kind);
-    m_mode = Mode::Insert;
+    startLine(kind);
     return true;
 }
 
@@ -283,6 +282,13 @@ void GuestEntrySession::startLineIfEmpty()
 {
     if (m_lines.empty() && m_mode == Mode::Browse)
         newLine();
+}
+
+void GuestEntrySession::startLine(const QString& kindBefore)
+{
+    m_edit = m_rules.newLine(m_rNr, pNr(), RecordValue::text(m_participant, P::MWoche),
+                             RecordValue::text(m_participant, P::TWoche), kindBefore);
+    m_mode = Mode::Insert;
 }
 
 bool GuestEntrySession::editLine()
@@ -448,8 +454,7 @@ bool GuestEntrySession::appendArticle(const QString& lNr, const QString& va)
     const QString kind = previousKind();
     if (!commitLine())
         return false;
-    m_edit = m_rules.newLine(m_rNr, pNr(), field(m_participant, "MWoche"), field(m_participant, "TWoche"), kind);
-    m_mode = Mode::Insert;
+    startLine(kind);
     takeArticle(lNr, va);
     return true;
 }

@@ -146,6 +146,8 @@ private:
     bool moveTo(int step);
     std::vector<QString> participantNumbers() const;
     QString previousKind() const;
+    // Starts a new line of the participant after one of the given kind.
+    void startLine(const QString& kindBefore);
 
     TVorFuerModul& m_party;
     GuestLineRules& m_rules;

@@ -3,21 +3,16 @@
 #include "core/Database.h"
 #include "core/DatabaseError.h"
 #include "core/Options.h"
-#include "core/Schema.h"
+#include "core/RecordStore.h"
 #include "core/Transaction.h"
+#include "core/Tupper1Fields.h"
 #include "core/UiPort.h"
-#include "parties/RecordStore.h"
 
 #include <cmath>
 
 namespace korbelant {
 
 namespace {
-
-const TableDef& lineTable()
-{
-    return Schema::get(QStringLiteral("Tupper1"));
-}
 
 QString unknownTextArticleQuestion(const OrderLine& line)
 {
@@ -74,32 +69,53 @@ void GuestLineRules::PriceOrderLine(OrderLine& line, const LineCatalogue::Articl
 bool GuestLineRules::PriceOrderLine(OrderLine& line) const
 {
     const auto article = m_catalogue.article(line.lNr);
+    return article && priceFrom(line, *article);
+}
+
+bool GuestLineRules::priceFrom(OrderLine& line, const Article& article) const
+{
     const auto kind = m_catalogue.kind(line.va);
-    if (!article || !kind)
+    if (!kind)
         return false;
-    PriceOrderLine(line, *article, *kind);
+    PriceOrderLine(line, article, *kind);
     return true;
+}
+
+std::optional<GuestLineRules::Article> GuestLineRules::articleForKind(const OrderLine& line) const
+{
+    if (!m_catalogue.kind(line.va))
+        return std::nullopt;
+    auto article = m_catalogue.article(line.lNr);
+    if (!article || !m_catalogue.kindValidFor(line.va, *article))
+        return std::nullopt;
+    return article;
+}
+
+void GuestLineRules::reprice(OrderLine& line, const Article& article) const
+{
+    if (m_catalogue.kindValidFor(line.va, article))
+        priceFrom(line, article);
 }
 
 void GuestLineRules::Tu1TableL_NRChange(OrderLine& line, const QString& lNr) const
 {
     line.lNr = lNr.trimmed().toUpper();
-    if (m_catalogue.article(line.lNr))
-        PriceOrderLine(line);
+    if (const auto article = m_catalogue.article(line.lNr))
+        priceFrom(line, *article);
 }
 
 void GuestLineRules::Tu1TableVAChange(OrderLine& line, const QString& va) const
 {
     line.va = va.trimmed();
-    if (m_catalogue.kindValidForArticle(line.va, line.lNr))
-        PriceOrderLine(line);
+    if (const auto article = articleForKind(line))
+        priceFrom(line, *article);
 }
 
 void GuestLineRules::Tu1TableSTUECKChange(OrderLine& line, double pieces) const
 {
     line.stueck = pieces;
-    if (m_catalogue.kindValidForArticle(line.va, line.lNr))
-        PriceOrderLine(line);
+    if (const auto article = articleForKind(line))
+        priceFrom(line, *article);
 }
 
 GuestLineRules::SaveResult GuestLineRules::saveLine(OrderLine& line)
@@ -112,11 +128,12 @@ GuestLineRules::SaveResult GuestLineRules::saveLine(OrderLine& line)
     }
     if (textLine)
         return saveTextLine(line);
-    if (!checkArticleAndKind(line))
+    // The article is read once; the stock rules below change its stock in hand.
+    auto article = checkArticleAndKind(line);
+    if (!article)
         return SaveResult::Abandoned;
 
     Transaction tx(m_db);
-    auto article = m_catalogue.article(line.lNr);
     const int stockBefore = article->bestand;
     applyOwnStock(line, *article);
     offerStock(line, *article);
@@ -149,23 +166,24 @@ GuestLineRules::SaveResult GuestLineRules::saveTextLine(OrderLine& line)
     return SaveResult::Saved;
 }
 
-bool GuestLineRules::checkArticleAndKind(OrderLine& line)
+std::optional<GuestLineRules::Article> GuestLineRules::checkArticleAndKind(OrderLine& line)
 {
-    if (!m_catalogue.article(line.lNr)) {
+    auto article = m_catalogue.article(line.lNr);
+    if (!article) {
         m_ui.information(QStringLiteral("Der Artikel ") + line.lNr +
                          QStringLiteral(" befindet sich nicht in der Artikeldatei !( Änderungen können nur mit einer neuen "
                                         "Artikel-Nr. durchgeführt werden )"));
         discardChanges(line);
-        return false;
+        return std::nullopt;
     }
-    if (!m_catalogue.kindValidForArticle(line.va, line.lNr)) {
+    if (!m_catalogue.kindValidFor(line.va, *article)) {
         m_ui.information(QStringLiteral("Die VA ") + line.va + QStringLiteral(" ist für den eingegebenen Artikel ungültig"));
-        return false;
+        return std::nullopt;
     }
-    return true;
+    return article;
 }
 
-void GuestLineRules::applyOwnStock(OrderLine& line, LineCatalogue::Article& article)
+void GuestLineRules::applyOwnStock(OrderLine& line, Article& article)
 {
     if (line.va != kOwnStockKind)
         return;
@@ -174,7 +192,8 @@ void GuestLineRules::applyOwnStock(OrderLine& line, LineCatalogue::Article& arti
         if (more > 0) {
             if (article.bestand < more) {
                 m_ui.information(kTooManyFromStock);
-                Tu1TableSTUECKChange(line, line.naStuLi);
+                line.stueck = line.naStuLi;
+                reprice(line, article);
             } else {
                 article.bestand -= static_cast<int>(more);
             }
@@ -185,7 +204,7 @@ void GuestLineRules::applyOwnStock(OrderLine& line, LineCatalogue::Article& arti
     line.naStuLi = static_cast<int>(line.stueck);
 }
 
-void GuestLineRules::offerStock(OrderLine& line, LineCatalogue::Article& article)
+void GuestLineRules::offerStock(OrderLine& line, Article& article)
 {
     // Only whole positive quantities can come out of the stock.
     if (line.isOwnStock() || line.stueck <= 0 || article.bestand < line.stueck)
@@ -194,7 +213,8 @@ void GuestLineRules::offerStock(OrderLine& line, LineCatalogue::Article& article
     if (m_ui.question(question, UiPort::Buttons::YesNo) != UiPort::Answer::Yes)
         return;
     article.bestand -= static_cast<int>(line.stueck);
-    Tu1TableVAChange(line, kOwnStockKind);
+    line.va = kOwnStockKind;
+    reprice(line, article);
     line.vorab = QStringLiteral("L");
     line.naStuLi = static_cast<int>(line.stueck);
 }
@@ -203,9 +223,10 @@ bool GuestLineRules::store(OrderLine& line)
 {
     try {
         if (line.isNew())
-            line.id = m_db.insertReturningAutoInc(lineTable(), line.toValues());
+            line.id = m_db.insertReturningAutoInc(Tupper1Fields::table(), line.toValues());
         else
-            RecordStore::update(m_db, lineTable(), line.toValues(), {QStringLiteral("R_NR"), QStringLiteral("P_NR"), QStringLiteral("ID")});
+            RecordStore::update(m_db, Tupper1Fields::table(), line.toValues(),
+                                {Tupper1Fields::R_NR, Tupper1Fields::P_NR, Tupper1Fields::ID});
     } catch (const DatabaseError& e) {
         if (!e.isConstraint())
             throw;
@@ -252,14 +273,17 @@ void GuestLineRules::deleteLine(const OrderLine& line)
 std::vector<OrderLine> GuestLineRules::lines(const QString& rNr, const QString& pNr) const
 {
     std::vector<OrderLine> result;
-    for (const QVariantMap& r : RecordStore::select(m_db, lineTable(), QStringLiteral("R_NR = ? AND P_NR = ?"), {rNr, pNr}, QStringLiteral("ID")))
+    for (const QVariantMap& r :
+         RecordStore::select(m_db, Tupper1Fields::table(), QStringLiteral("R_NR = ? AND P_NR = ?"),
+                             {rNr, pNr}, QStringLiteral("ID")))
         result.push_back(OrderLine::fromRecord(r));
     return result;
 }
 
 std::optional<OrderLine> GuestLineRules::line(const QString& rNr, const QString& pNr, qint64 id) const
 {
-    const auto r = RecordStore::selectOne(m_db, lineTable(), QStringLiteral("R_NR = ? AND P_NR = ? AND ID = ?"), {rNr, pNr, id});
+    const auto r = RecordStore::selectOne(m_db, Tupper1Fields::table(),
+                                          QStringLiteral("R_NR = ? AND P_NR = ? AND ID = ?"), {rNr, pNr, id});
     if (!r)
         return std::nullopt;
     return OrderLine::fromRecord(*r);

@@ -62,10 +62,19 @@ public:
     static int roundHalfEven(double value);
 
 private:
+    using Article = LineCatalogue::Article;
+
+    // Prices the line from an article already read; false when the line's kind is unknown.
+    bool priceFrom(OrderLine& line, const Article& article) const;
+    // The line's article when the line's kind may be booked for it.
+    std::optional<Article> articleForKind(const OrderLine& line) const;
+    // After a change of kind or pieces: priced anew when the kind may be booked for the article.
+    void reprice(OrderLine& line, const Article& article) const;
     SaveResult saveTextLine(OrderLine& line);
-    bool checkArticleAndKind(OrderLine& line);
-    void applyOwnStock(OrderLine& line, LineCatalogue::Article& article);
-    void offerStock(OrderLine& line, LineCatalogue::Article& article);
+    // The line's article when the line may be stored with it; otherwise nullopt, its message shown.
+    std::optional<Article> checkArticleAndKind(OrderLine& line);
+    void applyOwnStock(OrderLine& line, Article& article);
+    void offerStock(OrderLine& line, Article& article);
     bool store(OrderLine& line);
     void discardChanges(OrderLine& line) const;
 

@@ -3,7 +3,8 @@
 #include "articles/TArtikelModul.h"
 #include "core/Database.h"
 #include "core/DatabaseError.h"
-#include "core/Schema.h"
+#include "core/LagerFields.h"
+#include "core/RecordStore.h"
 
 namespace korbelant {
 
@@ -36,10 +37,16 @@ bool LineCatalogue::kindValidForArticle(const QString& va, const QString& lNr) c
     return m_articles.KindValidForArticle(va.trimmed(), lNr);
 }
 
+bool LineCatalogue::kindValidFor(const QString& va, const Article& article) const
+{
+    return m_articles.KindValidForArticle(va.trimmed(), article);
+}
+
 void LineCatalogue::storeStock(const QString& lNr, int bestand)
 {
     try {
-        m_articles.database().run(QStringLiteral("UPDATE Lager SET BESTAND = ? WHERE L_NR = ?"), {bestand, lNr});
+        RecordStore::update(m_articles.database(), LagerFields::table(), {{LagerFields::BESTAND, bestand}},
+                            QVariantMap{{LagerFields::L_NR, lNr}});
     } catch (const DatabaseError&) {
         // The stock of the article record stays as it was; the line is kept.
     }
@@ -47,9 +54,9 @@ void LineCatalogue::storeStock(const QString& lNr, int bestand)
 
 void LineCatalogue::keepTextArticle(const QString& lNr, const QString& va, const QString& lText)
 {
-    m_articles.database().insert(Schema::get(QStringLiteral("Lager")),
-                                 {{QStringLiteral("L_NR"), lNr}, {QStringLiteral("VA"), va}, {QStringLiteral("L_TEXT"), lText},
-                                  {QStringLiteral("AKTIV"), false}, {QStringLiteral("NEU"), false}});
+    using L = LagerFields;
+    m_articles.database().insert(
+        L::table(), {{L::L_NR, lNr}, {L::VA, va}, {L::L_TEXT, lText}, {L::AKTIV, false}, {L::NEU, false}});
 }
 
 } // namespace korbelant

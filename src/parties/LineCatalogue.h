@@ -25,6 +25,8 @@ public:
     std::optional<Kind> kind(const QString& va) const;
     bool isTextKind(const QString& va) const;
     bool kindValidForArticle(const QString& va, const QString& lNr) const;
+    // The same rule for an article already read.
+    bool kindValidFor(const QString& va, const Article& article) const;
     // Saves the article's stock; a failure is ignored (the line stays as it is).
     void storeStock(const QString& lNr, int bestand);
     // Keeps an article that a text line named for later use: not active, not new.

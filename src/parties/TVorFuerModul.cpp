@@ -1,17 +1,24 @@
 #include "parties/TVorFuerModul.h"
 
-#include "customers/TClientDataModul.h"
 #include "core/Database.h"
 #include "core/DatabaseError.h"
+#include "core/FixedCustomers.h"
 #include "core/GermanFormat.h"
+#include "core/KundenFields.h"
+#include "core/MWocheFields.h"
 #include "core/Options.h"
 #include "parties/PartWeek.h"
+#include "core/RecordStore.h"
+#include "core/RecordValue.h"
 #include "core/Schema.h"
 #include "core/StorageForm.h"
 #include "core/Transaction.h"
+#include "core/TupperFields.h"
+#include "core/TuppkopfFields.h"
 #include "core/UiPort.h"
 #include "core/WeekKey.h"
-#include "parties/RecordStore.h"
+#include "customers/TClientDataModul.h"
+#include "parties/PartyTotals.h"
 
 #include <QRegularExpression>
 #include <cmath>
@@ -21,25 +28,10 @@ namespace korbelant {
 
 namespace {
 
-const TableDef& headerTable()
-{
-    return Schema::get(QStringLiteral("Tuppkopf"));
-}
-
-const TableDef& participantTable()
-{
-    return Schema::get(QStringLiteral("Tupper"));
-}
-
-QString text(const QVariantMap& record, const char* field)
-{
-    return record.value(QString::fromLatin1(field)).toString();
-}
-
-QDate date(const QVariantMap& record, const char* field)
-{
-    return record.value(QString::fromLatin1(field)).toDate();
-}
+using H = TuppkopfFields;
+using P = TupperFields;
+using K = KundenFields;
+using R = RecordValue;
 
 QString isoDate(const QDate& d)
 {
@@ -56,18 +48,6 @@ QVariantMap withDefaults(const TableDef& table)
 }
 
 const QDate kFirstDay(2006, 1, 1);
-
-// The sums of the header totals, shared by the recalculation of one party and of all parties.
-const QString kLineSums = QStringLiteral(
-    "COUNT(*), TOTAL(t.SUMME), TOTAL(t.KOSTEN), TOTAL(t.SUMME - t.KOSTEN), TOTAL(t.SUMME * v.UMSATZ_VKG), "
-    "TOTAL(t.SUMME * v.UMSATZ_WB), TOTAL(t.STERNE), TOTAL(t.STERNE_DM), TOTAL(t.UM_STERNE)");
-const QString kStarSums = QStringLiteral("TOTAL(t.STERNE), TOTAL(t.STERNE_DM), TOTAL(t.UM_STERNE)");
-const QString kNotAdvance = QStringLiteral("(t.VORAB IS NULL OR t.VORAB <> 'V')");
-const QString kKindPieces = QStringLiteral(
-    "MAX(t.VA IS NULL OR TRIM(t.VA) = ''), CAST(TOTAL(CASE WHEN t.VA = '32' THEN t.STUECK END) AS INTEGER), "
-    "CAST(TOTAL(CASE WHEN t.VA = '38' THEN t.STUECK END) AS INTEGER)");
-const QString kNominated = QStringLiteral("BENENNUNG = 1");
-const QString kAppointed = QStringLiteral("Verabredung = 1 AND Verabred_DATUM <= '2150-01-01'");
 
 } // namespace
 
@@ -129,7 +109,7 @@ std::optional<QString> TVorFuerModul::checkPartyNumber(const QString& dateText, 
 
 std::optional<TVorFuerModul::Record> TVorFuerModul::header(const QString& rNr) const
 {
-    return RecordStore::selectOne(m_db, headerTable(), QStringLiteral("R_NR = ?"), {rNr});
+    return RecordStore::selectOne(m_db, H::table(), QStringLiteral("R_NR = ?"), {rNr});
 }
 
 bool TVorFuerModul::headerStored(const QString& rNr) const
@@ -140,38 +120,38 @@ bool TVorFuerModul::headerStored(const QString& rNr) const
 TVorFuerModul::Record TVorFuerModul::newParty(const QString& rNr, const QDate& d)
 {
     const QString week = WeekKey::weekKey(d);
-    Record h = withDefaults(headerTable());
-    h[QStringLiteral("R_NR")] = rNr;
-    h[QStringLiteral("DATUM")] = d;
+    Record h = withDefaults(H::table());
+    h[H::R_NR] = rNr;
+    h[H::DATUM] = d;
     m_db.run(QStringLiteral("DELETE FROM Tupper1 WHERE R_NR = ?"), {rNr});
-    h[QStringLiteral("BZH_VF_NR")] = BZH_VF_NR(d, rNr.right(1));
-    h[QStringLiteral("MWoche")] = week;
-    h[QStringLiteral("TWoche")] = NextTWoche(week);
-    h[QStringLiteral("BZH_VF_ART")] = 0;
-    h[QStringLiteral("GAESTE")] = 0;
-    h[QStringLiteral("VKG_UMSATZ")] = 0.0;
-    h[QStringLiteral("WB_UMSATZ")] = 0.0;
+    h[H::BZH_VF_NR] = BZH_VF_NR(d, rNr.right(1));
+    h[H::MWoche] = week;
+    h[H::TWoche] = NextTWoche(week);
+    h[H::BZH_VF_ART] = 0;
+    h[H::GAESTE] = 0;
+    h[H::VKG_UMSATZ] = 0.0;
+    h[H::WB_UMSATZ] = 0.0;
     return h;
 }
 
 void TVorFuerModul::setHost(Record& h, const QString& kNr)
 {
-    h[QStringLiteral("K_NR")] = kNr;
-    const QString rNr = text(h, "R_NR");
+    h[H::K_NR] = kNr;
+    const QString rNr = R::text(h, H::R_NR);
     if (headerStored(rNr) && !participant(rNr, kHost)) {
-        Record host = withDefaults(participantTable());
-        host[QStringLiteral("R_NR")] = rNr;
-        host[QStringLiteral("P_NR")] = kHost;
-        host[QStringLiteral("K_NR")] = kNr;
-        host[QStringLiteral("DATUM")] = h.value(QStringLiteral("DATUM"));
-        host[QStringLiteral("MWoche")] = h.value(QStringLiteral("MWoche"));
-        host[QStringLiteral("TWoche")] = h.value(QStringLiteral("TWoche"));
+        Record host = withDefaults(P::table());
+        host[P::R_NR] = rNr;
+        host[P::P_NR] = kHost;
+        host[P::K_NR] = kNr;
+        host[P::DATUM] = h.value(H::DATUM);
+        host[P::MWoche] = h.value(H::MWoche);
+        host[P::TWoche] = h.value(H::TWoche);
         saveParticipant(host);
     }
     if (const auto customer = m_customers.load(kNr)) {
-        const int distance = customer->value(QStringLiteral("KM_ENTF")).toInt();
+        const int distance = customer->value(K::KM_ENTF).toInt();
         if (distance != 0)
-            h[QStringLiteral("KM_EINFACH")] = distance;
+            h[H::KM_EINFACH] = distance;
     }
 }
 
@@ -179,13 +159,13 @@ void TVorFuerModul::changeDate(Record& h, const QDate& d)
 {
     if (!d.isValid())
         return;
-    h[QStringLiteral("DATUM")] = d;
+    h[H::DATUM] = d;
     const QString week = WeekKey::weekKey(d);
-    if (week == text(h, "MWoche"))
+    if (week == R::text(h, H::MWoche))
         return;
-    h[QStringLiteral("MWoche")] = week;
-    h[QStringLiteral("TWoche")] = NextTWoche(week);
-    m_db.run(QStringLiteral("UPDATE Tupper SET DATUM = ? WHERE R_NR = ?"), {isoDate(d), text(h, "R_NR")});
+    h[H::MWoche] = week;
+    h[H::TWoche] = NextTWoche(week);
+    m_db.run(QStringLiteral("UPDATE Tupper SET DATUM = ? WHERE R_NR = ?"), {isoDate(d), R::text(h, H::R_NR)});
     saveHeader(h);
 }
 
@@ -203,11 +183,11 @@ bool TVorFuerModul::dialogOk(Record& h, const QString& year, const QString& week
         m_ui.warning(QStringLiteral("Nur Jahreszahlen ab 1990 möglich"));
         return false;
     }
-    if (y + w != text(h, "MWoche")) {
-        h[QStringLiteral("MWoche")] = y + w;
-        h[QStringLiteral("TWoche")] = NextTWoche(y + w);
+    if (y + w != R::text(h, H::MWoche)) {
+        h[H::MWoche] = y + w;
+        h[H::TWoche] = NextTWoche(y + w);
     }
-    if (!customerExists(text(h, "K_NR"))) {
+    if (!customerExists(R::text(h, H::K_NR))) {
         m_ui.warning(QStringLiteral("Sie müssen eine gültige Kunden-Nr. eingeben"));
         return false;
     }
@@ -218,14 +198,15 @@ void TVorFuerModul::saveHeader(Record& h)
 {
     Transaction tx(m_db);
     RecalcPartyTotals(h);
-    const QString rNr = text(h, "R_NR");
+    const QString rNr = R::text(h, H::R_NR);
     const auto stored = header(rNr);
     if (stored) {
-        RecordStore::update(m_db, headerTable(), h, {QStringLiteral("R_NR")});
-        if (text(*stored, "MWoche") != text(h, "MWoche") || text(*stored, "TWoche") != text(h, "TWoche"))
-            propagateWeek(rNr, text(h, "MWoche"), text(h, "TWoche"));
+        RecordStore::update(m_db, H::table(), h, QStringList{H::R_NR});
+        if (R::text(*stored, H::MWoche) != R::text(h, H::MWoche) ||
+            R::text(*stored, H::TWoche) != R::text(h, H::TWoche))
+            propagateWeek(rNr, R::text(h, H::MWoche), R::text(h, H::TWoche));
     } else {
-        m_db.insert(headerTable(), h);
+        m_db.insert(H::table(), h);
     }
     TKopfTableAfterPost(h);
     tx.commit();
@@ -240,19 +221,19 @@ void TVorFuerModul::propagateWeek(const QString& rNr, const QString& week, const
 
 void TVorFuerModul::TKopfTableAfterPost(const Record& h)
 {
-    const QString week = text(h, "MWoche");
+    const QString week = R::text(h, H::MWoche);
     if (!week.isEmpty() && !m_db.scalar(QStringLiteral("SELECT 1 FROM MWoche WHERE MWoche = ?"), {week}).isValid())
-        m_db.insert(Schema::get(QStringLiteral("MWoche")), {{QStringLiteral("MWoche"), week}});
-    const QString rNr = text(h, "R_NR");
-    Record host = participant(rNr, kHost).value_or(withDefaults(participantTable()));
-    if (text(host, "R_NR").isEmpty()) {
-        host[QStringLiteral("R_NR")] = rNr;
-        host[QStringLiteral("P_NR")] = kHost;
-        host[QStringLiteral("MWoche")] = week;
-        host[QStringLiteral("TWoche")] = h.value(QStringLiteral("TWoche"));
+        m_db.insert(MWocheFields::table(), {{MWocheFields::MWoche, week}});
+    const QString rNr = R::text(h, H::R_NR);
+    Record host = participant(rNr, kHost).value_or(withDefaults(P::table()));
+    if (R::text(host, P::R_NR).isEmpty()) {
+        host[P::R_NR] = rNr;
+        host[P::P_NR] = kHost;
+        host[P::MWoche] = week;
+        host[P::TWoche] = h.value(H::TWoche);
     }
-    host[QStringLiteral("K_NR")] = h.value(QStringLiteral("K_NR"));
-    host[QStringLiteral("DATUM")] = h.value(QStringLiteral("DATUM"));
+    host[P::K_NR] = h.value(H::K_NR);
+    host[P::DATUM] = h.value(H::DATUM);
     saveParticipant(host);
 }
 
@@ -260,88 +241,19 @@ void TVorFuerModul::TKopfTableAfterPost(const Record& h)
 
 void TVorFuerModul::RecalcPartyTotals(Record& h)
 {
-    const QString rNr = text(h, "R_NR");
-    totalsOverLines(h, rNr);
-    if (!m_options.checked(QStringLiteral("VORAB")))
-        starsWithoutAdvanceLines(h, rNr);
-    piecesPerKind(h, rNr);
-    participantCounts(h, rNr);
-}
-
-void TVorFuerModul::totalsOverLines(Record& h, const QString& rNr)
-{
-    Statement st = m_db.prepare(QStringLiteral("SELECT %1 FROM Tupper1 t JOIN VA v ON v.VA = t.VA WHERE t.R_NR = ?").arg(kLineSums));
-    st.bind(1, rNr);
-    if (!st.next() || st.value(0).toLongLong() == 0)
-        return;
-    int column = 1;
-    for (const char* field : {"S_UMSATZ", "S_AUSGABE", "S_PROV", "VKG_UMSATZ", "WB_UMSATZ"})
-        h[QString::fromLatin1(field)] = st.value(column++).toDouble();
-    h[QStringLiteral("STERNE")] = GuestLineRules::roundHalfEven(st.value(column++).toDouble());
-    h[QStringLiteral("STERNE_DM")] = st.value(column++).toDouble();
-    h[QStringLiteral("UM_STERNE")] = st.value(column).toDouble();
-}
-
-void TVorFuerModul::starsWithoutAdvanceLines(Record& h, const QString& rNr)
-{
-    Statement st = m_db.prepare(
-        QStringLiteral("SELECT %1 FROM Tupper1 t JOIN VA v ON v.VA = t.VA WHERE t.R_NR = ? AND %2").arg(kStarSums, kNotAdvance));
-    st.bind(1, rNr);
-    st.next();
-    h[QStringLiteral("STERNE")] = GuestLineRules::roundHalfEven(st.value(0).toDouble());
-    h[QStringLiteral("STERNE_DM")] = st.value(1).toDouble();
-    h[QStringLiteral("UM_STERNE")] = st.value(2).toDouble();
-}
-
-void TVorFuerModul::piecesPerKind(Record& h, const QString& rNr)
-{
-    // Pieces per kind without the kind table, so unknown kinds count here too. A line with an
-    // empty kind sets both counts to 0.
-    Statement st = m_db.prepare(QStringLiteral("SELECT COUNT(*), %1 FROM Tupper1 t WHERE t.R_NR = ?").arg(kKindPieces));
-    st.bind(1, rNr);
-    if (!st.next() || st.value(0).toLongLong() == 0)
-        return;
-    const bool emptyKind = st.value(1).toInt() != 0;
-    h[QStringLiteral("S_ANGEBOTE")] = emptyKind ? 0 : st.value(2).toInt();
-    h[QStringLiteral("S_VerkServicePr")] = emptyKind ? 0 : st.value(3).toInt();
-}
-
-void TVorFuerModul::participantCounts(Record& h, const QString& rNr)
-{
-    for (const auto& [field, condition] : {std::pair{"BENENN_TUP", kNominated}, std::pair{"VERABRED", kAppointed}}) {
-        const int count = m_db.scalar(QStringLiteral("SELECT COUNT(*) FROM Tupper WHERE R_NR = ? AND ") + condition, {rNr}).toInt();
-        if (count > 0)
-            h[QString::fromLatin1(field)] = count;
-    }
+    PartyTotals::read(m_db, R::text(h, H::R_NR)).applyTo(h, advanceLinesCount());
 }
 
 void TVorFuerModul::RecalcAllPartyTotals()
 {
     Transaction tx(m_db);
-    m_db.run(QStringLiteral("WITH s(r, p, su) AS (SELECT R_NR, P_NR, TOTAL(SUMME) FROM Tupper1 GROUP BY R_NR, P_NR) "
-                            "UPDATE Tupper SET UMSATZ = s.su FROM s WHERE Tupper.R_NR = s.r AND Tupper.P_NR = s.p"));
-    m_db.run(QStringLiteral("WITH s(r, n, c1, c2, c3, c4, c5, c6, c7, c8) AS (SELECT t.R_NR, %1 FROM Tupper1 t JOIN VA v ON v.VA = t.VA "
-                            "GROUP BY t.R_NR) UPDATE Tuppkopf SET S_UMSATZ = s.c1, S_AUSGABE = s.c2, S_PROV = s.c3, VKG_UMSATZ = s.c4, "
-                            "WB_UMSATZ = s.c5, STERNE = CAST(ROUND(s.c6) AS INTEGER), STERNE_DM = s.c7, UM_STERNE = s.c8 FROM s "
-                            "WHERE Tuppkopf.R_NR = s.r")
-                 .arg(kLineSums));
-    if (!m_options.checked(QStringLiteral("VORAB"))) {
-        m_db.run(QStringLiteral("UPDATE Tuppkopf SET STERNE = 0, STERNE_DM = 0, UM_STERNE = 0"));
-        m_db.run(QStringLiteral("WITH s(r, c1, c2, c3) AS (SELECT t.R_NR, %1 FROM Tupper1 t JOIN VA v ON v.VA = t.VA WHERE %2 "
-                                "GROUP BY t.R_NR) UPDATE Tuppkopf SET STERNE = CAST(ROUND(s.c1) AS INTEGER), STERNE_DM = s.c2, "
-                                "UM_STERNE = s.c3 FROM s WHERE Tuppkopf.R_NR = s.r")
-                     .arg(kStarSums, kNotAdvance));
-    }
-    m_db.run(QStringLiteral("WITH s(r, e, a, p) AS (SELECT t.R_NR, %1 FROM Tupper1 t GROUP BY t.R_NR) "
-                            "UPDATE Tuppkopf SET S_ANGEBOTE = CASE WHEN s.e THEN 0 ELSE s.a END, "
-                            "S_VerkServicePr = CASE WHEN s.e THEN 0 ELSE s.p END FROM s WHERE Tuppkopf.R_NR = s.r")
-                 .arg(kKindPieces));
-    for (const auto& [field, condition] : {std::pair{"BENENN_TUP", kNominated}, std::pair{"VERABRED", kAppointed}}) {
-        m_db.run(QStringLiteral("WITH s(r, n) AS (SELECT R_NR, COUNT(*) FROM Tupper WHERE %2 GROUP BY R_NR) "
-                                "UPDATE Tuppkopf SET %1 = s.n FROM s WHERE Tuppkopf.R_NR = s.r")
-                     .arg(QString::fromLatin1(field), condition));
-    }
+    PartyTotals::recalcAll(m_db, advanceLinesCount());
     tx.commit();
+}
+
+bool TVorFuerModul::advanceLinesCount() const
+{
+    return m_options.checked(QStringLiteral("VORAB"));
 }
 
 std::optional<QDate> TVorFuerModul::starCutOffDay(const QDate& partyDate) const
@@ -356,29 +268,31 @@ std::optional<QDate> TVorFuerModul::starCutOffDay(const QDate& partyDate) const
 
 int TVorFuerModul::Verabred_2(const Record& h) const
 {
-    const auto cutOff = starCutOffDay(date(h, "DATUM"));
+    const auto cutOff = starCutOffDay(R::date(h, H::DATUM));
     if (!cutOff)
         return 0;
     return m_db
-        .scalar(QStringLiteral("SELECT COUNT(*) FROM Tupper WHERE R_NR = ? AND Verabredung = 1 AND Verabred_DATUM <= ?"),
-                {text(h, "R_NR"), isoDate(*cutOff)})
+        .scalar(QStringLiteral(
+                    "SELECT COUNT(*) FROM Tupper WHERE R_NR = ? AND Verabredung = 1 AND Verabred_DATUM <= ?"),
+                {R::text(h, H::R_NR), isoDate(*cutOff)})
         .toInt();
 }
 
 TVorFuerModul::CalcValues TVorFuerModul::TKopfTableCalcFields(const Record& h) const
 {
     CalcValues values;
-    const auto host = m_customers.load(text(h, "K_NR"));
-    values.name = (host ? text(*host, "NAME") : QString()) + QStringLiteral(", ") + (host ? text(*host, "VORNAME") : QString());
-    values.provision = h.value(QStringLiteral("S_UMSATZ")).toDouble() - h.value(QStringLiteral("S_AUSGABE")).toDouble();
+    const auto host = m_customers.load(R::text(h, H::K_NR));
+    values.name = (host ? R::text(*host, K::NAME) : QString()) + QStringLiteral(", ") +
+                  (host ? R::text(*host, K::VORNAME) : QString());
+    values.provision = h.value(H::S_UMSATZ).toDouble() - h.value(H::S_AUSGABE).toDouble();
     int visits = 0;
-    for (const char* field : {"VORBEREIT1", "VORBEREIT2", "AUSLIEFER1", "AUSLIEFER2"})
-        visits += date(h, field).isValid() ? 1 : 0;
-    values.summeKm = h.value(QStringLiteral("KM_EINFACH")).toInt() * (2 + 2 * visits);
+    for (const QString& field : {H::VORBEREIT1, H::VORBEREIT2, H::AUSLIEFER1, H::AUSLIEFER2})
+        visits += R::date(h, field).isValid() ? 1 : 0;
+    values.summeKm = h.value(H::KM_EINFACH).toInt() * (2 + 2 * visits);
     values.verabred2 = Verabred_2(h);
-    values.mSterne = m_starPlan.StarsByPlan(h.value(QStringLiteral("UM_STERNE")).toDouble(), values.verabred2);
-    values.starWarning = values.mSterne < h.value(QStringLiteral("STERNE")).toInt();
-    values.guestWarning = h.value(QStringLiteral("GAESTE")).toInt() <= 0;
+    values.mSterne = m_starPlan.StarsByPlan(h.value(H::UM_STERNE).toDouble(), values.verabred2);
+    values.starWarning = values.mSterne < h.value(H::STERNE).toInt();
+    values.guestWarning = h.value(H::GAESTE).toInt() <= 0;
     return values;
 }
 
@@ -425,12 +339,12 @@ void TVorFuerModul::removeParty(const QString& rNr)
 
 std::optional<TVorFuerModul::Record> TVorFuerModul::participant(const QString& rNr, const QString& pNr) const
 {
-    return RecordStore::selectOne(m_db, participantTable(), QStringLiteral("R_NR = ? AND P_NR = ?"), {rNr, pNr});
+    return RecordStore::selectOne(m_db, P::table(), QStringLiteral("R_NR = ? AND P_NR = ?"), {rNr, pNr});
 }
 
 std::vector<TVorFuerModul::Record> TVorFuerModul::participants(const QString& rNr) const
 {
-    return RecordStore::select(m_db, participantTable(), QStringLiteral("R_NR = ?"), {rNr}, QStringLiteral("P_NR"));
+    return RecordStore::select(m_db, P::table(), QStringLiteral("R_NR = ?"), {rNr}, P::P_NR);
 }
 
 std::optional<TVorFuerModul::Record> TVorFuerModul::addParticipant(const QString& rNr)
@@ -445,11 +359,12 @@ std::optional<TVorFuerModul::Record> TVorFuerModul::addParticipant(const QString
         m_ui.information(QStringLiteral("Eine Vorführung kann höchstens 99 Teilnehmer haben."));
         return std::nullopt;
     }
-    Record p = withDefaults(participantTable());
-    p[QStringLiteral("R_NR")] = rNr;
-    p[QStringLiteral("P_NR")] = QStringLiteral("%1").arg(highest + 1, 2, 10, QLatin1Char('0'));
-    for (const char* field : {"DATUM", "MWoche", "TWoche"})
-        p[QString::fromLatin1(field)] = h->value(QString::fromLatin1(field));
+    Record p = withDefaults(P::table());
+    p[P::R_NR] = rNr;
+    p[P::P_NR] = QStringLiteral("%1").arg(highest + 1, 2, 10, QLatin1Char('0'));
+    p[P::DATUM] = h->value(H::DATUM);
+    p[P::MWoche] = h->value(H::MWoche);
+    p[P::TWoche] = h->value(H::TWoche);
     return p;
 }
 
@@ -457,54 +372,54 @@ void TVorFuerModul::saveParticipant(Record& p)
 {
     TuTableBeforePost(p);
     Transaction tx(m_db);
-    if (participant(text(p, "R_NR"), text(p, "P_NR")))
-        RecordStore::update(m_db, participantTable(), p, {QStringLiteral("R_NR"), QStringLiteral("P_NR")});
+    if (participant(R::text(p, P::R_NR), R::text(p, P::P_NR)))
+        RecordStore::update(m_db, P::table(), p, QStringList{P::R_NR, P::P_NR});
     else
-        m_db.insert(participantTable(), p);
+        m_db.insert(P::table(), p);
     tx.commit();
     TuTableAfterPost(p);
 }
 
 void TVorFuerModul::TuTableBeforePost(Record& p) const
 {
-    if (!customerExists(text(p, "K_NR")))
-        p[QStringLiteral("K_NR")] = kUnknownCustomer;
-    p[QStringLiteral("V_GTYP")] = text(p, "P_NR") == kHost ? QStringLiteral("1") : QStringLiteral("0");
+    if (!customerExists(R::text(p, P::K_NR)))
+        p[P::K_NR] = FixedCustomers::kUnknown;
+    p[P::V_GTYP] = R::text(p, P::P_NR) == kHost ? QStringLiteral("1") : QStringLiteral("0");
 }
 
 void TVorFuerModul::TuTableAfterPost(const Record& p)
 {
     if (m_suppressCustomerUpdate)
         return;
-    const QString kNr = text(p, "K_NR");
+    const QString kNr = R::text(p, P::K_NR);
     const auto customer = m_customers.load(kNr);
     if (!customer)
         return;
     QVariantMap changes;
-    const QDate partyDate = date(p, "DATUM");
+    const QDate partyDate = R::date(p, P::DATUM);
     const QDate today = QDate::currentDate();
     if (partyDate.isValid()) {
-        if (!date(*customer, "E_DATUM").isValid())
-            changes.insert(QStringLiteral("E_DATUM"), partyDate);
+        if (!R::date(*customer, K::E_DATUM).isValid())
+            changes.insert(K::E_DATUM, partyDate);
         if (partyDate >= today.addDays(-21)) {
-            const QDate last = date(*customer, "L_DATUM");
+            const QDate last = R::date(*customer, K::L_DATUM);
             if (!last.isValid() || partyDate > last)
-                changes.insert(QStringLiteral("L_DATUM"), partyDate);
-            const QDate next = date(*customer, "N_DATUM");
-            const QDate appointment = date(p, "Verabred_DATUM");
+                changes.insert(K::L_DATUM, partyDate);
+            const QDate next = R::date(*customer, K::N_DATUM);
+            const QDate appointment = R::date(p, P::Verabred_DATUM);
             if (appointment.isValid()) {
                 if ((!next.isValid() || appointment > next) && appointment > today) {
-                    changes.insert(QStringLiteral("N_DATUM"), appointment);
-                    changes.insert(QStringLiteral("N_ZEIT"), p.value(QStringLiteral("Verabred_ZEIT")));
+                    changes.insert(K::N_DATUM, appointment);
+                    changes.insert(K::N_ZEIT, p.value(P::Verabred_ZEIT));
                 }
             } else if (!next.isValid() || partyDate >= next) {
-                changes.insert(QStringLiteral("N_DATUM"), QVariant());
-                changes.insert(QStringLiteral("N_ZEIT"), QVariant());
+                changes.insert(K::N_DATUM, QVariant());
+                changes.insert(K::N_ZEIT, QVariant());
             }
         }
     }
-    if (text(p, "P_NR") == kHost && text(*customer, "GASTGEBER") != QStringLiteral("C"))
-        changes.insert(QStringLiteral("GASTGEBER"), QStringLiteral("J"));
+    if (R::text(p, P::P_NR) == kHost && R::text(*customer, K::GASTGEBER) != QStringLiteral("C"))
+        changes.insert(K::GASTGEBER, QStringLiteral("J"));
     if (changes.isEmpty())
         return;
     // Saved as the customer module saves every customer; a refusal is ignored.

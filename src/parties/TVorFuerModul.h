@@ -41,7 +41,6 @@ public:
     };
 
     static inline const QString kHost = QStringLiteral("01");
-    static inline const QString kUnknownCustomer = QStringLiteral("099999");
 
     // The party rules work with the customer module and the article module of the same data set.
     TVorFuerModul(Database& db, Options& options, UiPort& ui, TClientDataModul& customers, TArtikelModul& articles);
@@ -125,11 +124,8 @@ public:
 private:
     void TKopfTableAfterPost(const Record& header);
     void propagateWeek(const QString& rNr, const QString& week, const QString& partWeek);
-    void insertParticipant(Record& participant);
-    void totalsOverLines(Record& header, const QString& rNr);
-    void starsWithoutAdvanceLines(Record& header, const QString& rNr);
-    void piecesPerKind(Record& header, const QString& rNr);
-    void participantCounts(Record& header, const QString& rNr);
+    // Whether advance lines count for the stars (the option "VORAB").
+    bool advanceLinesCount() const;
 
     Database& m_db;
     Options& m_options;

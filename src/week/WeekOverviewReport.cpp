@@ -3,6 +3,7 @@
 #include "core/DataSet.h"
 #include "core/Database.h"
 #include "core/GermanFormat.h"
+#include "core/SqlCondition.h"
 #include "core/WeekKey.h"
 #include "reports/ConsultantAddress.h"
 #include "reports/ReportError.h"
@@ -57,22 +58,15 @@ std::vector<WeekOverviewReport::Party> WeekOverviewReport::parties(const Range& 
         "IFNULL(k.MWoche, ''), IFNULL(k.TWoche, ''), k.VERABRED, k.GAESTE, k.STERNE, k.STERNE_DM, "
         "k.S_UMSATZ, k.S_AUSGABE, k.VKG_UMSATZ, k.WB_UMSATZ "
         "FROM Tuppkopf k LEFT JOIN Kunden c ON c.K_NR = k.K_NR");
-    QStringList conditions;
-    QVariantList params;
-    if (!range.from.isEmpty()) {
-        conditions << QStringLiteral("k.MWoche >= ?");
-        params << range.from;
-    }
-    if (!range.to.isEmpty()) {
-        conditions << QStringLiteral("k.MWoche <= ?");
-        params << range.to;
-    }
-    if (!conditions.isEmpty())
-        sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
-    sql += QStringLiteral(" ORDER BY k.MWoche, k.TWoche, k.R_NR");
+    SqlCondition where;
+    if (!range.from.isEmpty())
+        where.add(QStringLiteral("k.MWoche >= ?"), {range.from});
+    if (!range.to.isEmpty())
+        where.add(QStringLiteral("k.MWoche <= ?"), {range.to});
+    sql += where.where() + QStringLiteral(" ORDER BY k.MWoche, k.TWoche, k.R_NR");
 
     std::vector<Party> result;
-    for (const QVariantList& r : m_db.rows(sql, params)) {
+    for (const QVariantList& r : m_db.rows(sql, where.params())) {
         Party p;
         p.R_NR = r.at(0).toString();
         p.K_NR = r.at(1).toString();

@@ -1,7 +1,7 @@
 #include "articles/ArticleChooser.h"
 #include "support/ArticleModuleFixture.h"
 #include "articles/ArticleRange.h"
-#include "articles/LikePattern.h"
+#include "core/SqlPattern.h"
 
 namespace korbelant::test {
 
@@ -14,7 +14,7 @@ TEST(ArticleFieldRules, WeekFieldsShowYearSlashWeek)
     EXPECT_EQ(ArticleFieldRules::weekDisplay(QStringLiteral("200315")), QStringLiteral("2003/15"));
     EXPECT_EQ(ArticleFieldRules::weekDisplay(QString()), QStringLiteral("/"));
     EXPECT_EQ(ArticleFieldRules::normaliseNumber(QStringLiteral(" a1b2 ")), QStringLiteral("A1B2"));
-    EXPECT_EQ(LikePattern::escape(QStringLiteral("5%_\\x")), QStringLiteral("5\\%\\_\\\\x"));
+    EXPECT_EQ(SqlPattern::escape(QStringLiteral("5%_\\x")), QStringLiteral("5\\%\\_\\\\x"));
 }
 
 TEST(ArticleFieldRules, RangeEndReachesEveryNumberThatBeginsWithIt)

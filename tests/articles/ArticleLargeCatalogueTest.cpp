@@ -1,5 +1,4 @@
 #include "articles/ArticleBenchData.h"
-#include "articles/NamedParams.h"
 #include "articles/TArtikelModul.h"
 #include "core/DataSet.h"
 #include "core/ScriptedUi.h"
@@ -44,7 +43,7 @@ TEST(ArticleLargeCatalogue, TenThousandArticlesFilterSortAndSearch)
         ArticleQuery query = modul.query();
         query.order = ArticleSortOrder::ByText;
         Statement st = db.prepare(query.sql());
-        NamedParams::bind(st, query.params());
+        st.bindAll(query.params());
         int rows = 0;
         while (st.next())
             ++rows;

@@ -4,6 +4,7 @@
 #include "support/PartyModuleFixture.h"
 
 #include "articles/KindTable.h"
+#include "core/FixedCustomers.h"
 #include "core/Options.h"
 
 #include <QTime>
@@ -142,7 +143,8 @@ TEST_F(GuestEntrySessionTest, NavigationStoresTurnoverAndRebuildsTotals)
     type(*s, QStringLiteral("10"), QStringLiteral("A100"), 1);
     ASSERT_TRUE(s->close());
     EXPECT_DOUBLE_EQ(participantField(QStringLiteral("04"), QStringLiteral("UMSATZ")).toDouble(), 10.0);
-    EXPECT_EQ(participantField(QStringLiteral("04"), QStringLiteral("K_NR")).toString(), TVorFuerModul::kUnknownCustomer);
+    EXPECT_EQ(participantField(QStringLiteral("04"), QStringLiteral("K_NR")).toString(),
+              FixedCustomers::kUnknown);
 }
 
 TEST_F(GuestEntrySessionTest, RecomputeStoresTheLineAndThePartyTotals)

@@ -1,8 +1,13 @@
-#include "customers/SqlPattern.h"
+#include "core/SqlPattern.h"
 
 namespace korbelant {
 
-QString SqlPattern::escaped(const QString& text)
+QString SqlPattern::like(const QString& operand, const QString& pattern)
+{
+    return operand + QStringLiteral(" LIKE ") + pattern + QLatin1Char(' ') + kLikeEscape;
+}
+
+QString SqlPattern::escape(const QString& text)
 {
     QString out;
     out.reserve(text.size() + 4);
@@ -16,12 +21,12 @@ QString SqlPattern::escaped(const QString& text)
 
 QString SqlPattern::containing(const QString& text)
 {
-    return QLatin1Char('%') + escaped(text) + QLatin1Char('%');
+    return QLatin1Char('%') + escape(text) + QLatin1Char('%');
 }
 
 QString SqlPattern::beginningWith(const QString& text)
 {
-    return escaped(text) + QLatin1Char('%');
+    return escape(text) + QLatin1Char('%');
 }
 
 QString SqlPattern::through(const QString& prefix)
