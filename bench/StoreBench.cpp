@@ -7,10 +7,10 @@
 #include "core/DatabaseBackup.h"
 #include "core/IncompleteRecords.h"
 #include "core/Installation.h"
-#include "parties/PartWeek.h"
 #include "core/TableBuilder.h"
 #include "core/Transaction.h"
 #include "core/WeekKey.h"
+#include "parties/PartWeek.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -38,24 +38,31 @@ qint64 timed(const char* what, const std::function<void()>& work)
 void fill(Database& db)
 {
     Transaction tx(db);
-    Statement customer = db.prepare(QStringLiteral("INSERT INTO Kunden (K_NR, NAME, VORNAME, PLZ, ORT, KM_ENTF) VALUES (?, ?, ?, ?, ?, ?)"));
+    Statement customer = db.prepare(QStringLiteral(
+        "INSERT INTO Kunden (K_NR, NAME, VORNAME, PLZ, ORT, KM_ENTF) VALUES (?, ?, ?, ?, ?, ?)"));
     for (int i = 0; i < 20000; ++i) {
         customer.reset();
-        customer.bindAll({QString::number(100002 + i), QStringLiteral("Name%1").arg(i % 3000), QStringLiteral("Vorname%1").arg(i % 200),
-                          QString::number(35000 + i % 900), QStringLiteral("Ort%1").arg(i % 900), i % 50});
+        customer.bindAll({QString::number(100002 + i), QStringLiteral("Name%1").arg(i % 3000),
+                          QStringLiteral("Vorname%1").arg(i % 200), QString::number(35000 + i % 900),
+                          QStringLiteral("Ort%1").arg(i % 900), i % 50});
         customer.run();
     }
-    Statement article = db.prepare(QStringLiteral("INSERT INTO Lager (L_NR, Z_NR, VA, L_TEXT, PREIS) VALUES (?, ?, '10', ?, ?)"));
+    Statement article = db.prepare(
+        QStringLiteral("INSERT INTO Lager (L_NR, Z_NR, VA, L_TEXT, PREIS) VALUES (?, ?, '10', ?, ?)"));
     for (int i = 0; i < 10000; ++i) {
         article.reset();
-        article.bindAll({QStringLiteral("A%1").arg(i, 5, 10, QLatin1Char('0')), QStringLiteral("%1").arg(10000000 + i),
-                         QStringLiteral("Artikel %1").arg(i), 5.0 + i % 40});
+        article.bindAll({QStringLiteral("A%1").arg(i, 5, 10, QLatin1Char('0')),
+                         QStringLiteral("%1").arg(10000000 + i), QStringLiteral("Artikel %1").arg(i),
+                         5.0 + i % 40});
         article.run();
     }
-    Statement party = db.prepare(QStringLiteral("INSERT INTO Tuppkopf (R_NR, DATUM, MWoche, TWoche, K_NR) VALUES (?, ?, ?, '1', ?)"));
-    Statement guest = db.prepare(QStringLiteral("INSERT INTO Tupper (R_NR, P_NR, MWoche, TWoche, K_NR) VALUES (?, ?, ?, '1', ?)"));
-    Statement line = db.prepare(QStringLiteral("INSERT INTO Tupper1 (R_NR, P_NR, ID, L_NR, VA, MWoche, TWoche, STUECK, SUMME) "
-                                               "VALUES (?, ?, ?, ?, '10', ?, '1', 1, 9.9)"));
+    Statement party = db.prepare(
+        QStringLiteral("INSERT INTO Tuppkopf (R_NR, DATUM, MWoche, TWoche, K_NR) VALUES (?, ?, ?, '1', ?)"));
+    Statement guest = db.prepare(
+        QStringLiteral("INSERT INTO Tupper (R_NR, P_NR, MWoche, TWoche, K_NR) VALUES (?, ?, ?, '1', ?)"));
+    Statement line = db.prepare(
+        QStringLiteral("INSERT INTO Tupper1 (R_NR, P_NR, ID, L_NR, VA, MWoche, TWoche, STUECK, SUMME) "
+                       "VALUES (?, ?, ?, ?, '10', ?, '1', 1, 9.9)"));
     const QDate start(2006, 1, 2);
     int id = 0;
     for (int p = 0; p < 20000; ++p) {
@@ -72,7 +79,9 @@ void fill(Database& db)
             guest.run();
             for (int l = 0; l < 5; ++l) {
                 line.reset();
-                line.bindAll({number, pnr, ++id, QStringLiteral("A%1").arg((p + g * 5 + l) % 10000, 5, 10, QLatin1Char('0')), week});
+                line.bindAll({number, pnr, ++id,
+                              QStringLiteral("A%1").arg((p + g * 5 + l) % 10000, 5, 10, QLatin1Char('0')),
+                              week});
                 line.run();
             }
         }
@@ -103,7 +112,8 @@ int main(int argc, char* argv[])
     timed("insert one order line x 1000 (auto number)", [&] {
         Transaction tx(*db);
         for (int i = 0; i < 1000; ++i)
-            db->run(QStringLiteral("INSERT INTO Tupper1 (R_NR, P_NR, L_NR, VA, MWoche, TWoche) VALUES ('010106A', '01', 'A00001', '10', '200601', '1')"));
+            db->run(QStringLiteral("INSERT INTO Tupper1 (R_NR, P_NR, L_NR, VA, MWoche, TWoche) VALUES "
+                                   "('010106A', '01', 'A00001', '10', '200601', '1')"));
         tx.commit();
     });
     return 0;

@@ -29,7 +29,11 @@ void timed(const QString& what, const std::function<int()>& work)
     QElapsedTimer t;
     t.start();
     const int rows = work();
-    out << QStringLiteral("%1 %2 ms (%3 Zeilen)").arg(what, -52).arg(t.nsecsElapsed() / 1e6, 8, 'f', 1).arg(rows) << Qt::endl;
+    out << QStringLiteral("%1 %2 ms (%3 Zeilen)")
+               .arg(what, -52)
+               .arg(t.nsecsElapsed() / 1e6, 8, 'f', 1)
+               .arg(rows)
+        << Qt::endl;
 }
 
 } // namespace
@@ -50,12 +54,14 @@ int main(int argc, char** argv)
     ScriptedUi ui;
     TClientDataModul store(*db, ui);
     CustomerView view(*db);
-    timed(QStringLiteral("Öffnen: alle Kunden nach Name + Vorname"), [&] { return static_cast<int>(view.rows().size()); });
+    timed(QStringLiteral("Öffnen: alle Kunden nach Name + Vorname"),
+          [&] { return static_cast<int>(view.rows().size()); });
     // The same SQL stepped through directly, without making rows of it.
     timed(QStringLiteral("  zum Vergleich: dieselbe Abfrage direkt in SQLite"), [&] {
-        Statement st = db->prepare(QStringLiteral("SELECT K_NR, NAME, VORNAME, STRASSE, PLZ, ORT, TELEFON, \"E-MAIL\", V_ANZAHL, "
-                                                  "GASTGEBER, N_DATUM, N_ZEIT, WiederVorlage, MCODE FROM Kunden ORDER BY ") +
-                                   view.orderBy());
+        Statement st = db->prepare(
+            QStringLiteral("SELECT K_NR, NAME, VORNAME, STRASSE, PLZ, ORT, TELEFON, \"E-MAIL\", V_ANZAHL, "
+                           "GASTGEBER, N_DATUM, N_ZEIT, WiederVorlage, MCODE FROM Kunden ORDER BY ") +
+            view.orderBy());
         int n = 0;
         while (st.next())
             ++n;
@@ -67,7 +73,8 @@ int main(int argc, char** argv)
         {QStringLiteral("Filter Name Mül … Mül"), {{"Name_Min", "Mül"}, {"Name_max", "Mül"}}},
         {QStringLiteral("Filter Geburtstag Dezember + E-Mail ab M"),
          {{"GB_MIN", "01.12.2000"}, {"GB_MAX", "31.12.2000"}, {"EMAIL_MIN", "K"}}},
-        {QStringLiteral("Filter Entfernung 10 bis 20, Ort Marburg"), {{"KM_MIN", "10"}, {"KM_MAX", "20"}, {"Ort_MIN", "Marburg"}, {"Ort_MAX", "Marburg"}}},
+        {QStringLiteral("Filter Entfernung 10 bis 20, Ort Marburg"),
+         {{"KM_MIN", "10"}, {"KM_MAX", "20"}, {"Ort_MIN", "Marburg"}, {"Ort_MAX", "Marburg"}}},
         {QStringLiteral("Filter Bemerkungen \"10%\""), {{"BEdit", "10%"}}},
     };
     for (const auto& [what, entries] : filters) {
@@ -80,11 +87,13 @@ int main(int argc, char** argv)
     }
     view.clearFilter();
     view.toggleMarkedFilter();
-    timed(QStringLiteral("Druckfilter (markierte Kunden)"), [&] { return static_cast<int>(view.rows().size()); });
+    timed(QStringLiteral("Druckfilter (markierte Kunden)"),
+          [&] { return static_cast<int>(view.rows().size()); });
     view.clearFilter();
     for (CustomerSort::Order order : CustomerSort::all()) {
         view.setSortOrder(order);
-        timed(QStringLiteral("Sortieren: ") + CustomerSort::caption(order), [&] { return static_cast<int>(view.rows().size()); });
+        timed(QStringLiteral("Sortieren: ") + CustomerSort::caption(order),
+              [&] { return static_cast<int>(view.rows().size()); });
     }
     return 0;
 }

@@ -35,7 +35,11 @@ void timed(const QString& what, const std::function<int()>& work)
     t.start();
     const int rows = work();
     QApplication::processEvents();
-    out << QStringLiteral("%1 %2 ms (%3 Zeilen)").arg(what, -46).arg(t.nsecsElapsed() / 1e6, 8, 'f', 1).arg(rows) << Qt::endl;
+    out << QStringLiteral("%1 %2 ms (%3 Zeilen)")
+               .arg(what, -46)
+               .arg(t.nsecsElapsed() / 1e6, 8, 'f', 1)
+               .arg(rows)
+        << Qt::endl;
 }
 
 } // namespace

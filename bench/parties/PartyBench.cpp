@@ -74,7 +74,8 @@ int main(int argc, char* argv[])
             BenchDataGenerator(db, set->options(), 1, lastDay).generate(BenchDataGenerator::kLarge);
         });
     out << "Positionen: " << db.scalar(QStringLiteral("SELECT COUNT(*) FROM Tupper1")).toLongLong()
-        << ", Vorführungen: " << db.scalar(QStringLiteral("SELECT COUNT(*) FROM Tuppkopf")).toLongLong() << Qt::endl;
+        << ", Vorführungen: " << db.scalar(QStringLiteral("SELECT COUNT(*) FROM Tuppkopf")).toLongLong()
+        << Qt::endl;
 
     ScriptedUi ui; // every stock offer is declined, every deletion confirmed below
     TClientDataModul customers(db, ui);
@@ -85,7 +86,9 @@ int main(int argc, char* argv[])
         parties.push_back(row[0].toString());
     const int runs = 200;
     auto partyAt = [&](int i) { return parties[(static_cast<size_t>(i) * 7919u) % parties.size()]; };
-    const QString article = db.scalar(QStringLiteral("SELECT L_NR FROM Lager WHERE VA = '10' AND IFNULL(BESTAND, 0) = 0 LIMIT 1")).toString();
+    const QString article =
+        db.scalar(QStringLiteral("SELECT L_NR FROM Lager WHERE VA = '10' AND IFNULL(BESTAND, 0) = 0 LIMIT 1"))
+            .toString();
 
     std::vector<OrderLine> saved;
     repeated("save an order line (all line rules)", runs, [&](int i) {
@@ -101,15 +104,18 @@ int main(int argc, char* argv[])
         saved.push_back(line);
     });
     repeated("  same insert as plain SQL", runs, [&](int i) {
-        db.run(QStringLiteral("INSERT INTO Tupper1 (R_NR, P_NR, L_NR, VA, STUECK, SUMME) VALUES (?, '03', ?, '10', 2, 10)"),
-               {partyAt(i), article});
+        db.run(
+            QStringLiteral(
+                "INSERT INTO Tupper1 (R_NR, P_NR, L_NR, VA, STUECK, SUMME) VALUES (?, '03', ?, '10', 2, 10)"),
+            {partyAt(i), article});
     });
     repeated("RecalcPartyTotals", runs, [&](int i) {
         auto h = party.header(partyAt(i));
         party.RecalcPartyTotals(*h);
     });
     repeated("  its sums as plain SQL", runs, [&](int i) {
-        db.rows(QStringLiteral("SELECT COUNT(*), TOTAL(t.SUMME), TOTAL(t.SUMME * v.UMSATZ_VKG), TOTAL(t.UM_STERNE) FROM Tupper1 t "
+        db.rows(QStringLiteral("SELECT COUNT(*), TOTAL(t.SUMME), TOTAL(t.SUMME * v.UMSATZ_VKG), "
+                               "TOTAL(t.UM_STERNE) FROM Tupper1 t "
                                "JOIN VA v ON v.VA = t.VA WHERE t.R_NR = ?"),
                 {partyAt(i)});
     });
@@ -117,12 +123,15 @@ int main(int argc, char* argv[])
         auto h = party.header(partyAt(i));
         party.saveHeader(*h);
     });
-    repeated("close the guest window (turnover, header, VAG)", runs, [&](int i) { party.closeGuestWindow(partyAt(i), QStringLiteral("02")); });
-    repeated("calculated header values (Name … MSterne)", runs, [&](int i) { party.TKopfTableCalcFields(*party.header(partyAt(i))); });
+    repeated("close the guest window (turnover, header, VAG)", runs,
+             [&](int i) { party.closeGuestWindow(partyAt(i), QStringLiteral("02")); });
+    repeated("calculated header values (Name … MSterne)", runs,
+             [&](int i) { party.TKopfTableCalcFields(*party.header(partyAt(i))); });
     repeated("NextTWoche", runs, [&](int i) {
         party.NextTWoche(party.header(partyAt(i))->value(TuppkopfFields::MWoche).toString());
     });
-    repeated("delete an order line (stock rules)", static_cast<int>(saved.size()), [&](int i) { party.lineRules().deleteLine(saved[i]); });
+    repeated("delete an order line (stock rules)", static_cast<int>(saved.size()),
+             [&](int i) { party.lineRules().deleteLine(saved[i]); });
     once("RecalcAllPartyTotals (whole data set)", [&] { party.RecalcAllPartyTotals(); });
     return 0;
 }

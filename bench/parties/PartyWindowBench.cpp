@@ -36,8 +36,8 @@ void timed(const QString& what, const std::function<QString()>& work)
     timer.start();
     const QString result = work();
     QApplication::processEvents();
-    out << what.leftJustified(52) << QString::number(timer.nsecsElapsed() / 1e6, 'f', 1).rightJustified(8) << " ms  " << result
-        << Qt::endl;
+    out << what.leftJustified(52) << QString::number(timer.nsecsElapsed() / 1e6, 'f', 1).rightJustified(8)
+        << " ms  " << result << Qt::endl;
 }
 
 } // namespace
@@ -74,11 +74,15 @@ int main(int argc, char* argv[])
     window->sortBox()->setCurrentIndex(0);
     const QString rNr = window->currentParty();
     const QString article =
-        set->db().scalar(QStringLiteral("SELECT L_NR FROM Lager WHERE VA = '10' AND IFNULL(BESTAND, 0) = 0 LIMIT 1")).toString();
+        set->db()
+            .scalar(
+                QStringLiteral("SELECT L_NR FROM Lager WHERE VA = '10' AND IFNULL(BESTAND, 0) = 0 LIMIT 1"))
+            .toString();
 
     std::unique_ptr<TNewGuestForm> guests;
     timed(QStringLiteral("Bestelleingabe öffnen (Gastgeberin)"), [&] {
-        guests = std::make_unique<TNewGuestForm>(party, articles, customers, set->options(), ui, rNr, TVorFuerModul::kHost);
+        guests = std::make_unique<TNewGuestForm>(party, articles, customers, set->options(), ui, rNr,
+                                                 TVorFuerModul::kHost);
         guests->show();
         return QStringLiteral("%1 Artikel in der Liste").arg(guests->articleGrid()->model()->rowCount());
     });

@@ -303,7 +303,8 @@ void TMainForm::openPartyWindow()
         TArtikelModul articles(m_dataSet, m_ui);
         TVorFuerModul parties(m_dataSet.db(), m_dataSet.options(), m_ui, customers, articles);
         const auto guestWindow = [&, this](const QString& rNr, const QString& pNr) {
-            return TNewGuestForm::run(parties, articles, customers, m_dataSet.options(), m_ui, rNr, pNr, this);
+            return TNewGuestForm::run(parties, articles, customers, m_dataSet.options(), m_ui, rNr, pNr,
+                                      this);
         };
         // The day the window opens, not the day the program started: it may run past midnight.
         TVorFuerForm form(m_dataSet, parties, customers, m_ui, guestWindow, QDate::currentDate(), this);

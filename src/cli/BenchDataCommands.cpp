@@ -31,7 +31,8 @@ int benchData(CliContext& c, const QStringList& arguments)
         bool ok = false;
         seed = args.at(1).toULongLong(&ok);
         if (!ok)
-            throw CliUsageError(QStringLiteral("Der Startwert muss eine ganze Zahl sein, nicht \"%1\".").arg(args.at(1)));
+            throw CliUsageError(
+                QStringLiteral("Der Startwert muss eine ganze Zahl sein, nicht \"%1\".").arg(args.at(1)));
     }
     QElapsedTimer timer;
     timer.start();
@@ -41,14 +42,21 @@ int benchData(CliContext& c, const QStringList& arguments)
     if (set.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Tuppkopf")).toLongLong() > 0 ||
         set.db().scalar(QStringLiteral("SELECT COUNT(*) FROM Lager")).toLongLong() > 0) {
         c.err() << "Der Datenbestand in " << c.home().root()
-                << " enthält schon Vorführungen oder Artikel; Testdaten werden nur in einen leeren Datenbestand geschrieben." << Qt::endl;
+                << " enthält schon Vorführungen oder Artikel; Testdaten werden nur in einen leeren "
+                   "Datenbestand geschrieben."
+                << Qt::endl;
         return 1;
     }
     BenchDataGenerator(set.db(), set.options(), seed, lastDay)
         .generate(which == QStringLiteral("small") ? BenchDataGenerator::kSmall : BenchDataGenerator::kLarge);
-    auto count = [&](const char* table) { return set.db().scalar(QStringLiteral("SELECT COUNT(*) FROM ") + QString::fromLatin1(table)).toLongLong(); };
-    c.out() << "Kunden: " << count("Kunden") << ", Artikel: " << count("Lager") << ", Vorführungen: " << count("Tuppkopf")
-            << ", Teilnehmer: " << count("Tupper") << ", Positionen: " << count("Tupper1") << " (" << timer.elapsed() << " ms)" << Qt::endl;
+    auto count = [&](const char* table) {
+        return set.db()
+            .scalar(QStringLiteral("SELECT COUNT(*) FROM ") + QString::fromLatin1(table))
+            .toLongLong();
+    };
+    c.out() << "Kunden: " << count("Kunden") << ", Artikel: " << count("Lager")
+            << ", Vorführungen: " << count("Tuppkopf") << ", Teilnehmer: " << count("Tupper")
+            << ", Positionen: " << count("Tupper1") << " (" << timer.elapsed() << " ms)" << Qt::endl;
     return 0;
 }
 

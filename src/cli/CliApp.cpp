@@ -1,15 +1,15 @@
 #include "cli/CliApp.h"
 
 #include "cli/ArticleCommands.h"
+#include "cli/BenchDataCommands.h"
 #include "cli/CliCancelled.h"
 #include "cli/CliContext.h"
 #include "cli/CliRefusal.h"
 #include "cli/CliUsageError.h"
-#include "cli/BenchDataCommands.h"
 #include "cli/CoreCommands.h"
 #include "cli/CustomerCommands.h"
-#include "cli/ReportCommands.h"
 #include "cli/PartyCommands.h"
+#include "cli/ReportCommands.h"
 #include "core/DatabaseError.h"
 #include "core/SystemErrorText.h"
 
@@ -43,7 +43,9 @@ CliCommand* CliApp::find(const QString& name) const
 
 void CliApp::printUsage(QTextStream& stream) const
 {
-    stream << "Aufruf: korbelant-cli [--home VERZEICHNIS] [--answers ja,nein,ok,abbrechen,wiederholen] BEFEHL …" << Qt::endl;
+    stream
+        << "Aufruf: korbelant-cli [--home VERZEICHNIS] [--answers ja,nein,ok,abbrechen,wiederholen] BEFEHL …"
+        << Qt::endl;
     stream << "Befehle (\"help BEFEHL\" oder \"BEFEHL --help\" zeigt den Aufruf eines Befehls):" << Qt::endl;
     for (const auto& command : m_commands)
         stream << "  " << command->usage() << Qt::endl;
@@ -57,7 +59,8 @@ int CliApp::run(const QStringList& arguments, QTextStream& out, QTextStream& err
     QString home;
     QList<UiPort::Answer> answers;
     QStringList rest = arguments;
-    if (!rest.isEmpty() && (rest.first() == QStringLiteral("--help") || rest.first() == QStringLiteral("-h"))) {
+    if (!rest.isEmpty() &&
+        (rest.first() == QStringLiteral("--help") || rest.first() == QStringLiteral("-h"))) {
         printUsage(out);
         return 0;
     }

@@ -7,9 +7,8 @@ namespace korbelant {
 CliContext::CliContext(DataHome home, QList<UiPort::Answer> answers, QTextStream& out, QTextStream& err)
     : m_home(std::move(home)), m_ui(std::move(answers)), m_out(out), m_err(err)
 {
-    m_ui.setEcho([this](const ScriptedUi::Shown& shown) {
-        m_err << shown.kind << ": " << shown.text << Qt::endl;
-    });
+    m_ui.setEcho(
+        [this](const ScriptedUi::Shown& shown) { m_err << shown.kind << ": " << shown.text << Qt::endl; });
 }
 
 DataSet& CliContext::dataSet()

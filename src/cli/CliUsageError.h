@@ -9,7 +9,10 @@ namespace korbelant {
 class CliUsageError : public std::runtime_error
 {
 public:
-    explicit CliUsageError(const QString& message) : std::runtime_error(message.toStdString()), m_message(message) {}
+    explicit CliUsageError(const QString& message)
+        : std::runtime_error(message.toStdString()), m_message(message)
+    {
+    }
     const QString& message() const { return m_message; }
 
 private:

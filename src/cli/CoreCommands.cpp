@@ -27,10 +27,12 @@ int init(CliContext& c, const QStringList& args)
     QElapsedTimer timer;
     timer.start();
     if (Installation::init(c.home()) == Installation::Result::AlreadyThere) {
-        c.out() << "Im Verzeichnis " << c.home().root() << " gibt es schon einen Datenbestand; er bleibt unverändert." << Qt::endl;
+        c.out() << "Im Verzeichnis " << c.home().root()
+                << " gibt es schon einen Datenbestand; er bleibt unverändert." << Qt::endl;
         return 0;
     }
-    c.out() << "Datenbestand angelegt in " << c.home().root() << " (" << timer.elapsed() << " ms)." << Qt::endl;
+    c.out() << "Datenbestand angelegt in " << c.home().root() << " (" << timer.elapsed() << " ms)."
+            << Qt::endl;
     return 0;
 }
 
@@ -43,7 +45,8 @@ int repair(CliContext& c, const QStringList& args)
     const auto outcome = TableBuilder(set.db()).RepairTables();
     const auto removed = IncompleteRecords(set.db()).RemoveIncompleteRecords();
     const int distances = DistanceRebuild(set.db(), set.log()).RebuildDistances();
-    c.out() << "Tabellen angelegt: " << outcome.created.size() << ", neu aufgebaut: " << outcome.rebuilt.size()
+    c.out() << "Tabellen angelegt: " << outcome.created.size()
+            << ", neu aufgebaut: " << outcome.rebuilt.size()
             << ", Wochensätze ergänzt: " << outcome.weekRecordsAdded << Qt::endl;
     c.out() << "Unvollständige Sätze entfernt: " << removed.lines << " Positionen, " << removed.participants
             << " Teilnehmer, " << removed.parties << " Vorführungen" << Qt::endl;
@@ -80,7 +83,8 @@ int option(CliContext& c, const QStringList& args)
     }
     options.setText(args.at(0), args.at(1));
     if (!options.SaveOptions()) {
-        c.err() << "Die Optionsdatei " << c.home().optionsFile() << " kann nicht geschrieben werden." << Qt::endl;
+        c.err() << "Die Optionsdatei " << c.home().optionsFile() << " kann nicht geschrieben werden."
+                << Qt::endl;
         return 1;
     }
     return 0;
@@ -104,15 +108,22 @@ int convert(CliContext& c, const QStringList& args, double (*conversion)(double)
 
 void CoreCommands::registerAll(CliApp& app)
 {
-    app.add(std::make_unique<FunctionCommand>(QStringLiteral("init"), QStringLiteral("--home VERZ init"), true, init));
-    app.add(std::make_unique<FunctionCommand>(QStringLiteral("repair"), QStringLiteral("--home VERZ repair"), true, repair));
-    app.add(std::make_unique<FunctionCommand>(QStringLiteral("backup"), QStringLiteral("--home VERZ backup"), true, backup));
-    app.add(std::make_unique<FunctionCommand>(QStringLiteral("option"), QStringLiteral("--home VERZ option SCHLÜSSEL [WERT]"), true, option));
-    app.add(std::make_unique<FunctionCommand>(QStringLiteral("week-key"), QStringLiteral("week-key TT.MM.JJJJ"), false, weekKey));
-    app.add(std::make_unique<FunctionCommand>(QStringLiteral("dm-to-euro"), QStringLiteral("dm-to-euro BETRAG"), false,
-                                              [](CliContext& c, const QStringList& a) { return convert(c, a, &Currency::DmToEuro); }));
-    app.add(std::make_unique<FunctionCommand>(QStringLiteral("euro-to-dm"), QStringLiteral("euro-to-dm BETRAG"), false,
-                                              [](CliContext& c, const QStringList& a) { return convert(c, a, &Currency::EuroToDm); }));
+    app.add(std::make_unique<FunctionCommand>(QStringLiteral("init"), QStringLiteral("--home VERZ init"),
+                                              true, init));
+    app.add(std::make_unique<FunctionCommand>(QStringLiteral("repair"), QStringLiteral("--home VERZ repair"),
+                                              true, repair));
+    app.add(std::make_unique<FunctionCommand>(QStringLiteral("backup"), QStringLiteral("--home VERZ backup"),
+                                              true, backup));
+    app.add(std::make_unique<FunctionCommand>(
+        QStringLiteral("option"), QStringLiteral("--home VERZ option SCHLÜSSEL [WERT]"), true, option));
+    app.add(std::make_unique<FunctionCommand>(QStringLiteral("week-key"),
+                                              QStringLiteral("week-key TT.MM.JJJJ"), false, weekKey));
+    app.add(std::make_unique<FunctionCommand>(
+        QStringLiteral("dm-to-euro"), QStringLiteral("dm-to-euro BETRAG"), false,
+        [](CliContext& c, const QStringList& a) { return convert(c, a, &Currency::DmToEuro); }));
+    app.add(std::make_unique<FunctionCommand>(
+        QStringLiteral("euro-to-dm"), QStringLiteral("euro-to-dm BETRAG"), false,
+        [](CliContext& c, const QStringList& a) { return convert(c, a, &Currency::EuroToDm); }));
 }
 
 } // namespace korbelant

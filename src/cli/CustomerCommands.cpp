@@ -18,8 +18,9 @@ namespace korbelant {
 
 namespace {
 
-const QString kUsage = QStringLiteral("--home VERZ customer new FELD=WERT… | delete K_NR | merge K1 K2 | list [FILTERFELD=WERT…] | "
-                                      "export-dbf [FILTERFELD=WERT…]");
+const QString kUsage = QStringLiteral(
+    "--home VERZ customer new FELD=WERT… | delete K_NR | merge K1 K2 | list [FILTERFELD=WERT…] | "
+    "export-dbf [FILTERFELD=WERT…]");
 
 int newCustomer(CliContext& c, TClientDataModul& store, const QStringList& args)
 {
@@ -29,7 +30,8 @@ int newCustomer(CliContext& c, TClientDataModul& store, const QStringList& args)
     for (auto it = values.cbegin(); it != values.cend(); ++it) {
         const FieldDef* field = kunden.field(it.key());
         if (!field)
-            throw CliUsageError(QStringLiteral("Das Feld %1 gibt es in der Kundentabelle nicht.").arg(it.key()));
+            throw CliUsageError(
+                QStringLiteral("Das Feld %1 gibt es in der Kundentabelle nicht.").arg(it.key()));
         if (field->name == QStringLiteral("K_NR"))
             throw CliUsageError(QStringLiteral("Die Kundennummer vergibt das Programm."));
         record.insert(field->name, it.value());
@@ -69,7 +71,8 @@ bool filteredView(CliContext& c, CustomerView& view, const QStringList& args)
     CustomerFilter filter;
     const QStringList unknown = filter.setAll(CliArgs::fieldValues(args));
     if (!unknown.isEmpty())
-        throw CliUsageError(QStringLiteral("Unbekannte Filterfelder: %1").arg(unknown.join(QStringLiteral(", "))));
+        throw CliUsageError(
+            QStringLiteral("Unbekannte Filterfelder: %1").arg(unknown.join(QStringLiteral(", "))));
     return view.applyFilterDialog(filter, c.ui());
 }
 

@@ -1,5 +1,6 @@
 #include "cli/PartyCommands.h"
 
+#include "articles/TArtikelModul.h"
 #include "cli/CliApp.h"
 #include "cli/CliArgs.h"
 #include "cli/CliCancelled.h"
@@ -11,7 +12,6 @@
 #include "core/GermanFormat.h"
 #include "core/Schema.h"
 #include "core/StorageForm.h"
-#include "articles/TArtikelModul.h"
 #include "customers/TClientDataModul.h"
 #include "parties/PartyDialogWorkflow.h"
 #include "parties/TVorFuerModul.h"
@@ -24,18 +24,20 @@ namespace korbelant {
 
 namespace {
 
-const QString kUsage = QStringLiteral(
-    "--home VERZ [--answers …] party new DATUM ZUSATZ K_NR | guest R_NR K_NR | guest-set R_NR P_NR FELD=WERT… | "
-    "line R_NR P_NR L_NR VA STÜCK [VORAB=V] [FEHL_CODE=…] [L_TEXT=…] | line-delete R_NR P_NR ID | guest-delete R_NR P_NR | "
-    "delete R_NR | set R_NR FELD=WERT… | show R_NR");
+const QString kUsage = QStringLiteral("--home VERZ [--answers …] party new DATUM ZUSATZ K_NR | guest R_NR "
+                                      "K_NR | guest-set R_NR P_NR FELD=WERT… | "
+                                      "line R_NR P_NR L_NR VA STÜCK [VORAB=V] [FEHL_CODE=…] [L_TEXT=…] | "
+                                      "line-delete R_NR P_NR ID | guest-delete R_NR P_NR | "
+                                      "delete R_NR | set R_NR FELD=WERT… | show R_NR");
 
-const QStringList kParticipantFields{QStringLiteral("K_NR"),           QStringLiteral("BEZAHLT"),
-                                     QStringLiteral("Verabredung"),    QStringLiteral("Verabred_DATUM"),
-                                     QStringLiteral("Verabred_ZEIT"),  QStringLiteral("BENENNUNG"),
-                                     QStringLiteral("BENE_DATUM"),     QStringLiteral("BENE_ZEIT")};
-const QStringList kHeaderFields{QStringLiteral("GAESTE"),     QStringLiteral("REKRUTIER"),  QStringLiteral("KM_EINFACH"),
-                                QStringLiteral("VORBEREIT1"), QStringLiteral("VORBEREIT2"), QStringLiteral("AUSLIEFER1"),
-                                QStringLiteral("AUSLIEFER2"), QStringLiteral("BZH_VF_ART"), QStringLiteral("VF_TEXT")};
+const QStringList kParticipantFields{QStringLiteral("K_NR"),          QStringLiteral("BEZAHLT"),
+                                     QStringLiteral("Verabredung"),   QStringLiteral("Verabred_DATUM"),
+                                     QStringLiteral("Verabred_ZEIT"), QStringLiteral("BENENNUNG"),
+                                     QStringLiteral("BENE_DATUM"),    QStringLiteral("BENE_ZEIT")};
+const QStringList kHeaderFields{
+    QStringLiteral("GAESTE"),     QStringLiteral("REKRUTIER"),  QStringLiteral("KM_EINFACH"),
+    QStringLiteral("VORBEREIT1"), QStringLiteral("VORBEREIT2"), QStringLiteral("AUSLIEFER1"),
+    QStringLiteral("AUSLIEFER2"), QStringLiteral("BZH_VF_ART"), QStringLiteral("VF_TEXT")};
 
 // A value as the command line takes it, checked against the field's type.
 QVariant entered(const FieldDef& field, const QString& value)
@@ -85,11 +87,16 @@ QString shown(const FieldDef& field, const QVariant& value)
     if (!value.isValid() || value.isNull())
         return {};
     switch (field.type) {
-    case FieldDef::Type::Date: return GermanFormat::date(value.toDate());
-    case FieldDef::Type::Time: return value.toTime().toString(QStringLiteral("HH:mm"));
-    case FieldDef::Type::Logical: return value.toBool() ? QStringLiteral("ja") : QStringLiteral("nein");
-    case FieldDef::Type::Number: return GermanFormat::number(value.toDouble(), 2);
-    default: return value.toString();
+    case FieldDef::Type::Date:
+        return GermanFormat::date(value.toDate());
+    case FieldDef::Type::Time:
+        return value.toTime().toString(QStringLiteral("HH:mm"));
+    case FieldDef::Type::Logical:
+        return value.toBool() ? QStringLiteral("ja") : QStringLiteral("nein");
+    case FieldDef::Type::Number:
+        return GermanFormat::number(value.toDouble(), 2);
+    default:
+        return value.toString();
     }
 }
 
@@ -112,7 +119,8 @@ TVorFuerModul::Record existingParticipant(TVorFuerModul& party, const QString& r
     existingHeader(party, rNr);
     auto p = party.participant(rNr, pNr);
     if (!p)
-        throw CliUsageError(QStringLiteral("Den Teilnehmer %1 der Vorführung %2 gibt es nicht.").arg(pNr, rNr));
+        throw CliUsageError(
+            QStringLiteral("Den Teilnehmer %1 der Vorführung %2 gibt es nicht.").arg(pNr, rNr));
     return *p;
 }
 
@@ -166,7 +174,8 @@ int setGuest(CliContext&, TVorFuerModul& party, const QStringList& args)
         if (!field || !kParticipantFields.contains(field->name))
             throw CliUsageError(QStringLiteral("Das Feld %1 kann hier nicht geändert werden.").arg(it.key()));
         if (field->name == QStringLiteral("K_NR") && args.at(1) == TVorFuerModul::kHost)
-            throw CliUsageError(QStringLiteral("Die Gastgeberin wird mit \"party set R_NR K_NR=…\" festgelegt."));
+            throw CliUsageError(
+                QStringLiteral("Die Gastgeberin wird mit \"party set R_NR K_NR=…\" festgelegt."));
         if (field->name == QStringLiteral("K_NR"))
             expectCustomer(party, it.value().toString());
         p[field->name] = entered(*field, it.value().toString());
@@ -195,8 +204,9 @@ int enterLine(CliContext& c, TVorFuerModul& party, const QStringList& args)
     CliArgs::expectFits(Schema::get(QStringLiteral("Tupper1")), texts);
     const int pieces = CliArgs::pieces(args.at(4));
     GuestLineRules& rules = party.lineRules();
-    OrderLine line = rules.newLine(rNr, pNr, p.value(QStringLiteral("MWoche")).toString(), p.value(QStringLiteral("TWoche")).toString(),
-                                   previousKind(party, rNr, pNr));
+    OrderLine line =
+        rules.newLine(rNr, pNr, p.value(QStringLiteral("MWoche")).toString(),
+                      p.value(QStringLiteral("TWoche")).toString(), previousKind(party, rNr, pNr));
     rules.Tu1TableVAChange(line, args.at(3));
     rules.Tu1TableL_NRChange(line, args.at(2) == QStringLiteral("-") ? QString() : args.at(2));
     rules.Tu1TableSTUECKChange(line, pieces);
@@ -236,7 +246,8 @@ int deleteLine(CliContext&, TVorFuerModul& party, const QStringList& args)
     const qint64 id = args.at(2).toLongLong(&ok);
     const auto line = ok ? party.lineRules().line(args.at(0), args.at(1), id) : std::nullopt;
     if (!line)
-        throw CliUsageError(QStringLiteral("Die Position %1 gibt es bei diesem Teilnehmer nicht.").arg(args.at(2)));
+        throw CliUsageError(
+            QStringLiteral("Die Position %1 gibt es bei diesem Teilnehmer nicht.").arg(args.at(2)));
     party.lineRules().deleteLine(*line);
     party.closeGuestWindow(args.at(0), args.at(1));
     return 0;
@@ -272,7 +283,8 @@ int setHeader(CliContext&, TVorFuerModul& party, const QStringList& args)
             throw CliUsageError(QStringLiteral("Das Feld %1 kann hier nicht geändert werden.").arg(it.key()));
         h[field->name] = entered(*field, it.value().toString());
     }
-    if (h.value(QStringLiteral("BZH_VF_ART")).toInt() != 0 && h.value(QStringLiteral("BZH_VF_ART")).toInt() != 1)
+    if (h.value(QStringLiteral("BZH_VF_ART")).toInt() != 0 &&
+        h.value(QStringLiteral("BZH_VF_ART")).toInt() != 1)
         throw CliUsageError(QStringLiteral("BZH_VF_ART ist 0 (normale Vorführung) oder 1 (Erlebnisparty)."));
     if (!host.isEmpty())
         party.setHost(h, host);
@@ -304,12 +316,15 @@ using Sub = std::function<int(CliContext&, TVorFuerModul&, const QStringList&)>;
 
 int party(CliContext& c, const QStringList& args)
 {
-    static const std::map<QString, Sub> subs{
-        {QStringLiteral("new"), newParty},          {QStringLiteral("guest"), addGuest},
-        {QStringLiteral("guest-set"), setGuest},    {QStringLiteral("line"), enterLine},
-        {QStringLiteral("line-delete"), deleteLine}, {QStringLiteral("guest-delete"), deleteGuest},
-        {QStringLiteral("delete"), deleteParty},    {QStringLiteral("set"), setHeader},
-        {QStringLiteral("show"), show}};
+    static const std::map<QString, Sub> subs{{QStringLiteral("new"), newParty},
+                                             {QStringLiteral("guest"), addGuest},
+                                             {QStringLiteral("guest-set"), setGuest},
+                                             {QStringLiteral("line"), enterLine},
+                                             {QStringLiteral("line-delete"), deleteLine},
+                                             {QStringLiteral("guest-delete"), deleteGuest},
+                                             {QStringLiteral("delete"), deleteParty},
+                                             {QStringLiteral("set"), setHeader},
+                                             {QStringLiteral("show"), show}};
     if (args.isEmpty())
         throw CliUsageError(QStringLiteral("Es fehlt, was mit der Vorführung geschehen soll."));
     const auto sub = subs.find(args.first());

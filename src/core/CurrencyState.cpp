@@ -39,8 +39,8 @@ QString CurrencyState::protocol(const DataHome& home)
     return lineEnd < 0 ? QString() : text.mid(lineEnd + 1);
 }
 
-CurrencyState::Currency CurrencyState::determine(const DataHome& home, Options& options, UiPort& ui, bool firstStart,
-                                                 const QDate& today)
+CurrencyState::Currency CurrencyState::determine(const DataHome& home, Options& options, UiPort& ui,
+                                                 bool firstStart, const QDate& today)
 {
     bool readable = false;
     const QString line = firstLine(home, readable);
@@ -49,7 +49,9 @@ CurrencyState::Currency CurrencyState::determine(const DataHome& home, Options& 
         currency = line.toUpper() == QStringLiteral("EURO") ? Currency::Euro : Currency::DMark;
     } else {
         if (options.checked(QStringLiteral("Euro")))
-            currency = ui.question(kQuestion, UiPort::Buttons::YesNoHelp) == UiPort::Answer::Yes ? Currency::Euro : Currency::DMark;
+            currency = ui.question(kQuestion, UiPort::Buttons::YesNoHelp) == UiPort::Answer::Yes
+                           ? Currency::Euro
+                           : Currency::DMark;
         else if (firstStart)
             currency = Currency::DMark;
         else

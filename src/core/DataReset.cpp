@@ -54,7 +54,8 @@ QStringList DataReset::EmptyAllTables()
     } catch (const DatabaseError&) {
         // A failure with the expense table only skips it.
     }
-    for (const char* name : {"Kunden", "Tupper1", "Tupper", "Tuppkopf", "Lager", "Ersatzteile", "MWoche", "Woche"}) {
+    for (const char* name :
+         {"Kunden", "Tupper1", "Tupper", "Tuppkopf", "Lager", "Ersatzteile", "MWoche", "Woche"}) {
         const QString table = QString::fromLatin1(name);
         if (!m_db.tableExists(table))
             continue;

@@ -17,7 +17,8 @@ class DataReset
 {
 public:
     static inline const QString kConfirmWord = QStringLiteral("LEEREN");
-    static inline const QString kConfirmPlease = QStringLiteral("Bitte bestätigen Sie den Befehl schriftlich");
+    static inline const QString kConfirmPlease =
+        QStringLiteral("Bitte bestätigen Sie den Befehl schriftlich");
 
     // The written confirmation: the word LEEREN, in whatever case it was typed.
     static bool isConfirmed(const QString& typed) { return typed.toUpper() == kConfirmWord; }

@@ -7,7 +7,8 @@
 namespace korbelant {
 
 DataSet::DataSet(DataHome home, std::unique_ptr<Database> db)
-    : m_home(std::move(home)), m_db(std::move(db)), m_options(m_home.optionsFile()), m_log(m_home.errorLogFile())
+    : m_home(std::move(home)), m_db(std::move(db)), m_options(m_home.optionsFile()),
+      m_log(m_home.errorLogFile())
 {
 }
 
@@ -17,9 +18,11 @@ std::unique_ptr<DataSet> DataSet::open(const DataHome& home)
         throw DatabaseError(QStringLiteral("Im Verzeichnis %1 gibt es keinen Datenbestand. Legen Sie ihn mit "
                                            "\"korbelant-cli --home %1 init\" an.")
                                 .arg(home.root()));
-    std::unique_ptr<DataSet> set(new DataSet(home, Database::open(home.databaseFile(), Database::Mode::OpenExisting)));
+    std::unique_ptr<DataSet> set(
+        new DataSet(home, Database::open(home.databaseFile(), Database::Mode::OpenExisting)));
     if (!set->m_options.LoadOptions())
-        throw DatabaseError(QStringLiteral("Die Optionsdatei %1 kann nicht gelesen werden.").arg(home.optionsFile()));
+        throw DatabaseError(
+            QStringLiteral("Die Optionsdatei %1 kann nicht gelesen werden.").arg(home.optionsFile()));
     return set;
 }
 

@@ -44,7 +44,8 @@ std::unique_ptr<Database> Database::open(const QString& path, Mode mode)
     if (rc != SQLITE_OK) {
         const QString detail = engineMessage(raw);
         sqlite3_close_v2(raw);
-        throw DatabaseError(QStringLiteral("Die Datenbank %1 kann nicht geöffnet werden (%2).").arg(path, detail), rc);
+        throw DatabaseError(
+            QStringLiteral("Die Datenbank %1 kann nicht geöffnet werden (%2).").arg(path, detail), rc);
     }
     std::unique_ptr<Database> db(new Database(raw, path));
     sqlite3_extended_result_codes(raw, 1);
@@ -53,11 +54,13 @@ std::unique_ptr<Database> Database::open(const QString& path, Mode mode)
     try {
         // The first read tells a damaged file or a file of another kind.
         db->scalar(QStringLiteral("SELECT count(*) FROM sqlite_schema"));
-        db->execScript(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL; PRAGMA foreign_keys=OFF"));
+        db->execScript(
+            QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL; PRAGMA foreign_keys=OFF"));
     } catch (const DatabaseError& e) {
-        throw DatabaseError(QStringLiteral("Die Datenbank %1 ist beschädigt oder keine Korbelant-Datenbank (%2).")
-                                .arg(path, engineMessage(raw)),
-                            e.code());
+        throw DatabaseError(
+            QStringLiteral("Die Datenbank %1 ist beschädigt oder keine Korbelant-Datenbank (%2).")
+                .arg(path, engineMessage(raw)),
+            e.code());
     }
     return db;
 }
@@ -101,7 +104,8 @@ void Database::execScript(const QString& sql)
     if (rc != SQLITE_OK) {
         const QString message = error ? QString::fromUtf8(error) : engineMessage(m_db);
         sqlite3_free(error);
-        throw DatabaseError(QStringLiteral("Datenbankfehler: %1").arg(message), sqlite3_extended_errcode(m_db));
+        throw DatabaseError(QStringLiteral("Datenbankfehler: %1").arg(message),
+                            sqlite3_extended_errcode(m_db));
     }
 }
 
@@ -129,7 +133,8 @@ std::vector<QVariantList> Database::rows(const QString& sql, const QVariantList&
 
 bool Database::tableExists(const QString& table)
 {
-    return scalar(QStringLiteral("SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name = ? COLLATE NOCASE"),
+    return scalar(QStringLiteral(
+                      "SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name = ? COLLATE NOCASE"),
                   {table})
                .toInt() > 0;
 }
@@ -162,7 +167,8 @@ qint64 Database::insert(const TableDef& table, const QVariantMap& values)
     for (auto it = values.cbegin(); it != values.cend(); ++it) {
         const FieldDef* field = table.field(it.key());
         if (!field)
-            throw DatabaseError(QStringLiteral("Das Feld %1 gibt es in der Tabelle %2 nicht.").arg(it.key(), table.name));
+            throw DatabaseError(
+                QStringLiteral("Das Feld %1 gibt es in der Tabelle %2 nicht.").arg(it.key(), table.name));
         if (field->type == FieldDef::Type::AutoInc)
             continue;
         names << SqlName::quote(field->name);
@@ -172,7 +178,8 @@ qint64 Database::insert(const TableDef& table, const QVariantMap& values)
     const QString sql = names.isEmpty()
                             ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(SqlName::quote(table.name))
                             : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                  .arg(SqlName::quote(table.name), names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
+                                  .arg(SqlName::quote(table.name), names.join(QStringLiteral(", ")),
+                                       marks.join(QStringLiteral(", ")));
     run(sql, params);
     return lastInsertRowId();
 }
@@ -183,7 +190,8 @@ qint64 Database::insertReturningAutoInc(const TableDef& table, const QVariantMap
     const FieldDef* autoInc = table.autoIncField();
     if (!autoInc)
         return rowid;
-    return scalar(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(SqlName::quote(autoInc->name), SqlName::quote(table.name)),
+    return scalar(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+                      .arg(SqlName::quote(autoInc->name), SqlName::quote(table.name)),
                   {rowid})
         .toLongLong();
 }
@@ -193,7 +201,8 @@ void Database::backupTo(const QString& targetFile)
     const QString temporary = targetFile + QStringLiteral(".neu");
     QFile::remove(temporary);
     sqlite3* target = nullptr;
-    int rc = sqlite3_open_v2(QFile::encodeName(temporary).constData(), &target, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    int rc = sqlite3_open_v2(QFile::encodeName(temporary).constData(), &target,
+                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (rc == SQLITE_OK) {
         sqlite3_backup* backup = sqlite3_backup_init(target, "main", m_db, "main");
         if (backup) {
@@ -209,12 +218,15 @@ void Database::backupTo(const QString& targetFile)
     sqlite3_close_v2(target);
     if (rc != SQLITE_OK) {
         QFile::remove(temporary);
-        throw DatabaseError(QStringLiteral("Die Datensicherung nach %1 ist fehlgeschlagen (%2).").arg(targetFile, detail), rc);
+        throw DatabaseError(
+            QStringLiteral("Die Datensicherung nach %1 ist fehlgeschlagen (%2).").arg(targetFile, detail),
+            rc);
     }
     QFile::remove(targetFile);
     if (!QFile::rename(temporary, targetFile)) {
         QFile::remove(temporary);
-        throw DatabaseError(QStringLiteral("Die Datensicherung %1 kann nicht geschrieben werden.").arg(targetFile));
+        throw DatabaseError(
+            QStringLiteral("Die Datensicherung %1 kann nicht geschrieben werden.").arg(targetFile));
     }
 }
 

@@ -22,7 +22,11 @@ struct TableDef;
 class Database
 {
 public:
-    enum class Mode { OpenExisting, CreateIfMissing };
+    enum class Mode
+    {
+        OpenExisting,
+        CreateIfMissing
+    };
 
     static std::unique_ptr<Database> open(const QString& path, Mode mode);
     ~Database();

@@ -14,7 +14,7 @@ public:
     {
     }
     const QString& message() const { return m_message; }
-    int code() const { return m_code; } // SQLite's extended result code, 0 when none
+    int code() const { return m_code; }                         // SQLite's extended result code, 0 when none
     bool isConstraint() const { return (m_code & 0xFF) == 19; } // SQLITE_CONSTRAINT
 
 private:

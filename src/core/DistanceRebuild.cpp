@@ -23,7 +23,8 @@ struct Place
 bool known(const std::vector<Place>& places, const QString& postcode, const QString& town)
 {
     for (const Place& p : places) {
-        if (p.postcode.startsWith(postcode, Qt::CaseInsensitive) && p.town.startsWith(town, Qt::CaseInsensitive))
+        if (p.postcode.startsWith(postcode, Qt::CaseInsensitive) &&
+            p.town.startsWith(town, Qt::CaseInsensitive))
             return true;
     }
     return false;
@@ -41,8 +42,9 @@ int DistanceRebuild::RebuildDistances()
         for (const QVariantList& row : m_db.rows(QStringLiteral("SELECT PLZ, ORT FROM km")))
             places.push_back({row.at(0).toString(), row.at(1).toString()});
         Transaction tx(m_db);
-        const auto customers = m_db.rows(QStringLiteral("SELECT ORT, PLZ, KM_ENTF FROM Kunden WHERE KM_ENTF <> 0 "
-                                                        "AND IFNULL(ORT, '') <> '' AND IFNULL(PLZ, '') <> ''"));
+        const auto customers =
+            m_db.rows(QStringLiteral("SELECT ORT, PLZ, KM_ENTF FROM Kunden WHERE KM_ENTF <> 0 "
+                                     "AND IFNULL(ORT, '') <> '' AND IFNULL(PLZ, '') <> ''"));
         for (const QVariantList& row : customers) {
             const QString town = row.at(0).toString();
             const QString postcode = row.at(1).toString();

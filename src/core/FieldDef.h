@@ -7,7 +7,8 @@ namespace korbelant {
 // One field of a table: name, type letter of the data set, width and default.
 struct FieldDef
 {
-    enum class Type {
+    enum class Type
+    {
         Alpha,   // A n: text of up to n characters
         Date,    // D: stored as "YYYY-MM-DD"
         Time,    // T: stored as "HH:MM:SS"
@@ -26,7 +27,10 @@ struct FieldDef
     QString defaultValue; // in storage form; empty for none
 
     bool isText() const { return type == Type::Alpha || type == Type::Memo || type == Type::FmtMemo; }
-    bool isInteger() const { return type == Type::Short || type == Type::Long || type == Type::AutoInc || type == Type::Logical; }
+    bool isInteger() const
+    {
+        return type == Type::Short || type == Type::Long || type == Type::AutoInc || type == Type::Logical;
+    }
     // The field's SQL column declaration. Alphanumeric fields compare case-insensitively in German
     // order everywhere (keys, named indexes, filters), as the tables of old did.
     QString columnSql() const;

@@ -10,7 +10,9 @@ namespace {
 char32_t nextCodePoint(std::string_view s, std::size_t& pos)
 {
     const auto b0 = static_cast<unsigned char>(s[pos]);
-    auto cont = [&](std::size_t i) { return pos + i < s.size() && (static_cast<unsigned char>(s[pos + i]) & 0xC0) == 0x80; };
+    auto cont = [&](std::size_t i) {
+        return pos + i < s.size() && (static_cast<unsigned char>(s[pos + i]) & 0xC0) == 0x80;
+    };
     if (b0 < 0x80) {
         pos += 1;
         return b0;
@@ -28,7 +30,8 @@ char32_t nextCodePoint(std::string_view s, std::size_t& pos)
     }
     if ((b0 & 0xF8) == 0xF0 && cont(1) && cont(2) && cont(3)) {
         char32_t c = ((b0 & 0x07) << 18) | ((static_cast<unsigned char>(s[pos + 1]) & 0x3F) << 12) |
-                     ((static_cast<unsigned char>(s[pos + 2]) & 0x3F) << 6) | (static_cast<unsigned char>(s[pos + 3]) & 0x3F);
+                     ((static_cast<unsigned char>(s[pos + 2]) & 0x3F) << 6) |
+                     (static_cast<unsigned char>(s[pos + 3]) & 0x3F);
         pos += 4;
         return c;
     }
@@ -55,7 +58,7 @@ Folded fold(char32_t c)
         return {c, 0, 0};
     // Latin-1 letters: fold case, then map to the base letter.
     char32_t lower = (c >= 0xC0 && c <= 0xDE && c != 0xD7) ? c + 32 : c;
-    static const char* const bases = "aaaaaaaceeeeiiii" // e0..ef
+    static const char* const bases = "aaaaaaaceeeeiiii"   // e0..ef
                                      "dnooooo\0ouuuuyty"; // f0..ff
     if (lower >= 0xE0 && lower <= 0xFF && lower != 0xF7) {
         const char base = bases[lower - 0xE0];

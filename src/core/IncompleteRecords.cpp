@@ -7,8 +7,8 @@ namespace korbelant {
 
 IncompleteRecords::Removed IncompleteRecords::RemoveIncompleteRecords()
 {
-    static const QString incompleteRow = QStringLiteral(
-        "IFNULL(R_NR, '') = '' OR IFNULL(P_NR, '') = '' OR IFNULL(MWoche, '') = '' OR IFNULL(TWoche, '') = ''");
+    static const QString incompleteRow = QStringLiteral("IFNULL(R_NR, '') = '' OR IFNULL(P_NR, '') = '' OR "
+                                                        "IFNULL(MWoche, '') = '' OR IFNULL(TWoche, '') = ''");
     Removed removed;
     Transaction tx(m_db);
     m_db.run(QStringLiteral("DELETE FROM Tupper1 WHERE ") + incompleteRow);

@@ -116,7 +116,8 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
     }
     // New keys go behind the last key of the section, before trailing blank lines.
     auto pos = s->lines.end();
-    while (pos != s->lines.begin() && std::prev(pos)->key.isEmpty() && std::prev(pos)->text.trimmed().isEmpty())
+    while (pos != s->lines.begin() && std::prev(pos)->key.isEmpty() &&
+           std::prev(pos)->text.trimmed().isEmpty())
         --pos;
     s->lines.insert(pos, Line{key, value});
 }

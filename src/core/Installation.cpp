@@ -38,10 +38,12 @@ Installation::Result Installation::init(const DataHome& home)
     requireWritable(home.dbDir());
     QFile marker(home.firstTimeFile());
     if (!marker.exists() && (!marker.open(QIODevice::WriteOnly) || marker.write("Erster Start\r\n") < 0))
-        throw DatabaseError(QStringLiteral("Die Datei %1 kann nicht angelegt werden.").arg(home.firstTimeFile()));
+        throw DatabaseError(
+            QStringLiteral("Die Datei %1 kann nicht angelegt werden.").arg(home.firstTimeFile()));
     marker.close();
     if (!QFileInfo::exists(home.optionsFile()) && !Options::writeInitialFile(home.optionsFile()))
-        throw DatabaseError(QStringLiteral("Die Optionsdatei %1 kann nicht geschrieben werden.").arg(home.optionsFile()));
+        throw DatabaseError(
+            QStringLiteral("Die Optionsdatei %1 kann nicht geschrieben werden.").arg(home.optionsFile()));
     const QString building = home.databaseFile() + QStringLiteral(".aufbau");
     auto removeBuilding = [&building] {
         for (const char* suffix : {"", "-wal", "-shm", "-journal"})
@@ -61,14 +63,16 @@ Installation::Result Installation::init(const DataHome& home)
     // The installed amounts (star plan, travel rates) are in Euro, so a new data set is one too.
     QFile status(home.statusFile());
     if (!status.exists() && (!status.open(QIODevice::WriteOnly) || status.write("Euro\r\n") < 0))
-        throw DatabaseError(QStringLiteral("Die Datei %1 kann nicht angelegt werden.").arg(home.statusFile()));
+        throw DatabaseError(
+            QStringLiteral("Die Datei %1 kann nicht angelegt werden.").arg(home.statusFile()));
     status.close();
     if (!HelpDocument::install(home))
         throw DatabaseError(
             QStringLiteral("Die Hilfedatei %1 kann nicht angelegt werden.").arg(home.helpFile()));
     // The data set appears under its name only when it is complete.
     if (!QFile::rename(building, home.databaseFile()))
-        throw DatabaseError(QStringLiteral("Die Datenbank %1 kann nicht angelegt werden.").arg(home.databaseFile()));
+        throw DatabaseError(
+            QStringLiteral("Die Datenbank %1 kann nicht angelegt werden.").arg(home.databaseFile()));
     return Result::Created;
 }
 

@@ -10,7 +10,11 @@ class DataHome;
 class Installation
 {
 public:
-    enum class Result { Created, AlreadyThere };
+    enum class Result
+    {
+        Created,
+        AlreadyThere
+    };
 
     // An existing data set is left exactly as it is. Throws DatabaseError with a German message
     // when the data home cannot be written.

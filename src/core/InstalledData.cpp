@@ -39,7 +39,8 @@ int InstalledData::fill(const QString& table)
         return 0; // no built-in contents for this table
     const auto parsed = CsvReader::parse(QString::fromUtf8(file.readAll()));
     if (!parsed)
-        throw DatabaseError(QStringLiteral("Die mitgelieferten Daten der Tabelle %1 sind fehlerhaft.").arg(table));
+        throw DatabaseError(
+            QStringLiteral("Die mitgelieferten Daten der Tabelle %1 sind fehlerhaft.").arg(table));
     const TableDef& def = Schema::get(table);
     Transaction tx(m_db);
     for (const QStringList& row : parsed->rows) {

@@ -11,7 +11,12 @@ namespace korbelant {
 // shows with it. The window lays out each page in the order of the definitions.
 struct OptionDef
 {
-    enum class Kind { Text, Check, Choice };
+    enum class Kind
+    {
+        Text,
+        Check,
+        Choice
+    };
 
     QString key;
     Kind kind = Kind::Text;

@@ -26,7 +26,8 @@ bool Options::LoadOptions()
     for (const OptionDef& def : OptionDef::all()) {
         const QString stored = m_file.value(kSection, def.key);
         if (def.kind == OptionDef::Kind::Check)
-            m_values.insert(def.key, stored == QStringLiteral("-1") ? QStringLiteral("-1") : QStringLiteral("0"));
+            m_values.insert(def.key,
+                            stored == QStringLiteral("-1") ? QStringLiteral("-1") : QStringLiteral("0"));
         else
             m_values.insert(def.key, stored);
     }
@@ -60,7 +61,9 @@ bool Options::SaveOptions()
     if (current.load())
         m_file = current;
     for (const OptionDef& def : OptionDef::all())
-        m_file.setValue(kSection, def.key, m_values.value(def.key, def.kind == OptionDef::Kind::Check ? QStringLiteral("0") : QString()));
+        m_file.setValue(
+            kSection, def.key,
+            m_values.value(def.key, def.kind == OptionDef::Kind::Check ? QStringLiteral("0") : QString()));
     for (auto it = m_values.cbegin(); it != m_values.cend(); ++it) {
         if (!OptionDef::find(it.key()))
             m_file.setValue(kSection, it.key(), it.value());

@@ -89,17 +89,21 @@ void addNumbered(std::vector<FieldDef>& fields, const char* prefix, int from, in
 
 TableDef anforderungen()
 {
-    return {QStringLiteral("anforderungen"), QStringLiteral("ANSIINTL"),
+    return {QStringLiteral("anforderungen"),
+            QStringLiteral("ANSIINTL"),
             {A("MWOCHE", 6), A("Kodierung", 10), A("Bezeichnung", 100), N("Menge"), N("Max")},
-            keys({"MWOCHE", "Kodierung"}), {}};
+            keys({"MWOCHE", "Kodierung"}),
+            {}};
 }
 
 TableDef ausgaben()
 {
-    return {QStringLiteral("Ausgaben"), QStringLiteral("ANSIINTL"),
-            {D("AUSDATUM"), Auto("ID"), A("ATEXT", 85), N("BETRAG"), S("LAUFZEIT"), A("MWST_CODE", 2), N("MWST_SATZ"),
-             N("ZEITRAUM"), N("ZEITWERT"), N("ABSCHREIB"), N("BETRAG_N"), N("MWST")},
-            keys({"AUSDATUM", "ID"}), {}};
+    return {QStringLiteral("Ausgaben"),
+            QStringLiteral("ANSIINTL"),
+            {D("AUSDATUM"), Auto("ID"), A("ATEXT", 85), N("BETRAG"), S("LAUFZEIT"), A("MWST_CODE", 2),
+             N("MWST_SATZ"), N("ZEITRAUM"), N("ZEITWERT"), N("ABSCHREIB"), N("BETRAG_N"), N("MWST")},
+            keys({"AUSDATUM", "ID"}),
+            {}};
 }
 
 TableDef drucksa()
@@ -217,26 +221,31 @@ TableDef orte()
 
 TableDef reise(bool withKey)
 {
-    return {QStringLiteral("Reise"), QStringLiteral("intl"), {D("Datum"), Auto("ID"), A("Text", 80), I("KM"), N("Betrag")},
-            withKey ? keys({"Datum", "ID"}) : QStringList{}, {}};
+    return {QStringLiteral("Reise"),
+            QStringLiteral("intl"),
+            {D("Datum"), Auto("ID"), A("Text", 80), I("KM"), N("Betrag")},
+            withKey ? keys({"Datum", "ID"}) : QStringList{},
+            {}};
 }
 
 TableDef statist()
 {
     std::vector<FieldDef> f{A("START_WOCH", 4), A("LEITER", 1), S("POS"), A("B_NR", 5), A("AKTIV_B", 1)};
-    for (const char* n : {"VORFUEHR", "VORFUEH_P", "VERABRED", "VERABRE_P", "GAESTE", "GAESTE_P", "UMSATZ", "UMS_P",
-                          "UMSATZ_EF", "UMS_EF_P", "UMSATZ_ST", "UMS_ST_P", "UMSATZ_GE", "STERNE_DM", "STER_DM_P"})
+    for (const char* n :
+         {"VORFUEHR", "VORFUEH_P", "VERABRED", "VERABRE_P", "GAESTE", "GAESTE_P", "UMSATZ", "UMS_P",
+          "UMSATZ_EF", "UMS_EF_P", "UMSATZ_ST", "UMS_ST_P", "UMSATZ_GE", "STERNE_DM", "STER_DM_P"})
         f.push_back(N(n));
-    for (FieldDef x : {S("BENENNUNG"), N("BENENN_P"), S("REKRU"), N("REKRU_P"), N("REK_BESUCH"), S("MEETING"), N("MEET_P"),
-                       S("G_MEETING"), N("G_MEET_P"), S("ANRUF"), N("ANRUF_P"), S("SONSTIG"), N("SONSTIG_P")})
+    for (FieldDef x :
+         {S("BENENNUNG"), N("BENENN_P"), S("REKRU"), N("REKRU_P"), N("REK_BESUCH"), S("MEETING"), N("MEET_P"),
+          S("G_MEETING"), N("G_MEET_P"), S("ANRUF"), N("ANRUF_P"), S("SONSTIG"), N("SONSTIG_P")})
         f.push_back(x);
     for (int n = 1; n <= 9; ++n) {
         const QByteArray s = QByteArray::number(n);
         f.push_back(S(("SONSTIG" + s).constData()));
         f.push_back(N(("SONSTIG" + s + "_P").constData()));
     }
-    for (FieldDef x : {S("ANZAHL"), S("AKTIV"), S("AKTIV_P"), N("AKTIV_PU"), N("SUMM_P"), S("EINARBEIT"), N("UMS_GAST"),
-                       N("UMS_VORF"), N("GAST_VORF"), N("VERA_VORF")})
+    for (FieldDef x : {S("ANZAHL"), S("AKTIV"), S("AKTIV_P"), N("AKTIV_PU"), N("SUMM_P"), S("EINARBEIT"),
+                       N("UMS_GAST"), N("UMS_VORF"), N("GAST_VORF"), N("VERA_VORF")})
         f.push_back(x);
     return {QStringLiteral("Statist"), QStringLiteral("intl"), f, {}, {}};
 }
@@ -328,41 +337,58 @@ TableDef va()
 
 TableDef sternePlan()
 {
-    return {QStringLiteral("SternePlan"), QStringLiteral("intl"),
-            {N("SterneBetragMin"), N("SterneBetragMax"), S("Sterne"), S("Verabredung1"), S("Verabredung2"), N("SchrittBetrag"),
-             S("SchrittSterne")},
-            {}, {}};
+    return {QStringLiteral("SternePlan"),
+            QStringLiteral("intl"),
+            {N("SterneBetragMin"), N("SterneBetragMax"), S("Sterne"), S("Verabredung1"), S("Verabredung2"),
+             N("SchrittBetrag"), S("SchrittSterne")},
+            {},
+            {}};
 }
 
 TableDef umtausch()
 {
-    return {QStringLiteral("Umtausch"), QStringLiteral("intl"), {A("FEHL_CODE", 3), A("GRUND", 40)}, keys({"FEHL_CODE"}), {}};
+    return {QStringLiteral("Umtausch"),
+            QStringLiteral("intl"),
+            {A("FEHL_CODE", 3), A("GRUND", 40)},
+            keys({"FEHL_CODE"}),
+            {}};
 }
 
 TableDef reiseSatz()
 {
-    return {QStringLiteral("ReiseSatz"), QStringLiteral("intl"), {A("VERPF_SATZ", 2), A("VERPF_TEXT", 40), N("VERPF_DM"), N("KM_DM")},
-            keys({"VERPF_SATZ"}), {}};
+    return {QStringLiteral("ReiseSatz"),
+            QStringLiteral("intl"),
+            {A("VERPF_SATZ", 2), A("VERPF_TEXT", 40), N("VERPF_DM"), N("KM_DM")},
+            keys({"VERPF_SATZ"}),
+            {}};
 }
 
 TableDef mainVersion()
 {
-    return {QStringLiteral("MainVersion"), QStringLiteral("intl"), {A("VERISON", 4), D("DATUM"), A("Aplication", 30), A("Year", 4)}, {}, {}};
+    return {QStringLiteral("MainVersion"),
+            QStringLiteral("intl"),
+            {A("VERISON", 4), D("DATUM"), A("Aplication", 30), A("Year", 4)},
+            {},
+            {}};
 }
 
 TableDef twFileList()
 {
-    return {QStringLiteral("TWFILELIST"), QStringLiteral("intl"), {A("FILENAME", 20), A("VERSION", 4), A("Import_S", 1), M("FILDLIST", 30)},
-            keys({"FILENAME"}), {}};
+    return {QStringLiteral("TWFILELIST"),
+            QStringLiteral("intl"),
+            {A("FILENAME", 20), A("VERSION", 4), A("Import_S", 1), M("FILDLIST", 30)},
+            keys({"FILENAME"}),
+            {}};
 }
 
 TableDef woche()
 {
     std::vector<FieldDef> f{A("WOCHE", 6), L("GANZWOCHE")};
     addNumbered(f, "VORFUEHR_", 1, 6, "");
-    for (FieldDef x : {S("BENENNUNG"), S("REK_BESUCH"), N("START_VF"), A("START_NAME", 10), A("START_BER", 5), S("S_REKRUTI"),
-                       S("S_VORFUEHR"), N("SS_UMSATZ"), N("SS_AUSGABE"), N("SS_PROV"), S("S_VERABRED"), S("S_GAESTE"),
-                       S("S_ANGEBOTE"), S("S_ZUGFEDER"), S("S_STERNE"), N("S_STERNE_B"), N("S_UM_STERN"), F("Bemerkung", 160)})
+    for (FieldDef x : {S("BENENNUNG"), S("REK_BESUCH"), N("START_VF"), A("START_NAME", 10), A("START_BER", 5),
+                       S("S_REKRUTI"), S("S_VORFUEHR"), N("SS_UMSATZ"), N("SS_AUSGABE"), N("SS_PROV"),
+                       S("S_VERABRED"), S("S_GAESTE"), S("S_ANGEBOTE"), S("S_ZUGFEDER"), S("S_STERNE"),
+                       N("S_STERNE_B"), N("S_UM_STERN"), F("Bemerkung", 160)})
         f.push_back(x);
     addTrips(f);
     for (FieldDef x : {D("A_DATUM"), A("A_ZEIT", 4), N("W_KM")})
@@ -375,9 +401,9 @@ TableDef woche()
 
 const std::vector<TableDef>& Schema::createdTables()
 {
-    static const std::vector<TableDef> tables{anforderungen(), ausgaben(), drucksa(), ersatzteile(), km(),
-                                              kunden(), lagerLike("Lager"), mwoche(), orte(), reise(false),
-                                              statist(), tupper(), tupper1(), tuppkopf()};
+    static const std::vector<TableDef> tables{
+        anforderungen(), ausgaben(), drucksa(),    ersatzteile(), km(),     kunden(),  lagerLike("Lager"),
+        mwoche(),        orte(),     reise(false), statist(),     tupper(), tupper1(), tuppkopf()};
     return tables;
 }
 
@@ -389,7 +415,8 @@ const std::vector<TableDef>& Schema::workTables()
 
 const std::vector<TableDef>& Schema::installedTables()
 {
-    static const std::vector<TableDef> tables{va(), sternePlan(), umtausch(), reiseSatz(), mainVersion(), twFileList(), woche()};
+    static const std::vector<TableDef> tables{va(),          sternePlan(), umtausch(), reiseSatz(),
+                                              mainVersion(), twFileList(), woche()};
     return tables;
 }
 

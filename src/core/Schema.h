@@ -13,7 +13,7 @@ class Schema
 {
 public:
     static const std::vector<TableDef>& createdTables();
-    static const std::vector<TableDef>& workTables();   // Reise with its key, LagerTemp
+    static const std::vector<TableDef>& workTables(); // Reise with its key, LagerTemp
     static const std::vector<TableDef>& installedTables();
     // Any table by name (case-insensitive): created tables first, then installed, then work tables.
     static const TableDef* table(const QString& name);

@@ -29,7 +29,8 @@ public:
 
     void message(Severity severity, const QString& text) override;
     Answer question(const QString& text, Buttons buttons) override;
-    QString chooseFile(const QString& caption, const QString& directory, const QString& filter, bool forSaving) override;
+    QString chooseFile(const QString& caption, const QString& directory, const QString& filter,
+                       bool forSaving) override;
     QString chooseDirectory(const QString& caption, const QString& directory) override;
     std::optional<QDate> pickDate(const QDate& current) override;
 

@@ -35,7 +35,15 @@ std::optional<double> numberOf(const QVariant& value)
     return d;
 }
 
-enum Column { Max = 0, Stars, OneAppointment, TwoAppointments, StepAmount, StepStars };
+enum Column
+{
+    Max = 0,
+    Stars,
+    OneAppointment,
+    TwoAppointments,
+    StepAmount,
+    StepStars
+};
 
 } // namespace
 

@@ -21,7 +21,8 @@ Statement::~Statement()
     sqlite3_finalize(m_stmt);
 }
 
-Statement::Statement(Statement&& other) noexcept : m_db(other.m_db), m_stmt(other.m_stmt), m_sql(std::move(other.m_sql))
+Statement::Statement(Statement&& other) noexcept
+    : m_db(other.m_db), m_stmt(other.m_stmt), m_sql(std::move(other.m_sql))
 {
     other.m_stmt = nullptr;
 }
@@ -29,7 +30,8 @@ Statement::Statement(Statement&& other) noexcept : m_db(other.m_db), m_stmt(othe
 void Statement::fail(int rc) const
 {
     const QString detail = QString::fromUtf8(sqlite3_errmsg(m_db));
-    throw DatabaseError(QStringLiteral("Datenbankfehler: %1").arg(detail), sqlite3_extended_errcode(m_db) ? sqlite3_extended_errcode(m_db) : rc);
+    throw DatabaseError(QStringLiteral("Datenbankfehler: %1").arg(detail),
+                        sqlite3_extended_errcode(m_db) ? sqlite3_extended_errcode(m_db) : rc);
 }
 
 Statement& Statement::bind(int position, const QVariant& value)
@@ -54,17 +56,20 @@ Statement& Statement::bind(int position, const QVariant& value)
             break;
         case QMetaType::QDate: {
             const QByteArray iso = value.toDate().toString(Qt::ISODate).toUtf8();
-            rc = sqlite3_bind_text(m_stmt, position, iso.constData(), static_cast<int>(iso.size()), SQLITE_TRANSIENT);
+            rc = sqlite3_bind_text(m_stmt, position, iso.constData(), static_cast<int>(iso.size()),
+                                   SQLITE_TRANSIENT);
             break;
         }
         case QMetaType::QTime: {
             const QByteArray iso = value.toTime().toString(QStringLiteral("HH:mm:ss")).toUtf8();
-            rc = sqlite3_bind_text(m_stmt, position, iso.constData(), static_cast<int>(iso.size()), SQLITE_TRANSIENT);
+            rc = sqlite3_bind_text(m_stmt, position, iso.constData(), static_cast<int>(iso.size()),
+                                   SQLITE_TRANSIENT);
             break;
         }
         default: {
             const QByteArray utf8 = value.toString().toUtf8();
-            rc = sqlite3_bind_text(m_stmt, position, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+            rc = sqlite3_bind_text(m_stmt, position, utf8.constData(), static_cast<int>(utf8.size()),
+                                   SQLITE_TRANSIENT);
         }
         }
     }

@@ -21,7 +21,7 @@ public:
     Statement& operator=(const Statement&) = delete;
     Statement(Statement&& other) noexcept;
 
-    Statement& bind(int position, const QVariant& value); // 1-based
+    Statement& bind(int position, const QVariant& value);        // 1-based
     Statement& bind(const QString& name, const QVariant& value); // ":NAME"
     Statement& bindAll(const QVariantList& values);
     // Values by parameter name without the colon: "kind" binds ":kind".

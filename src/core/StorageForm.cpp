@@ -47,8 +47,9 @@ QVariant logicalValue(const QVariant& value)
     const QString text = value.toString().trimmed().toLower();
     if (text.isEmpty())
         return {};
-    const bool on = text == QStringLiteral("1") || text == QStringLiteral("-1") || text == QStringLiteral("true") ||
-                    text == QStringLiteral("j") || text == QStringLiteral("ja");
+    const bool on = text == QStringLiteral("1") || text == QStringLiteral("-1") ||
+                    text == QStringLiteral("true") || text == QStringLiteral("j") ||
+                    text == QStringLiteral("ja");
     return on ? 1 : 0;
 }
 

@@ -117,8 +117,10 @@ void TableBuilder::rebuildTable(const TableDef& def)
 {
     const std::vector<KeptColumn> kept = keptColumns(m_db, def);
     const QString wanted = def.createSqlFromDeclarations(def.name, declarationsOf(kept));
-    const QString stored = m_db.scalar(QStringLiteral("SELECT sql FROM sqlite_schema WHERE type = 'table' AND name = ?"),
-                                       {def.name}).toString();
+    const QString stored =
+        m_db.scalar(QStringLiteral("SELECT sql FROM sqlite_schema WHERE type = 'table' AND name = ?"),
+                    {def.name})
+            .toString();
     if (stored == wanted) {
         recreateIndexes(def);
         return;
@@ -137,13 +139,16 @@ void TableBuilder::rebuildTable(const TableDef& def)
                             .arg(SqlName::quote(temporary), names.join(QStringLiteral(", ")),
                                  expressions.join(QStringLiteral(", ")), SqlName::quote(def.name)));
         m_db.execScript(QStringLiteral("DROP TABLE %1").arg(SqlName::quote(def.name)));
-        m_db.execScript(QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(SqlName::quote(temporary), SqlName::quote(def.name)));
+        m_db.execScript(QStringLiteral("ALTER TABLE %1 RENAME TO %2")
+                            .arg(SqlName::quote(temporary), SqlName::quote(def.name)));
         for (const QString& sql : def.indexSql())
             m_db.execScript(sql);
         tx.commit();
         m_db.schemaChanged();
     } catch (const DatabaseError& e) {
-        throw DatabaseError(QStringLiteral("Die Tabelle %1 kann nicht neu aufgebaut werden: %2").arg(def.name, e.message()), e.code());
+        throw DatabaseError(
+            QStringLiteral("Die Tabelle %1 kann nicht neu aufgebaut werden: %2").arg(def.name, e.message()),
+            e.code());
     }
 }
 
@@ -153,13 +158,15 @@ void TableBuilder::recreateIndexes(const TableDef& def)
     // are rebuilt by the compaction that follows every repair.
     QStringList wanted = def.indexSql();
     Transaction tx(m_db);
-    const auto existing = m_db.rows(QStringLiteral("SELECT type, name, sql FROM sqlite_schema WHERE tbl_name = ? "
-                                                   "AND type IN ('index', 'trigger') AND sql IS NOT NULL"),
-                                    {def.name});
+    const auto existing =
+        m_db.rows(QStringLiteral("SELECT type, name, sql FROM sqlite_schema WHERE tbl_name = ? "
+                                 "AND type IN ('index', 'trigger') AND sql IS NOT NULL"),
+                  {def.name});
     for (const QVariantList& row : existing) {
         if (wanted.removeOne(row.at(2).toString()))
             continue;
-        const QString kind = row.at(0).toString() == QStringLiteral("index") ? QStringLiteral("INDEX") : QStringLiteral("TRIGGER");
+        const QString kind = row.at(0).toString() == QStringLiteral("index") ? QStringLiteral("INDEX")
+                                                                             : QStringLiteral("TRIGGER");
         m_db.execScript(QStringLiteral("DROP %1 %2").arg(kind, SqlName::quote(row.at(1).toString())));
     }
     for (const QString& sql : wanted)

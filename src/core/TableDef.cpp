@@ -43,7 +43,8 @@ QString TableDef::createSqlFromDeclarations(const QString& tableName, const QStr
     QStringList parts = declarations;
     if (!primaryKey.isEmpty())
         parts << QStringLiteral("PRIMARY KEY (%1)").arg(SqlName::quoteList(primaryKey));
-    return QStringLiteral("CREATE TABLE %1 (\n  %2\n)").arg(SqlName::quote(tableName), parts.join(QStringLiteral(",\n  ")));
+    return QStringLiteral("CREATE TABLE %1 (\n  %2\n)")
+        .arg(SqlName::quote(tableName), parts.join(QStringLiteral(",\n  ")));
 }
 
 QString TableDef::orderBy(const QString& indexName) const
@@ -71,7 +72,8 @@ QStringList TableDef::indexSql() const
     QStringList statements;
     for (const IndexDef& index : indexes) {
         statements << QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
-                          .arg(SqlName::quote(storedIndexName(index.name)), SqlName::quote(name), orderBy(index.name));
+                          .arg(SqlName::quote(storedIndexName(index.name)), SqlName::quote(name),
+                               orderBy(index.name));
     }
     if (const FieldDef* autoInc = autoIncField()) {
         const QString id = SqlName::quote(autoInc->name);

@@ -11,7 +11,7 @@ namespace korbelant {
 // The complete definition of one table of the data set.
 struct TableDef
 {
-    QString name; // SQL table name: the file name of old without extension
+    QString name;           // SQL table name: the file name of old without extension
     QString languageDriver; // "intl" (code page 437) or "ANSIINTL" (code page 1252)
     std::vector<FieldDef> fields;
     QStringList primaryKey;

@@ -30,7 +30,8 @@ QStringList TableUpgrade::addMissing(const QString& table, const QStringList& fi
         if (present.contains(name, Qt::CaseInsensitive))
             continue;
         try {
-            m_db.execScript(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(SqlName::quote(def.name), def.field(name)->columnSql()));
+            m_db.execScript(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2")
+                                .arg(SqlName::quote(def.name), def.field(name)->columnSql()));
             m_db.schemaChanged();
             added << def.name + QLatin1Char('.') + name;
         } catch (const DatabaseError&) {
@@ -43,14 +44,16 @@ QStringList TableUpgrade::addMissing(const QString& table, const QStringList& fi
 QStringList TableUpgrade::UpgradeTables()
 {
     QStringList added = addMissing(QStringLiteral("Tuppkopf"), names({"VF_TEXT"}));
-    const QStringList weighted = addMissing(QStringLiteral("Tuppkopf"), names({"VKG_UMSATZ", "WB_UMSATZ", "BZH_VF_NR", "BZH_VF_ART"}));
+    const QStringList weighted =
+        addMissing(QStringLiteral("Tuppkopf"), names({"VKG_UMSATZ", "WB_UMSATZ", "BZH_VF_NR", "BZH_VF_ART"}));
     if (!weighted.isEmpty())
         fillWeightedTurnover();
     added << weighted;
-    added << addMissing(QStringLiteral("Lager"), names({"PROV_SATZ", "BER_PREIS", "MU_SPERR", "VK_SPERRE", "FG_DATUM", "BESTAND",
-                                                        "WSPERRE", "WFREIGAB"}));
-    const QStringList contact = addMissing(QStringLiteral("Kunden"), names({"L_TELEFON", "L_MAIL", "L_BRIEF", "B_WARINBZH", "B_WARBZHKV",
-                                                                            "BI_BZH_KV", "BI_BZH_VERAN", "BZH_VERANSTALT"}));
+    added << addMissing(QStringLiteral("Lager"), names({"PROV_SATZ", "BER_PREIS", "MU_SPERR", "VK_SPERRE",
+                                                        "FG_DATUM", "BESTAND", "WSPERRE", "WFREIGAB"}));
+    const QStringList contact = addMissing(
+        QStringLiteral("Kunden"), names({"L_TELEFON", "L_MAIL", "L_BRIEF", "B_WARINBZH", "B_WARBZHKV",
+                                         "BI_BZH_KV", "BI_BZH_VERAN", "BZH_VERANSTALT"}));
     if (!contact.isEmpty())
         fillDistributorFlags();
     added << contact;
@@ -62,13 +65,14 @@ void TableUpgrade::fillWeightedTurnover()
     if (!m_db.tableExists(QStringLiteral("Tupper1")) || !m_db.tableExists(QStringLiteral("VA")))
         return;
     try {
-        m_db.run(QStringLiteral(
-            "UPDATE Tuppkopf SET "
-            "VKG_UMSATZ = (SELECT IFNULL(SUM(t.SUMME * v.UMSATZ_VKG), 0) FROM Tupper1 t JOIN VA v ON v.VA = t.VA "
-            "              WHERE t.R_NR = Tuppkopf.R_NR), "
-            "WB_UMSATZ = (SELECT IFNULL(SUM(t.SUMME * v.UMSATZ_WB), 0) FROM Tupper1 t JOIN VA v ON v.VA = t.VA "
-            "             WHERE t.R_NR = Tuppkopf.R_NR) "
-            "WHERE EXISTS (SELECT 1 FROM Tupper1 t WHERE t.R_NR = Tuppkopf.R_NR)"));
+        m_db.run(QStringLiteral("UPDATE Tuppkopf SET "
+                                "VKG_UMSATZ = (SELECT IFNULL(SUM(t.SUMME * v.UMSATZ_VKG), 0) FROM Tupper1 t "
+                                "JOIN VA v ON v.VA = t.VA "
+                                "              WHERE t.R_NR = Tuppkopf.R_NR), "
+                                "WB_UMSATZ = (SELECT IFNULL(SUM(t.SUMME * v.UMSATZ_WB), 0) FROM Tupper1 t "
+                                "JOIN VA v ON v.VA = t.VA "
+                                "             WHERE t.R_NR = Tuppkopf.R_NR) "
+                                "WHERE EXISTS (SELECT 1 FROM Tupper1 t WHERE t.R_NR = Tuppkopf.R_NR)"));
     } catch (const DatabaseError&) {
     }
 }

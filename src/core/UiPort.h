@@ -14,16 +14,38 @@ namespace korbelant {
 class UiPort
 {
 public:
-    enum class Answer { Ok, Cancel, Yes, No, Retry, Help };
-    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, YesNoHelp, RetryCancel };
-    enum class Severity { Information, Warning, Error };
+    enum class Answer
+    {
+        Ok,
+        Cancel,
+        Yes,
+        No,
+        Retry,
+        Help
+    };
+    enum class Buttons
+    {
+        Ok,
+        OkCancel,
+        YesNo,
+        YesNoCancel,
+        YesNoHelp,
+        RetryCancel
+    };
+    enum class Severity
+    {
+        Information,
+        Warning,
+        Error
+    };
 
     virtual ~UiPort() = default;
 
     virtual void message(Severity severity, const QString& text) = 0;
     virtual Answer question(const QString& text, Buttons buttons) = 0;
     // A file to open or to save; empty when the user cancels.
-    virtual QString chooseFile(const QString& caption, const QString& directory, const QString& filter, bool forSaving) = 0;
+    virtual QString chooseFile(const QString& caption, const QString& directory, const QString& filter,
+                               bool forSaving) = 0;
     virtual QString chooseDirectory(const QString& caption, const QString& directory) = 0;
     // The pick-a-date dialog: a date, no date (an invalid QDate) or cancel (nullopt).
     virtual std::optional<QDate> pickDate(const QDate& current) = 0;

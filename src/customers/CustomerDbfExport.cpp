@@ -23,7 +23,13 @@ namespace {
 // The language driver byte of dBASE for code page 437, German (DB437DE0).
 const char* const kCodePage = "LDID/15";
 
-enum class Kind { Text, Date, Weekday, Time };
+enum class Kind
+{
+    Text,
+    Date,
+    Weekday,
+    Time
+};
 
 struct Column
 {
@@ -34,14 +40,29 @@ struct Column
 };
 
 const Column kColumns[] = {
-    {"K_NR", "K_NR", Kind::Text, 6},          {"ANREDE", "ANREDE", Kind::Text, 10},     {"VORNAME", "VORNAME", Kind::Text, 22},
-    {"NAME", "NAME", Kind::Text, 22},         {"STRASSE", "STRASSE", Kind::Text, 33},   {"LAND", "LAND", Kind::Text, 4},
-    {"PLZ", "PLZ", Kind::Text, 6},            {"ORT", "ORT", Kind::Text, 28},           {"TELEFON", "TELEFON", Kind::Text, 20},
-    {"TELEFON2", "TELEFON2", Kind::Text, 20}, {"FAX", "FAX", Kind::Text, 20},           {"GEBURTSTAG", "GEBURTSTAG", Kind::Date, 8},
-    {"N_DATUM", "N_DATUM", Kind::Date, 8},    {"N_ZEIT", "N_ZEIT", Kind::Time, 8},      {"WiederVor", "WiederVorlage", Kind::Date, 8},
-    {"L_DATUM", "L_DATUM", Kind::Date, 8},    {"E_DATUM", "E_DATUM", Kind::Date, 8},    {"MCODE", "MCODE", Kind::Text, 20},
-    {"MCODE2", "MCODE2", Kind::Text, 20},     {"MCODE3", "MCODE3", Kind::Text, 20},     {"EMAIL", "E-MAIL", Kind::Text, 40},
-    {"GASTGEBER", "GASTGEBER", Kind::Text, 1}, {"N_WOTAG", "N_DATUM", Kind::Weekday, 10},
+    {"K_NR", "K_NR", Kind::Text, 6},
+    {"ANREDE", "ANREDE", Kind::Text, 10},
+    {"VORNAME", "VORNAME", Kind::Text, 22},
+    {"NAME", "NAME", Kind::Text, 22},
+    {"STRASSE", "STRASSE", Kind::Text, 33},
+    {"LAND", "LAND", Kind::Text, 4},
+    {"PLZ", "PLZ", Kind::Text, 6},
+    {"ORT", "ORT", Kind::Text, 28},
+    {"TELEFON", "TELEFON", Kind::Text, 20},
+    {"TELEFON2", "TELEFON2", Kind::Text, 20},
+    {"FAX", "FAX", Kind::Text, 20},
+    {"GEBURTSTAG", "GEBURTSTAG", Kind::Date, 8},
+    {"N_DATUM", "N_DATUM", Kind::Date, 8},
+    {"N_ZEIT", "N_ZEIT", Kind::Time, 8},
+    {"WiederVor", "WiederVorlage", Kind::Date, 8},
+    {"L_DATUM", "L_DATUM", Kind::Date, 8},
+    {"E_DATUM", "E_DATUM", Kind::Date, 8},
+    {"MCODE", "MCODE", Kind::Text, 20},
+    {"MCODE2", "MCODE2", Kind::Text, 20},
+    {"MCODE3", "MCODE3", Kind::Text, 20},
+    {"EMAIL", "E-MAIL", Kind::Text, 40},
+    {"GASTGEBER", "GASTGEBER", Kind::Text, 1},
+    {"N_WOTAG", "N_DATUM", Kind::Weekday, 10},
 };
 
 struct DbfCloser
@@ -77,7 +98,8 @@ QByteArray cell(const Column& column, const QVariant& stored)
 
 void fail(const QString& file)
 {
-    throw DatabaseError(QStringLiteral("Die Exportdatei %1 kann nicht geschrieben werden.").arg(QDir::toNativeSeparators(file)));
+    throw DatabaseError(QStringLiteral("Die Exportdatei %1 kann nicht geschrieben werden.")
+                            .arg(QDir::toNativeSeparators(file)));
 }
 
 DbfFile createTable(const QString& file)
@@ -100,7 +122,8 @@ void stampDate(const QString& file)
     if (!dbf.open(QIODevice::ReadWrite) || !dbf.seek(1))
         fail(file);
     const QDate today = QDate::currentDate();
-    const char date[3] = {static_cast<char>(today.year() - 1900), static_cast<char>(today.month()), static_cast<char>(today.day())};
+    const char date[3] = {static_cast<char>(today.year() - 1900), static_cast<char>(today.month()),
+                          static_cast<char>(today.day())};
     if (dbf.write(date, 3) != 3)
         fail(file);
 }
@@ -109,12 +132,14 @@ void stampDate(const QString& file)
 
 QString CustomerDbfExport::confirmation()
 {
-    return QStringLiteral("Es wird eine Exportdatei mit dem Namen >") + QStringLiteral("KundTemp") + QStringLiteral(".dbf< erzeugt");
+    return QStringLiteral("Es wird eine Exportdatei mit dem Namen >") + QStringLiteral("KundTemp") +
+           QStringLiteral(".dbf< erzeugt");
 }
 
 QString CustomerDbfExport::weekdayName(const QDate& date)
 {
-    static const char* const names[] = {"Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag", "Sonntag"};
+    static const char* const names[] = {"Montag",  "Dienstag", "Mittwoch", "Donnerstag",
+                                        "Freitag", "Samstag",  "Sonntag"};
     return date.isValid() ? QString::fromLatin1(names[date.dayOfWeek() - 1]) : QString();
 }
 
@@ -136,7 +161,8 @@ int CustomerDbfExport::write(const CustomerView& view, const QString& targetFile
     {
         DbfFile dbf = createTable(partFile);
         const SqlCondition where = view.condition();
-        Statement st = m_db.prepare(QStringLiteral("SELECT %1 FROM Kunden WHERE %2 ORDER BY %3").arg(sourceList(), where.sql(), view.orderBy()));
+        Statement st = m_db.prepare(QStringLiteral("SELECT %1 FROM Kunden WHERE %2 ORDER BY %3")
+                                        .arg(sourceList(), where.sql(), view.orderBy()));
         st.bindAll(where.params());
         while (st.next()) {
             for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
@@ -145,8 +171,7 @@ int CustomerDbfExport::write(const CustomerView& view, const QString& targetFile
                 if (kColumns[i].kind == Kind::Date) { // "YYYYMMDD", or blanks for no date
                     QByteArray date = value.isEmpty() ? QByteArray(8, ' ') : value;
                     ok = DBFWriteAttributeDirectly(dbf.get(), written, i, date.data());
-                }
-                else if (value.isEmpty())
+                } else if (value.isEmpty())
                     ok = DBFWriteNULLAttribute(dbf.get(), written, i);
                 else
                     ok = DBFWriteStringAttribute(dbf.get(), written, i, value.constData());
@@ -160,7 +185,8 @@ int CustomerDbfExport::write(const CustomerView& view, const QString& targetFile
     }
     stampDate(partFile);
     std::error_code ec;
-    std::filesystem::rename(QFile::encodeName(partFile).toStdString(), QFile::encodeName(targetFile).toStdString(), ec);
+    std::filesystem::rename(QFile::encodeName(partFile).toStdString(),
+                            QFile::encodeName(targetFile).toStdString(), ec);
     if (ec) {
         QFile::remove(partFile);
         fail(targetFile);

@@ -19,11 +19,15 @@ struct Medium
     const char* toField;
 };
 
-const Medium kMedia[] = {{"L_TELEFON", "NewDateEdit_LetzterLontakt_TEL_VON", "NewDateEdit_LetzterLontakt_TEL_BIS"},
-                         {"L_MAIL", "NewDateEdit_LetzterLontakt_MAIL_VON", "NewDateEdit_LetzterLontakt_MAIL_BIS"},
-                         {"L_BRIEF", "NewDateEdit_LetzterLontakt_BRIEF_VON", "NewDateEdit_LetzterLontakt_BRIEF_BIS"}};
+const Medium kMedia[] = {
+    {"L_TELEFON", "NewDateEdit_LetzterLontakt_TEL_VON", "NewDateEdit_LetzterLontakt_TEL_BIS"},
+    {"L_MAIL", "NewDateEdit_LetzterLontakt_MAIL_VON", "NewDateEdit_LetzterLontakt_MAIL_BIS"},
+    {"L_BRIEF", "NewDateEdit_LetzterLontakt_BRIEF_VON", "NewDateEdit_LetzterLontakt_BRIEF_BIS"}};
 
-QString s(const char* latin1) { return QString::fromLatin1(latin1); }
+QString s(const char* latin1)
+{
+    return QString::fromLatin1(latin1);
+}
 
 bool isEmptyDateText(const QString& text)
 {
@@ -35,8 +39,8 @@ bool isEmptyDateText(const QString& text)
 bool isCheckedText(const QString& text)
 {
     const QString t = text.trimmed().toLower();
-    return t == QStringLiteral("j") || t == QStringLiteral("ja") || t == QStringLiteral("1") || t == QStringLiteral("-1") ||
-           t == QStringLiteral("true");
+    return t == QStringLiteral("j") || t == QStringLiteral("ja") || t == QStringLiteral("1") ||
+           t == QStringLiteral("-1") || t == QStringLiteral("true");
 }
 
 } // namespace
@@ -44,14 +48,37 @@ bool isCheckedText(const QString& text)
 const QStringList& CustomerFilter::fieldNames()
 {
     static const QStringList names = [] {
-        QStringList n{QStringLiteral("K_NR_MIN"), QStringLiteral("K_NR_max"), QStringLiteral("Name_Min"), QStringLiteral("Name_max"),
-                      QStringLiteral("PLZ_min"),  QStringLiteral("PLZ_max"),  QStringLiteral("Ort_MIN"),  QStringLiteral("Ort_MAX"),
-                      QStringLiteral("EMAIL_MIN"), QStringLiteral("EMAIL_MAX"), QStringLiteral("KM_MIN"),  QStringLiteral("KM_MAX"),
-                      QStringLiteral("NV_min"),   QStringLiteral("NV_max"),   QStringLiteral("LV_min"),   QStringLiteral("LV_max"),
-                      QStringLiteral("WV_MIN"),   QStringLiteral("WV_MAX"),   QStringLiteral("GB_MIN"),   QStringLiteral("GB_MAX"),
-                      QStringLiteral("GTE"),      QStringLiteral("mc1_min"),  QStringLiteral("mc1_max"),  QStringLiteral("mc2_min"),
-                      QStringLiteral("mc2_max"),  QStringLiteral("mc3_min"),  QStringLiteral("mc3_max"),  QStringLiteral("Edit_BZHVF"),
-                      QStringLiteral("BEdit"),    kGeneralFrom,               kGeneralTo};
+        QStringList n{QStringLiteral("K_NR_MIN"),
+                      QStringLiteral("K_NR_max"),
+                      QStringLiteral("Name_Min"),
+                      QStringLiteral("Name_max"),
+                      QStringLiteral("PLZ_min"),
+                      QStringLiteral("PLZ_max"),
+                      QStringLiteral("Ort_MIN"),
+                      QStringLiteral("Ort_MAX"),
+                      QStringLiteral("EMAIL_MIN"),
+                      QStringLiteral("EMAIL_MAX"),
+                      QStringLiteral("KM_MIN"),
+                      QStringLiteral("KM_MAX"),
+                      QStringLiteral("NV_min"),
+                      QStringLiteral("NV_max"),
+                      QStringLiteral("LV_min"),
+                      QStringLiteral("LV_max"),
+                      QStringLiteral("WV_MIN"),
+                      QStringLiteral("WV_MAX"),
+                      QStringLiteral("GB_MIN"),
+                      QStringLiteral("GB_MAX"),
+                      QStringLiteral("GTE"),
+                      QStringLiteral("mc1_min"),
+                      QStringLiteral("mc1_max"),
+                      QStringLiteral("mc2_min"),
+                      QStringLiteral("mc2_max"),
+                      QStringLiteral("mc3_min"),
+                      QStringLiteral("mc3_max"),
+                      QStringLiteral("Edit_BZHVF"),
+                      QStringLiteral("BEdit"),
+                      kGeneralFrom,
+                      kGeneralTo};
         for (const ContactFlags::Flag& f : ContactFlags::all())
             n << f.filterField;
         for (const Medium& m : kMedia)
@@ -132,7 +159,8 @@ QString CustomerFilter::isoDate(Expression& e, const QString& field) const
     return date->toString(Qt::ISODate);
 }
 
-void CustomerFilter::addTextRange(Expression& e, const QString& column, const QString& minField, const QString& maxField) const
+void CustomerFilter::addTextRange(Expression& e, const QString& column, const QString& minField,
+                                  const QString& maxField) const
 {
     const QString low = value(minField);
     const QString high = value(maxField);
@@ -142,7 +170,8 @@ void CustomerFilter::addTextRange(Expression& e, const QString& column, const QS
         e.condition.add(column + QStringLiteral(" <= ?"), {SqlPattern::through(high)});
 }
 
-void CustomerFilter::addDateRange(Expression& e, const QString& column, const QString& minField, const QString& maxField) const
+void CustomerFilter::addDateRange(Expression& e, const QString& column, const QString& minField,
+                                  const QString& maxField) const
 {
     const QString low = isoDate(e, minField);
     const QString high = isoDate(e, maxField);
@@ -187,10 +216,13 @@ void CustomerFilter::addContacts(Expression& e) const
         const QString from = isoDate(e, kGeneralFrom);
         const QString to = isoDate(e, kGeneralTo);
         if (!from.isEmpty())
-            e.condition.add(QStringLiteral("(L_TELEFON >= ?) OR (L_MAIL >= ?) OR (L_BRIEF >= ?)"), {from, from, from});
+            e.condition.add(QStringLiteral("(L_TELEFON >= ?) OR (L_MAIL >= ?) OR (L_BRIEF >= ?)"),
+                            {from, from, from});
         if (!to.isEmpty())
-            e.condition.add(QStringLiteral("(IFNULL(L_TELEFON <= ?, 1)) AND (IFNULL(L_MAIL <= ?, 1)) AND (IFNULL(L_BRIEF <= ?, 1))"),
-                            {to, to, to});
+            e.condition.add(
+                QStringLiteral(
+                    "(IFNULL(L_TELEFON <= ?, 1)) AND (IFNULL(L_MAIL <= ?, 1)) AND (IFNULL(L_BRIEF <= ?, 1))"),
+                {to, to, to});
         return;
     }
     for (const Medium& m : kMedia)

@@ -19,9 +19,9 @@ public:
     // The result of turning the entries into a filter of the customer table.
     struct Expression
     {
-        SqlCondition condition;           // the free criteria
+        SqlCondition condition;            // the free criteria
         CustomerRecordFilter recordFilter; // birthday and e-mail bounds
-        QString error;                    // a German message when an entry cannot be used
+        QString error;                     // a German message when an entry cannot be used
         bool ok() const { return error.isEmpty(); }
     };
 
@@ -49,8 +49,10 @@ public:
     Expression expression() const;
 
 private:
-    void addTextRange(Expression& e, const QString& column, const QString& minField, const QString& maxField) const;
-    void addDateRange(Expression& e, const QString& column, const QString& minField, const QString& maxField) const;
+    void addTextRange(Expression& e, const QString& column, const QString& minField,
+                      const QString& maxField) const;
+    void addDateRange(Expression& e, const QString& column, const QString& minField,
+                      const QString& maxField) const;
     void addDistance(Expression& e) const;
     void addContacts(Expression& e) const;
     void addFlags(Expression& e) const;

@@ -37,14 +37,16 @@ std::optional<QUrl> CustomerMail::single(const QString& address, UiPort& ui)
     return mailto({address});
 }
 
-std::optional<QUrl> CustomerMail::serial(Database& db, const CustomerView& view, const Options& options, UiPort& ui)
+std::optional<QUrl> CustomerMail::serial(Database& db, const CustomerView& view, const Options& options,
+                                         UiPort& ui)
 {
     const SqlCondition where = view.condition();
     QStringList addresses;
-    for (const QVariantList& row : db.rows(QStringLiteral("SELECT \"E-MAIL\" FROM Kunden WHERE (%1) AND K_NR <> ? "
-                                                          "AND IFNULL(trim(\"E-MAIL\"), '') <> '' ORDER BY %2")
-                                               .arg(where.sql(), view.orderBy()),
-                                           QVariantList(where.params()) << FixedCustomers::kVendor))
+    for (const QVariantList& row :
+         db.rows(QStringLiteral("SELECT \"E-MAIL\" FROM Kunden WHERE (%1) AND K_NR <> ? "
+                                "AND IFNULL(trim(\"E-MAIL\"), '') <> '' ORDER BY %2")
+                     .arg(where.sql(), view.orderBy()),
+                 QVariantList(where.params()) << FixedCustomers::kVendor))
         addresses << row.at(0).toString().trimmed();
     if (addresses.isEmpty()) {
         ui.information(kNoAddress);

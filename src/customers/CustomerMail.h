@@ -18,7 +18,8 @@ class UiPort;
 class CustomerMail
 {
 public:
-    static inline const QString kNoAddress = QStringLiteral("Sie haben bei diesem Kunden keine email-Adresse eigetragen.");
+    static inline const QString kNoAddress =
+        QStringLiteral("Sie haben bei diesem Kunden keine email-Adresse eigetragen.");
 
     // mailto:TO,TO?bcc=BCC,BCC with every address percent-encoded.
     static QUrl mailto(const QStringList& to, const QStringList& bcc = {});
@@ -28,7 +29,8 @@ public:
     // "Serien-&Mail": every customer shown who has an address, except the program vendor; in the
     // blind copies with the option BCC, else as recipients; with AddBerater the consultant's own
     // address (BeraterEmail) as a recipient.
-    static std::optional<QUrl> serial(Database& db, const CustomerView& view, const Options& options, UiPort& ui);
+    static std::optional<QUrl> serial(Database& db, const CustomerView& view, const Options& options,
+                                      UiPort& ui);
 };
 
 } // namespace korbelant

@@ -10,7 +10,8 @@ namespace korbelant {
 
 QString CustomerMerge::pickerTitle(const QString& first)
 {
-    return QStringLiteral("Wählen Sie den Kunden aus der mit dem Kunden ") + first + QStringLiteral(" zusammengeführt werden soll.");
+    return QStringLiteral("Wählen Sie den Kunden aus der mit dem Kunden ") + first +
+           QStringLiteral(" zusammengeführt werden soll.");
 }
 
 QString CustomerMerge::question(const QString& first, const QString& second)

@@ -85,7 +85,8 @@ std::vector<CustomerRow> CustomerQuickSearch::rows() const
 int CustomerQuickSearch::count() const
 {
     const SqlCondition where = condition();
-    return m_db.scalar(QStringLiteral("SELECT count(*) FROM Kunden WHERE ") + where.sql(), where.params()).toInt();
+    return m_db.scalar(QStringLiteral("SELECT count(*) FROM Kunden WHERE ") + where.sql(), where.params())
+        .toInt();
 }
 
 CustomerQuickSearch::EnterAction CustomerQuickSearch::enter(Field field) const
@@ -97,7 +98,9 @@ CustomerQuickSearch::EnterAction CustomerQuickSearch::enter(Field field) const
         if (m_name.isEmpty() && m_firstName.isEmpty())
             return EnterAction::MoveToPostcode;
         const int matches = count();
-        return matches == 1 ? EnterAction::Accept : matches > 1 ? EnterAction::MoveToGrid : EnterAction::CreateNew;
+        return matches == 1  ? EnterAction::Accept
+               : matches > 1 ? EnterAction::MoveToGrid
+                             : EnterAction::CreateNew;
     }
     case Field::Postcode:
         return m_postcode.isEmpty() ? EnterAction::NextField : EnterAction::MoveToGrid;

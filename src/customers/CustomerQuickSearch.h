@@ -17,8 +17,22 @@ class Database;
 class CustomerQuickSearch
 {
 public:
-    enum class Field { Name, FirstName, Postcode, Town, Grid };
-    enum class EnterAction { Accept, MoveToPostcode, MoveToGrid, CreateNew, NextField };
+    enum class Field
+    {
+        Name,
+        FirstName,
+        Postcode,
+        Town,
+        Grid
+    };
+    enum class EnterAction
+    {
+        Accept,
+        MoveToPostcode,
+        MoveToGrid,
+        CreateNew,
+        NextField
+    };
 
     explicit CustomerQuickSearch(Database& db) : m_db(db) {}
 

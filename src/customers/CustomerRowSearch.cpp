@@ -47,7 +47,8 @@ const QDate* dateOf(const CustomerRow& r, CustomerSort::Order order)
 
 bool isDateOrder(CustomerSort::Order order)
 {
-    return order == CustomerSort::Order::NextParty || order == CustomerSort::Order::FollowUp || order == CustomerSort::Order::LastParty;
+    return order == CustomerSort::Order::NextParty || order == CustomerSort::Order::FollowUp ||
+           order == CustomerSort::Order::LastParty;
 }
 
 QString textOf(const CustomerRow& r, CustomerSort::Order order)
@@ -76,7 +77,8 @@ QString CustomerRowSearch::fieldLabel(CustomerSort::Order order)
     return (l.size() > 10 ? l.left(10) + QLatin1Char('.') : l) + QStringLiteral(" :");
 }
 
-int CustomerRowSearch::find(const std::vector<CustomerRow>& rows, CustomerSort::Order order, const QString& entry)
+int CustomerRowSearch::find(const std::vector<CustomerRow>& rows, CustomerSort::Order order,
+                            const QString& entry)
 {
     if (entry.isEmpty())
         return -1;

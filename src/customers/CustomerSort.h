@@ -10,10 +10,21 @@ namespace korbelant {
 class CustomerSort
 {
 public:
-    enum class Order { Name, Number, Postcode, TownStreet, Telephone, NextParty, FollowUp, MatchCode, LastParty };
+    enum class Order
+    {
+        Name,
+        Number,
+        Postcode,
+        TownStreet,
+        Telephone,
+        NextParty,
+        FollowUp,
+        MatchCode,
+        LastParty
+    };
 
-    static const QList<Order>& all(); // in the order of the choice box
-    static QString caption(Order order); // "Name + Vorname", …
+    static const QList<Order>& all();      // in the order of the choice box
+    static QString caption(Order order);   // "Name + Vorname", …
     static QString indexName(Order order); // "NameIndex", …; empty for the key
     // The ORDER BY clause over the customer table, with the number as the last tie-break.
     static QString orderBy(Order order);

@@ -11,8 +11,9 @@ namespace korbelant {
 
 namespace {
 
-const QString kRowColumns = QStringLiteral("K_NR, NAME, VORNAME, STRASSE, PLZ, ORT, TELEFON, \"E-MAIL\", V_ANZAHL, GASTGEBER, "
-                                           "N_DATUM, N_ZEIT, WiederVorlage, MCODE, L_DATUM");
+const QString kRowColumns =
+    QStringLiteral("K_NR, NAME, VORNAME, STRASSE, PLZ, ORT, TELEFON, \"E-MAIL\", V_ANZAHL, GASTGEBER, "
+                   "N_DATUM, N_ZEIT, WiederVorlage, MCODE, L_DATUM");
 
 } // namespace
 
@@ -21,7 +22,8 @@ CustomerView::CustomerView(Database& db) : m_db(db) {}
 SqlCondition CustomerView::numberList(const QStringList& numbers)
 {
     // The numbers travel as one bound JSON array, however many there are.
-    const QString list = QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(numbers)).toJson(QJsonDocument::Compact));
+    const QString list =
+        QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(numbers)).toJson(QJsonDocument::Compact));
     return SqlCondition(QStringLiteral("K_NR IN (SELECT value FROM json_each(?))"), {list});
 }
 
@@ -66,7 +68,8 @@ void CustomerView::applyParticipants(const QString& typedNumber)
     QString number = typedNumber;
     number.remove(QLatin1Char('/')).remove(QLatin1Char(' ')).remove(QLatin1Char('_'));
     QStringList numbers;
-    for (const QVariantList& row : m_db.rows(QStringLiteral("SELECT DISTINCT K_NR FROM Tupper WHERE R_NR = ?"), {number}))
+    for (const QVariantList& row :
+         m_db.rows(QStringLiteral("SELECT DISTINCT K_NR FROM Tupper WHERE R_NR = ?"), {number}))
         numbers << row.at(0).toString();
     m_last = {FilterKind::Participants, numberList(numbers), kParticipantsPanel + typedNumber, {}};
     m_lastActive = true;
@@ -125,9 +128,11 @@ std::vector<CustomerRow> CustomerView::rows() const
     return readRows(m_db, condition(), orderBy());
 }
 
-std::vector<CustomerRow> CustomerView::readRows(Database& db, const SqlCondition& where, const QString& orderBy)
+std::vector<CustomerRow> CustomerView::readRows(Database& db, const SqlCondition& where,
+                                                const QString& orderBy)
 {
-    Statement st = db.prepare(QStringLiteral("SELECT %1 FROM Kunden WHERE %2 ORDER BY %3").arg(kRowColumns, where.sql(), orderBy));
+    Statement st = db.prepare(
+        QStringLiteral("SELECT %1 FROM Kunden WHERE %2 ORDER BY %3").arg(kRowColumns, where.sql(), orderBy));
     st.bindAll(where.params());
     std::vector<CustomerRow> list;
     while (st.next()) {
@@ -157,7 +162,8 @@ QStringList CustomerView::numbers() const
     const SqlCondition where = condition();
     QStringList list;
     for (const QVariantList& row :
-         m_db.rows(QStringLiteral("SELECT K_NR FROM Kunden WHERE %1 ORDER BY %2").arg(where.sql(), orderBy()), where.params()))
+         m_db.rows(QStringLiteral("SELECT K_NR FROM Kunden WHERE %1 ORDER BY %2").arg(where.sql(), orderBy()),
+                   where.params()))
         list << row.at(0).toString();
     return list;
 }
@@ -165,7 +171,8 @@ QStringList CustomerView::numbers() const
 int CustomerView::count() const
 {
     const SqlCondition where = condition();
-    return m_db.scalar(QStringLiteral("SELECT count(*) FROM Kunden WHERE ") + where.sql(), where.params()).toInt();
+    return m_db.scalar(QStringLiteral("SELECT count(*) FROM Kunden WHERE ") + where.sql(), where.params())
+        .toInt();
 }
 
 bool CustomerView::resetAllMarks(UiPort& ui)

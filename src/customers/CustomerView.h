@@ -21,14 +21,24 @@ class UiPort;
 class CustomerView
 {
 public:
-    enum class FilterKind { None, Criteria, Remarks, Participants, Marked };
+    enum class FilterKind
+    {
+        None,
+        Criteria,
+        Remarks,
+        Participants,
+        Marked
+    };
 
-    static inline const QString kNoRemarksMatch = QStringLiteral("Kein Kunde mit gewünschtem Bemerkungstext gefunden.");
-    static inline const QString kRemarksPanel = QStringLiteral("Kunden nach Inhalt der Bemerkungen gefiltert");
+    static inline const QString kNoRemarksMatch =
+        QStringLiteral("Kein Kunde mit gewünschtem Bemerkungstext gefunden.");
+    static inline const QString kRemarksPanel =
+        QStringLiteral("Kunden nach Inhalt der Bemerkungen gefiltert");
     static inline const QString kCriteriaPanel = QStringLiteral("Kunden nach freien Kriterien gefiltert");
     static inline const QString kParticipantsPanel = QStringLiteral("Teilnehmer der Vorführung : ");
     static inline const QString kMarkedPanel = QStringLiteral("Nur die markierten Kunden anzeigen");
-    static inline const QString kResetQuestion = QStringLiteral("Wollen Sie alle gemachten Eingaben zurücksetzen ?");
+    static inline const QString kResetQuestion =
+        QStringLiteral("Wollen Sie alle gemachten Eingaben zurücksetzen ?");
 
     explicit CustomerView(Database& db);
 
@@ -50,9 +60,12 @@ public:
     FilterKind activeFilter() const;
     bool hasLastFilter() const { return m_last.kind != FilterKind::None; }
     QString panelText() const; // empty when the panel is hidden
-    bool filterDialogEnabled() const { return activeFilter() == FilterKind::None; } // "&Filter", "&Teilnehmer"
-    bool markedFilterEnabled() const { return !m_lastActive; }                      // "Dr&uckfilter"
-    bool lastFilterEnabled() const { return !m_marked && hasLastFilter(); }         // "Filte&r"
+    bool filterDialogEnabled() const
+    {
+        return activeFilter() == FilterKind::None;
+    }                                                                       // "&Filter", "&Teilnehmer"
+    bool markedFilterEnabled() const { return !m_lastActive; }              // "Dr&uckfilter"
+    bool lastFilterEnabled() const { return !m_marked && hasLastFilter(); } // "Filte&r"
 
     // The rows shown, in the sort order.
     SqlCondition condition() const;

@@ -11,7 +11,11 @@ struct Place
     QString town;
     QString areaCode;
 
-    enum class Order { Postcode, Town }; // the two orders the places window is shown in
+    enum class Order
+    {
+        Postcode,
+        Town
+    }; // the two orders the places window is shown in
 };
 
 // One row of the distance table: the distance of a (postcode, town) from the consultant's home.

@@ -106,14 +106,15 @@ TClientDataModul::TClientDataModul(Database& db, UiPort& ui) : m_db(db), m_ui(ui
 QString TClientDataModul::NextCustomerNumber()
 {
     // Only numbers of six digits count; a stray entry of other data cannot break the numbering.
-    const QVariant highest = m_db.scalar(
-        QStringLiteral("SELECT MAX(CAST(K_NR AS INTEGER)) FROM Kunden WHERE K_NR GLOB '[0-9][0-9][0-9][0-9][0-9][0-9]'"));
+    const QVariant highest = m_db.scalar(QStringLiteral(
+        "SELECT MAX(CAST(K_NR AS INTEGER)) FROM Kunden WHERE K_NR GLOB '[0-9][0-9][0-9][0-9][0-9][0-9]'"));
     if (!highest.isValid() || highest.isNull())
         return kFirstNumber;
     const qint64 next = highest.toLongLong() + 1;
     if (next > kHighestNumber)
-        throw DatabaseError(QStringLiteral("Die Kundennummer 999999 ist vergeben; es gibt keine freie Kundennummer mehr. "
-                                           "Ein neuer Kunde kann nicht angelegt werden."));
+        throw DatabaseError(
+            QStringLiteral("Die Kundennummer 999999 ist vergeben; es gibt keine freie Kundennummer mehr. "
+                           "Ein neuer Kunde kann nicht angelegt werden."));
     const QString number = QStringLiteral("%1").arg(next, 6, 10, QLatin1Char('0'));
     return number < kFirstNumber ? kFirstNumber : number;
 }
@@ -216,9 +217,10 @@ void TClientDataModul::keepDistance(const Record& record)
         return;
     try {
         // Known when a stored place begins with the customer's postcode and town, in any case.
-        const QVariant known = m_db.scalar(QStringLiteral("SELECT 1 FROM km WHERE substr(PLZ, 1, length(?1)) = ?1 COLLATE GERMAN "
-                                                          "AND substr(ORT, 1, length(?2)) = ?2 COLLATE GERMAN LIMIT 1"),
-                                           {postcode, town});
+        const QVariant known = m_db.scalar(
+            QStringLiteral("SELECT 1 FROM km WHERE substr(PLZ, 1, length(?1)) = ?1 COLLATE GERMAN "
+                           "AND substr(ORT, 1, length(?2)) = ?2 COLLATE GERMAN LIMIT 1"),
+            {postcode, town});
         if (known.isValid())
             return;
         m_db.insert(KmFields::table(),
@@ -248,7 +250,8 @@ int TClientDataModul::customerCount() const
     return m_db.scalar(QStringLiteral("SELECT count(*) FROM Kunden")).toInt();
 }
 
-bool TClientDataModul::takePlace(Record& record, const QString& column, const QString& value, Place::Order order, PlaceChooser& chooser)
+bool TClientDataModul::takePlace(Record& record, const QString& column, const QString& value,
+                                 Place::Order order, PlaceChooser& chooser)
 {
     if (value.isEmpty())
         return false;
@@ -284,7 +287,8 @@ bool TClientDataModul::PostcodeForTown(Record& record, PlaceChooser& chooser)
 std::optional<QString> TClientDataModul::AreaCode(const QString& postcode, const QString& town) const
 {
     const QVariant code =
-        m_db.scalar(QStringLiteral("SELECT VORWAHL FROM Orte WHERE PLZ = ? AND ORTSNAME = ?"), {postcode.trimmed(), town.trimmed()});
+        m_db.scalar(QStringLiteral("SELECT VORWAHL FROM Orte WHERE PLZ = ? AND ORTSNAME = ?"),
+                    {postcode.trimmed(), town.trimmed()});
     if (!code.isValid() || code.toString().trimmed().isEmpty())
         return std::nullopt;
     return code.toString().trimmed();
@@ -294,7 +298,8 @@ std::optional<int> TClientDataModul::DistanceFor(const QString& postcode, const 
 {
     if (!m_kmOpen)
         return std::nullopt;
-    const QVariant km = m_db.scalar(QStringLiteral("SELECT KM FROM km WHERE PLZ = ? AND ORT = ?"), {postcode.trimmed(), town.trimmed()});
+    const QVariant km = m_db.scalar(QStringLiteral("SELECT KM FROM km WHERE PLZ = ? AND ORT = ?"),
+                                    {postcode.trimmed(), town.trimmed()});
     if (!km.isValid() || km.isNull())
         return std::nullopt;
     return km.toInt();
@@ -308,10 +313,11 @@ std::vector<Place> TClientDataModul::places(Place::Order order) const
 
 bool TClientDataModul::savePlace(const Place& place, const std::optional<Place>& previous)
 {
-    const QVariant existing = m_db.scalar(QStringLiteral("SELECT 1 FROM Orte WHERE PLZ = ? AND ORTSNAME = ? "
-                                                         "AND NOT (PLZ = ? AND ORTSNAME = ?)"),
-                                          {place.postcode.trimmed(), place.town.trimmed(), previous ? previous->postcode : QString(),
-                                           previous ? previous->town : QString()});
+    const QVariant existing =
+        m_db.scalar(QStringLiteral("SELECT 1 FROM Orte WHERE PLZ = ? AND ORTSNAME = ? "
+                                   "AND NOT (PLZ = ? AND ORTSNAME = ?)"),
+                    {place.postcode.trimmed(), place.town.trimmed(),
+                     previous ? previous->postcode : QString(), previous ? previous->town : QString()});
     if (existing.isValid()) {
         m_ui.information(kDuplicatePlaceMessage);
         return false;

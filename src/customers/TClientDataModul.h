@@ -28,13 +28,14 @@ public:
     struct PostResult
     {
         bool ok = false;
-        QString error; // German text; an entry that cannot be stored, or the store's refusal
+        QString error;              // German text; an entry that cannot be stored, or the store's refusal
         bool rejectedEntry = false; // the error is about an entry the user can correct
     };
 
     static inline const QString kReservedMessage =
         QStringLiteral("Kundennummern \"099999\",\"100000\" und \"100001\" können nicht gelöscht werden !");
-    static inline const QString kDuplicatePlaceMessage = QStringLiteral("Sie können keinen Datensatz doppelt anlegen");
+    static inline const QString kDuplicatePlaceMessage =
+        QStringLiteral("Sie können keinen Datensatz doppelt anlegen");
     static inline const QString kFirstNumber = QStringLiteral("100002");
 
     // Opens the store: checks the fixed customers when the table holds fewer than three records
@@ -80,7 +81,8 @@ public:
     std::vector<Distance> distances() const;
 
 private:
-    bool takePlace(Record& record, const QString& column, const QString& value, Place::Order order, PlaceChooser& chooser);
+    bool takePlace(Record& record, const QString& column, const QString& value, Place::Order order,
+                   PlaceChooser& chooser);
     QString checkEntries(const Record& record) const;
     // Inserts the fields, or writes them into the stored customer of that number.
     void store(QVariantMap fields, const QString& number, bool isNew);

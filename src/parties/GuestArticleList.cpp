@@ -14,7 +14,8 @@ const QString kInaktivOption = QStringLiteral("NewGuestInAktiv");
 
 } // namespace
 
-GuestArticleList::GuestArticleList(TArtikelModul& articles, Options& options) : m_articles(articles), m_options(options)
+GuestArticleList::GuestArticleList(TArtikelModul& articles, Options& options)
+    : m_articles(articles), m_options(options)
 {
     m_query.filtering = true;
     m_query.order = ArticleSortOrder::ByNumber;
@@ -101,7 +102,9 @@ void GuestArticleList::setCurrentRow(int row)
 
 const ArticleRecord* GuestArticleList::current() const
 {
-    return m_current >= 0 && m_current < static_cast<int>(m_rows.size()) ? &m_rows[static_cast<size_t>(m_current)] : nullptr;
+    return m_current >= 0 && m_current < static_cast<int>(m_rows.size())
+               ? &m_rows[static_cast<size_t>(m_current)]
+               : nullptr;
 }
 
 bool GuestArticleList::positionOnPrefix(const QString& text)

@@ -32,7 +32,8 @@ bool isEmptyMask(const QString& text)
 
 } // namespace
 
-GuestEntrySession::GuestEntrySession(TVorFuerModul& party, TClientDataModul& customers, const QString& rNr, const QString& pNr)
+GuestEntrySession::GuestEntrySession(TVorFuerModul& party, TClientDataModul& customers, const QString& rNr,
+                                     const QString& pNr)
     : m_party(party), m_rules(party.lineRules()), m_customers(customers), m_ui(party.ui()), m_rNr(rNr)
 {
     Record p = party.participant(rNr, pNr).value_or(Record{});
@@ -46,9 +47,12 @@ GuestEntrySession::GuestEntrySession(TVorFuerModul& party, TClientDataModul& cus
 QString GuestEntrySession::modeText(Mode mode)
 {
     switch (mode) {
-    case Mode::Edit: return QStringLiteral("Bearbeiten");
-    case Mode::Insert: return QStringLiteral("Anfügen");
-    default: return QStringLiteral("Betrachten");
+    case Mode::Edit:
+        return QStringLiteral("Bearbeiten");
+    case Mode::Insert:
+        return QStringLiteral("Anfügen");
+    default:
+        return QStringLiteral("Betrachten");
     }
 }
 

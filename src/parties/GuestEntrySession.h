@@ -25,14 +25,21 @@ class UiPort;
 class GuestEntrySession
 {
 public:
-    enum class Mode { Browse, Edit, Insert };
+    enum class Mode
+    {
+        Browse,
+        Edit,
+        Insert
+    };
     using Record = TVorFuerModul::Record;
 
-    static inline const QString kNoArticleQuestion = QStringLiteral("Sie haben keinen Artikel eingegeben, Position Löschen ?");
+    static inline const QString kNoArticleQuestion =
+        QStringLiteral("Sie haben keinen Artikel eingegeben, Position Löschen ?");
     static inline const QString kNoKindMessage = QStringLiteral("Sie haben noch keine VA angegeben");
 
     // Opens the session on a stored participant of the party.
-    GuestEntrySession(TVorFuerModul& party, TClientDataModul& customers, const QString& rNr, const QString& pNr);
+    GuestEntrySession(TVorFuerModul& party, TClientDataModul& customers, const QString& rNr,
+                      const QString& pNr);
 
     // --- the participant ---
     const QString& rNr() const { return m_rNr; }
@@ -158,8 +165,8 @@ private:
     std::vector<OrderLine> m_lines;
     int m_row = -1;
     Mode m_mode = Mode::Browse;
-    OrderLine m_edit;    // the line being edited or appended
-    OrderLine m_stored;  // the edited line as stored, for the running totals
+    OrderLine m_edit;   // the line being edited or appended
+    OrderLine m_stored; // the edited line as stored, for the running totals
     double m_betrag = 0;
     double m_gesamtmenge = 0;
 };

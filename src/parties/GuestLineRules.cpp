@@ -17,7 +17,8 @@ namespace {
 QString unknownTextArticleQuestion(const OrderLine& line)
 {
     return QStringLiteral("Der Artikel ") + line.lNr + QStringLiteral(" mit der VA ") + line.va +
-           QStringLiteral(" befindet sich nicht in der Artikeldatei, soll er zur späteren Verwendung gespeichert werden?");
+           QStringLiteral(" befindet sich nicht in der Artikeldatei, soll er zur späteren Verwendung "
+                          "gespeichert werden?");
 }
 
 } // namespace
@@ -32,8 +33,8 @@ int GuestLineRules::roundHalfEven(double value)
     return static_cast<int>(std::nearbyint(value));
 }
 
-OrderLine GuestLineRules::newLine(const QString& rNr, const QString& pNr, const QString& mWoche, const QString& tWoche,
-                                  const QString& previousKind) const
+OrderLine GuestLineRules::newLine(const QString& rNr, const QString& pNr, const QString& mWoche,
+                                  const QString& tWoche, const QString& previousKind) const
 {
     OrderLine line;
     line.rNr = rNr;
@@ -42,11 +43,14 @@ OrderLine GuestLineRules::newLine(const QString& rNr, const QString& pNr, const 
     line.tWoche = tWoche;
     line.stueck = 1;
     const QString previous = previousKind.trimmed();
-    line.va = (previous.isEmpty() || previous == kNotCarriedKind) ? m_options.text(QStringLiteral("vorgabe_va")) : previous;
+    line.va = (previous.isEmpty() || previous == kNotCarriedKind)
+                  ? m_options.text(QStringLiteral("vorgabe_va"))
+                  : previous;
     return line;
 }
 
-void GuestLineRules::PriceOrderLine(OrderLine& line, const LineCatalogue::Article& article, const LineCatalogue::Kind& kind)
+void GuestLineRules::PriceOrderLine(OrderLine& line, const LineCatalogue::Article& article,
+                                    const LineCatalogue::Kind& kind)
 {
     line.lText = article.lText;
     line.zNr = article.zNr;
@@ -170,14 +174,17 @@ std::optional<GuestLineRules::Article> GuestLineRules::checkArticleAndKind(Order
 {
     auto article = m_catalogue.article(line.lNr);
     if (!article) {
-        m_ui.information(QStringLiteral("Der Artikel ") + line.lNr +
-                         QStringLiteral(" befindet sich nicht in der Artikeldatei !( Änderungen können nur mit einer neuen "
-                                        "Artikel-Nr. durchgeführt werden )"));
+        m_ui.information(
+            QStringLiteral("Der Artikel ") + line.lNr +
+            QStringLiteral(
+                " befindet sich nicht in der Artikeldatei !( Änderungen können nur mit einer neuen "
+                "Artikel-Nr. durchgeführt werden )"));
         discardChanges(line);
         return std::nullopt;
     }
     if (!m_catalogue.kindValidFor(line.va, *article)) {
-        m_ui.information(QStringLiteral("Die VA ") + line.va + QStringLiteral(" ist für den eingegebenen Artikel ungültig"));
+        m_ui.information(QStringLiteral("Die VA ") + line.va +
+                         QStringLiteral(" ist für den eingegebenen Artikel ungültig"));
         return std::nullopt;
     }
     return article;
@@ -209,7 +216,8 @@ void GuestLineRules::offerStock(OrderLine& line, Article& article)
     // Only whole positive quantities can come out of the stock.
     if (line.isOwnStock() || line.stueck <= 0 || article.bestand < line.stueck)
         return;
-    const QString question = QStringLiteral("Der Artikel ") + line.lNr + QStringLiteral(" ist im Lager vorhanden, soll er von dort entnommen werden?");
+    const QString question = QStringLiteral("Der Artikel ") + line.lNr +
+                             QStringLiteral(" ist im Lager vorhanden, soll er von dort entnommen werden?");
     if (m_ui.question(question, UiPort::Buttons::YesNo) != UiPort::Answer::Yes)
         return;
     article.bestand -= static_cast<int>(line.stueck);
@@ -266,7 +274,8 @@ void GuestLineRules::deleteLine(const OrderLine& line)
         if (const auto article = m_catalogue.article(stored->lNr))
             m_catalogue.storeStock(article->lNr, article->bestand + static_cast<int>(stored->stueck));
     }
-    m_db.run(QStringLiteral("DELETE FROM Tupper1 WHERE R_NR = ? AND P_NR = ? AND ID = ?"), {line.rNr, line.pNr, line.id});
+    m_db.run(QStringLiteral("DELETE FROM Tupper1 WHERE R_NR = ? AND P_NR = ? AND ID = ?"),
+             {line.rNr, line.pNr, line.id});
     tx.commit();
 }
 

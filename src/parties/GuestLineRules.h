@@ -18,7 +18,12 @@ class UiPort;
 class GuestLineRules
 {
 public:
-    enum class SaveResult { Saved, Dropped, Abandoned };
+    enum class SaveResult
+    {
+        Saved,
+        Dropped,
+        Abandoned
+    };
 
     static inline const QString kOwnStockKind = QStringLiteral("90");
     static inline const QString kNotCarriedKind = QStringLiteral("33");
@@ -37,7 +42,8 @@ public:
 
     // Prices the line from its article and kind; false (nothing changed) when either is missing.
     bool PriceOrderLine(OrderLine& line) const;
-    static void PriceOrderLine(OrderLine& line, const LineCatalogue::Article& article, const LineCatalogue::Kind& kind);
+    static void PriceOrderLine(OrderLine& line, const LineCatalogue::Article& article,
+                               const LineCatalogue::Kind& kind);
 
     // Field changes as the line view reports them.
     void Tu1TableL_NRChange(OrderLine& line, const QString& lNr) const;

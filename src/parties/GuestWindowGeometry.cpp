@@ -11,7 +11,8 @@ namespace {
 int readNumber(const IniFile& ini, const QString& key, int fallback)
 {
     bool ok = false;
-    const int value = ini.value(GuestWindowGeometry::kSection, GuestWindowGeometry::kPrefix + key).trimmed().toInt(&ok);
+    const int value =
+        ini.value(GuestWindowGeometry::kSection, GuestWindowGeometry::kPrefix + key).trimmed().toInt(&ok);
     return ok ? value : fallback;
 }
 
@@ -35,7 +36,8 @@ bool GuestWindowGeometry::save(const QString& iniPath) const
 {
     IniFile ini(iniPath);
     ini.load(); // a missing file is written new
-    const std::pair<const char*, int> values[] = {{"Width", width}, {"Height", height}, {"Top", top}, {"Left", left}, {"Tabelle", list}};
+    const std::pair<const char*, int> values[] = {
+        {"Width", width}, {"Height", height}, {"Top", top}, {"Left", left}, {"Tabelle", list}};
     for (const auto& [key, value] : values)
         ini.setValue(kSection, kPrefix + QString::fromLatin1(key), QString::number(value));
     return ini.save();

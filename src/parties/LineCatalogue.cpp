@@ -8,9 +8,7 @@
 
 namespace korbelant {
 
-LineCatalogue::LineCatalogue(TArtikelModul& articles) : m_articles(articles)
-{
-}
+LineCatalogue::LineCatalogue(TArtikelModul& articles) : m_articles(articles) {}
 
 std::optional<LineCatalogue::Article> LineCatalogue::article(const QString& lNr) const
 {

@@ -7,7 +7,8 @@ namespace korbelant {
 
 QString PartWeek::NextTWoche(Database& db, const QString& week)
 {
-    const QVariant last = db.scalar(QStringLiteral("SELECT TWoche FROM Tuppkopf WHERE MWoche = ? ORDER BY TWoche DESC LIMIT 1"), {week});
+    const QVariant last = db.scalar(
+        QStringLiteral("SELECT TWoche FROM Tuppkopf WHERE MWoche = ? ORDER BY TWoche DESC LIMIT 1"), {week});
     return WeekKey::nextPartWeekMark(last.toString());
 }
 

@@ -60,11 +60,14 @@ std::optional<PartyList::Party> PartyList::party(const QString& rNr) const
     return found.empty() ? std::nullopt : std::optional<Party>(found.front());
 }
 
-std::vector<PartyList::Party> PartyList::select(const QString& where, const QVariantList& params, const QString& orderBy) const
+std::vector<PartyList::Party> PartyList::select(const QString& where, const QVariantList& params,
+                                                const QString& orderBy) const
 {
-    const QString sql = QStringLiteral("SELECT R_NR, DATUM, IFNULL(MWoche, ''), IFNULL(TWoche, ''), IFNULL(S_UMSATZ, 0), "
-                                       "IFNULL(S_UMSATZ, 0) - IFNULL(S_AUSGABE, 0), IFNULL(ERSTELLT, 0) FROM Tuppkopf %1 ORDER BY %2")
-                            .arg(where, orderBy);
+    const QString sql =
+        QStringLiteral(
+            "SELECT R_NR, DATUM, IFNULL(MWoche, ''), IFNULL(TWoche, ''), IFNULL(S_UMSATZ, 0), "
+            "IFNULL(S_UMSATZ, 0) - IFNULL(S_AUSGABE, 0), IFNULL(ERSTELLT, 0) FROM Tuppkopf %1 ORDER BY %2")
+            .arg(where, orderBy);
     std::vector<Party> result;
     for (const QVariantList& r : m_db.rows(sql, params)) {
         Party p;
@@ -82,13 +85,16 @@ std::vector<PartyList::Party> PartyList::select(const QString& where, const QVar
 
 std::vector<PartyList::Guest> PartyList::guests(const QString& rNr) const
 {
-    const auto rows = m_db.rows(QStringLiteral("SELECT t.P_NR, IFNULL(c.NAME, '') || ', ' || IFNULL(c.VORNAME, ''), IFNULL(t.UMSATZ, 0), "
-                                               "t.Verabred_DATUM FROM Tupper t LEFT JOIN Kunden c ON c.K_NR = t.K_NR "
-                                               "WHERE t.R_NR = ? ORDER BY t.P_NR"),
-                                {rNr});
+    const auto rows = m_db.rows(
+        QStringLiteral(
+            "SELECT t.P_NR, IFNULL(c.NAME, '') || ', ' || IFNULL(c.VORNAME, ''), IFNULL(t.UMSATZ, 0), "
+            "t.Verabred_DATUM FROM Tupper t LEFT JOIN Kunden c ON c.K_NR = t.K_NR "
+            "WHERE t.R_NR = ? ORDER BY t.P_NR"),
+        {rNr});
     std::vector<Guest> result;
     for (const QVariantList& r : rows)
-        result.push_back({r.at(0).toString(), r.at(1).toString(), r.at(2).toDouble(), QDate::fromString(r.at(3).toString(), Qt::ISODate)});
+        result.push_back({r.at(0).toString(), r.at(1).toString(), r.at(2).toDouble(),
+                          QDate::fromString(r.at(3).toString(), Qt::ISODate)});
     return result;
 }
 

@@ -7,7 +7,6 @@
 #include "core/KundenFields.h"
 #include "core/MWocheFields.h"
 #include "core/Options.h"
-#include "parties/PartWeek.h"
 #include "core/RecordStore.h"
 #include "core/RecordValue.h"
 #include "core/Schema.h"
@@ -18,6 +17,7 @@
 #include "core/UiPort.h"
 #include "core/WeekKey.h"
 #include "customers/TClientDataModul.h"
+#include "parties/PartWeek.h"
 #include "parties/PartyTotals.h"
 
 #include <QRegularExpression>
@@ -43,7 +43,8 @@ QVariantMap withDefaults(const TableDef& table)
 {
     QVariantMap record;
     for (const FieldDef& f : table.fields)
-        record.insert(f.name, f.defaultValue.isEmpty() ? QVariant() : StorageForm::fromStorage(f, f.defaultValue));
+        record.insert(f.name,
+                      f.defaultValue.isEmpty() ? QVariant() : StorageForm::fromStorage(f, f.defaultValue));
     return record;
 }
 
@@ -51,9 +52,10 @@ const QDate kFirstDay(2006, 1, 1);
 
 } // namespace
 
-TVorFuerModul::TVorFuerModul(Database& db, Options& options, UiPort& ui, TClientDataModul& customers, TArtikelModul& articles)
-    : m_db(db), m_options(options), m_ui(ui), m_customers(customers), m_catalogue(articles), m_lines(db, options, ui, m_catalogue),
-      m_starPlan(db)
+TVorFuerModul::TVorFuerModul(Database& db, Options& options, UiPort& ui, TClientDataModul& customers,
+                             TArtikelModul& articles)
+    : m_db(db), m_options(options), m_ui(ui), m_customers(customers), m_catalogue(articles),
+      m_lines(db, options, ui, m_catalogue), m_starPlan(db)
 {
 }
 
@@ -84,14 +86,16 @@ QString TVorFuerModul::NextTWoche(const QString& week)
     return PartWeek::NextTWoche(m_db, week);
 }
 
-std::optional<QString> TVorFuerModul::checkPartyNumber(const QString& dateText, const QString& suffix, const QDate& today)
+std::optional<QString> TVorFuerModul::checkPartyNumber(const QString& dateText, const QString& suffix,
+                                                       const QDate& today)
 {
     const auto d = GermanFormat::parseDate(dateText);
     if (!d) {
         m_ui.error(QStringLiteral("Kein gültiges Datum"));
         return std::nullopt;
     }
-    if (*d > today && m_ui.question(QStringLiteral("Datum größer heute."), UiPort::Buttons::OkCancel) != UiPort::Answer::Ok)
+    if (*d > today &&
+        m_ui.question(QStringLiteral("Datum größer heute."), UiPort::Buttons::OkCancel) != UiPort::Answer::Ok)
         return std::nullopt;
     const QString letter = suffix.trimmed().toUpper();
     static const QRegularExpression oneLetter(QStringLiteral("^[A-Z]$"));
@@ -215,14 +219,17 @@ void TVorFuerModul::saveHeader(Record& h)
 void TVorFuerModul::propagateWeek(const QString& rNr, const QString& week, const QString& partWeek)
 {
     // Set-wise, so the line checks do not run for this pass.
-    m_db.run(QStringLiteral("UPDATE Tupper SET MWoche = ?, TWoche = ? WHERE R_NR = ?"), {week, partWeek, rNr});
-    m_db.run(QStringLiteral("UPDATE Tupper1 SET MWoche = ?, TWoche = ? WHERE R_NR = ?"), {week, partWeek, rNr});
+    m_db.run(QStringLiteral("UPDATE Tupper SET MWoche = ?, TWoche = ? WHERE R_NR = ?"),
+             {week, partWeek, rNr});
+    m_db.run(QStringLiteral("UPDATE Tupper1 SET MWoche = ?, TWoche = ? WHERE R_NR = ?"),
+             {week, partWeek, rNr});
 }
 
 void TVorFuerModul::TKopfTableAfterPost(const Record& h)
 {
     const QString week = R::text(h, H::MWoche);
-    if (!week.isEmpty() && !m_db.scalar(QStringLiteral("SELECT 1 FROM MWoche WHERE MWoche = ?"), {week}).isValid())
+    if (!week.isEmpty() &&
+        !m_db.scalar(QStringLiteral("SELECT 1 FROM MWoche WHERE MWoche = ?"), {week}).isValid())
         m_db.insert(MWocheFields::table(), {{MWocheFields::MWoche, week}});
     const QString rNr = R::text(h, H::R_NR);
     Record host = participant(rNr, kHost).value_or(withDefaults(P::table()));
@@ -299,7 +306,8 @@ TVorFuerModul::CalcValues TVorFuerModul::TKopfTableCalcFields(const Record& h) c
 int TVorFuerModul::vagCount(const QString& rNr) const
 {
     const auto groups = m_db.rows(
-        QStringLiteral("SELECT TOTAL(STUECK) FROM Tupper1 WHERE R_NR = ? AND VA IN ('33', '15') GROUP BY VA"), {rNr});
+        QStringLiteral("SELECT TOTAL(STUECK) FROM Tupper1 WHERE R_NR = ? AND VA IN ('33', '15') GROUP BY VA"),
+        {rNr});
     int count = 0;
     for (const QVariantList& g : groups)
         count += static_cast<int>(std::trunc(g[0].toDouble()));
@@ -319,7 +327,8 @@ void TVorFuerModul::CheckVAG(const QString& rNr)
 
 bool TVorFuerModul::deleteParty(const QString& rNr)
 {
-    if (m_ui.question(QStringLiteral("Vorführung wirklich löschen ?"), UiPort::Buttons::OkCancel) != UiPort::Answer::Ok)
+    if (m_ui.question(QStringLiteral("Vorführung wirklich löschen ?"), UiPort::Buttons::OkCancel) !=
+        UiPort::Answer::Ok)
         return false;
     removeParty(rNr);
     return true;
@@ -354,7 +363,9 @@ std::optional<TVorFuerModul::Record> TVorFuerModul::addParticipant(const QString
         m_ui.information(QStringLiteral("Legen Sie zuerst eine Vorführung und/oder einen Gast an."));
         return std::nullopt;
     }
-    const int highest = m_db.scalar(QStringLiteral("SELECT MAX(CAST(P_NR AS INTEGER)) FROM Tupper WHERE R_NR = ?"), {rNr}).toInt();
+    const int highest =
+        m_db.scalar(QStringLiteral("SELECT MAX(CAST(P_NR AS INTEGER)) FROM Tupper WHERE R_NR = ?"), {rNr})
+            .toInt();
     if (highest >= 99) {
         m_ui.information(QStringLiteral("Eine Vorführung kann höchstens 99 Teilnehmer haben."));
         return std::nullopt;
@@ -435,7 +446,8 @@ bool TVorFuerModul::deleteParticipant(const QString& rNr, const QString& pNr)
         m_ui.information(QStringLiteral("Die Gastgeberin kann nicht gelöscht werden"));
         return false;
     }
-    if (m_ui.question(QStringLiteral("Gast wirklich löschen ?"), UiPort::Buttons::OkCancel) != UiPort::Answer::Ok)
+    if (m_ui.question(QStringLiteral("Gast wirklich löschen ?"), UiPort::Buttons::OkCancel) !=
+        UiPort::Answer::Ok)
         return false;
     try {
         Transaction tx(m_db);
@@ -453,9 +465,11 @@ bool TVorFuerModul::deleteParticipant(const QString& rNr, const QString& pNr)
 void TVorFuerModul::closeGuestWindow(const QString& rNr, const QString& pNr)
 {
     Transaction tx(m_db);
-    m_db.run(QStringLiteral("UPDATE Tupper SET UMSATZ = (SELECT TOTAL(SUMME) FROM Tupper1 l WHERE l.R_NR = Tupper.R_NR AND "
-                            "l.P_NR = Tupper.P_NR) WHERE R_NR = ? AND P_NR = ?"),
-             {rNr, pNr});
+    m_db.run(
+        QStringLiteral(
+            "UPDATE Tupper SET UMSATZ = (SELECT TOTAL(SUMME) FROM Tupper1 l WHERE l.R_NR = Tupper.R_NR AND "
+            "l.P_NR = Tupper.P_NR) WHERE R_NR = ? AND P_NR = ?"),
+        {rNr, pNr});
     if (auto h = header(rNr))
         saveHeader(*h);
     tx.commit();

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/StarPlan.h"
 #include "parties/GuestLineRules.h"
 #include "parties/LineCatalogue.h"
-#include "core/StarPlan.h"
 
 #include <QDate>
 #include <QString>
@@ -31,11 +31,11 @@ public:
     // Values shown with a header and never stored.
     struct CalcValues
     {
-        QString name;      // host's "NAME, VORNAME"
+        QString name; // host's "NAME, VORNAME"
         double provision = 0;
         int summeKm = 0;
-        int verabred2 = 0; // appointments up to the star cut-off day
-        int mSterne = 0;   // earned stars
+        int verabred2 = 0;         // appointments up to the star cut-off day
+        int mSterne = 0;           // earned stars
         bool starWarning = false;  // more stars entered than earned: the star box blinks
         bool guestWarning = false; // no guests counted: the guest count blinks
     };
@@ -43,7 +43,8 @@ public:
     static inline const QString kHost = QStringLiteral("01");
 
     // The party rules work with the customer module and the article module of the same data set.
-    TVorFuerModul(Database& db, Options& options, UiPort& ui, TClientDataModul& customers, TArtikelModul& articles);
+    TVorFuerModul(Database& db, Options& options, UiPort& ui, TClientDataModul& customers,
+                  TArtikelModul& articles);
 
     Database& db() { return m_db; }
     UiPort& ui() { return m_ui; }
@@ -59,7 +60,8 @@ public:
     QString NextTWoche(const QString& week);
     // The checks of the party-number dialog on "&Ok". The party number when the dialog may
     // close; nullopt when it stays open (its message has been shown).
-    std::optional<QString> checkPartyNumber(const QString& dateText, const QString& suffix, const QDate& today);
+    std::optional<QString> checkPartyNumber(const QString& dateText, const QString& suffix,
+                                            const QDate& today);
 
     // --- headers ---
     std::optional<Record> header(const QString& rNr) const;

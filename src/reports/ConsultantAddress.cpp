@@ -11,8 +11,9 @@ ConsultantAddress ConsultantAddress::read(Database& db, const Options& options)
     if (options.checked(QStringLiteral("Berater")))
         address.label = QStringLiteral("Berater");
     const auto rows = db.rows(
-        QStringLiteral("SELECT TRIM(IFNULL(VORNAME, '') || ' ' || IFNULL(NAME, '')), ANREDE, STRASSE, "
-                       "TRIM(IFNULL(PLZ, '') || ' ' || IFNULL(ORT, '')), TELEFON, FAX FROM Kunden WHERE K_NR = ?"),
+        QStringLiteral(
+            "SELECT TRIM(IFNULL(VORNAME, '') || ' ' || IFNULL(NAME, '')), ANREDE, STRASSE, "
+            "TRIM(IFNULL(PLZ, '') || ' ' || IFNULL(ORT, '')), TELEFON, FAX FROM Kunden WHERE K_NR = ?"),
         {options.text(QStringLiteral("K_NR"))});
     if (rows.empty())
         return address;
@@ -41,8 +42,8 @@ ReportTextBlock ConsultantAddress::block(ReportTextBlock::Side side, bool withPh
 
 QString ConsultantAddress::accountLine(const Options& options)
 {
-    return QStringLiteral("Berat.-Konto/Gr. Nr. : ") + options.text(QStringLiteral("BNR")) + QLatin1Char('/') +
-           options.text(QStringLiteral("Gruppen_NR"));
+    return QStringLiteral("Berat.-Konto/Gr. Nr. : ") + options.text(QStringLiteral("BNR")) +
+           QLatin1Char('/') + options.text(QStringLiteral("Gruppen_NR"));
 }
 
 } // namespace korbelant

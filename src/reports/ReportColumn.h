@@ -9,8 +9,19 @@ namespace korbelant {
 // how its values are aligned and written, and whether group footers and the summary sum it.
 struct ReportColumn
 {
-    enum class Align { Left, Center, Right };
-    enum class Format { Text, Integer, Money, Decimal4 };
+    enum class Align
+    {
+        Left,
+        Center,
+        Right
+    };
+    enum class Format
+    {
+        Text,
+        Integer,
+        Money,
+        Decimal4
+    };
 
     QString title;
     double widthMm = 20;

@@ -13,7 +13,11 @@ namespace korbelant {
 // consultant's address), the sections in print order and the footer lines of every page.
 struct ReportDocument
 {
-    enum class Orientation { Portrait, Landscape };
+    enum class Orientation
+    {
+        Portrait,
+        Landscape
+    };
 
     QString title;
     QString subtitle; // a longer description, centred under the title

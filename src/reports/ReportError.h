@@ -10,7 +10,10 @@ namespace korbelant {
 class ReportError : public std::runtime_error
 {
 public:
-    explicit ReportError(const QString& message) : std::runtime_error(message.toStdString()), m_message(message) {}
+    explicit ReportError(const QString& message)
+        : std::runtime_error(message.toStdString()), m_message(message)
+    {
+    }
     const QString& message() const { return m_message; }
 
 private:

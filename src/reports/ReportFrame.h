@@ -18,9 +18,9 @@ struct ReportFrame
     // The version record of the data set (MainVersion); the defaults when it is missing or empty.
     static ReportFrame read(Database& db);
 
-    QString programLine() const;          // "Korbelant 2026"
-    QString printedLine() const;          // "Gedruckt : 10.12.2026"
-    static QString pageLine(int number);  // "Blatt 3"
+    QString programLine() const;         // "Korbelant 2026"
+    QString printedLine() const;         // "Gedruckt : 10.12.2026"
+    static QString pageLine(int number); // "Blatt 3"
 };
 
 } // namespace korbelant

@@ -11,8 +11,19 @@ namespace korbelant {
 // line of text in its box, a shaded background or a horizontal rule.
 struct ReportItem
 {
-    enum class Kind { Text, Shade, Rule };
-    enum class Font { Normal, Bold, Title, Small };
+    enum class Kind
+    {
+        Text,
+        Shade,
+        Rule
+    };
+    enum class Font
+    {
+        Normal,
+        Bold,
+        Title,
+        Small
+    };
 
     Kind kind = Kind::Text;
     QRectF rectMm;

@@ -54,22 +54,23 @@ void ReportLayout::newPage()
 void ReportLayout::frame()
 {
     const double top = Margin;
-    text(QRectF(m_left, top, m_width / 3, LineHeight), m_document.frame.programLine(), ReportColumn::Align::Left,
-         ReportItem::Font::Normal);
+    text(QRectF(m_left, top, m_width / 3, LineHeight), m_document.frame.programLine(),
+         ReportColumn::Align::Left, ReportItem::Font::Normal);
     text(QRectF(m_left + m_width / 4, top, m_width / 2, 8), m_document.title, ReportColumn::Align::Center,
          ReportItem::Font::Title);
     text(QRectF(m_left, top + 8.5, m_width, LineHeight), m_document.subtitle, ReportColumn::Align::Center,
          ReportItem::Font::Normal);
     text(QRectF(m_left + m_width * 2 / 3, top, m_width / 3, LineHeight), m_document.frame.printedLine(),
          ReportColumn::Align::Right, ReportItem::Font::Normal);
-    text(QRectF(m_left + m_width * 2 / 3, top + LineHeight, m_width / 3, LineHeight), ReportFrame::pageLine(page().number),
-         ReportColumn::Align::Right, ReportItem::Font::Normal);
+    text(QRectF(m_left + m_width * 2 / 3, top + LineHeight, m_width / 3, LineHeight),
+         ReportFrame::pageLine(page().number), ReportColumn::Align::Right, ReportItem::Font::Normal);
     rule(top + FrameHeight - 3);
     double y = m_bottom + RuleGap;
     if (!m_document.footerLines.isEmpty())
         rule(y);
     for (const QString& line : m_document.footerLines) {
-        text(QRectF(m_left, y, m_width, LineHeight), line, ReportColumn::Align::Center, ReportItem::Font::Small);
+        text(QRectF(m_left, y, m_width, LineHeight), line, ReportColumn::Align::Center,
+             ReportItem::Font::Small);
         y += LineHeight;
     }
 }
@@ -101,7 +102,8 @@ void ReportLayout::section(const ReportSection& s)
 void ReportLayout::heading(const QString& title)
 {
     ensure(HeadingHeight + LineHeight);
-    text(QRectF(m_left, m_y, m_width, HeadingHeight), title, ReportColumn::Align::Left, ReportItem::Font::Bold);
+    text(QRectF(m_left, m_y, m_width, HeadingHeight), title, ReportColumn::Align::Left,
+         ReportItem::Font::Bold);
     m_y += HeadingHeight;
 }
 
@@ -128,7 +130,8 @@ void ReportLayout::placeBlocks(const std::vector<ReportTextBlock>& list)
         const double x = block.side == ReportTextBlock::Side::Left ? m_left : m_left + m_width - blockWidth;
         double y = m_y;
         for (qsizetype i = 0; i < block.lines.size(); ++i) {
-            const auto font = i == 0 && block.firstLineBold ? ReportItem::Font::Bold : ReportItem::Font::Normal;
+            const auto font =
+                i == 0 && block.firstLineBold ? ReportItem::Font::Bold : ReportItem::Font::Normal;
             text(QRectF(x, y, blockWidth, LineHeight), block.lines.at(i), ReportColumn::Align::Left, font);
             y += LineHeight;
         }
@@ -152,8 +155,9 @@ void ReportLayout::table(const ReportSection& s)
         x += column.widthMm * scale;
     }
 
-    const double firstRow = s.groups.empty() || s.groups.front().rows.empty() ? FooterHeight
-                                                                               : rowHeight(s.groups.front().rows.front());
+    const double firstRow = s.groups.empty() || s.groups.front().rows.empty()
+                                ? FooterHeight
+                                : rowHeight(s.groups.front().rows.front());
     ensure(headHeight(s) + firstRow);
     m_table = &s;
     columnHeads();
@@ -190,7 +194,8 @@ void ReportLayout::columnHeads()
         const ReportColumn& column = m_table->columns.at(c);
         const QStringList lines = column.headLines();
         for (qsizetype i = 0; i < lines.size(); ++i)
-            text(cell(c, m_y + i * HeadLineHeight, HeadLineHeight), lines.at(i), column.align, ReportItem::Font::Bold);
+            text(cell(c, m_y + i * HeadLineHeight, HeadLineHeight), lines.at(i), column.align,
+                 ReportItem::Font::Bold);
     }
     m_y += height;
     rule(m_y - RuleGap / 2);
@@ -215,7 +220,8 @@ void ReportLayout::row(const ReportRow& r, bool shaded)
         shade(QRectF(m_left, m_y, m_width, height));
     const auto& columns = m_table->columns;
     for (int c = 0; c < static_cast<int>(columns.size()) && c < r.values.size(); ++c)
-        text(cell(c, m_y, LineHeight), columns.at(c).printed(r.values.at(c)), columns.at(c).align, ReportItem::Font::Normal);
+        text(cell(c, m_y, LineHeight), columns.at(c).printed(r.values.at(c)), columns.at(c).align,
+             ReportItem::Font::Normal);
     double y = m_y + LineHeight;
     for (const QStringList& line : r.extraLines) {
         for (int c = 0; c < static_cast<int>(columns.size()) && c < line.size(); ++c)
@@ -227,7 +233,8 @@ void ReportLayout::row(const ReportRow& r, bool shaded)
 
 // A footer or summary line: the label spans the columns before the first value printed; when
 // they leave too little room, the label stands on a line of its own above the values.
-void ReportLayout::sumLine(const QString& label, const std::vector<double>& sums, const QString& count, bool summary)
+void ReportLayout::sumLine(const QString& label, const std::vector<double>& sums, const QString& count,
+                           bool summary)
 {
     const auto& columns = m_table->columns;
     int firstValue = static_cast<int>(columns.size());
@@ -237,13 +244,15 @@ void ReportLayout::sumLine(const QString& label, const std::vector<double>& sums
             break;
         }
     }
-    const double labelEnd = firstValue < static_cast<int>(columns.size()) ? m_columnX.at(firstValue) : m_left + m_width;
+    const double labelEnd =
+        firstValue < static_cast<int>(columns.size()) ? m_columnX.at(firstValue) : m_left + m_width;
     const bool labelAbove = labelEnd - m_left < MinLabelWidth;
     const double height = (summary ? FooterHeight + RuleGap : FooterHeight) + (labelAbove ? LineHeight : 0);
     ensure(height);
     rule(m_y + RuleGap / 2);
     double top = m_y + RuleGap;
-    text(QRectF(m_left + CellPadding, top, (labelAbove ? m_width : labelEnd - m_left) - 2 * CellPadding, LineHeight),
+    text(QRectF(m_left + CellPadding, top, (labelAbove ? m_width : labelEnd - m_left) - 2 * CellPadding,
+                LineHeight),
          label, ReportColumn::Align::Left, ReportItem::Font::Bold);
     if (labelAbove)
         top += LineHeight;
@@ -274,10 +283,12 @@ double ReportLayout::rowHeight(const ReportRow& r) const
 
 QRectF ReportLayout::cell(int column, double top, double height) const
 {
-    return QRectF(m_columnX.at(column) + CellPadding, top, m_columnWidth.at(column) - 2 * CellPadding, height);
+    return QRectF(m_columnX.at(column) + CellPadding, top, m_columnWidth.at(column) - 2 * CellPadding,
+                  height);
 }
 
-void ReportLayout::text(const QRectF& rect, const QString& content, ReportColumn::Align align, ReportItem::Font font)
+void ReportLayout::text(const QRectF& rect, const QString& content, ReportColumn::Align align,
+                        ReportItem::Font font)
 {
     if (content.isEmpty())
         return;

@@ -8,10 +8,10 @@
 namespace korbelant {
 
 // Lays a report document out onto A4 pages: the page frame on every page (title, program and
-// year, print date, page number, the page header blocks, footer lines), page breaks, column heads repeated on every
-// page a table runs over, group headers kept together with their first row, group footers with
-// sums and the summary. Geometry is in millimetres and needs no fonts, so the pages can be
-// checked without a display and drawn onto any paint device afterwards.
+// year, print date, page number, the page header blocks, footer lines), page breaks, column heads repeated on
+// every page a table runs over, group headers kept together with their first row, group footers with sums and
+// the summary. Geometry is in millimetres and needs no fonts, so the pages can be checked without a display
+// and drawn onto any paint device afterwards.
 class ReportLayout
 {
 public:

@@ -48,7 +48,8 @@ Qt::Alignment alignmentFor(ReportColumn::Align align)
 
 QRectF toDevice(const QRectF& mm, double dotsPerMm)
 {
-    return QRectF(mm.left() * dotsPerMm, mm.top() * dotsPerMm, mm.width() * dotsPerMm, mm.height() * dotsPerMm);
+    return QRectF(mm.left() * dotsPerMm, mm.top() * dotsPerMm, mm.width() * dotsPerMm,
+                  mm.height() * dotsPerMm);
 }
 
 void drawText(const ReportItem& item, QPainter& painter, double dotsPerMm)
@@ -56,7 +57,8 @@ void drawText(const ReportItem& item, QPainter& painter, double dotsPerMm)
     painter.setFont(fontFor(item.font));
     const QRectF rect = toDevice(item.rectMm, dotsPerMm);
     // A text wider than its box is cut with an ellipsis rather than running into its neighbour.
-    const QString text = QFontMetricsF(painter.font(), painter.device()).elidedText(item.text, Qt::ElideRight, rect.width());
+    const QString text =
+        QFontMetricsF(painter.font(), painter.device()).elidedText(item.text, Qt::ElideRight, rect.width());
     painter.drawText(rect, alignmentFor(item.align) | Qt::TextSingleLine, text);
 }
 
@@ -64,8 +66,9 @@ void drawText(const ReportItem& item, QPainter& painter, double dotsPerMm)
 
 void ReportPainter::preparePageLayout(QPagedPaintDevice& device, ReportDocument::Orientation orientation)
 {
-    const auto pageOrientation =
-        orientation == ReportDocument::Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    const auto pageOrientation = orientation == ReportDocument::Orientation::Landscape
+                                     ? QPageLayout::Landscape
+                                     : QPageLayout::Portrait;
     device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), pageOrientation, QMarginsF(0, 0, 0, 0)));
 }
 

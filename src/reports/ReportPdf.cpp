@@ -36,7 +36,8 @@ void ReportPdf::write(const ReportDocument& document, const QString& path)
         ReportPainter::preparePageLayout(writer, document.orientation);
         if (!ReportPainter::paint(pages, writer)) {
             file.cancelWriting();
-            throw ReportError(QStringLiteral("Der Bericht \"%1\" konnte nicht als PDF erzeugt werden.").arg(document.title));
+            throw ReportError(QStringLiteral("Der Bericht \"%1\" konnte nicht als PDF erzeugt werden.")
+                                  .arg(document.title));
         }
     }
     errno = 0;

@@ -8,7 +8,11 @@ namespace korbelant {
 // left block at the left margin, a right block at the right margin.
 struct ReportTextBlock
 {
-    enum class Side { Left, Right };
+    enum class Side
+    {
+        Left,
+        Right
+    };
 
     QStringList lines;
     Side side = Side::Left;

@@ -94,7 +94,8 @@ ReportDocument WeekOverviewReport::document(const std::vector<Party>& parties)
     ReportSection section;
     section.columns = columns();
     for (const Party& party : parties) {
-        if (section.groups.empty() || section.groups.back().header != QStringLiteral(" Woche ") + party.MWoche) {
+        if (section.groups.empty() ||
+            section.groups.back().header != QStringLiteral(" Woche ") + party.MWoche) {
             ReportGroup group;
             group.header = QStringLiteral(" Woche ") + party.MWoche;
             group.footerLabel = QStringLiteral("Teilsumme");
@@ -124,16 +125,19 @@ QString WeekOverviewReport::weekArgument(const QString& text)
         return WeekKey::weekKey(*date);
     }
     throw ReportError(
-        QStringLiteral("Ungültige Woche \"%1\" (erwartet JJJJWW, z. B. 202605, oder ein Datum TT.MM.JJJJ).").arg(text));
+        QStringLiteral("Ungültige Woche \"%1\" (erwartet JJJJWW, z. B. 202605, oder ein Datum TT.MM.JJJJ).")
+            .arg(text));
 }
 
 ReportDocument WeekOverviewReport::build(DataSet& set, const QStringList& args)
 {
     if (args.size() > 2)
-        throw ReportError(QStringLiteral("Zu viele Angaben für die Wochenübersicht: %1").arg(args.mid(2).join(QLatin1Char(' '))));
+        throw ReportError(QStringLiteral("Zu viele Angaben für die Wochenübersicht: %1")
+                              .arg(args.mid(2).join(QLatin1Char(' '))));
     const Range range{weekArgument(args.value(0)), weekArgument(args.value(1))};
     if (!range.from.isEmpty() && !range.to.isEmpty() && range.from > range.to)
-        throw ReportError(QStringLiteral("Die Woche \"von\" (%1) liegt nach der Woche \"bis\" (%2).").arg(range.from, range.to));
+        throw ReportError(QStringLiteral("Die Woche \"von\" (%1) liegt nach der Woche \"bis\" (%2).")
+                              .arg(range.from, range.to));
     ReportDocument doc = document(WeekOverviewReport(set.db()).parties(range));
     doc.pageHeader = pageHeader(set);
     return doc;
@@ -143,15 +147,17 @@ std::vector<ReportTextBlock> WeekOverviewReport::pageHeader(DataSet& set)
 {
     ReportTextBlock account;
     account.lines << ConsultantAddress::accountLine(set.options());
-    return {account, ConsultantAddress::read(set.db(), set.options()).block(ReportTextBlock::Side::Right, false)};
+    return {account,
+            ConsultantAddress::read(set.db(), set.options()).block(ReportTextBlock::Side::Right, false)};
 }
 
 void WeekOverviewReport::registerIn(ReportRegistry& registry)
 {
-    registry.add({Name, QStringLiteral("[VON] [BIS]"),
-                  QStringLiteral("Wochenübersicht: alle Vorführungen der Wochen VON bis BIS (JJJJWW oder TT.MM.JJJJ, "
-                                 "\"-\" ohne Grenze; ohne Angabe alle Wochen)"),
-                  &WeekOverviewReport::build});
+    registry.add(
+        {Name, QStringLiteral("[VON] [BIS]"),
+         QStringLiteral("Wochenübersicht: alle Vorführungen der Wochen VON bis BIS (JJJJWW oder TT.MM.JJJJ, "
+                        "\"-\" ohne Grenze; ohne Angabe alle Wochen)"),
+         &WeekOverviewReport::build});
 }
 
 } // namespace korbelant

@@ -7,8 +7,9 @@
 
 namespace korbelant {
 
-TClientSearch::TClientSearch(const QString& title, const QString& label, std::function<void(const QString&)> onEntry,
-                             std::function<void(int)> onStep, QWidget* parent)
+TClientSearch::TClientSearch(const QString& title, const QString& label,
+                             std::function<void(const QString&)> onEntry, std::function<void(int)> onStep,
+                             QWidget* parent)
     : QDialog(parent), m_onStep(std::move(onStep))
 {
     setObjectName(QStringLiteral("TClientSearch"));
@@ -20,12 +21,14 @@ TClientSearch::TClientSearch(const QString& title, const QString& label, std::fu
     layout->addWidget(caption);
     layout->addWidget(m_entry, 1);
     m_entry->installEventFilter(this);
-    connect(m_entry, &QLineEdit::textEdited, this, [onEntry = std::move(onEntry)](const QString& text) { onEntry(text); });
+    connect(m_entry, &QLineEdit::textEdited, this,
+            [onEntry = std::move(onEntry)](const QString& text) { onEntry(text); });
 }
 
 bool TClientSearch::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+    if (event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
         accept();
     } else if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);

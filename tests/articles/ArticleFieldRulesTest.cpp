@@ -1,7 +1,7 @@
 #include "articles/ArticleChooser.h"
-#include "support/ArticleModuleFixture.h"
 #include "articles/ArticleRange.h"
 #include "core/SqlPattern.h"
+#include "support/ArticleModuleFixture.h"
 
 namespace korbelant::test {
 

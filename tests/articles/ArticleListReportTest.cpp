@@ -1,9 +1,9 @@
 #include "articles/ArticleListReport.h"
-#include "support/ArticleModuleFixture.h"
 #include "articles/ArticleSalesReport.h"
 #include "reports/ReportError.h"
 #include "reports/ReportLayout.h"
 #include "reports/ReportRegistry.h"
+#include "support/ArticleModuleFixture.h"
 
 #include <QDir>
 #include <QFile>

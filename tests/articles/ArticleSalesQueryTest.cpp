@@ -1,6 +1,6 @@
 #include "articles/ArticleSalesQuery.h"
-#include "support/ArticleModuleFixture.h"
 #include "core/Schema.h"
+#include "support/ArticleModuleFixture.h"
 
 namespace korbelant::test {
 

@@ -73,7 +73,8 @@ TEST(CoreCommands, InitRepairBackupAndOptions)
 
     run = runCli({QStringLiteral("--home"), home, QStringLiteral("option"), QStringLiteral("K_NR")});
     EXPECT_EQ(run.out, QStringLiteral("100001\n"));
-    run = runCli({QStringLiteral("--home"), home, QStringLiteral("option"), QStringLiteral("Gruppen_NR"), QStringLiteral("4711")});
+    run = runCli({QStringLiteral("--home"), home, QStringLiteral("option"), QStringLiteral("Gruppen_NR"),
+                  QStringLiteral("4711")});
     EXPECT_EQ(run.exitCode, 0);
     run = runCli({QStringLiteral("--home"), home, QStringLiteral("option"), QStringLiteral("gruppen_nr")});
     EXPECT_EQ(run.out, QStringLiteral("4711\n"));
@@ -115,7 +116,8 @@ TEST(CoreCommands, UnwritableDataHomeFailsCleanly)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     // A data home below a plain file can never be created, whoever runs the test.
-    const CliRun run = runCli({QStringLiteral("--home"), dir.filePath(QStringLiteral("datei/home")), QStringLiteral("init")});
+    const CliRun run = runCli(
+        {QStringLiteral("--home"), dir.filePath(QStringLiteral("datei/home")), QStringLiteral("init")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("kann nicht angelegt werden"))) << run.err.toStdString();
 }

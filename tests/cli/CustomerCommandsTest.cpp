@@ -12,7 +12,10 @@ namespace {
 class CustomerCommandsTest : public ::testing::Test
 {
 protected:
-    CliRun cli(const QStringList& args) { return runCli(QStringList{"--home", home.root(), "customer"} + args); }
+    CliRun cli(const QStringList& args)
+    {
+        return runCli(QStringList{"--home", home.root(), "customer"} + args);
+    }
     QString created(const QStringList& fields)
     {
         const CliRun r = cli(QStringList{"new"} + fields);
@@ -27,7 +30,8 @@ protected:
 TEST_F(CustomerCommandsTest, NewListAndFilter)
 {
     EXPECT_EQ(created({"NAME=Nagel", "VORNAME=Eva"}), QStringLiteral("100002"));
-    EXPECT_EQ(created({"NAME=Müller", "VORNAME=Anna", "GEBURTSTAG=24.12.1980", "E-MAIL=anna@web.de"}), QStringLiteral("100003"));
+    EXPECT_EQ(created({"NAME=Müller", "VORNAME=Anna", "GEBURTSTAG=24.12.1980", "E-MAIL=anna@web.de"}),
+              QStringLiteral("100003"));
     EXPECT_EQ(created({"NAME=Mahler", "GEBURTSTAG=05.12.1970"}), QStringLiteral("100004"));
     EXPECT_EQ(created({"name=O'Brien", "KM_ENTF=12"}), QStringLiteral("100005"));
 
@@ -39,7 +43,8 @@ TEST_F(CustomerCommandsTest, NewListAndFilter)
     EXPECT_EQ(irish.out, QStringLiteral("100005;O'Brien;\n"));
 
     const CliRun all = cli({"list"});
-    EXPECT_TRUE(all.out.startsWith(QStringLiteral("100004;Mahler;\n100003;Müller;Anna\n100002;Nagel;Eva\n"))) << all.out.toStdString();
+    EXPECT_TRUE(all.out.startsWith(QStringLiteral("100004;Mahler;\n100003;Müller;Anna\n100002;Nagel;Eva\n")))
+        << all.out.toStdString();
 }
 
 TEST_F(CustomerCommandsTest, WrongInputIsRefused)
@@ -72,7 +77,8 @@ TEST_F(CustomerCommandsTest, DeleteRefusesTheReservedNumbers)
     for (const char* reserved : {"099999", "100000", "100001"}) {
         const CliRun r = cli({"delete", QString::fromLatin1(reserved)});
         EXPECT_NE(r.exitCode, 0);
-        EXPECT_TRUE(r.err.contains(QStringLiteral("Kundennummern \"099999\",\"100000\" und \"100001\" können nicht gelöscht werden !")))
+        EXPECT_TRUE(r.err.contains(QStringLiteral(
+            "Kundennummern \"099999\",\"100000\" und \"100001\" können nicht gelöscht werden !")))
             << r.err.toStdString();
     }
     EXPECT_EQ(cli({"delete", k}).exitCode, 0);

@@ -27,17 +27,19 @@ protected:
     void SetUp() override
     {
         auto db = home.openDb();
-        db->insert(Schema::get(QStringLiteral("Kunden")), {{QStringLiteral("K_NR"), QStringLiteral("100005")},
-                                                           {QStringLiteral("NAME"), QStringLiteral("Müller")},
-                                                           {QStringLiteral("VORNAME"), QStringLiteral("Anna")},
-                                                           {QStringLiteral("KM_ENTF"), 8}});
+        db->insert(Schema::get(QStringLiteral("Kunden")),
+                   {{QStringLiteral("K_NR"), QStringLiteral("100005")},
+                    {QStringLiteral("NAME"), QStringLiteral("Müller")},
+                    {QStringLiteral("VORNAME"), QStringLiteral("Anna")},
+                    {QStringLiteral("KM_ENTF"), 8}});
         for (const auto& [lNr, price, stock] : {std::tuple{"T10", 20.0, 0}, std::tuple{"S1", 12.0, 1}})
-            db->insert(Schema::get(QStringLiteral("Lager")), {{QStringLiteral("L_NR"), QString::fromLatin1(lNr)},
-                                                              {QStringLiteral("VA"), QStringLiteral("10")},
-                                                              {QStringLiteral("L_TEXT"), QStringLiteral("Frischhaltedose")},
-                                                              {QStringLiteral("PREIS"), price},
-                                                              {QStringLiteral("STERNE"), 3},
-                                                              {QStringLiteral("BESTAND"), stock}});
+            db->insert(Schema::get(QStringLiteral("Lager")),
+                       {{QStringLiteral("L_NR"), QString::fromLatin1(lNr)},
+                        {QStringLiteral("VA"), QStringLiteral("10")},
+                        {QStringLiteral("L_TEXT"), QStringLiteral("Frischhaltedose")},
+                        {QStringLiteral("PREIS"), price},
+                        {QStringLiteral("STERNE"), 3},
+                        {QStringLiteral("BESTAND"), stock}});
     }
     CliRun party(const QStringList& args, const QString& answers = {})
     {
@@ -54,7 +56,8 @@ protected:
 
 TEST_F(PartyCommands, FullPartyWithGuestsLinesAndTotals)
 {
-    CliRun r = party({QStringLiteral("new"), QStringLiteral("04.03.2024"), QStringLiteral("A"), QStringLiteral("100005")});
+    CliRun r = party(
+        {QStringLiteral("new"), QStringLiteral("04.03.2024"), QStringLiteral("A"), QStringLiteral("100005")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     auto created = fields(r.out);
     EXPECT_EQ(created.value(QStringLiteral("R_NR")), rNr);
@@ -62,27 +65,42 @@ TEST_F(PartyCommands, FullPartyWithGuestsLinesAndTotals)
     EXPECT_EQ(created.value(QStringLiteral("TWoche")), QStringLiteral("1"));
     EXPECT_EQ(created.value(QStringLiteral("BZH_VF_NR")), QStringLiteral("63710"));
 
-    EXPECT_EQ(fields(party({QStringLiteral("guest"), rNr, QStringLiteral("100001")}).out).value(QStringLiteral("P_NR")), QStringLiteral("02"));
-    EXPECT_EQ(fields(party({QStringLiteral("guest"), rNr, QStringLiteral("099999")}).out).value(QStringLiteral("P_NR")), QStringLiteral("03"));
+    EXPECT_EQ(fields(party({QStringLiteral("guest"), rNr, QStringLiteral("100001")}).out)
+                  .value(QStringLiteral("P_NR")),
+              QStringLiteral("02"));
+    EXPECT_EQ(fields(party({QStringLiteral("guest"), rNr, QStringLiteral("099999")}).out)
+                  .value(QStringLiteral("P_NR")),
+              QStringLiteral("03"));
     r = party({QStringLiteral("guest-set"), rNr, QStringLiteral("02"), QStringLiteral("Verabredung=ja"),
-               QStringLiteral("Verabred_DATUM=20.03.2024"), QStringLiteral("Verabred_ZEIT=19:30"), QStringLiteral("BENENNUNG=ja")});
+               QStringLiteral("Verabred_DATUM=20.03.2024"), QStringLiteral("Verabred_ZEIT=19:30"),
+               QStringLiteral("BENENNUNG=ja")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
 
-    r = party({QStringLiteral("line"), rNr, QStringLiteral("02"), QStringLiteral("T10"), QStringLiteral("10"), QStringLiteral("2")});
+    r = party({QStringLiteral("line"), rNr, QStringLiteral("02"), QStringLiteral("T10"), QStringLiteral("10"),
+               QStringLiteral("2")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(fields(r.out).contains(QStringLiteral("ID")));
     EXPECT_TRUE(r.err.contains(QStringLiteral("Information: Sie haben noch kein VAG eingegeben.")));
-    EXPECT_EQ(party({QStringLiteral("line"), rNr, QStringLiteral("02"), QStringLiteral("T10"), QStringLiteral("10"), QStringLiteral("1"),
-                     QStringLiteral("VORAB=V")}).exitCode, 0);
-    r = party({QStringLiteral("line"), rNr, QStringLiteral("01"), QStringLiteral("T10"), QStringLiteral("33"), QStringLiteral("1")});
+    EXPECT_EQ(party({QStringLiteral("line"), rNr, QStringLiteral("02"), QStringLiteral("T10"),
+                     QStringLiteral("10"), QStringLiteral("1"), QStringLiteral("VORAB=V")})
+                  .exitCode,
+              0);
+    r = party({QStringLiteral("line"), rNr, QStringLiteral("01"), QStringLiteral("T10"), QStringLiteral("33"),
+               QStringLiteral("1")});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_FALSE(r.err.contains(QStringLiteral("VAG")));
-    EXPECT_EQ(party({QStringLiteral("line"), rNr, QStringLiteral("03"), QStringLiteral("-"), QStringLiteral("95"), QStringLiteral("1"),
-                     QStringLiteral("L_TEXT=Bitte vorher anrufen")}).exitCode, 0);
-    r = party({QStringLiteral("line"), rNr, QStringLiteral("03"), QStringLiteral("S1"), QStringLiteral("10"), QStringLiteral("1")},
+    EXPECT_EQ(
+        party({QStringLiteral("line"), rNr, QStringLiteral("03"), QStringLiteral("-"), QStringLiteral("95"),
+               QStringLiteral("1"), QStringLiteral("L_TEXT=Bitte vorher anrufen")})
+            .exitCode,
+        0);
+    r = party({QStringLiteral("line"), rNr, QStringLiteral("03"), QStringLiteral("S1"), QStringLiteral("10"),
+               QStringLiteral("1")},
               QStringLiteral("ja"));
-    EXPECT_TRUE(r.err.contains(QStringLiteral("Frage: Der Artikel S1 ist im Lager vorhanden, soll er von dort entnommen werden?")));
-    EXPECT_EQ(home.openDb()->scalar(QStringLiteral("SELECT BESTAND FROM Lager WHERE L_NR = 'S1'")).toInt(), 0);
+    EXPECT_TRUE(r.err.contains(
+        QStringLiteral("Frage: Der Artikel S1 ist im Lager vorhanden, soll er von dort entnommen werden?")));
+    EXPECT_EQ(home.openDb()->scalar(QStringLiteral("SELECT BESTAND FROM Lager WHERE L_NR = 'S1'")).toInt(),
+              0);
 
     auto h = show();
     EXPECT_EQ(h.value(QStringLiteral("S_UMSATZ")), QStringLiteral("82,00"));
@@ -102,8 +120,9 @@ TEST_F(PartyCommands, FullPartyWithGuestsLinesAndTotals)
     EXPECT_EQ(h.value(QStringLiteral("MSterne")), QStringLiteral("1"));
     EXPECT_EQ(h.value(QStringLiteral("SummeKm")), QStringLiteral("16"));
 
-    r = party({QStringLiteral("set"), rNr, QStringLiteral("GAESTE=5"), QStringLiteral("VORBEREIT1=01.03.2024"),
-               QStringLiteral("AUSLIEFER1=10.03.2024"), QStringLiteral("VF_TEXT=Mit Kochvorführung")});
+    r = party({QStringLiteral("set"), rNr, QStringLiteral("GAESTE=5"),
+               QStringLiteral("VORBEREIT1=01.03.2024"), QStringLiteral("AUSLIEFER1=10.03.2024"),
+               QStringLiteral("VF_TEXT=Mit Kochvorführung")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     h = show();
     EXPECT_EQ(h.value(QStringLiteral("GAESTE")), QStringLiteral("5"));
@@ -111,7 +130,8 @@ TEST_F(PartyCommands, FullPartyWithGuestsLinesAndTotals)
     EXPECT_EQ(h.value(QStringLiteral("VF_TEXT")), QStringLiteral("Mit Kochvorführung"));
 
     // "Datum ändern" into the next week and a new host.
-    r = party({QStringLiteral("set"), rNr, QStringLiteral("DATUM=12.03.2024"), QStringLiteral("K_NR=100001")});
+    r = party(
+        {QStringLiteral("set"), rNr, QStringLiteral("DATUM=12.03.2024"), QStringLiteral("K_NR=100001")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     h = show();
     EXPECT_EQ(h.value(QStringLiteral("R_NR")), rNr);
@@ -119,7 +139,9 @@ TEST_F(PartyCommands, FullPartyWithGuestsLinesAndTotals)
     EXPECT_EQ(h.value(QStringLiteral("MWoche")), QStringLiteral("202411"));
     EXPECT_EQ(h.value(QStringLiteral("TWoche")), QStringLiteral("1"));
     EXPECT_EQ(h.value(QStringLiteral("K_NR")), QStringLiteral("100001"));
-    EXPECT_EQ(home.openDb()->scalar(QStringLiteral("SELECT K_NR FROM Tupper WHERE R_NR = ? AND P_NR = '01'"), {rNr}).toString(),
+    EXPECT_EQ(home.openDb()
+                  ->scalar(QStringLiteral("SELECT K_NR FROM Tupper WHERE R_NR = ? AND P_NR = '01'"), {rNr})
+                  .toString(),
               QStringLiteral("100001"));
 
     r = party({QStringLiteral("set"), rNr, QStringLiteral("Woche=54")});
@@ -129,9 +151,13 @@ TEST_F(PartyCommands, FullPartyWithGuestsLinesAndTotals)
 
 TEST_F(PartyCommands, DeletingGuestsLinesAndPartyAsk)
 {
-    ASSERT_EQ(party({QStringLiteral("new"), QStringLiteral("04.03.2024"), QStringLiteral("A"), QStringLiteral("100005")}).exitCode, 0);
+    ASSERT_EQ(party({QStringLiteral("new"), QStringLiteral("04.03.2024"), QStringLiteral("A"),
+                     QStringLiteral("100005")})
+                  .exitCode,
+              0);
     party({QStringLiteral("guest"), rNr, QStringLiteral("100005")});
-    const CliRun line = party({QStringLiteral("line"), rNr, QStringLiteral("02"), QStringLiteral("S1"), QStringLiteral("10"), QStringLiteral("1")},
+    const CliRun line = party({QStringLiteral("line"), rNr, QStringLiteral("02"), QStringLiteral("S1"),
+                               QStringLiteral("10"), QStringLiteral("1")},
                               QStringLiteral("ja"));
     const QString id = fields(line.out).value(QStringLiteral("ID"));
     auto db = home.openDb();
@@ -146,7 +172,8 @@ TEST_F(PartyCommands, DeletingGuestsLinesAndPartyAsk)
     r = party({QStringLiteral("guest-delete"), rNr, QStringLiteral("02")}, QStringLiteral("nein"));
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_TRUE(r.err.contains(QStringLiteral("nichts gelöscht")));
-    EXPECT_EQ(party({QStringLiteral("guest-delete"), rNr, QStringLiteral("02")}, QStringLiteral("ok")).exitCode, 0);
+    EXPECT_EQ(
+        party({QStringLiteral("guest-delete"), rNr, QStringLiteral("02")}, QStringLiteral("ok")).exitCode, 0);
 
     r = party({QStringLiteral("delete"), rNr});
     EXPECT_EQ(r.exitCode, 3);
@@ -159,22 +186,33 @@ TEST_F(PartyCommands, DeletingGuestsLinesAndPartyAsk)
 
 TEST_F(PartyCommands, RefusedInput)
 {
-    CliRun r = party({QStringLiteral("new"), QStringLiteral("04.03.2024"), QStringLiteral("A"), QStringLiteral("777777")});
+    CliRun r = party(
+        {QStringLiteral("new"), QStringLiteral("04.03.2024"), QStringLiteral("A"), QStringLiteral("777777")});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Sie müssen eine gültige Kunden-Nr. eingeben")));
     EXPECT_EQ(party({QStringLiteral("show"), rNr}).exitCode, 2);
 
-    r = party({QStringLiteral("new"), QStringLiteral("01.01.2099"), QStringLiteral("A"), QStringLiteral("100005")});
+    r = party(
+        {QStringLiteral("new"), QStringLiteral("01.01.2099"), QStringLiteral("A"), QStringLiteral("100005")});
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Abgebrochen, nichts geändert.")));
     EXPECT_TRUE(r.err.contains(QStringLiteral("Frage: Datum größer heute.")));
 
-    ASSERT_EQ(party({QStringLiteral("new"), QStringLiteral("04.03.2024"), QStringLiteral("A"), QStringLiteral("100005")}).exitCode, 0);
-    r = party({QStringLiteral("line"), rNr, QStringLiteral("01"), QStringLiteral("NIX"), QStringLiteral("10"), QStringLiteral("1")});
+    ASSERT_EQ(party({QStringLiteral("new"), QStringLiteral("04.03.2024"), QStringLiteral("A"),
+                     QStringLiteral("100005")})
+                  .exitCode,
+              0);
+    r = party({QStringLiteral("line"), rNr, QStringLiteral("01"), QStringLiteral("NIX"), QStringLiteral("10"),
+               QStringLiteral("1")});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Der Artikel NIX befindet sich nicht in der Artikeldatei")));
-    EXPECT_EQ(party({QStringLiteral("guest-set"), rNr, QStringLiteral("01"), QStringLiteral("K_NR=100001")}).exitCode, 2);
-    EXPECT_EQ(party({QStringLiteral("guest-set"), rNr, QStringLiteral("01"), QStringLiteral("Verabred_DATUM=31.02.2024")}).exitCode, 2);
+    EXPECT_EQ(party({QStringLiteral("guest-set"), rNr, QStringLiteral("01"), QStringLiteral("K_NR=100001")})
+                  .exitCode,
+              2);
+    EXPECT_EQ(party({QStringLiteral("guest-set"), rNr, QStringLiteral("01"),
+                     QStringLiteral("Verabred_DATUM=31.02.2024")})
+                  .exitCode,
+              2);
     EXPECT_EQ(party({QStringLiteral("set"), rNr, QStringLiteral("S_UMSATZ=5")}).exitCode, 2);
     EXPECT_EQ(party({QStringLiteral("frobnicate")}).exitCode, 2);
 }

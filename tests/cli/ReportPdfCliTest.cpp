@@ -43,8 +43,8 @@ TEST_F(ReportPdfCliTest, WeekOverviewAsPdf)
 {
     QDir(home.root()).mkdir(QStringLiteral("out"));
     const auto run = test::runCli({QStringLiteral("--home"), home.root(), QStringLiteral("report"),
-                                   QStringLiteral("wochenuebersicht"), QStringLiteral("202601"), QStringLiteral("05.02.2026"),
-                                   QStringLiteral("--pdf"), pdf()});
+                                   QStringLiteral("wochenuebersicht"), QStringLiteral("202601"),
+                                   QStringLiteral("05.02.2026"), QStringLiteral("--pdf"), pdf()});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QString text = pdfText(pdf());
     ASSERT_FALSE(text.isEmpty()) << "pdftotext gave nothing";
@@ -82,7 +82,8 @@ TEST_F(ReportPdfCliTest, BadRequestsFailWithGermanMessageAndLeaveFileAlone)
         {{"report", "wochenuebersicht", "1", "2", "3", "--pdf", pdf()}, "Zu viele Angaben"},
         {{"report", "wochenuebersicht"}, "--pdf DATEI fehlt"},
         {{"report", "wochenuebersicht", "--pdf"}, "fehlt der Dateiname"},
-        {{"report", "wochenuebersicht", "--pdf", home.root() + QStringLiteral("/fehlt/x.pdf")}, "kann nicht geschrieben werden"},
+        {{"report", "wochenuebersicht", "--pdf", home.root() + QStringLiteral("/fehlt/x.pdf")},
+         "kann nicht geschrieben werden"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());

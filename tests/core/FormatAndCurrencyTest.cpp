@@ -29,8 +29,8 @@ TEST(GermanFormat, NumbersWithDecimalComma)
 TEST(GermanFormat, ParsesAmountsWithCommaOrPoint)
 {
     const std::pair<const char*, double> good[] = {
-        {"51,13", 51.13}, {"51.13", 51.13}, {"100", 100.0}, {"-3", -3.0}, {" 7,5 ", 7.5},
-        {"1.234,56", 1234.56}, {"1.234.567", 1234567.0}, {"0.125", 0.125},
+        {"51,13", 51.13}, {"51.13", 51.13},      {"100", 100.0},           {"-3", -3.0},
+        {" 7,5 ", 7.5},   {"1.234,56", 1234.56}, {"1.234.567", 1234567.0}, {"0.125", 0.125},
     };
     for (const auto& [text, value] : good) {
         const auto parsed = GermanFormat::parseAmount(QString::fromLatin1(text));

@@ -1,9 +1,9 @@
+#include "core/Options.h"
 #include "core/Cp1252.h"
 #include "core/CurrencyState.h"
 #include "core/DataHome.h"
 #include "core/IniFile.h"
 #include "core/OptionDef.h"
-#include "core/Options.h"
 #include "core/ScriptedUi.h"
 
 #include <QDir>
@@ -76,7 +76,8 @@ TEST(Options, SaveKeepsForeignKeysSectionsAndCodePage)
     ASSERT_TRUE(options.SaveOptions());
 
     const QByteArray bytes = readFile(path);
-    EXPECT_TRUE(bytes.contains("AuslZeile1=Gr\xFC\xDF" "e \x96 Ihre Beraterin \x80\r\n"));
+    EXPECT_TRUE(bytes.contains("AuslZeile1=Gr\xFC\xDF"
+                               "e \x96 Ihre Beraterin \x80\r\n"));
     EXPECT_TRUE(bytes.startsWith("; Kommentar\r\n[Fremd]\r\nx=1\r\n"));
     EXPECT_FALSE(bytes.contains("\n\n")); // every line end is CR LF
 
@@ -131,12 +132,14 @@ TEST_F(CurrencyStateTest, StatusFileDecides)
 {
     ScriptedUi ui;
     writeFile(home.statusFile(), "euro\r\nUmgestellt am 01.01.2002\r\n");
-    EXPECT_EQ(CurrencyState::determine(home, options, ui, false, QDate(2005, 1, 1)), CurrencyState::Currency::Euro);
+    EXPECT_EQ(CurrencyState::determine(home, options, ui, false, QDate(2005, 1, 1)),
+              CurrencyState::Currency::Euro);
     EXPECT_TRUE(options.checked(QStringLiteral("Euro")));
     EXPECT_EQ(CurrencyState::protocol(home), QStringLiteral("Umgestellt am 01.01.2002\r\n"));
 
     writeFile(home.statusFile(), "DEM\r\n");
-    EXPECT_EQ(CurrencyState::determine(home, options, ui, false, QDate(2005, 1, 1)), CurrencyState::Currency::DMark);
+    EXPECT_EQ(CurrencyState::determine(home, options, ui, false, QDate(2005, 1, 1)),
+              CurrencyState::Currency::DMark);
     EXPECT_FALSE(options.checked(QStringLiteral("Euro")));
     EXPECT_TRUE(ui.shown().isEmpty());
 }
@@ -144,16 +147,19 @@ TEST_F(CurrencyStateTest, StatusFileDecides)
 TEST_F(CurrencyStateTest, WithoutStatusFileTheDateAndFirstStartDecide)
 {
     ScriptedUi ui;
-    EXPECT_EQ(CurrencyState::determine(home, options, ui, false, QDate(2005, 1, 1)), CurrencyState::Currency::Euro);
+    EXPECT_EQ(CurrencyState::determine(home, options, ui, false, QDate(2005, 1, 1)),
+              CurrencyState::Currency::Euro);
     EXPECT_EQ(status(), QByteArray("Euro\r\n"));
 
     QFile::remove(home.statusFile());
     options.setChecked(QStringLiteral("Euro"), false);
-    EXPECT_EQ(CurrencyState::determine(home, options, ui, true, QDate(2005, 1, 1)), CurrencyState::Currency::DMark);
+    EXPECT_EQ(CurrencyState::determine(home, options, ui, true, QDate(2005, 1, 1)),
+              CurrencyState::Currency::DMark);
     EXPECT_EQ(status(), QByteArray("DEM\r\n"));
 
     QFile::remove(home.statusFile());
-    EXPECT_EQ(CurrencyState::determine(home, options, ui, false, QDate(2001, 6, 1)), CurrencyState::Currency::DMark);
+    EXPECT_EQ(CurrencyState::determine(home, options, ui, false, QDate(2001, 6, 1)),
+              CurrencyState::Currency::DMark);
     EXPECT_TRUE(ui.shown().isEmpty());
 }
 

@@ -17,10 +17,8 @@ TEST(WeekKey, KeysOfTheTurnOfTheYear)
         {QDate(2006, 1, 1), "200552", 52},  // Sunday
         {QDate(2003, 12, 31), "200401", 1}, // Wednesday, first week of 2004
         {QDate(2008, 12, 29), "200901", 1}, // Monday
-        {QDate(2010, 1, 4), "201001", 1},
-        {QDate(2003, 2, 1), "200305", 5},
-        {QDate(2020, 12, 31), "202053", 53},
-        {QDate(2021, 1, 3), "202053", 53},
+        {QDate(2010, 1, 4), "201001", 1},    {QDate(2003, 2, 1), "200305", 5},
+        {QDate(2020, 12, 31), "202053", 53}, {QDate(2021, 1, 3), "202053", 53},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(WeekKey::weekKey(c.date), QString::fromLatin1(c.key)) << c.date.toString().toStdString();

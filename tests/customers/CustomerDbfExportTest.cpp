@@ -49,7 +49,8 @@ protected:
         for (int row = 0; row < DBFGetRecordCount(dbf); ++row) {
             std::map<QString, QString> values;
             for (int i = 0; i < r.fields.size(); ++i)
-                values[r.fields.at(i)] = Cp437::decode(QByteArray(DBFReadStringAttribute(dbf, row, i))).trimmed();
+                values[r.fields.at(i)] =
+                    Cp437::decode(QByteArray(DBFReadStringAttribute(dbf, row, i))).trimmed();
             r.rows.push_back(values);
         }
         DBFClose(dbf);
@@ -61,11 +62,27 @@ protected:
 
 TEST_F(CustomerDbfExportTest, FieldsAndValuesAsOtherProgramsReadThem)
 {
-    add({{"NAME", "Müller"}, {"VORNAME", "Jürgen"}, {"ANREDE", "Herr"}, {"STRASSE", "Großer Weg 3"}, {"LAND", "D"},
-         {"PLZ", "35037"}, {"ORT", "Marburg"}, {"TELEFON", "06421/1234"}, {"TELEFON2", "0170/1"}, {"FAX", "06421/1235"},
-         {"GEBURTSTAG", "24.12.1975"}, {"N_DATUM", "13.12.2025"}, {"N_ZEIT", "14:30"}, {"WiederVorlage", "02.02.2026"},
-         {"L_DATUM", "01.11.2025"}, {"E_DATUM", "01.01.2020"}, {"MCODE", "A"}, {"MCODE2", "B"}, {"MCODE3", "C"},
-         {"E-MAIL", "j@example.de"}, {"GASTGEBER", "J"}});
+    add({{"NAME", "Müller"},
+         {"VORNAME", "Jürgen"},
+         {"ANREDE", "Herr"},
+         {"STRASSE", "Großer Weg 3"},
+         {"LAND", "D"},
+         {"PLZ", "35037"},
+         {"ORT", "Marburg"},
+         {"TELEFON", "06421/1234"},
+         {"TELEFON2", "0170/1"},
+         {"FAX", "06421/1235"},
+         {"GEBURTSTAG", "24.12.1975"},
+         {"N_DATUM", "13.12.2025"},
+         {"N_ZEIT", "14:30"},
+         {"WiederVorlage", "02.02.2026"},
+         {"L_DATUM", "01.11.2025"},
+         {"E_DATUM", "01.01.2020"},
+         {"MCODE", "A"},
+         {"MCODE2", "B"},
+         {"MCODE3", "C"},
+         {"E-MAIL", "j@example.de"},
+         {"GASTGEBER", "J"}});
     CustomerFilter filter;
     filter.set("Name_Min", "Müller");
     filter.set("Name_max", "Müller");
@@ -73,9 +90,10 @@ TEST_F(CustomerDbfExportTest, FieldsAndValuesAsOtherProgramsReadThem)
     EXPECT_EQ(CustomerDbfExport(*db).write(view, target()), 1);
 
     const Read r = readBack();
-    EXPECT_EQ(r.fields, (QStringList{"K_NR", "ANREDE", "VORNAME", "NAME", "STRASSE", "LAND", "PLZ", "ORT", "TELEFON", "TELEFON2", "FAX",
-                                     "GEBURTSTAG", "N_DATUM", "N_ZEIT", "WiederVor", "L_DATUM", "E_DATUM", "MCODE", "MCODE2", "MCODE3",
-                                     "EMAIL", "GASTGEBER", "N_WOTAG"}));
+    EXPECT_EQ(r.fields, (QStringList{"K_NR",    "ANREDE", "VORNAME",   "NAME",      "STRASSE", "LAND",
+                                     "PLZ",     "ORT",    "TELEFON",   "TELEFON2",  "FAX",     "GEBURTSTAG",
+                                     "N_DATUM", "N_ZEIT", "WiederVor", "L_DATUM",   "E_DATUM", "MCODE",
+                                     "MCODE2",  "MCODE3", "EMAIL",     "GASTGEBER", "N_WOTAG"}));
     EXPECT_EQ(r.codePage, QStringLiteral("LDID/15"));
     for (const char* date : {"GEBURTSTAG", "N_DATUM", "WiederVor", "L_DATUM", "E_DATUM"}) {
         EXPECT_EQ(r.typeOf(QString::fromLatin1(date)), QStringLiteral("D")) << date;
@@ -85,12 +103,29 @@ TEST_F(CustomerDbfExportTest, FieldsAndValuesAsOtherProgramsReadThem)
     EXPECT_EQ(r.widthOf("NAME"), 22);
     EXPECT_EQ(r.widthOf("EMAIL"), 40);
     ASSERT_EQ(r.rows.size(), 1u);
-    const std::map<QString, QString> expected{
-        {"K_NR", "100002"},       {"ANREDE", "Herr"},     {"VORNAME", "Jürgen"},   {"NAME", "Müller"},        {"STRASSE", "Großer Weg 3"},
-        {"LAND", "D"},            {"PLZ", "35037"},       {"ORT", "Marburg"},      {"TELEFON", "06421/1234"}, {"TELEFON2", "0170/1"},
-        {"FAX", "06421/1235"},    {"GEBURTSTAG", "19751224"}, {"N_DATUM", "20251213"}, {"N_ZEIT", "14:30"},    {"WiederVor", "20260202"},
-        {"L_DATUM", "20251101"},  {"E_DATUM", "20200101"}, {"MCODE", "A"},         {"MCODE2", "B"},           {"MCODE3", "C"},
-        {"EMAIL", "j@example.de"}, {"GASTGEBER", "J"},    {"N_WOTAG", "Samstag"}};
+    const std::map<QString, QString> expected{{"K_NR", "100002"},
+                                              {"ANREDE", "Herr"},
+                                              {"VORNAME", "Jürgen"},
+                                              {"NAME", "Müller"},
+                                              {"STRASSE", "Großer Weg 3"},
+                                              {"LAND", "D"},
+                                              {"PLZ", "35037"},
+                                              {"ORT", "Marburg"},
+                                              {"TELEFON", "06421/1234"},
+                                              {"TELEFON2", "0170/1"},
+                                              {"FAX", "06421/1235"},
+                                              {"GEBURTSTAG", "19751224"},
+                                              {"N_DATUM", "20251213"},
+                                              {"N_ZEIT", "14:30"},
+                                              {"WiederVor", "20260202"},
+                                              {"L_DATUM", "20251101"},
+                                              {"E_DATUM", "20200101"},
+                                              {"MCODE", "A"},
+                                              {"MCODE2", "B"},
+                                              {"MCODE3", "C"},
+                                              {"EMAIL", "j@example.de"},
+                                              {"GASTGEBER", "J"},
+                                              {"N_WOTAG", "Samstag"}};
     EXPECT_EQ(r.rows.front(), expected);
     QFile raw(target());
     ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
@@ -103,10 +138,13 @@ TEST_F(CustomerDbfExportTest, WeekdayOfTheNextPartyAndEmptyDates)
     {
         const char* date;
         const char* weekday;
-    } days[] = {{"14.12.2025", "Sonntag"}, {"15.12.2025", "Montag"}, {"16.12.2025", "Dienstag"}, {"17.12.2025", "Mittwoch"},
-                {"18.12.2025", "Donnerstag"}, {"19.12.2025", "Freitag"}, {"20.12.2025", "Samstag"}, {"", ""}};
+    } days[] = {{"14.12.2025", "Sonntag"},    {"15.12.2025", "Montag"},
+                {"16.12.2025", "Dienstag"},   {"17.12.2025", "Mittwoch"},
+                {"18.12.2025", "Donnerstag"}, {"19.12.2025", "Freitag"},
+                {"20.12.2025", "Samstag"},    {"", ""}};
     for (const auto& d : days)
-        add({{"NAME", QStringLiteral("T") + QString::fromLatin1(d.weekday)}, {"N_DATUM", QString::fromLatin1(d.date)}});
+        add({{"NAME", QStringLiteral("T") + QString::fromLatin1(d.weekday)},
+             {"N_DATUM", QString::fromLatin1(d.date)}});
     view.setSortOrder(CustomerSort::Order::Number);
     EXPECT_EQ(CustomerDbfExport(*db).write(view, target()), 11);
     const Read r = readBack();
@@ -136,7 +174,8 @@ TEST_F(CustomerDbfExportTest, ConfirmationAndAFailedWriteKeepTheOldFile)
 {
     ScriptedUi cancel({UiPort::Answer::Cancel});
     EXPECT_FALSE(CustomerDbfExport(*db).Export(view, home.home().dbDir(), cancel));
-    EXPECT_TRUE(cancel.wasShown(QStringLiteral("Es wird eine Exportdatei mit dem Namen >KundTemp.dbf< erzeugt")));
+    EXPECT_TRUE(
+        cancel.wasShown(QStringLiteral("Es wird eine Exportdatei mit dem Namen >KundTemp.dbf< erzeugt")));
     EXPECT_FALSE(QFile::exists(target()));
     ScriptedUi ok({UiPort::Answer::Ok});
     EXPECT_TRUE(CustomerDbfExport(*db).Export(view, home.home().dbDir(), ok));

@@ -15,13 +15,35 @@ class CustomerFilterTest : public CustomerStoreFixture
 protected:
     void SetUp() override
     {
-        add({{"NAME", "Adler"}, {"GEBURTSTAG", "05.12.1980"}, {"E-MAIL", "maria@web.de"}, {"KM_ENTF", 12}, {"GASTGEBER", "J"},
-             {"PLZ", "35037"}, {"ORT", "Marburg"}, {"L_TELEFON", "10.01.2026"}, {"WiederVorlage", "15.03.2026"}});
-        add({{"NAME", "Becker"}, {"GEBURTSTAG", "24.12.1975"}, {"E-MAIL", "anna@web.de"}, {"KM_ENTF", 12}, {"GASTGEBER", "c"},
-             {"PLZ", "35096"}, {"ORT", "Weimar"}, {"L_MAIL", "01.03.2026"}});
-        add({{"NAME", "Cramer"}, {"GEBURTSTAG", "15.01.1990"}, {"KM_ENTF", 20}, {"TEXT", "Kundin zahlt 50% bar"},
-             {"B_WARINBZH", "J"}, {"BZH_VERANSTALT", "Herbstfest"}, {"MCODE", "Kochen"}});
-        add({{"NAME", "Dorn"}, {"E-MAIL", "Zora@web.de"}, {"KM_ENTF", 5}, {"TEXT", "von O'Brien empfohlen"}, {"L_BRIEF", "01.12.2025"}});
+        add({{"NAME", "Adler"},
+             {"GEBURTSTAG", "05.12.1980"},
+             {"E-MAIL", "maria@web.de"},
+             {"KM_ENTF", 12},
+             {"GASTGEBER", "J"},
+             {"PLZ", "35037"},
+             {"ORT", "Marburg"},
+             {"L_TELEFON", "10.01.2026"},
+             {"WiederVorlage", "15.03.2026"}});
+        add({{"NAME", "Becker"},
+             {"GEBURTSTAG", "24.12.1975"},
+             {"E-MAIL", "anna@web.de"},
+             {"KM_ENTF", 12},
+             {"GASTGEBER", "c"},
+             {"PLZ", "35096"},
+             {"ORT", "Weimar"},
+             {"L_MAIL", "01.03.2026"}});
+        add({{"NAME", "Cramer"},
+             {"GEBURTSTAG", "15.01.1990"},
+             {"KM_ENTF", 20},
+             {"TEXT", "Kundin zahlt 50% bar"},
+             {"B_WARINBZH", "J"},
+             {"BZH_VERANSTALT", "Herbstfest"},
+             {"MCODE", "Kochen"}});
+        add({{"NAME", "Dorn"},
+             {"E-MAIL", "Zora@web.de"},
+             {"KM_ENTF", 5},
+             {"TEXT", "von O'Brien empfohlen"},
+             {"L_BRIEF", "01.12.2025"}});
         add({{"NAME", "O'Brien"}, {"GEBURTSTAG", "30.11.1985"}, {"E-MAIL", "obrien@example.ie"}});
         add({{"NAME", "Müller"}, {"GEBURTSTAG", "01.07.1970"}});
         add({{"NAME", "Mülz"}, {"GEBURTSTAG", "02.07.1970"}});
@@ -54,16 +76,24 @@ TEST_F(CustomerFilterTest, FilterDialogEntries)
     const FilterCase cases[] = {
         {"no entry", {}, everyone},
         {"birthday in December", {{"GB_MIN", "01.12.2000"}, {"GB_MAX", "31.12.2000"}}, {"Adler", "Becker"}},
-        {"birthday only upper bound: January and no birthday", {{"GB_MAX", "31.01.2000"}}, {"Cramer", "Dorn"}},
-        {"birthday in December and e-mail from M", {{"GB_MIN", "01.12.2000"}, {"GB_MAX", "31.12.2000"}, {"EMAIL_MIN", "m"}}, {"Adler"}},
+        {"birthday only upper bound: January and no birthday",
+         {{"GB_MAX", "31.01.2000"}},
+         {"Cramer", "Dorn"}},
+        {"birthday in December and e-mail from M",
+         {{"GB_MIN", "01.12.2000"}, {"GB_MAX", "31.12.2000"}, {"EMAIL_MIN", "m"}},
+         {"Adler"}},
         {"e-mail upper bound takes every address beginning with it", {{"EMAIL_MAX", "ANNA"}}, {"Becker"}},
         {"e-mail lower bound in capitals", {{"EMAIL_MIN", "z"}}, {"Dorn"}},
         {"equal distance bounds", {{"KM_MIN", "12"}, {"KM_MAX", "12"}}, {"Adler", "Becker"}},
         {"different distance bounds", {{"KM_MIN", "6"}, {"KM_MAX", "15"}}, {"Adler", "Becker"}},
         {"distance lower bound only", {{"KM_MIN", "12"}}, {"Adler", "Becker", "Cramer"}},
         // Umlauts sort with their base letter, so "Muller" begins with "Mül" as well.
-        {"same three letters as both name bounds", {{"Name_Min", "Mül"}, {"Name_max", "Mül"}}, {"Müller", "Mülz", "Muller"}},
-        {"upper name bound alone", {{"Name_max", "Mül"}}, {"Adler", "Becker", "Cramer", "Dorn", "Müller", "Mülz", "Muller"}},
+        {"same three letters as both name bounds",
+         {{"Name_Min", "Mül"}, {"Name_max", "Mül"}},
+         {"Müller", "Mülz", "Muller"}},
+        {"upper name bound alone",
+         {{"Name_max", "Mül"}},
+         {"Adler", "Becker", "Cramer", "Dorn", "Müller", "Mülz", "Muller"}},
         {"name with apostrophe", {{"Name_Min", "O'Brien"}, {"Name_max", "O'Brien"}}, {"O'Brien"}},
         {"name bounds ignore case", {{"Name_Min", "b"}, {"Name_max", "c"}}, {"Becker", "Cramer"}},
         {"guest type ignores case", {{"GTE", "C"}}, {"Becker"}},
@@ -73,11 +103,15 @@ TEST_F(CustomerFilterTest, FilterDialogEntries)
         {"empty date masks are no bounds", {{"WV_MIN", "__.__.____"}, {"NV_max", "  .  .    "}}, everyone},
         {"any contact since", {{"NewDateEdit_LetzterLontaktVON", "01.01.2026"}}, {"Adler", "Becker"}},
         {"no contact after", {{"NewDateEdit_LetzterLontaktBIS", "31.12.2025"}}, Names{"Dorn"}},
-        {"contact by telephone", {{"RadioButtonKontaktEinzeln", "1"}, {"NewDateEdit_LetzterLontakt_TEL_VON", "01.01.2026"}}, {"Adler"}},
+        {"contact by telephone",
+         {{"RadioButtonKontaktEinzeln", "1"}, {"NewDateEdit_LetzterLontakt_TEL_VON", "01.01.2026"}},
+         {"Adler"}},
         {"per-medium mode ignores the general range",
          {{"RadioButtonKontaktEinzeln", "1"}, {"NewDateEdit_LetzterLontaktVON", "01.01.2026"}},
          everyone},
-        {"distributor flag and event", {{"CheckBox_WARINBZH", "J"}, {"Edit_BZHVF", "herbstfest"}}, {"Cramer"}},
+        {"distributor flag and event",
+         {{"CheckBox_WARINBZH", "J"}, {"Edit_BZHVF", "herbstfest"}},
+         {"Cramer"}},
         {"match code", {{"mc1_min", "koch"}, {"mc1_max", "koch"}}, {"Cramer"}},
     };
     for (const FilterCase& c : cases) {
@@ -122,7 +156,8 @@ TEST_F(CustomerFilterTest, RemarksWithoutMatchSetNoFilter)
 
 TEST_F(CustomerFilterTest, EntriesThatCannotBeUsedSetNoFilter)
 {
-    for (auto [field, entry] : {std::pair{"KM_MIN", "zwölf"}, std::pair{"WV_MIN", "31.02.2026"}, std::pair{"GB_MAX", "1.13.2000"}}) {
+    for (auto [field, entry] : {std::pair{"KM_MIN", "zwölf"}, std::pair{"WV_MIN", "31.02.2026"},
+                                std::pair{"GB_MAX", "1.13.2000"}}) {
         ScriptedUi fresh;
         CustomerFilter filter;
         filter.set(QString::fromLatin1(field), QString::fromUtf8(entry));

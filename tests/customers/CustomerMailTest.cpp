@@ -42,9 +42,11 @@ TEST_F(CustomerMailTest, SerialMailFollowsTheOptions)
         const char* own;
         const char* expected;
     } cases[] = {
-        {true, true, "ich@beraterin.de", "mailto:ich@beraterin.de?bcc=abel%2Bshop@example.de,o%27brien%26co@example.de"},
+        {true, true, "ich@beraterin.de",
+         "mailto:ich@beraterin.de?bcc=abel%2Bshop@example.de,o%27brien%26co@example.de"},
         {false, false, "ich@beraterin.de", "mailto:abel%2Bshop@example.de,o%27brien%26co@example.de"},
-        {false, true, "ich@beraterin.de", "mailto:ich@beraterin.de,abel%2Bshop@example.de,o%27brien%26co@example.de"},
+        {false, true, "ich@beraterin.de",
+         "mailto:ich@beraterin.de,abel%2Bshop@example.de,o%27brien%26co@example.de"},
         {true, true, "BeraterEmail", "mailto:?bcc=abel%2Bshop@example.de,o%27brien%26co@example.de"},
     };
     for (const auto& c : cases) {

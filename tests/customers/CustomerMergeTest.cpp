@@ -27,7 +27,10 @@ protected:
 
     int rowsOf(const char* table, const QString& number)
     {
-        return db->scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE K_NR = ?").arg(QString::fromLatin1(table)), {number}).toInt();
+        return db
+            ->scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE K_NR = ?").arg(QString::fromLatin1(table)),
+                     {number})
+            .toInt();
     }
 
     QString k1, k2, other;
@@ -42,7 +45,8 @@ TEST_F(CustomerMergeTest, MovesPartiesAndParticipationsAndRemovesTheSecond)
     TClientDataModul asking(*db, yes);
     ASSERT_TRUE(CustomerMerge(asking).Vereinen(k1, k2));
     EXPECT_TRUE(yes.wasShown(CustomerMerge::question(k1, k2)));
-    EXPECT_EQ(CustomerMerge::question(k1, k2), QStringLiteral("Wollen Sie den Kunden %1 mit dem Kunden %2 zusammenführen  ?").arg(k2, k1));
+    EXPECT_EQ(CustomerMerge::question(k1, k2),
+              QStringLiteral("Wollen Sie den Kunden %1 mit dem Kunden %2 zusammenführen  ?").arg(k2, k1));
     EXPECT_FALSE(store.load(k2));
     EXPECT_EQ(rowsOf("Tuppkopf", k1), 1);
     EXPECT_EQ(rowsOf("Tupper", k1), 3);

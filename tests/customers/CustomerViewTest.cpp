@@ -29,8 +29,16 @@ TEST_F(CustomerViewTest, NameOrderIsGermanAndIgnoresCase)
 
 TEST_F(CustomerViewTest, SortOrdersFollowTheirIndexes)
 {
-    const QString a = add({{"NAME", "Zeller"}, {"PLZ", "10115"}, {"ORT", "Berlin"}, {"L_DATUM", "01.02.2025"}, {"N_DATUM", "01.05.2026"}});
-    const QString b = add({{"NAME", "Abel"}, {"PLZ", "80331"}, {"ORT", "München"}, {"L_DATUM", "01.02.2026"}, {"N_DATUM", "01.04.2026"}});
+    const QString a = add({{"NAME", "Zeller"},
+                           {"PLZ", "10115"},
+                           {"ORT", "Berlin"},
+                           {"L_DATUM", "01.02.2025"},
+                           {"N_DATUM", "01.05.2026"}});
+    const QString b = add({{"NAME", "Abel"},
+                           {"PLZ", "80331"},
+                           {"ORT", "München"},
+                           {"L_DATUM", "01.02.2026"},
+                           {"N_DATUM", "01.04.2026"}});
     const QString c = add({{"NAME", "Kurz"}, {"PLZ", "50667"}, {"ORT", "Köln"}, {"L_DATUM", "15.06.2025"}});
     auto first3 = [&](CustomerSort::Order order) {
         view.setSortOrder(order);

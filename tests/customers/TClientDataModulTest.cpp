@@ -37,7 +37,8 @@ class CustomerStoreTest : public CustomerStoreFixture
 protected:
     void addPlace(const char* postcode, const char* town, const char* areaCode = "")
     {
-        ASSERT_TRUE(store.savePlace({QString::fromUtf8(postcode), QString::fromUtf8(town), QString::fromUtf8(areaCode)}));
+        ASSERT_TRUE(store.savePlace(
+            {QString::fromUtf8(postcode), QString::fromUtf8(town), QString::fromUtf8(areaCode)}));
     }
     int kmRows() { return db->scalar(QStringLiteral("SELECT count(*) FROM km")).toInt(); }
 };
@@ -69,7 +70,8 @@ TEST_F(CustomerStoreTest, NumberNeverWrapsPast999999)
         store.NextCustomerNumber();
         FAIL() << "a number after 999999 was given";
     } catch (const DatabaseError& e) {
-        EXPECT_TRUE(e.message().contains(QStringLiteral("keine freie Kundennummer"))) << e.message().toStdString();
+        EXPECT_TRUE(e.message().contains(QStringLiteral("keine freie Kundennummer")))
+            << e.message().toStdString();
     }
 }
 
@@ -108,7 +110,10 @@ TEST_F(CustomerStoreTest, CustomerWithPartiesCanBeDeletedAndHerPartiesKeepHerNum
 
 TEST_F(CustomerStoreTest, DateAndTimeEntry)
 {
-    const QString k = add({{"GEBURTSTAG", "  .  .    "}, {"N_DATUM", "13.12.2025"}, {"N_ZEIT", "  :  "}, {"WiederVorlage", "1.2.2026"}});
+    const QString k = add({{"GEBURTSTAG", "  .  .    "},
+                           {"N_DATUM", "13.12.2025"},
+                           {"N_ZEIT", "  :  "},
+                           {"WiederVorlage", "1.2.2026"}});
     Record r = *store.load(k);
     EXPECT_TRUE(r.value("GEBURTSTAG").isNull());
     EXPECT_TRUE(r.value("N_ZEIT").isNull());
@@ -152,7 +157,8 @@ TEST_F(CustomerStoreTest, PostingATakenNumberFails)
 
 TEST_F(CustomerStoreTest, CalculatedFields)
 {
-    const QString k = add({{"NAME", "Berg"}, {"VORNAME", "Eva"}, {"PLZ", "35037"}, {"ORT", "Marburg"}, {"STRASSE", "Weg 1"}});
+    const QString k = add(
+        {{"NAME", "Berg"}, {"VORNAME", "Eva"}, {"PLZ", "35037"}, {"ORT", "Marburg"}, {"STRASSE", "Weg 1"}});
     const struct
     {
         int mark;

@@ -1,5 +1,5 @@
-#include "core/DataSet.h"
 #include "parties/ExchangeReasons.h"
+#include "core/DataSet.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -16,8 +16,9 @@ protected:
         m_set = DataSet::open(m_home.home());
         m_set->db().run(QStringLiteral("DELETE FROM Umtausch"));
         for (const char* code : {"001", "002", "007"})
-            m_set->db().run(QStringLiteral("INSERT INTO Umtausch (FEHL_CODE, GRUND) VALUES (?, ?)"),
-                            {QString::fromLatin1(code), QStringLiteral("Grund ") + QString::fromLatin1(code)});
+            m_set->db().run(
+                QStringLiteral("INSERT INTO Umtausch (FEHL_CODE, GRUND) VALUES (?, ?)"),
+                {QString::fromLatin1(code), QStringLiteral("Grund ") + QString::fromLatin1(code)});
     }
 
     TempHome m_home;
@@ -55,7 +56,8 @@ TEST_F(ExchangeReasonsTest, NoReasonsGiveNoStepAndUnknownCodesDoNotExist)
 TEST_F(ExchangeReasonsTest, RewordedTextsAreStoredAndForeignCodesIgnored)
 {
     ExchangeReasons reasons(m_set->db());
-    reasons.saveTexts({{QStringLiteral("002"), QStringLiteral("Deckel verzogen")}, {QStringLiteral("555"), QStringLiteral("neu")}});
+    reasons.saveTexts({{QStringLiteral("002"), QStringLiteral("Deckel verzogen")},
+                       {QStringLiteral("555"), QStringLiteral("neu")}});
     const auto all = reasons.all();
     ASSERT_EQ(all.size(), 3u);
     EXPECT_EQ(all[1].text, QStringLiteral("Deckel verzogen"));

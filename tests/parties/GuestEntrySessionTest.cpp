@@ -1,6 +1,6 @@
+#include "parties/GuestEntrySession.h"
 #include "parties/ExchangeReasons.h"
 #include "parties/GuestArticleList.h"
-#include "parties/GuestEntrySession.h"
 #include "support/PartyModuleFixture.h"
 
 #include "articles/KindTable.h"
@@ -48,8 +48,9 @@ protected:
     // The participant's turnover and pieces as stored in her lines.
     std::pair<double, double> storedSums(const QString& pNr)
     {
-        const auto row = db().rows(QStringLiteral("SELECT TOTAL(SUMME), TOTAL(STUECK) FROM Tupper1 WHERE R_NR = ? AND P_NR = ?"),
-                                   {m_rNr, pNr});
+        const auto row = db().rows(
+            QStringLiteral("SELECT TOTAL(SUMME), TOTAL(STUECK) FROM Tupper1 WHERE R_NR = ? AND P_NR = ?"),
+            {m_rNr, pNr});
         return {row.front().at(0).toDouble(), row.front().at(1).toDouble()};
     }
 
@@ -133,8 +134,9 @@ TEST_F(GuestEntrySessionTest, NavigationStoresTurnoverAndRebuildsTotals)
     s->setArticleNumber(QStringLiteral("NOPE"));
     EXPECT_FALSE(s->nextParticipant());
     EXPECT_TRUE(s->isHost());
-    EXPECT_TRUE(ui().wasShown(QStringLiteral(
-        "Der Artikel NOPE befindet sich nicht in der Artikeldatei !( Änderungen können nur mit einer neuen Artikel-Nr. durchgeführt werden )")));
+    EXPECT_TRUE(
+        ui().wasShown(QStringLiteral("Der Artikel NOPE befindet sich nicht in der Artikeldatei !( Änderungen "
+                                     "können nur mit einer neuen Artikel-Nr. durchgeführt werden )")));
     s->resetLine();
 
     ASSERT_TRUE(s->newParticipant());
@@ -303,8 +305,9 @@ TEST_F(GuestEntrySessionTest, ParticipantFieldsAndCustomer)
     EXPECT_TRUE(participantField(m_guest1, QStringLiteral("Verabred_DATUM")).isNull());
     EXPECT_TRUE(participantField(m_guest1, QStringLiteral("Verabred_ZEIT")).isNull());
     EXPECT_TRUE(participantField(m_guest1, QStringLiteral("BENE_DATUM")).isNull());
-    const auto stored = db().rows(QStringLiteral("SELECT Verabred_DATUM, Verabred_ZEIT FROM Tupper WHERE R_NR = ? AND P_NR = ?"),
-                                  {m_rNr, m_guest1});
+    const auto stored = db().rows(
+        QStringLiteral("SELECT Verabred_DATUM, Verabred_ZEIT FROM Tupper WHERE R_NR = ? AND P_NR = ?"),
+        {m_rNr, m_guest1});
     EXPECT_TRUE(stored.front().at(0).isNull());
     EXPECT_TRUE(stored.front().at(1).isNull());
 

@@ -18,9 +18,10 @@ TEST(PriceOrderLine, PricesFromArticleAndKind)
     article.berPreis = 6.0;
     Article noSample = article;
     noSample.muster = 0;
-    // Code, source, cost factor, sales factor, star factor, star amount factor, star turnover factor, class, sample.
-    auto kind = [](const char* va, const char* source, double ek, double vk, double stars, double starAmount, double starTurnover,
-                   const char* cls, const char* sample) {
+    // Code, source, cost factor, sales factor, star factor, star amount factor, star turnover factor, class,
+    // sample.
+    auto kind = [](const char* va, const char* source, double ek, double vk, double stars, double starAmount,
+                   double starTurnover, const char* cls, const char* sample) {
         Kind k;
         k.va = QString::fromLatin1(va);
         k.vaQuelle = QString::fromLatin1(source);
@@ -46,7 +47,8 @@ TEST(PriceOrderLine, PricesFromArticleAndKind)
         {"price minus bonus", article, kind("38", "38", 0.75, 1, 0, 0, 0.5, "AP", "N"), 2, 10, 9, 0, 0, 10},
         {"consultant's price", article, kind("43", "", 0.7, 0, 0, 0, 0, "BP", "N"), 1, 0, 6, 0, 0, 0},
         {"sample price", article, kind("40", "10", 0.6, 0, 0, 0, 0, "", "J"), 1, 0, 4, 0, 0, 0},
-        {"sample kind without sample price", noSample, kind("40", "10", 0.6, 0, 0, 0, 0, "", "J"), 1, 0, 6, 0, 0, 0},
+        {"sample kind without sample price", noSample, kind("40", "10", 0.6, 0, 0, 0, 0, "", "J"), 1, 0, 6, 0,
+         0, 0},
         {"star article", article, kind("34", "10", 0, 0, 1, 1, 0, "", "N"), 2, 0, 0, 6, 20, 0},
         {"1.5 stars round to 2", article, kind("xx", "", 0, 1, 0.5, 0, 0, "", "N"), 1, 10, 0, 2, 0, 0},
     };
@@ -71,7 +73,8 @@ TEST(PriceOrderLine, StarsRoundHalfToEven)
     LineCatalogue::Kind half;
     half.vkFaktor = 1;
     half.sterneFakt = 0.5;
-    for (const auto& [articleStars, expected] : {std::pair{3, 2}, std::pair{5, 2}, std::pair{7, 4}, std::pair{1, 0}, std::pair{9, 4}}) {
+    for (const auto& [articleStars, expected] :
+         {std::pair{3, 2}, std::pair{5, 2}, std::pair{7, 4}, std::pair{1, 0}, std::pair{9, 4}}) {
         LineCatalogue::Article article;
         article.sterne = articleStars;
         OrderLine line;
@@ -91,7 +94,10 @@ protected:
         rNr = makeParty(QDate(2024, 3, 4));
         guest = addGuest(rNr, QStringLiteral("100001"));
     }
-    int lineCount() { return db().scalar(QStringLiteral("SELECT COUNT(*) FROM Tupper1 WHERE R_NR = ?"), {rNr}).toInt(); }
+    int lineCount()
+    {
+        return db().scalar(QStringLiteral("SELECT COUNT(*) FROM Tupper1 WHERE R_NR = ?"), {rNr}).toInt();
+    }
     OrderLine stored(qint64 id) { return *party().lineRules().line(rNr, guest, id); }
 
     QString rNr;
@@ -100,15 +106,20 @@ protected:
 
 TEST_F(GuestLines, SaveChecksRefuseUnknownArticleAndInvalidKind)
 {
-    EXPECT_EQ(enter(rNr, guest, QStringLiteral("X999"), QStringLiteral("10"), 1), GuestLineRules::SaveResult::Abandoned);
-    EXPECT_EQ(ui().shown().last().text, QStringLiteral("Der Artikel X999 befindet sich nicht in der Artikeldatei !( Änderungen können "
-                                                       "nur mit einer neuen Artikel-Nr. durchgeführt werden )"));
-    EXPECT_EQ(enter(rNr, guest, QStringLiteral("T20"), QStringLiteral("10"), 1), GuestLineRules::SaveResult::Abandoned);
-    EXPECT_EQ(ui().shown().last().text, QStringLiteral("Die VA 10 ist für den eingegebenen Artikel ungültig"));
+    EXPECT_EQ(enter(rNr, guest, QStringLiteral("X999"), QStringLiteral("10"), 1),
+              GuestLineRules::SaveResult::Abandoned);
+    EXPECT_EQ(ui().shown().last().text,
+              QStringLiteral("Der Artikel X999 befindet sich nicht in der Artikeldatei !( Änderungen können "
+                             "nur mit einer neuen Artikel-Nr. durchgeführt werden )"));
+    EXPECT_EQ(enter(rNr, guest, QStringLiteral("T20"), QStringLiteral("10"), 1),
+              GuestLineRules::SaveResult::Abandoned);
+    EXPECT_EQ(ui().shown().last().text,
+              QStringLiteral("Die VA 10 ist für den eingegebenen Artikel ungültig"));
     EXPECT_EQ(enter(rNr, guest, QString(), QStringLiteral("10"), 1), GuestLineRules::SaveResult::Dropped);
     EXPECT_EQ(lineCount(), 0);
     OrderLine line;
-    EXPECT_EQ(enter(rNr, guest, QStringLiteral("T20"), QStringLiteral("20"), 2, &line), GuestLineRules::SaveResult::Saved);
+    EXPECT_EQ(enter(rNr, guest, QStringLiteral("T20"), QStringLiteral("20"), 2, &line),
+              GuestLineRules::SaveResult::Saved);
     EXPECT_DOUBLE_EQ(stored(line.id).summe, 30.0);
     EXPECT_EQ(stored(line.id).lText, QStringLiteral("Artikel T20"));
 }
@@ -116,22 +127,28 @@ TEST_F(GuestLines, SaveChecksRefuseUnknownArticleAndInvalidKind)
 TEST_F(GuestLines, TextLinesStayAtZeroAndMayKeepAnUnknownArticle)
 {
     OrderLine line;
-    EXPECT_EQ(enter(rNr, guest, QStringLiteral("T10"), QStringLiteral("95"), 3, &line), GuestLineRules::SaveResult::Saved);
+    EXPECT_EQ(enter(rNr, guest, QStringLiteral("T10"), QStringLiteral("95"), 3, &line),
+              GuestLineRules::SaveResult::Saved);
     const OrderLine text = stored(line.id);
-    for (double amount : {text.einzPreis, text.einzKost, text.summe, text.kosten, text.sterneDm, text.umSterne})
+    for (double amount :
+         {text.einzPreis, text.einzKost, text.summe, text.kosten, text.sterneDm, text.umSterne})
         EXPECT_EQ(amount, 0.0);
     EXPECT_EQ(text.sterne, 0);
 
-    const QString question = QStringLiteral("Der Artikel NEU1 mit der VA 96 befindet sich nicht in der Artikeldatei, soll er zur "
-                                            "späteren Verwendung gespeichert werden?");
+    const QString question =
+        QStringLiteral("Der Artikel NEU1 mit der VA 96 befindet sich nicht in der Artikeldatei, soll er zur "
+                       "späteren Verwendung gespeichert werden?");
     // Cancel (no answer) abandons; No saves the line only; Yes keeps the article as well.
-    EXPECT_EQ(enter(rNr, guest, QStringLiteral("NEU1"), QStringLiteral("96"), 1), GuestLineRules::SaveResult::Abandoned);
+    EXPECT_EQ(enter(rNr, guest, QStringLiteral("NEU1"), QStringLiteral("96"), 1),
+              GuestLineRules::SaveResult::Abandoned);
     EXPECT_EQ(ui().shown().last().text, question);
     ui().addAnswer(UiPort::Answer::No);
-    EXPECT_EQ(enter(rNr, guest, QStringLiteral("NEU1"), QStringLiteral("96"), 1), GuestLineRules::SaveResult::Saved);
+    EXPECT_EQ(enter(rNr, guest, QStringLiteral("NEU1"), QStringLiteral("96"), 1),
+              GuestLineRules::SaveResult::Saved);
     EXPECT_FALSE(db().scalar(QStringLiteral("SELECT 1 FROM Lager WHERE L_NR = 'NEU1'")).isValid());
     ui().addAnswer(UiPort::Answer::Yes);
-    EXPECT_EQ(enter(rNr, guest, QStringLiteral("NEU1"), QStringLiteral("96"), 1), GuestLineRules::SaveResult::Saved);
+    EXPECT_EQ(enter(rNr, guest, QStringLiteral("NEU1"), QStringLiteral("96"), 1),
+              GuestLineRules::SaveResult::Saved);
     const auto kept = db().rows(QStringLiteral("SELECT VA, AKTIV, NEU FROM Lager WHERE L_NR = 'NEU1'"));
     ASSERT_EQ(kept.size(), 1u);
     EXPECT_EQ(kept[0][0].toString(), QStringLiteral("96"));
@@ -151,7 +168,9 @@ TEST_F(GuestLines, KindCarriedOverExceptThirtyThree)
         const char* expected;
     };
     for (const Case& c : {Case{"32", "32"}, Case{"33", "10"}, Case{"", "10"}, Case{"95", "95"}})
-        EXPECT_EQ(rules.newLine(rNr, guest, {}, {}, QString::fromLatin1(c.previous)).va, QString::fromLatin1(c.expected)) << c.previous;
+        EXPECT_EQ(rules.newLine(rNr, guest, {}, {}, QString::fromLatin1(c.previous)).va,
+                  QString::fromLatin1(c.expected))
+            << c.previous;
     options().setText(QStringLiteral("vorgabe_va"), QStringLiteral("20"));
     EXPECT_EQ(rules.newLine(rNr, guest, {}, {}, QStringLiteral("33")).va, QStringLiteral("20"));
     EXPECT_EQ(rules.newLine(rNr, guest, {}, {}).stueck, 1.0);
@@ -159,18 +178,22 @@ TEST_F(GuestLines, KindCarriedOverExceptThirtyThree)
 
 TEST_F(GuestLines, StockIsOfferedOnlyWhenEnoughIsOnHand)
 {
-    const QString offer = QStringLiteral("Der Artikel S1 ist im Lager vorhanden, soll er von dort entnommen werden?");
+    const QString offer =
+        QStringLiteral("Der Artikel S1 ist im Lager vorhanden, soll er von dort entnommen werden?");
     OrderLine line;
-    EXPECT_EQ(enter(rNr, guest, QStringLiteral("S1"), QStringLiteral("10"), 3, &line), GuestLineRules::SaveResult::Saved);
+    EXPECT_EQ(enter(rNr, guest, QStringLiteral("S1"), QStringLiteral("10"), 3, &line),
+              GuestLineRules::SaveResult::Saved);
     EXPECT_FALSE(ui().wasShown(offer));
     EXPECT_EQ(stored(line.id).va, QStringLiteral("10"));
 
     // Declined: an ordinary line; accepted: kind 90 from stock.
-    EXPECT_EQ(enter(rNr, guest, QStringLiteral("S1"), QStringLiteral("10"), 2, &line), GuestLineRules::SaveResult::Saved);
+    EXPECT_EQ(enter(rNr, guest, QStringLiteral("S1"), QStringLiteral("10"), 2, &line),
+              GuestLineRules::SaveResult::Saved);
     EXPECT_TRUE(ui().wasShown(offer));
     EXPECT_EQ(stock(QStringLiteral("S1")), 2);
     ui().addAnswer(UiPort::Answer::Yes);
-    EXPECT_EQ(enter(rNr, guest, QStringLiteral("S1"), QStringLiteral("10"), 2, &line), GuestLineRules::SaveResult::Saved);
+    EXPECT_EQ(enter(rNr, guest, QStringLiteral("S1"), QStringLiteral("10"), 2, &line),
+              GuestLineRules::SaveResult::Saved);
     const OrderLine fromStock = stored(line.id);
     EXPECT_EQ(fromStock.va, QStringLiteral("90"));
     EXPECT_EQ(fromStock.vorab, QStringLiteral("L"));
@@ -187,7 +210,8 @@ TEST_F(GuestLines, StockLineChangesMoveTheStock)
     db().run(QStringLiteral("UPDATE Lager SET BESTAND = 3 WHERE L_NR = 'S1'"));
     ui().addAnswer(UiPort::Answer::Yes);
     OrderLine line;
-    ASSERT_EQ(enter(rNr, guest, QStringLiteral("S1"), QStringLiteral("10"), 2, &line), GuestLineRules::SaveResult::Saved);
+    ASSERT_EQ(enter(rNr, guest, QStringLiteral("S1"), QStringLiteral("10"), 2, &line),
+              GuestLineRules::SaveResult::Saved);
     ASSERT_EQ(stock(QStringLiteral("S1")), 1);
     GuestLineRules& rules = party().lineRules();
 
@@ -218,10 +242,13 @@ TEST_F(GuestLines, DeletingAGuestGivesStockBackDeletingThePartyDoesNot)
 {
     const QString second = addGuest(rNr, QStringLiteral("100001"));
     ui().addAnswer(UiPort::Answer::Yes);
-    ASSERT_EQ(enter(rNr, guest, QStringLiteral("S1"), QStringLiteral("10"), 1), GuestLineRules::SaveResult::Saved);
+    ASSERT_EQ(enter(rNr, guest, QStringLiteral("S1"), QStringLiteral("10"), 1),
+              GuestLineRules::SaveResult::Saved);
     ui().addAnswer(UiPort::Answer::Yes);
-    ASSERT_EQ(enter(rNr, second, QStringLiteral("S1"), QStringLiteral("10"), 1), GuestLineRules::SaveResult::Saved);
-    ASSERT_EQ(enter(rNr, second, QStringLiteral("T10"), QStringLiteral("10"), 1), GuestLineRules::SaveResult::Saved);
+    ASSERT_EQ(enter(rNr, second, QStringLiteral("S1"), QStringLiteral("10"), 1),
+              GuestLineRules::SaveResult::Saved);
+    ASSERT_EQ(enter(rNr, second, QStringLiteral("T10"), QStringLiteral("10"), 1),
+              GuestLineRules::SaveResult::Saved);
     ASSERT_EQ(stock(QStringLiteral("S1")), 0);
 
     ui().addAnswer(UiPort::Answer::Ok);

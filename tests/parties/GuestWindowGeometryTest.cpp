@@ -1,5 +1,5 @@
-#include "core/IniFile.h"
 #include "parties/GuestWindowGeometry.h"
+#include "core/IniFile.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -13,7 +13,8 @@ TEST(GuestWindowGeometry, StoredInItsOwnSectionBesideOtherSettings)
     {
         IniFile ini(path);
         ini.setValue(QStringLiteral("KLV"), QStringLiteral("VORAB"), QStringLiteral("1"));
-        ini.setValue(GuestWindowGeometry::kSection, QStringLiteral("NewGuestFormHeight"), QStringLiteral("kaputt"));
+        ini.setValue(GuestWindowGeometry::kSection, QStringLiteral("NewGuestFormHeight"),
+                     QStringLiteral("kaputt"));
         ASSERT_TRUE(ini.save());
     }
     GuestWindowGeometry g = GuestWindowGeometry::load(path);
@@ -30,9 +31,12 @@ TEST(GuestWindowGeometry, StoredInItsOwnSectionBesideOtherSettings)
     IniFile ini(path);
     ASSERT_TRUE(ini.load());
     EXPECT_EQ(ini.value(QStringLiteral("KLV"), QStringLiteral("VORAB")), QStringLiteral("1"));
-    for (const auto& [key, value] : {std::pair{"Width", "800"}, std::pair{"Height", "600"}, std::pair{"Left", "10"},
-                                     std::pair{"Top", "20"}, std::pair{"Tabelle", "113"}})
-        EXPECT_EQ(ini.value(QStringLiteral("TNewGuestForm"), QStringLiteral("NewGuestForm") + QString::fromLatin1(key)), QString::fromLatin1(value));
+    for (const auto& [key, value] :
+         {std::pair{"Width", "800"}, std::pair{"Height", "600"}, std::pair{"Left", "10"},
+          std::pair{"Top", "20"}, std::pair{"Tabelle", "113"}})
+        EXPECT_EQ(ini.value(QStringLiteral("TNewGuestForm"),
+                            QStringLiteral("NewGuestForm") + QString::fromLatin1(key)),
+                  QString::fromLatin1(value));
     const GuestWindowGeometry again = GuestWindowGeometry::load(path);
     EXPECT_EQ(again.list, 113);
     EXPECT_EQ(again.left, 10);
@@ -44,8 +48,8 @@ TEST(GuestWindowGeometry, ListHeightStepsStayInsideTheOrderArea)
     {
         int current, direction, area, expected;
     } cases[] = {
-        {77, +1, 300, 95},  {77, -1, 300, 59},  {45, -1, 300, 36}, {36, -1, 300, 36},
-        {220, +1, 300, 230}, {230, +1, 300, 230}, {77, +1, 90, 36},  // a tiny area still leaves the minimum
+        {77, +1, 300, 95},   {77, -1, 300, 59},   {45, -1, 300, 36}, {36, -1, 300, 36},
+        {220, +1, 300, 230}, {230, +1, 300, 230}, {77, +1, 90, 36}, // a tiny area still leaves the minimum
     };
     for (const auto& c : cases)
         EXPECT_EQ(GuestWindowGeometry::stepList(c.current, c.direction, c.area), c.expected)

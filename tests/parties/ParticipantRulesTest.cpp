@@ -20,14 +20,16 @@ TEST_F(ParticipantRules, HeaderSaveCreatesHostAndWeekRecord)
     EXPECT_EQ(host->value(QStringLiteral("DATUM")).toDate(), QDate(2024, 3, 4));
     EXPECT_TRUE(db().scalar(QStringLiteral("SELECT 1 FROM MWoche WHERE MWoche = '202410'")).isValid());
     EXPECT_EQ(header(rNr).value(QStringLiteral("KM_EINFACH")).toInt(), 17);
-    EXPECT_EQ(header(rNr).value(QStringLiteral("BZH_VF_NR")).toString(), TVorFuerModul::BZH_VF_NR(QDate(2024, 3, 4), QStringLiteral("A")));
+    EXPECT_EQ(header(rNr).value(QStringLiteral("BZH_VF_NR")).toString(),
+              TVorFuerModul::BZH_VF_NR(QDate(2024, 3, 4), QStringLiteral("A")));
 
     // A new host of a stored party: the host participant follows, a distance of 0 keeps the old one.
     addCustomer(QStringLiteral("100006"), {{QStringLiteral("KM_ENTF"), 0}});
     TVorFuerModul::Record h = header(rNr);
     party().setHost(h, QStringLiteral("100006"));
     party().saveHeader(h);
-    EXPECT_EQ(party().participant(rNr, QStringLiteral("01"))->value(QStringLiteral("K_NR")).toString(), QStringLiteral("100006"));
+    EXPECT_EQ(party().participant(rNr, QStringLiteral("01"))->value(QStringLiteral("K_NR")).toString(),
+              QStringLiteral("100006"));
     EXPECT_EQ(header(rNr).value(QStringLiteral("KM_EINFACH")).toInt(), 17);
 }
 
@@ -58,12 +60,14 @@ TEST_F(ParticipantRules, HostTypeBecomesJUnlessClub)
         const QString kNr = QString::number(100010 + n);
         addCustomer(kNr, {{QStringLiteral("GASTGEBER"), QString::fromLatin1(c.before)}});
         makeParty(QDate(2024, 3, 4).addDays(n++), kNr);
-        EXPECT_EQ(customerField(kNr, QStringLiteral("GASTGEBER")).toString(), QString::fromLatin1(c.after)) << c.before;
+        EXPECT_EQ(customerField(kNr, QStringLiteral("GASTGEBER")).toString(), QString::fromLatin1(c.after))
+            << c.before;
     }
     // A guest keeps her type.
     addCustomer(QStringLiteral("100020"), {{QStringLiteral("GASTGEBER"), QStringLiteral("N")}});
     addGuest(makeParty(QDate(2024, 4, 1)), QStringLiteral("100020"));
-    EXPECT_EQ(customerField(QStringLiteral("100020"), QStringLiteral("GASTGEBER")).toString(), QStringLiteral("N"));
+    EXPECT_EQ(customerField(QStringLiteral("100020"), QStringLiteral("GASTGEBER")).toString(),
+              QStringLiteral("N"));
 }
 
 TEST_F(ParticipantRules, OldPartyUpdatesOnlyFirstParticipation)
@@ -74,26 +78,34 @@ TEST_F(ParticipantRules, OldPartyUpdatesOnlyFirstParticipation)
     auto p = party().participant(rNr, addGuest(rNr, QStringLiteral("100005")));
     (*p)[QStringLiteral("Verabred_DATUM")] = daysAgo(-30);
     party().saveParticipant(*p);
-    EXPECT_EQ(customerField(QStringLiteral("100005"), QStringLiteral("E_DATUM")).toString(), old.toString(Qt::ISODate));
+    EXPECT_EQ(customerField(QStringLiteral("100005"), QStringLiteral("E_DATUM")).toString(),
+              old.toString(Qt::ISODate));
     EXPECT_FALSE(customerField(QStringLiteral("100005"), QStringLiteral("L_DATUM")).isValid());
-    EXPECT_EQ(customerField(QStringLiteral("100005"), QStringLiteral("N_DATUM")).toString(), daysAgo(30).toString(Qt::ISODate));
+    EXPECT_EQ(customerField(QStringLiteral("100005"), QStringLiteral("N_DATUM")).toString(),
+              daysAgo(30).toString(Qt::ISODate));
 }
 
 TEST_F(ParticipantRules, RecentPartyUpdatesLastAndNextParty)
 {
     const QDate recent = daysAgo(21);
-    addCustomer(QStringLiteral("100005"), {{QStringLiteral("E_DATUM"), QDate(2010, 1, 1)}, {QStringLiteral("L_DATUM"), QDate(2011, 1, 1)}});
-    addCustomer(QStringLiteral("100006"), {{QStringLiteral("N_DATUM"), daysAgo(25)}, {QStringLiteral("N_ZEIT"), QStringLiteral("20:00")}});
+    addCustomer(QStringLiteral("100005"), {{QStringLiteral("E_DATUM"), QDate(2010, 1, 1)},
+                                           {QStringLiteral("L_DATUM"), QDate(2011, 1, 1)}});
+    addCustomer(QStringLiteral("100006"), {{QStringLiteral("N_DATUM"), daysAgo(25)},
+                                           {QStringLiteral("N_ZEIT"), QStringLiteral("20:00")}});
     const QString rNr = makeParty(recent);
     auto p = party().participant(rNr, addGuest(rNr, QStringLiteral("100005")));
     (*p)[QStringLiteral("Verabredung")] = true;
     (*p)[QStringLiteral("Verabred_DATUM")] = daysAgo(-14);
     (*p)[QStringLiteral("Verabred_ZEIT")] = QStringLiteral("19:30");
     party().saveParticipant(*p);
-    EXPECT_EQ(customerField(QStringLiteral("100005"), QStringLiteral("E_DATUM")).toString(), QStringLiteral("2010-01-01"));
-    EXPECT_EQ(customerField(QStringLiteral("100005"), QStringLiteral("L_DATUM")).toString(), recent.toString(Qt::ISODate));
-    EXPECT_EQ(customerField(QStringLiteral("100005"), QStringLiteral("N_DATUM")).toString(), daysAgo(-14).toString(Qt::ISODate));
-    EXPECT_EQ(customerField(QStringLiteral("100005"), QStringLiteral("N_ZEIT")).toString(), QStringLiteral("19:30:00"));
+    EXPECT_EQ(customerField(QStringLiteral("100005"), QStringLiteral("E_DATUM")).toString(),
+              QStringLiteral("2010-01-01"));
+    EXPECT_EQ(customerField(QStringLiteral("100005"), QStringLiteral("L_DATUM")).toString(),
+              recent.toString(Qt::ISODate));
+    EXPECT_EQ(customerField(QStringLiteral("100005"), QStringLiteral("N_DATUM")).toString(),
+              daysAgo(-14).toString(Qt::ISODate));
+    EXPECT_EQ(customerField(QStringLiteral("100005"), QStringLiteral("N_ZEIT")).toString(),
+              QStringLiteral("19:30:00"));
 
     // Without an appointment a next party on or before this one is cleared.
     addGuest(rNr, QStringLiteral("100006"));
@@ -107,7 +119,8 @@ TEST_F(ParticipantRules, SuppressedCustomerUpdate)
     party().setCustomerUpdateSuppressed(true);
     makeParty(daysAgo(1), QStringLiteral("100005"));
     EXPECT_FALSE(customerField(QStringLiteral("100005"), QStringLiteral("E_DATUM")).isValid());
-    EXPECT_EQ(customerField(QStringLiteral("100005"), QStringLiteral("GASTGEBER")).toString(), QStringLiteral("N"));
+    EXPECT_EQ(customerField(QStringLiteral("100005"), QStringLiteral("GASTGEBER")).toString(),
+              QStringLiteral("N"));
 }
 
 TEST_F(ParticipantRules, HostCannotBeDeletedAndGuestDeletionAsks)

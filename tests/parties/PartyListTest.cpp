@@ -1,5 +1,5 @@
-#include "support/PartyModuleFixture.h"
 #include "parties/PartyList.h"
+#include "support/PartyModuleFixture.h"
 
 namespace korbelant::test {
 
@@ -14,9 +14,12 @@ protected:
         b = makeParty(QDate(2025, 3, 3), QStringLiteral("100005"), QStringLiteral("B"));
         c = makeParty(QDate(2025, 2, 5), QStringLiteral("100004"), QStringLiteral("A"));
         // Turnover and cost as the totals would leave them; c was moved to a later week.
-        db().run(QStringLiteral("UPDATE Tuppkopf SET S_UMSATZ = 100, S_AUSGABE = 30, ERSTELLT = 1 WHERE R_NR = ?"), {a});
+        db().run(
+            QStringLiteral("UPDATE Tuppkopf SET S_UMSATZ = 100, S_AUSGABE = 30, ERSTELLT = 1 WHERE R_NR = ?"),
+            {a});
         db().run(QStringLiteral("UPDATE Tuppkopf SET S_UMSATZ = 200 WHERE R_NR = ?"), {b});
-        db().run(QStringLiteral("UPDATE Tuppkopf SET S_UMSATZ = 1000, MWoche = '202512' WHERE R_NR = ?"), {c});
+        db().run(QStringLiteral("UPDATE Tuppkopf SET S_UMSATZ = 1000, MWoche = '202512' WHERE R_NR = ?"),
+                 {c});
     }
 
     QStringList numbers(PartyList::Order order)
@@ -38,10 +41,10 @@ TEST_F(PartyListTest, EverySortOrderFollowsItsIndex)
         QStringList expected;
     };
     const Case cases[] = {
-        {"Woche", {b, a, c}},                // 2025/10, 2025/11, 2025/12
-        {"Vorführungsnummer", {b, c, a}},    // 030325B, 050225A, 100325A
+        {"Woche", {b, a, c}},                 // 2025/10, 2025/11, 2025/12
+        {"Vorführungsnummer", {b, c, a}},     // 030325B, 050225A, 100325A
         {"K-Nr. der Gastgeberin", {a, c, b}}, // 100003, 100004, 100005
-        {"Umsatz", {a, b, c}},               // 100, 200, 1000 as numbers
+        {"Umsatz", {a, b, c}},                // 100, 200, 1000 as numbers
         {"Datum", {c, b, a}},
     };
     ASSERT_EQ(PartyList::choices().size(), 5);

@@ -20,7 +20,9 @@ TEST(PartyNumber, DistributorIdentifierFromDaysAndSuffix)
         {{2033, 5, 19}, "C", "00012"}, // 10000 days: "1000012" keeps "00012"
     };
     for (const Case& c : cases)
-        EXPECT_EQ(TVorFuerModul::BZH_VF_NR(c.date, QString::fromLatin1(c.suffix)), QString::fromLatin1(c.expected)) << c.date.toString().toStdString();
+        EXPECT_EQ(TVorFuerModul::BZH_VF_NR(c.date, QString::fromLatin1(c.suffix)),
+                  QString::fromLatin1(c.expected))
+            << c.date.toString().toStdString();
 }
 
 class PartyNumberDialog : public PartyModuleFixture
@@ -37,7 +39,8 @@ TEST_F(PartyNumberDialog, ChecksDateFutureSuffixAndDuplicate)
     EXPECT_FALSE(party().checkPartyNumber(QStringLiteral("02.06.2024"), QStringLiteral("A"), today));
     EXPECT_TRUE(ui().wasShown(QStringLiteral("Datum größer heute.")));
     ui().addAnswer(UiPort::Answer::Ok);
-    EXPECT_EQ(party().checkPartyNumber(QStringLiteral("02.06.2024"), QStringLiteral("b"), today), QStringLiteral("020624B"));
+    EXPECT_EQ(party().checkPartyNumber(QStringLiteral("02.06.2024"), QStringLiteral("b"), today),
+              QStringLiteral("020624B"));
 
     // No suffix: nothing happens, no message.
     const auto shownBefore = ui().shown().size();
@@ -47,7 +50,8 @@ TEST_F(PartyNumberDialog, ChecksDateFutureSuffixAndDuplicate)
     makeParty(QDate(2024, 5, 31));
     EXPECT_FALSE(party().checkPartyNumber(QStringLiteral("31.05.2024"), QStringLiteral("A"), today));
     EXPECT_TRUE(ui().wasShown(QStringLiteral("Vorführungsnummer schon vorhanden")));
-    EXPECT_EQ(party().checkPartyNumber(QStringLiteral("31.05.2024"), QStringLiteral("B"), today), QStringLiteral("310524B"));
+    EXPECT_EQ(party().checkPartyNumber(QStringLiteral("31.05.2024"), QStringLiteral("B"), today),
+              QStringLiteral("310524B"));
 }
 
 TEST_F(PartyNumberDialog, PartWeeksRunFromOneToNineThenLetters)
@@ -55,7 +59,8 @@ TEST_F(PartyNumberDialog, PartWeeksRunFromOneToNineThenLetters)
     // Monday to Friday of week 2024/10, two parties a day.
     QStringList marks;
     for (int i = 0; i < 10; ++i) {
-        const QString rNr = makeParty(QDate(2024, 3, 4).addDays(i / 2), QStringLiteral("100001"), i % 2 ? QStringLiteral("B") : QStringLiteral("A"));
+        const QString rNr = makeParty(QDate(2024, 3, 4).addDays(i / 2), QStringLiteral("100001"),
+                                      i % 2 ? QStringLiteral("B") : QStringLiteral("A"));
         marks << header(rNr).value(QStringLiteral("TWoche")).toString();
         EXPECT_EQ(header(rNr).value(QStringLiteral("MWoche")).toString(), QStringLiteral("202410"));
     }
@@ -71,7 +76,8 @@ TEST_F(PartyNumberDialog, MovedPartyTakesNextMarkOfNewWeekAndKeepsItsNumber)
     const QString moved = makeParty(QDate(2024, 3, 4));
     const QString guest = addGuest(moved, QStringLiteral("100001"));
     addArticle(QStringLiteral("T100"), QStringLiteral("10"), 10);
-    ASSERT_EQ(enter(moved, guest, QStringLiteral("T100"), QStringLiteral("10"), 1), GuestLineRules::SaveResult::Saved);
+    ASSERT_EQ(enter(moved, guest, QStringLiteral("T100"), QStringLiteral("10"), 1),
+              GuestLineRules::SaveResult::Saved);
 
     // "Datum ändern" into week 11, which has marks 1 and 2.
     TVorFuerModul::Record h = header(moved);
@@ -86,7 +92,12 @@ TEST_F(PartyNumberDialog, MovedPartyTakesNextMarkOfNewWeekAndKeepsItsNumber)
         EXPECT_EQ(p.value(QStringLiteral("TWoche")).toString(), QStringLiteral("3"));
         EXPECT_EQ(p.value(QStringLiteral("DATUM")).toDate(), QDate(2024, 3, 13));
     }
-    EXPECT_EQ(db().scalar(QStringLiteral("SELECT COUNT(*) FROM Tupper1 WHERE R_NR = ? AND MWoche = '202411' AND TWoche = '3'"), {moved}).toInt(), 1);
+    EXPECT_EQ(
+        db().scalar(QStringLiteral(
+                        "SELECT COUNT(*) FROM Tupper1 WHERE R_NR = ? AND MWoche = '202411' AND TWoche = '3'"),
+                    {moved})
+            .toInt(),
+        1);
     EXPECT_TRUE(db().scalar(QStringLiteral("SELECT 1 FROM MWoche WHERE MWoche = '202411'")).isValid());
 
     // Year and week of the dialog move it again, to the first mark of an empty week.
@@ -122,7 +133,8 @@ TEST_F(PartyNumberDialog, DialogRefusesWeekYearAndUnknownHost)
 
 TEST_F(PartyNumberDialog, NewPartyRemovesLeftOverLinesOfItsNumber)
 {
-    db().run(QStringLiteral("INSERT INTO Tupper1 (R_NR, P_NR, ID, L_NR, VA) VALUES ('040324A', '02', 1, 'X', '10')"));
+    db().run(QStringLiteral(
+        "INSERT INTO Tupper1 (R_NR, P_NR, ID, L_NR, VA) VALUES ('040324A', '02', 1, 'X', '10')"));
     makeParty(QDate(2024, 3, 4));
     EXPECT_EQ(db().scalar(QStringLiteral("SELECT COUNT(*) FROM Tupper1 WHERE R_NR = '040324A'")).toInt(), 0);
 }

@@ -27,7 +27,8 @@ protected:
     }
     void insertLine(const QString& va, double pieces, double summe)
     {
-        db().run(QStringLiteral("INSERT INTO Tupper1 (R_NR, P_NR, L_NR, VA, STUECK, SUMME, KOSTEN) VALUES (?, ?, 'T10', ?, ?, ?, 0)"),
+        db().run(QStringLiteral("INSERT INTO Tupper1 (R_NR, P_NR, L_NR, VA, STUECK, SUMME, KOSTEN) VALUES "
+                                "(?, ?, 'T10', ?, ?, ?, 0)"),
                  {rNr, guest, va.isEmpty() ? QVariant() : QVariant(va), pieces, summe});
     }
     TVorFuerModul::Record recalculated()
@@ -43,10 +44,13 @@ protected:
 
 TEST_F(PartyTotals, AdvanceLinesCountInTurnoverButNotInStarsUnlessOptionSet)
 {
-    ASSERT_EQ(enter(rNr, guest, QStringLiteral("T10"), QStringLiteral("10"), 2), GuestLineRules::SaveResult::Saved);
-    ASSERT_EQ(enter(rNr, guest, QStringLiteral("T10"), QStringLiteral("10"), 1, nullptr, QStringLiteral("V")), GuestLineRules::SaveResult::Saved);
+    ASSERT_EQ(enter(rNr, guest, QStringLiteral("T10"), QStringLiteral("10"), 2),
+              GuestLineRules::SaveResult::Saved);
+    ASSERT_EQ(enter(rNr, guest, QStringLiteral("T10"), QStringLiteral("10"), 1, nullptr, QStringLiteral("V")),
+              GuestLineRules::SaveResult::Saved);
     // Star article for the host, marked as advance: 3 stars worth 20.
-    ASSERT_EQ(enter(rNr, QStringLiteral("01"), QStringLiteral("T10"), QStringLiteral("34"), 1, nullptr, QStringLiteral("V")),
+    ASSERT_EQ(enter(rNr, QStringLiteral("01"), QStringLiteral("T10"), QStringLiteral("34"), 1, nullptr,
+                    QStringLiteral("V")),
               GuestLineRules::SaveResult::Saved);
     party().closeGuestWindow(rNr, guest);
 
@@ -72,12 +76,14 @@ TEST_F(PartyTotals, RecalculationTouchesOnlyItsParty)
 {
     const QString other = makeParty(QDate(2024, 3, 5));
     const QString otherGuest = addGuest(other, QStringLiteral("100001"));
-    ASSERT_EQ(enter(other, otherGuest, QStringLiteral("T32"), QStringLiteral("32"), 4), GuestLineRules::SaveResult::Saved);
+    ASSERT_EQ(enter(other, otherGuest, QStringLiteral("T32"), QStringLiteral("32"), 4),
+              GuestLineRules::SaveResult::Saved);
     party().closeGuestWindow(other, otherGuest);
     const TVorFuerModul::Record before = header(other);
     ASSERT_EQ(before.value(QStringLiteral("S_ANGEBOTE")).toInt(), 4);
 
-    ASSERT_EQ(enter(rNr, guest, QStringLiteral("T10"), QStringLiteral("10"), 1), GuestLineRules::SaveResult::Saved);
+    ASSERT_EQ(enter(rNr, guest, QStringLiteral("T10"), QStringLiteral("10"), 1),
+              GuestLineRules::SaveResult::Saved);
     party().closeGuestWindow(rNr, guest);
     EXPECT_DOUBLE_EQ(num(header(rNr), "S_UMSATZ"), 20.0);
     EXPECT_EQ(header(other), before);
@@ -105,7 +111,10 @@ TEST_F(PartyTotals, UnknownKindsLeaveTheSumsButCountAsPieces)
 
 TEST_F(PartyTotals, PartyWithoutLinesKeepsItsSumsButNotItsStars)
 {
-    db().run(QStringLiteral("UPDATE Tuppkopf SET S_UMSATZ = 123, STERNE = 4, S_ANGEBOTE = 2, VERABRED = 3 WHERE R_NR = ?"), {rNr});
+    db().run(
+        QStringLiteral(
+            "UPDATE Tuppkopf SET S_UMSATZ = 123, STERNE = 4, S_ANGEBOTE = 2, VERABRED = 3 WHERE R_NR = ?"),
+        {rNr});
     const TVorFuerModul::Record h = recalculated();
     EXPECT_DOUBLE_EQ(num(h, "S_UMSATZ"), 123.0);
     EXPECT_EQ(h.value(QStringLiteral("S_ANGEBOTE")).toInt(), 2);
@@ -170,7 +179,8 @@ TEST_F(AppointmentWindow, SundayAndMondayCutOff)
         int lastCounted;
     };
     // Weeks = 5: a Sunday party counts appointments up to 42 days later, a Monday party 41.
-    for (const Case& c : {Case{QDate(2024, 3, 10), 42}, Case{QDate(2024, 3, 11), 41}, Case{QDate(2024, 3, 16), 36}}) {
+    for (const Case& c :
+         {Case{QDate(2024, 3, 10), 42}, Case{QDate(2024, 3, 11), 41}, Case{QDate(2024, 3, 16), 36}}) {
         const auto h = partyWithAppointments(c.date, {1, c.lastCounted, c.lastCounted + 1});
         EXPECT_EQ(party().starCutOffDay(c.date), c.date.addDays(c.lastCounted));
         EXPECT_EQ(party().TKopfTableCalcFields(h).verabred2, 2) << c.date.toString().toStdString();
@@ -188,7 +198,8 @@ TEST_F(AppointmentWindow, WeeksNotANumberCountsNothing)
 
 TEST_F(AppointmentWindow, CalculatedHeaderValues)
 {
-    addCustomer(QStringLiteral("100005"), {{QStringLiteral("NAME"), QStringLiteral("Müller")}, {QStringLiteral("VORNAME"), QStringLiteral("Anna")}});
+    addCustomer(QStringLiteral("100005"), {{QStringLiteral("NAME"), QStringLiteral("Müller")},
+                                           {QStringLiteral("VORNAME"), QStringLiteral("Anna")}});
     auto h = partyWithAppointments(QDate(2024, 3, 11), {3});
     party().setHost(h, QStringLiteral("100005"));
     h[QStringLiteral("KM_EINFACH")] = 12;
@@ -222,18 +233,20 @@ TEST_F(StarPlanTest, EarnedStarsByBandIntervalAndBonus)
         int appointments;
         int stars;
     };
-    const Case cases[] = {{0, 0, 0},       {199.99, 0, 0},  {200, 0, 2},     {299.99, 0, 2},   {450, 1, 5},
-                          {999.99, 2, 11}, {1000, 0, 10},   {1099.98, 0, 10}, {1100, 0, 11},   {1250, 3, 14}};
+    const Case cases[] = {{0, 0, 0},       {199.99, 0, 0}, {200, 0, 2},      {299.99, 0, 2}, {450, 1, 5},
+                          {999.99, 2, 11}, {1000, 0, 10},  {1099.98, 0, 10}, {1100, 0, 11},  {1250, 3, 14}};
     for (const Case& c : cases)
         EXPECT_EQ(party().starPlan().StarsByPlan(c.amount, c.appointments), c.stars) << c.amount;
 }
 
 TEST_F(StarPlanTest, NoIntervalAndValuesThatAreNoNumbers)
 {
-    db().run(QStringLiteral("UPDATE SternePlan SET SchrittBetrag = 0 WHERE rowid = (SELECT MIN(rowid) FROM SternePlan)"));
+    db().run(QStringLiteral(
+        "UPDATE SternePlan SET SchrittBetrag = 0 WHERE rowid = (SELECT MIN(rowid) FROM SternePlan)"));
     EXPECT_EQ(party().starPlan().StarsByPlan(1500, 0), 0);
     EXPECT_EQ(party().starPlan().StarsByPlan(1500, 2), 2);
-    db().run(QStringLiteral("UPDATE SternePlan SET Verabredung1 = 'x' WHERE rowid = (SELECT MIN(rowid) FROM SternePlan)"));
+    db().run(QStringLiteral(
+        "UPDATE SternePlan SET Verabredung1 = 'x' WHERE rowid = (SELECT MIN(rowid) FROM SternePlan)"));
     EXPECT_EQ(party().starPlan().StarsByPlan(450, 1), 4);
     db().run(QStringLiteral("DELETE FROM SternePlan"));
     EXPECT_EQ(party().starPlan().StarsByPlan(450, 1), 0);
@@ -268,13 +281,17 @@ TEST_F(BulkTotals, GeneratedHeadersCarryWhatRecalcPartyTotalsComputes)
         const TVorFuerModul::Record stored = header(row[0].toString());
         TVorFuerModul::Record again = stored;
         party().RecalcPartyTotals(again);
-        for (const char* field : {"S_UMSATZ", "S_AUSGABE", "S_PROV", "VKG_UMSATZ", "WB_UMSATZ", "STERNE", "STERNE_DM", "UM_STERNE",
-                                  "S_ANGEBOTE", "S_VerkServicePr", "VERABRED", "BENENN_TUP"})
-            EXPECT_NEAR(num(again, field), num(stored, field), 1e-9) << field << " " << row[0].toString().toStdString();
+        for (const char* field :
+             {"S_UMSATZ", "S_AUSGABE", "S_PROV", "VKG_UMSATZ", "WB_UMSATZ", "STERNE", "STERNE_DM",
+              "UM_STERNE", "S_ANGEBOTE", "S_VerkServicePr", "VERABRED", "BENENN_TUP"})
+            EXPECT_NEAR(num(again, field), num(stored, field), 1e-9)
+                << field << " " << row[0].toString().toStdString();
     }
     EXPECT_GT(db().scalar(QStringLiteral("SELECT SUM(S_UMSATZ) FROM Tuppkopf")).toDouble(), 0.0);
-    EXPECT_EQ(db().scalar(QStringLiteral("SELECT COUNT(*) FROM Tupper p WHERE ABS(UMSATZ - (SELECT TOTAL(SUMME) FROM Tupper1 l "
-                                         "WHERE l.R_NR = p.R_NR AND l.P_NR = p.P_NR)) > 1e-9"))
+    EXPECT_EQ(db()
+                  .scalar(QStringLiteral(
+                      "SELECT COUNT(*) FROM Tupper p WHERE ABS(UMSATZ - (SELECT TOTAL(SUMME) FROM Tupper1 l "
+                      "WHERE l.R_NR = p.R_NR AND l.P_NR = p.P_NR)) > 1e-9"))
                   .toInt(),
               0);
 }

@@ -16,10 +16,12 @@ ReportDocument listDocument(const std::vector<int>& groupSizes, ReportDocument::
     doc.frame.year = QStringLiteral("2026");
     doc.frame.printDate = QDate(2026, 12, 10);
     doc.footerLines = {QStringLiteral("Erste Fußzeile"), QStringLiteral("Zweite Fußzeile")};
-    doc.pageHeader = {{{QStringLiteral("Konto 4711")}, ReportTextBlock::Side::Left, false},
-                      {{QStringLiteral("Beraterin"), QStringLiteral("Ute Brandt")}, ReportTextBlock::Side::Right, true}};
+    doc.pageHeader = {
+        {{QStringLiteral("Konto 4711")}, ReportTextBlock::Side::Left, false},
+        {{QStringLiteral("Beraterin"), QStringLiteral("Ute Brandt")}, ReportTextBlock::Side::Right, true}};
     ReportSection section;
-    section.columns = {ReportColumn::text(QStringLiteral("Nr."), 20), ReportColumn::text(QStringLiteral("Name,\nVorname"), 60),
+    section.columns = {ReportColumn::text(QStringLiteral("Nr."), 20),
+                       ReportColumn::text(QStringLiteral("Name,\nVorname"), 60),
                        ReportColumn::number(QStringLiteral("Stück"), 20, Format::Integer, true),
                        ReportColumn::number(QStringLiteral("Betrag"), 30, Format::Money, true)};
     int n = 0;
@@ -28,7 +30,8 @@ ReportDocument listDocument(const std::vector<int>& groupSizes, ReportDocument::
         group.header = QStringLiteral("Gruppe %1").arg(g + 1);
         group.footerLabel = QStringLiteral("Teilsumme");
         for (int r = 0; r < groupSizes[g]; ++r, ++n)
-            group.rows.push_back({{QStringLiteral("R%1").arg(n), QStringLiteral("Name %1").arg(n), 1, 1000.5}, {}});
+            group.rows.push_back(
+                {{QStringLiteral("R%1").arg(n), QStringLiteral("Name %1").arg(n), 1, 1000.5}, {}});
         section.groups.push_back(group);
     }
     section.summaryLabel = QStringLiteral("Summe komplett");
@@ -47,12 +50,14 @@ TEST(ReportLayout, FrameAndColumnHeadsOnEveryPage)
     for (const ReportPage& page : pages) {
         SCOPED_TRACE(page.number);
         EXPECT_EQ(page.paperMm, QSizeF(210, 297));
-        for (const char* text : {"Testliste", "Korbelant 2026", "Gedruckt : 10.12.2026", "Konto 4711", "Ute Brandt",
-                                 "Erste Fußzeile", "Zweite Fußzeile", "Nr.", "Name,", "Vorname", "Stück", "Betrag"})
+        for (const char* text :
+             {"Testliste", "Korbelant 2026", "Gedruckt : 10.12.2026", "Konto 4711", "Ute Brandt",
+              "Erste Fußzeile", "Zweite Fußzeile", "Nr.", "Name,", "Vorname", "Stück", "Betrag"})
             EXPECT_TRUE(page.hasText(QString::fromUtf8(text))) << text;
         EXPECT_TRUE(page.hasText(QStringLiteral("Blatt %1").arg(page.number)));
         // The page header stands between the frame and the column heads.
-        EXPECT_LT(page.findText(QStringLiteral("Ute Brandt"))->rectMm.bottom(), page.findText(QStringLiteral("Nr."))->rectMm.top());
+        EXPECT_LT(page.findText(QStringLiteral("Ute Brandt"))->rectMm.bottom(),
+                  page.findText(QStringLiteral("Nr."))->rectMm.top());
         // Nothing of the body runs into the footer lines.
         const double footerTop = page.findText(QStringLiteral("Erste Fußzeile"))->rectMm.top();
         for (const ReportItem& item : page.items) {
@@ -80,7 +85,8 @@ TEST(ReportLayout, GroupHeaderKeptWithItsFirstRow)
 {
     for (int first = 40; first <= 60; ++first) {
         SCOPED_TRACE(first);
-        const auto pages = ReportLayout::layout(listDocument({first, 3, 3}, ReportDocument::Orientation::Portrait));
+        const auto pages =
+            ReportLayout::layout(listDocument({first, 3, 3}, ReportDocument::Orientation::Portrait));
         for (const ReportPage& page : pages) {
             const QStringList texts = page.texts();
             for (qsizetype i = 0; i < texts.size(); ++i) {
@@ -153,13 +159,15 @@ TEST(ReportLayout, ExtraLinesShadingBlocksAndNewPageGroups)
     table.groups[0].rows[0].extraLines = {{QString(), QStringLiteral("Hauptstraße 1")}};
     table.groups[1].startsNewPage = true;
     ReportSection address;
-    address.blocks = {{{QStringLiteral("Frau"), QStringLiteral("Anna Müller")}, ReportTextBlock::Side::Left, false},
-                      {{QStringLiteral("Beraterin"), QStringLiteral("Ute Brandt")}, ReportTextBlock::Side::Right, true}};
+    address.blocks = {
+        {{QStringLiteral("Frau"), QStringLiteral("Anna Müller")}, ReportTextBlock::Side::Left, false},
+        {{QStringLiteral("Beraterin"), QStringLiteral("Ute Brandt")}, ReportTextBlock::Side::Right, true}};
     doc.sections.insert(doc.sections.begin(), address);
 
     const auto pages = ReportLayout::layout(doc);
     ASSERT_EQ(pages.size(), 2u);
-    EXPECT_EQ(pages[0].lineOf(*pages[0].findText(QStringLiteral("Frau"))), (QStringList{"Frau", "Beraterin"}));
+    EXPECT_EQ(pages[0].lineOf(*pages[0].findText(QStringLiteral("Frau"))),
+              (QStringList{"Frau", "Beraterin"}));
     EXPECT_EQ(pages[0].findText(QStringLiteral("Beraterin"))->font, ReportItem::Font::Bold);
     const QStringList first = pages[0].texts();
     EXPECT_EQ(first.indexOf(QStringLiteral("Hauptstraße 1")), first.indexOf(QStringLiteral("Name 0")) + 3);
@@ -184,7 +192,8 @@ TEST(ReportColumn, PrintedForms)
     EXPECT_EQ(money.printed(0), QString());
     const ReportColumn count = ReportColumn::number(QStringLiteral("Stück"), 20, Format::Integer, true);
     EXPECT_EQ(count.printed(12000), QStringLiteral("12.000"));
-    EXPECT_EQ(ReportColumn::text(QStringLiteral("Text"), 20).printed(QStringLiteral("0")), QStringLiteral("0"));
+    EXPECT_EQ(ReportColumn::text(QStringLiteral("Text"), 20).printed(QStringLiteral("0")),
+              QStringLiteral("0"));
 }
 
 } // namespace

@@ -1,10 +1,10 @@
+#include "week/WeekOverviewReport.h"
 #include "core/DataSet.h"
 #include "core/Database.h"
 #include "reports/ReportError.h"
 #include "reports/ReportLayout.h"
 #include "support/TestSupport.h"
 #include "support/WeekReportParties.h"
-#include "week/WeekOverviewReport.h"
 
 #include <gtest/gtest.h>
 
@@ -61,7 +61,8 @@ TEST_F(WeekOverviewReportTest, DialogRangeSelectsWeeksInIndexOrder)
 
 TEST_F(WeekOverviewReportTest, HostNameFromCustomerTable)
 {
-    const auto parties = WeekOverviewReport(*db).parties({QStringLiteral("202601"), QStringLiteral("202601")});
+    const auto parties =
+        WeekOverviewReport(*db).parties({QStringLiteral("202601"), QStringLiteral("202601")});
     ASSERT_EQ(parties.size(), 2u);
     EXPECT_EQ(parties[0].hostName, QStringLiteral("Müller, Anna"));
     EXPECT_EQ(parties[1].hostName, QString()); // customer number without a record
@@ -94,18 +95,20 @@ TEST_F(WeekOverviewReportTest, WeekGroupsWithPartialAndTotalSums)
             footers.push_back(pages[0].lineOf(item));
     }
     ASSERT_EQ(footers.size(), 4u);
-    EXPECT_EQ(footers[1], (QStringList{"Teilsumme", "5", "20", "65", "32,50", "1.600,75", "160,00", "1.480,50", "1.350,00"}));
-    EXPECT_EQ(footers[3], (QStringList{"Teilsumme", "1", "4", "5", "0,00", "50,00", "5,00", "45,00", "40,00"}));
+    EXPECT_EQ(footers[1], (QStringList{"Teilsumme", "5", "20", "65", "32,50", "1.600,75", "160,00",
+                                       "1.480,50", "1.350,00"}));
+    EXPECT_EQ(footers[3],
+              (QStringList{"Teilsumme", "1", "4", "5", "0,00", "50,00", "5,00", "45,00", "40,00"}));
 
     const ReportItem* total = pages[0].findText(QStringLiteral("Summe komplett"));
     ASSERT_NE(total, nullptr);
-    EXPECT_EQ(pages[0].lineOf(*total),
-              (QStringList{"Summe komplett", "5 Vorf.", "7", "35", "95", "42,50", "2.050,75", "205,00", "1.905,50", "1.750,00"}));
+    EXPECT_EQ(pages[0].lineOf(*total), (QStringList{"Summe komplett", "5 Vorf.", "7", "35", "95", "42,50",
+                                                    "2.050,75", "205,00", "1.905,50", "1.750,00"}));
 
     const ReportItem* party = pages[0].findText(QStringLiteral("050126A"));
     ASSERT_NE(party, nullptr);
-    EXPECT_EQ(pages[0].lineOf(*party),
-              (QStringList{"050126A", "100010", "Müller, Anna", "2", "8", "25", "12,50", "400,50", "40,00", "380,50", "350,00"}));
+    EXPECT_EQ(pages[0].lineOf(*party), (QStringList{"050126A", "100010", "Müller, Anna", "2", "8", "25",
+                                                    "12,50", "400,50", "40,00", "380,50", "350,00"}));
 }
 
 TEST_F(WeekOverviewReportTest, EmptyRangeStillPrintsHeadsAndZeroTotal)
@@ -117,16 +120,17 @@ TEST_F(WeekOverviewReportTest, EmptyRangeStillPrintsHeadsAndZeroTotal)
     EXPECT_FALSE(pages[0].hasText(QStringLiteral("Teilsumme")));
     const ReportItem* total = pages[0].findText(QStringLiteral("Summe komplett"));
     ASSERT_NE(total, nullptr);
-    EXPECT_EQ(pages[0].lineOf(*total),
-              (QStringList{"Summe komplett", "0 Vorf.", "0", "0", "0", "0,00", "0,00", "0,00", "0,00", "0,00"}));
+    EXPECT_EQ(pages[0].lineOf(*total), (QStringList{"Summe komplett", "0 Vorf.", "0", "0", "0", "0,00",
+                                                    "0,00", "0,00", "0,00", "0,00"}));
 }
 
 // Built for a data set: the page header carries the consultant's account and address, the frame
 // the version record; "Berater" replaces "Beraterin" when the option asks for it.
 TEST_F(WeekOverviewReportTest, BuiltWithConsultantHeader)
 {
-    db->run(QStringLiteral("UPDATE Kunden SET VORNAME = 'Ute', NAME = 'Brandt', STRASSE = 'Lindenweg 3', PLZ = '12345', "
-                           "ORT = 'Neustadt' WHERE K_NR = '100001'"));
+    db->run(QStringLiteral(
+        "UPDATE Kunden SET VORNAME = 'Ute', NAME = 'Brandt', STRASSE = 'Lindenweg 3', PLZ = '12345', "
+        "ORT = 'Neustadt' WHERE K_NR = '100001'"));
     auto set = DataSet::open(home.home());
     set->options().setText(QStringLiteral("BNR"), QStringLiteral("4711"));
     set->options().setText(QStringLiteral("Gruppen_NR"), QStringLiteral("08"));
@@ -135,7 +139,8 @@ TEST_F(WeekOverviewReportTest, BuiltWithConsultantHeader)
         const auto doc = WeekOverviewReport::build(*set, {QStringLiteral("202601"), QStringLiteral("-")});
         const auto pages = ReportLayout::layout(doc);
         ASSERT_EQ(pages.size(), 1u);
-        for (const char* text : {"Berat.-Konto/Gr. Nr. : 4711/08", "Ute Brandt", "Lindenweg 3", "12345 Neustadt"})
+        for (const char* text :
+             {"Berat.-Konto/Gr. Nr. : 4711/08", "Ute Brandt", "Lindenweg 3", "12345 Neustadt"})
             EXPECT_TRUE(pages[0].hasText(QString::fromUtf8(text))) << text;
         EXPECT_TRUE(pages[0].hasText(male ? QStringLiteral("Berater") : QStringLiteral("Beraterin")));
         EXPECT_FALSE(pages[0].hasText(QStringLiteral(" Woche 202552")));
@@ -151,7 +156,8 @@ TEST(WeekOverviewArguments, WeekKeysDatesAndErrors)
     EXPECT_EQ(WeekOverviewReport::weekArgument(QStringLiteral("01.01.2027")), QStringLiteral("202653"));
     EXPECT_EQ(WeekOverviewReport::weekArgument(QStringLiteral("-")), QString());
     EXPECT_EQ(WeekOverviewReport::weekArgument(QString()), QString());
-    for (const char* bad : {"2026", "202654", "202600", "2026051", "31.02.2026", "abc", "'; DROP TABLE Tuppkopf; --"})
+    for (const char* bad :
+         {"2026", "202654", "202600", "2026051", "31.02.2026", "abc", "'; DROP TABLE Tuppkopf; --"})
         EXPECT_THROW(WeekOverviewReport::weekArgument(QString::fromUtf8(bad)), ReportError) << bad;
 }
 

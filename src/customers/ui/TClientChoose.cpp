@@ -18,8 +18,8 @@ namespace korbelant {
 
 namespace {
 
-const CustomerSort::Order kOrders[] = {CustomerSort::Order::Name, CustomerSort::Order::Number, CustomerSort::Order::Postcode,
-                                       CustomerSort::Order::TownStreet};
+const CustomerSort::Order kOrders[] = {CustomerSort::Order::Name, CustomerSort::Order::Number,
+                                       CustomerSort::Order::Postcode, CustomerSort::Order::TownStreet};
 
 } // namespace
 
@@ -31,7 +31,8 @@ TClientChoose::TClientChoose(TClientDataModul& store, CustomerEditor editor, QWi
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
     m_sortBox = new QComboBox(this);
-    m_sortBox->addItems({QStringLiteral("Name + Vorname"), QStringLiteral("Kundennummer"), QStringLiteral("Postleitzahl"), QStringLiteral("Ort")});
+    m_sortBox->addItems({QStringLiteral("Name + Vorname"), QStringLiteral("Kundennummer"),
+                         QStringLiteral("Postleitzahl"), QStringLiteral("Ort")});
     top->addWidget(new QLabel(QStringLiteral("Sortierung nach :"), this));
     top->addWidget(m_sortBox);
     auto* search = new QPushButton(QStringLiteral("&Suchen"), this);
@@ -78,8 +79,9 @@ TClientChoose::TClientChoose(TClientDataModul& store, CustomerEditor editor, QWi
     resize(640, 480);
 }
 
-std::optional<TClientChoose::Choice> TClientChoose::choose(TClientDataModul& store, CustomerEditor editor, const QString& title,
-                                                           bool withNewButton, QWidget* parent)
+std::optional<TClientChoose::Choice> TClientChoose::choose(TClientDataModul& store, CustomerEditor editor,
+                                                           const QString& title, bool withNewButton,
+                                                           QWidget* parent)
 {
     TClientChoose form(store, std::move(editor), parent);
     form.setWindowTitle(title.isEmpty() ? kTitle : title);
@@ -102,7 +104,9 @@ void TClientChoose::applySort(int index)
 
 void TClientChoose::refresh(const QString& keepNumber)
 {
-    m_grid->setRows(CustomerView::readRows(m_store.db(), SqlCondition(), CustomerSort::orderBy(m_grid->sortOrder())), keepNumber);
+    m_grid->setRows(
+        CustomerView::readRows(m_store.db(), SqlCondition(), CustomerSort::orderBy(m_grid->sortOrder())),
+        keepNumber);
 }
 
 std::optional<TClientChoose::Choice> TClientChoose::chosen() const

@@ -32,8 +32,8 @@ public:
 
     TClientChoose(TClientDataModul& store, CustomerEditor editor, QWidget* parent = nullptr);
 
-    static std::optional<Choice> choose(TClientDataModul& store, CustomerEditor editor, const QString& title, bool withNewButton,
-                                        QWidget* parent);
+    static std::optional<Choice> choose(TClientDataModul& store, CustomerEditor editor, const QString& title,
+                                        bool withNewButton, QWidget* parent);
 
     void setNewButtonVisible(bool visible);
     std::optional<Choice> chosen() const;

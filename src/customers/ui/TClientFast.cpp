@@ -55,7 +55,8 @@ TClientFast::TClientFast(TClientDataModul& store, CustomerEditor editor, QWidget
     layout->addWidget(m_letters);
 
     m_grid = new QTableWidget(0, 6, this);
-    m_grid->setHorizontalHeaderLabels({QStringLiteral("K.-Nr."), QStringLiteral("NAME"), QStringLiteral("VORNAME"), QStringLiteral("Plz"),
+    m_grid->setHorizontalHeaderLabels({QStringLiteral("K.-Nr."), QStringLiteral("NAME"),
+                                       QStringLiteral("VORNAME"), QStringLiteral("Plz"),
                                        QStringLiteral("ORT"), QStringLiteral("STRASSE")});
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -85,7 +86,8 @@ TClientFast::TClientFast(TClientDataModul& store, CustomerEditor editor, QWidget
     });
     for (auto [edit, field] : {std::pair{m_name, Field::Name}, std::pair{m_firstName, Field::FirstName},
                                std::pair{m_postcode, Field::Postcode}, std::pair{m_town, Field::Town}}) {
-        connect(edit, &QLineEdit::textEdited, this, [this, edit, field](const QString& text) { typed(edit, field, text); });
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, edit, field](const QString& text) { typed(edit, field, text); });
         edit->installEventFilter(this);
     }
     m_grid->installEventFilter(this);
@@ -202,7 +204,8 @@ bool TClientFast::eventFilter(QObject* watched, QEvent* event)
     }
     if (watched == m_firstName) {
         const int step = key->modifiers() & Qt::ShiftModifier ? 10 : 1;
-        const int page = std::max(1, m_grid->viewport()->height() / std::max(1, m_grid->verticalHeader()->defaultSectionSize()));
+        const int page = std::max(1, m_grid->viewport()->height() /
+                                         std::max(1, m_grid->verticalHeader()->defaultSectionSize()));
         switch (key->key()) {
         case Qt::Key_Up:
             moveRows(-step);

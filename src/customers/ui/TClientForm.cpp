@@ -35,16 +35,19 @@
 namespace korbelant {
 
 TClientForm::TClientForm(TClientDataModul& store, Options& options, QString exportDirectory, QWidget* parent)
-    : QDialog(parent), m_store(store), m_options(options), m_exportDirectory(std::move(exportDirectory)), m_view(store.db())
+    : QDialog(parent), m_store(store), m_options(options), m_exportDirectory(std::move(exportDirectory)),
+      m_view(store.db())
 {
     setObjectName(QStringLiteral("TClientForm"));
-    setWindowTitle(QStringLiteral("Vorlix-Soft - ") + QGuiApplication::applicationDisplayName() + QStringLiteral(" Kundenverwaltung"));
+    setWindowTitle(QStringLiteral("Vorlix-Soft - ") + QGuiApplication::applicationDisplayName() +
+                   QStringLiteral(" Kundenverwaltung"));
     m_editor = [this](TClientDataModul::Record& record, bool isNew, const QString& title) {
         // Previous and next in the dialog move through the customers of the grid.
         TClientNewForm::Navigator navigator = [this](const QString& current, int step) {
             return neighbour(current, step);
         };
-        return TClientNewForm::edit(m_store, record, isNew, title, this, isNew ? TClientNewForm::Navigator{} : navigator);
+        return TClientNewForm::edit(m_store, record, isNew, title, this,
+                                    isNew ? TClientNewForm::Navigator{} : navigator);
     };
     m_openMail = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     auto* layout = new QVBoxLayout(this);
@@ -126,8 +129,9 @@ void TClientForm::buildInfo(QVBoxLayout* layout)
     m_followUp = new QLabel(this);
     m_matchCode = new QLabel(this);
     int column = 0;
-    for (auto [caption, label] : {std::pair{"Gasttyp :", m_guestType}, std::pair{"Nächste Vorführung :", m_nextParty},
-                                  std::pair{"Wiedervorlage :", m_followUp}, std::pair{"MCODE :", m_matchCode}}) {
+    for (auto [caption, label] :
+         {std::pair{"Gasttyp :", m_guestType}, std::pair{"Nächste Vorführung :", m_nextParty},
+          std::pair{"Wiedervorlage :", m_followUp}, std::pair{"MCODE :", m_matchCode}}) {
         auto* title = new QLabel(QString::fromUtf8(caption), this);
         title->setObjectName(QString::fromUtf8(caption));
         info->addWidget(title, 0, column++);
@@ -160,7 +164,8 @@ void TClientForm::buildGrid(QVBoxLayout* layout)
             m_sortBox->setCurrentIndex(static_cast<int>(CustomerSort::all().indexOf(order)));
     });
     connect(m_grid, &QTableView::doubleClicked, this, &TClientForm::editCustomer);
-    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TClientForm::updateInfo);
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &TClientForm::updateInfo);
     connect(m_grid, &QWidget::customContextMenuRequested, this, &TClientForm::showContextMenu);
 }
 
@@ -192,10 +197,14 @@ void TClientForm::buildToolBar(QVBoxLayout* layout)
     add(QStringLiteral("&Neu"), QStringLiteral("Neuer Kunde anlegen"), &TClientForm::newCustomer);
     add(QStringLiteral("&Bearbeiten"), QStringLiteral("Kunden bearbeiten"), &TClientForm::editCustomer);
     add(QStringLiteral("&Löschen"), QStringLiteral("Kunde löschen"), &TClientForm::deleteCustomer);
-    add(QStringLiteral("Vere&inen"), QStringLiteral("Zwei Kunden zusammenführen"), &TClientForm::mergeCustomers);
-    add(QStringLiteral("&Filter"), QStringLiteral("Filterkriterien einstellen"), &TClientForm::openFilterDialog);
-    add(QStringLiteral("&Teilnehmer"), QStringLiteral("Teilnehmer einer Vorführung heraussuchen"), &TClientForm::participants);
-    add(QStringLiteral("&Export"), QStringLiteral("Daten für andere Programme bereitstellen"), &TClientForm::exportCustomers);
+    add(QStringLiteral("Vere&inen"), QStringLiteral("Zwei Kunden zusammenführen"),
+        &TClientForm::mergeCustomers);
+    add(QStringLiteral("&Filter"), QStringLiteral("Filterkriterien einstellen"),
+        &TClientForm::openFilterDialog);
+    add(QStringLiteral("&Teilnehmer"), QStringLiteral("Teilnehmer einer Vorführung heraussuchen"),
+        &TClientForm::participants);
+    add(QStringLiteral("&Export"), QStringLiteral("Daten für andere Programme bereitstellen"),
+        &TClientForm::exportCustomers);
     add(QStringLiteral("&Drucken"), QString(), [this] {
         if (m_print)
             m_print(m_view);
@@ -309,7 +318,8 @@ void TClientForm::editCustomer()
 void TClientForm::deleteCustomer()
 {
     const QString number = m_grid->currentNumber();
-    if (number.isEmpty() || m_store.ui().question(kDeleteQuestion, UiPort::Buttons::YesNo) != UiPort::Answer::Yes)
+    if (number.isEmpty() ||
+        m_store.ui().question(kDeleteQuestion, UiPort::Buttons::YesNo) != UiPort::Answer::Yes)
         return;
     const int row = m_grid->currentIndex().row();
     if (!m_store.deleteCustomer(number))
@@ -325,7 +335,8 @@ void TClientForm::mergeCustomers()
     const QString first = m_grid->currentNumber();
     if (first.isEmpty())
         return;
-    const auto second = TClientChoose::choose(m_store, m_editor, CustomerMerge::pickerTitle(first), false, this);
+    const auto second =
+        TClientChoose::choose(m_store, m_editor, CustomerMerge::pickerTitle(first), false, this);
     if (!second)
         return;
     CustomerMerge(m_store).Vereinen(first, second->number);
@@ -353,7 +364,8 @@ void TClientForm::applyFilterDialog()
 
 void TClientForm::participants()
 {
-    TClientGETR_NR prompt(m_store.db(), m_store.ui(), QStringLiteral("Teilnehmer der Vorführung"), true, this);
+    TClientGETR_NR prompt(m_store.db(), m_store.ui(), QStringLiteral("Teilnehmer der Vorführung"), true,
+                          this);
     if (prompt.exec() != QDialog::Accepted)
         return;
     m_view.applyParticipants(prompt.typedNumber());
@@ -412,7 +424,8 @@ void TClientForm::showCounter()
         layout->addWidget(count);
         m_counter->installEventFilter(this);
     }
-    m_counter->findChild<QLabel*>(QStringLiteral("Count"))->setText(QStringLiteral("%1 Kunden").arg(m_store.customerCount()));
+    m_counter->findChild<QLabel*>(QStringLiteral("Count"))
+        ->setText(QStringLiteral("%1 Kunden").arg(m_store.customerCount()));
     if (auto* logo = findChild<QToolButton*>(QStringLiteral("Logo")))
         m_counter->move(logo->mapToGlobal(QPoint(0, logo->height())));
     m_counter->show();

@@ -34,7 +34,8 @@ public:
     static inline const QString kNewTitle = QStringLiteral("Einen neuen Kunden anlegen");
 
     // exportDirectory: where KundTemp.dbf is written (the data directory).
-    TClientForm(TClientDataModul& store, Options& options, QString exportDirectory, QWidget* parent = nullptr);
+    TClientForm(TClientDataModul& store, Options& options, QString exportDirectory,
+                QWidget* parent = nullptr);
 
     // The customer dialog used by "&Neu" and "&Bearbeiten" (the real dialog unless set).
     void setEditor(CustomerEditor editor) { m_editor = std::move(editor); }

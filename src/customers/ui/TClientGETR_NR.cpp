@@ -31,7 +31,8 @@ TClientGETR_NR::TClientGETR_NR(Database& db, UiPort& ui, const QString& title, b
     layout->addLayout(row);
 
     m_grid = new QTableWidget(0, 6, this);
-    m_grid->setHorizontalHeaderLabels({QStringLiteral("Vorfü.Nr."), QStringLiteral("Name"), QStringLiteral("Woche"), QStringLiteral("Teilw."),
+    m_grid->setHorizontalHeaderLabels({QStringLiteral("Vorfü.Nr."), QStringLiteral("Name"),
+                                       QStringLiteral("Woche"), QStringLiteral("Teilw."),
                                        QStringLiteral("Gäste"), QStringLiteral("Umsatz")});
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -42,7 +43,11 @@ TClientGETR_NR::TClientGETR_NR(Database& db, UiPort& ui, const QString& title, b
         m_grid->setRowCount(static_cast<int>(m_rows.size()));
         for (int r = 0; r < m_grid->rowCount(); ++r) {
             const auto& p = m_rows.at(r);
-            const QString cells[] = {p.number, p.hostName, WeekKey::displayWeek(p.week), p.partWeek, QString::number(p.guests),
+            const QString cells[] = {p.number,
+                                     p.hostName,
+                                     WeekKey::displayWeek(p.week),
+                                     p.partWeek,
+                                     QString::number(p.guests),
                                      GermanFormat::money(p.turnover)};
             for (int c = 0; c < 6; ++c)
                 m_grid->setItem(r, c, new QTableWidgetItem(cells[c]));

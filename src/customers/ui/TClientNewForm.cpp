@@ -50,9 +50,13 @@ struct Choice
     const char* caption;
 };
 
-const Choice kMaritalStates[] = {{"U", "Unbekannt"}, {"V", "Verheiratet"}, {"L", "Ledig"}, {"G", "Geschieden"}, {"W", "Verwitwet"}};
+const Choice kMaritalStates[] = {
+    {"U", "Unbekannt"}, {"V", "Verheiratet"}, {"L", "Ledig"}, {"G", "Geschieden"}, {"W", "Verwitwet"}};
 
-QString s(const char* text) { return QString::fromUtf8(text); }
+QString s(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 int widthOf(const QString& field)
 {
@@ -197,7 +201,8 @@ void TClientNewForm::addNameRows(QFormLayout* form, QWidget* page)
     m_salutation->addItems({QStringLiteral("Frau"), QStringLiteral("Herr"), QStringLiteral("Firma")});
     m_salutation->installEventFilter(this);
     form->addRow(QStringLiteral("Anrede :"), m_salutation);
-    for (auto [field, label] : {std::pair{"VORNAME", "Vorname :"}, std::pair{"NAME", "Name :"}, std::pair{"STRASSE", "Strasse :"}})
+    for (auto [field, label] :
+         {std::pair{"VORNAME", "Vorname :"}, std::pair{"NAME", "Name :"}, std::pair{"STRASSE", "Strasse :"}})
         form->addRow(s(label), addEdit(s(field)));
 }
 
@@ -302,7 +307,8 @@ QWidget* TClientNewForm::buildExtraPage()
     form->addRow(QStringLiteral("Kinder :"), m_children);
     m_maritalStatus = new QButtonGroup(this);
     form->addRow(radioGroup(QStringLiteral("Familienstandt"), kMaritalStates, m_maritalStatus, page));
-    for (auto [field, label] : {std::pair{"MCODE", "Match-Code   :"}, std::pair{"MCODE2", "Match-Code-2 :"}, std::pair{"MCODE3", "Match-Code-3 :"}})
+    for (auto [field, label] : {std::pair{"MCODE", "Match-Code   :"}, std::pair{"MCODE2", "Match-Code-2 :"},
+                                std::pair{"MCODE3", "Match-Code-3 :"}})
         form->addRow(s(label), addEdit(s(field)));
     for (const char* field : kAllCapitals) {
         QLineEdit* e = m_edits.value(s(field));
@@ -342,16 +348,20 @@ void TClientNewForm::setRecord(const Record& record, bool isNew)
         it.value()->setText(record.value(it.key()).toString());
     for (auto it = m_dates.cbegin(); it != m_dates.cend(); ++it) {
         const QVariant v = record.value(it.key());
-        it.value()->setDate(v.typeId() == QMetaType::QDate ? v.toDate() : QDate::fromString(v.toString(), QStringLiteral("dd.MM.yyyy")));
+        it.value()->setDate(v.typeId() == QMetaType::QDate
+                                ? v.toDate()
+                                : QDate::fromString(v.toString(), QStringLiteral("dd.MM.yyyy")));
     }
     for (auto it = m_flags.cbegin(); it != m_flags.cend(); ++it)
-        it.value()->setChecked(record.value(it.key()).toString().trimmed().compare(QStringLiteral("J"), Qt::CaseInsensitive) == 0);
+        it.value()->setChecked(record.value(it.key()).toString().trimmed().compare(QStringLiteral("J"),
+                                                                                   Qt::CaseInsensitive) == 0);
     m_salutation->setCurrentText(record.value(QStringLiteral("ANREDE")).toString());
     m_text->setPlainText(record.value(QStringLiteral("TEXT")).toString());
     m_distance->setValue(record.value(QStringLiteral("KM_ENTF")).toInt());
     m_children->setValue(record.value(QStringLiteral("KINDER")).toInt());
     const QVariant time = record.value(QStringLiteral("N_ZEIT"));
-    m_time->setText(time.typeId() == QMetaType::QTime ? time.toTime().toString(QStringLiteral("HH:mm")) : time.toString().left(5));
+    m_time->setText(time.typeId() == QMetaType::QTime ? time.toTime().toString(QStringLiteral("HH:mm"))
+                                                      : time.toString().left(5));
     checkCode(m_guestType, record.value(QStringLiteral("GASTGEBER")).toString());
     checkCode(m_maritalStatus, record.value(QStringLiteral("FAM_STAND")).toString());
     updateHead();
@@ -392,7 +402,8 @@ void TClientNewForm::updateDistancesButton()
     m_distancesButton->setVisible(m_store.kmOpen() && !m_store.distances().empty());
 }
 
-bool TClientNewForm::edit(TClientDataModul& store, Record& record, bool isNew, const QString& title, QWidget* parent, Navigator navigator)
+bool TClientNewForm::edit(TClientDataModul& store, Record& record, bool isNew, const QString& title,
+                          QWidget* parent, Navigator navigator)
 {
     TClientNewForm form(store, parent);
     form.setWindowTitle(title.isEmpty() ? kDefaultTitle : title);
@@ -494,7 +505,8 @@ void TClientNewForm::placeLookup(bool townForPostcode)
 {
     Record r = record();
     OrteChooser chooser(m_store, this);
-    const bool changed = townForPostcode ? m_store.TownForPostcode(r, chooser) : m_store.PostcodeForTown(r, chooser);
+    const bool changed =
+        townForPostcode ? m_store.TownForPostcode(r, chooser) : m_store.PostcodeForTown(r, chooser);
     if (changed)
         applyPlace(r);
 }
@@ -525,7 +537,8 @@ void TClientNewForm::enterTelephone(QLineEdit* edit)
 
 void TClientNewForm::leaveTelephone(QLineEdit* edit)
 {
-    const auto code = m_store.AreaCode(m_edits.value(QStringLiteral("PLZ"))->text(), m_edits.value(QStringLiteral("ORT"))->text());
+    const auto code = m_store.AreaCode(m_edits.value(QStringLiteral("PLZ"))->text(),
+                                       m_edits.value(QStringLiteral("ORT"))->text());
     if (code && edit->text() == *code + QLatin1Char('/'))
         edit->clear();
 }

@@ -43,8 +43,8 @@ public:
     TClientNewForm(TClientDataModul& store, QWidget* parent = nullptr);
 
     // Shows the dialog modally on the record; true when it was stored (the record then holds it).
-    static bool edit(TClientDataModul& store, TClientDataModul::Record& record, bool isNew, const QString& title,
-                     QWidget* parent, Navigator navigator = {});
+    static bool edit(TClientDataModul& store, TClientDataModul::Record& record, bool isNew,
+                     const QString& title, QWidget* parent, Navigator navigator = {});
     // A new customer in this dialog: the store prepares her record (the next number and the
     // defaults; nothing is stored before the dialog's OK). Returns her number when she was stored,
     // nullopt when the dialog was cancelled or the store could not prepare her (that failure is

@@ -28,7 +28,8 @@ TKMForm::TKMForm(TClientDataModul& store, QWidget* parent) : QDialog(parent), m_
     layout->addLayout(searchRow);
 
     m_grid = new QTableWidget(static_cast<int>(m_distances.size()), 3, this);
-    m_grid->setHorizontalHeaderLabels({QStringLiteral("Plz."), QStringLiteral("Ort"), QStringLiteral("km-Entfernung")});
+    m_grid->setHorizontalHeaderLabels(
+        {QStringLiteral("Plz."), QStringLiteral("Ort"), QStringLiteral("km-Entfernung")});
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -51,7 +52,8 @@ TKMForm::TKMForm(TClientDataModul& store, QWidget* parent) : QDialog(parent), m_
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_grid, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);
-    connect(m_search, &QLineEdit::textEdited, this, [this](const QString& text) { GridSearch::moveToPrefix(m_grid, 0, text); });
+    connect(m_search, &QLineEdit::textEdited, this,
+            [this](const QString& text) { GridSearch::moveToPrefix(m_grid, 0, text); });
     resize(420, 420);
 }
 

@@ -16,18 +16,26 @@ namespace korbelant {
 
 namespace {
 
-enum Column { PostcodeColumn, TownColumn, AreaCodeColumn };
+enum Column
+{
+    PostcodeColumn,
+    TownColumn,
+    AreaCodeColumn
+};
 
 } // namespace
 
-TOrteForm::TOrteForm(TClientDataModul& store, Place::Order order, QWidget* parent, std::optional<std::vector<Place>> only)
+TOrteForm::TOrteForm(TClientDataModul& store, Place::Order order, QWidget* parent,
+                     std::optional<std::vector<Place>> only)
     : QDialog(parent), m_store(store), m_order(order)
 {
     setObjectName(QStringLiteral("TOrteForm"));
     setWindowTitle(order == Place::Order::Postcode ? kByPostcodeTitle : kByTownTitle);
     auto* layout = new QVBoxLayout(this);
     auto* searchRow = new QHBoxLayout;
-    auto* label = new QLabel(order == Place::Order::Postcode ? QStringLiteral("Postleitzahl :") : QStringLiteral("Ortsname :"), this);
+    auto* label = new QLabel(order == Place::Order::Postcode ? QStringLiteral("Postleitzahl :")
+                                                             : QStringLiteral("Ortsname :"),
+                             this);
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("SearchEdit"));
     label->setBuddy(m_search);
@@ -36,7 +44,8 @@ TOrteForm::TOrteForm(TClientDataModul& store, Place::Order order, QWidget* paren
     layout->addLayout(searchRow);
 
     m_grid = new QTableWidget(0, 3, this);
-    m_grid->setHorizontalHeaderLabels({QStringLiteral("Plz"), QStringLiteral("Ortsname"), QStringLiteral("Vorwahl")});
+    m_grid->setHorizontalHeaderLabels(
+        {QStringLiteral("Plz"), QStringLiteral("Ortsname"), QStringLiteral("Vorwahl")});
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
@@ -59,12 +68,14 @@ TOrteForm::TOrteForm(TClientDataModul& store, Place::Order order, QWidget* paren
     });
     connect(m_grid, &QTableWidget::cellChanged, this, [this](int row, int) { cellEdited(row); });
     connect(m_search, &QLineEdit::textEdited, this, [this](const QString& text) {
-        GridSearch::moveToPrefix(m_grid, m_order == Place::Order::Postcode ? PostcodeColumn : TownColumn, text);
+        GridSearch::moveToPrefix(m_grid, m_order == Place::Order::Postcode ? PostcodeColumn : TownColumn,
+                                 text);
     });
     resize(420, 420);
 }
 
-std::optional<Place> TOrteForm::choose(TClientDataModul& store, Place::Order order, QWidget* parent, std::optional<std::vector<Place>> only)
+std::optional<Place> TOrteForm::choose(TClientDataModul& store, Place::Order order, QWidget* parent,
+                                       std::optional<std::vector<Place>> only)
 {
     TOrteForm form(store, order, parent, std::move(only));
     if (form.exec() != QDialog::Accepted)
@@ -109,7 +120,9 @@ void TOrteForm::setRow(int row, const Place& place)
 
 Place TOrteForm::rowPlace(int row) const
 {
-    auto cell = [&](int column) { return m_grid->item(row, column) ? m_grid->item(row, column)->text().trimmed() : QString(); };
+    auto cell = [&](int column) {
+        return m_grid->item(row, column) ? m_grid->item(row, column)->text().trimmed() : QString();
+    };
     return {cell(PostcodeColumn), cell(TownColumn), cell(AreaCodeColumn)};
 }
 

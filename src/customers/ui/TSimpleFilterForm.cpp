@@ -28,16 +28,21 @@ namespace korbelant {
 
 namespace {
 
-QString s(const char* text) { return QString::fromUtf8(text); }
+QString s(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 const char* const kGeneralDates[] = {"NewDateEdit_LetzterLontaktVON", "NewDateEdit_LetzterLontaktBIS"};
-const char* const kMediumDates[] = {"NewDateEdit_LetzterLontakt_TEL_VON", "NewDateEdit_LetzterLontakt_TEL_BIS",
-                                    "NewDateEdit_LetzterLontakt_MAIL_VON", "NewDateEdit_LetzterLontakt_MAIL_BIS",
-                                    "NewDateEdit_LetzterLontakt_BRIEF_VON", "NewDateEdit_LetzterLontakt_BRIEF_BIS"};
+const char* const kMediumDates[] = {
+    "NewDateEdit_LetzterLontakt_TEL_VON",   "NewDateEdit_LetzterLontakt_TEL_BIS",
+    "NewDateEdit_LetzterLontakt_MAIL_VON",  "NewDateEdit_LetzterLontakt_MAIL_BIS",
+    "NewDateEdit_LetzterLontakt_BRIEF_VON", "NewDateEdit_LetzterLontakt_BRIEF_BIS"};
 
 } // namespace
 
-TSimpleFilterForm::TSimpleFilterForm(TClientDataModul& store, QWidget* parent) : QDialog(parent), m_store(store)
+TSimpleFilterForm::TSimpleFilterForm(TClientDataModul& store, QWidget* parent)
+    : QDialog(parent), m_store(store)
 {
     setObjectName(QStringLiteral("TSimpleFilterForm"));
     setWindowTitle(QStringLiteral("Filter festlegen"));
@@ -98,7 +103,9 @@ QWidget* TSimpleFilterForm::buildMasterPage()
     for (QLineEdit* e : {numberFrom, numberTo})
         e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,6}")), e));
     form->addRow(s("Kundennummer        :"), rangeRow(numberFrom, numberTo, page));
-    form->addRow(s("Name                          :"), rangeRow(addEdit(QStringLiteral("Name_Min"), 21), addEdit(QStringLiteral("Name_max"), 21), page));
+    form->addRow(
+        s("Name                          :"),
+        rangeRow(addEdit(QStringLiteral("Name_Min"), 21), addEdit(QStringLiteral("Name_max"), 21), page));
     QWidget* postcodes[2];
     int i = 0;
     for (const char* field : {"PLZ_min", "PLZ_max"}) {
@@ -120,11 +127,18 @@ QWidget* TSimpleFilterForm::buildMasterPage()
         postcodes[i++] = box;
     }
     form->addRow(s("Postleitzahl                :"), rangeRow(postcodes[0], postcodes[1], page));
-    form->addRow(s("Ort                                  :"), rangeRow(addEdit(QStringLiteral("Ort_MIN"), 19), addEdit(QStringLiteral("Ort_MAX"), 19), page));
-    form->addRow(s("E-mail                           :"), rangeRow(addEdit(QStringLiteral("EMAIL_MIN"), 19), addEdit(QStringLiteral("EMAIL_MAX"), 19), page));
-    form->addRow(s("Entfernung                   :"), rangeRow(addEdit(QStringLiteral("KM_MIN"), 19), addEdit(QStringLiteral("KM_MAX"), 19), page));
-    for (auto [label, from, to] : {std::tuple{"Nächste Vorführung :", "NV_min", "NV_max"}, std::tuple{"Letzte Vorführung     :", "LV_min", "LV_max"},
-                                   std::tuple{"Wiedervorlage :", "WV_MIN", "WV_MAX"}, std::tuple{"Geburtstag :", "GB_MIN", "GB_MAX"}})
+    form->addRow(
+        s("Ort                                  :"),
+        rangeRow(addEdit(QStringLiteral("Ort_MIN"), 19), addEdit(QStringLiteral("Ort_MAX"), 19), page));
+    form->addRow(
+        s("E-mail                           :"),
+        rangeRow(addEdit(QStringLiteral("EMAIL_MIN"), 19), addEdit(QStringLiteral("EMAIL_MAX"), 19), page));
+    form->addRow(s("Entfernung                   :"), rangeRow(addEdit(QStringLiteral("KM_MIN"), 19),
+                                                               addEdit(QStringLiteral("KM_MAX"), 19), page));
+    for (auto [label, from, to] :
+         {std::tuple{"Nächste Vorführung :", "NV_min", "NV_max"},
+          std::tuple{"Letzte Vorführung     :", "LV_min", "LV_max"},
+          std::tuple{"Wiedervorlage :", "WV_MIN", "WV_MAX"}, std::tuple{"Geburtstag :", "GB_MIN", "GB_MAX"}})
         form->addRow(s(label), rangeRow(dateField(s(from), page), dateField(s(to), page), page));
 
     auto* box = new QGroupBox(QStringLiteral("Gasttyp"), page);
@@ -143,7 +157,8 @@ QWidget* TSimpleFilterForm::buildMasterPage()
         ++n;
     }
     m_guestType->button(0)->setChecked(true);
-    connect(m_guestType, &QButtonGroup::buttonClicked, this, [this](QAbstractButton* b) { m_guestTypeCode = b->objectName(); });
+    connect(m_guestType, &QButtonGroup::buttonClicked, this,
+            [this](QAbstractButton* b) { m_guestTypeCode = b->objectName(); });
     form->addRow(box);
     return page;
 }
@@ -155,7 +170,8 @@ QWidget* TSimpleFilterForm::buildExtraPage()
     for (int n = 1; n <= 3; ++n) {
         const QString from = QStringLiteral("mc%1_min").arg(n);
         const QString to = QStringLiteral("mc%1_max").arg(n);
-        form->addRow(QStringLiteral("Match-Code  %1           :").arg(n), rangeRow(addEdit(from, 19), addEdit(to, 19), page));
+        form->addRow(QStringLiteral("Match-Code  %1           :").arg(n),
+                     rangeRow(addEdit(from, 19), addEdit(to, 19), page));
     }
     auto* group = new QGroupBox(s("BZH Kontakt, Kunden herausfiltern die folgendes erfüllen:"), page);
     auto* groupLayout = new QVBoxLayout(group);
@@ -168,7 +184,8 @@ QWidget* TSimpleFilterForm::buildExtraPage()
     big.setBold(true);
     orLabel->setFont(big);
     form->addRow(orLabel);
-    form->addRow(new QLabel(s("Zusätzlich werden alle Bemerkungen werden herausgesucht, die folgenden Text enthalten:"), page));
+    form->addRow(new QLabel(
+        s("Zusätzlich werden alle Bemerkungen werden herausgesucht, die folgenden Text enthalten:"), page));
     form->addRow(addEdit(QStringLiteral("BEdit"), 0));
     return page;
 }
@@ -177,15 +194,18 @@ QWidget* TSimpleFilterForm::buildContactPage()
 {
     auto* page = new QWidget(this);
     auto* form = new QFormLayout(page);
-    form->addRow(QStringLiteral("Letzter Kontakt:"), rangeRow(dateField(s(kGeneralDates[0]), page), dateField(s(kGeneralDates[1]), page), page));
+    form->addRow(QStringLiteral("Letzter Kontakt:"),
+                 rangeRow(dateField(s(kGeneralDates[0]), page), dateField(s(kGeneralDates[1]), page), page));
     m_general = new QRadioButton(QStringLiteral("Allgemein"), page);
     m_general->setObjectName(QStringLiteral("RadioButtonKontaktAllgemein"));
     m_perMedium = new QRadioButton(s("Letzter Kontakt äbhängig vom Medium"), page);
     m_perMedium->setObjectName(QStringLiteral("RadioButtonKontaktEinzeln"));
     form->addRow(m_general);
     form->addRow(m_perMedium);
-    form->addRow(QStringLiteral("Telefonisch:"), rangeRow(dateField(s(kMediumDates[0]), page), dateField(s(kMediumDates[1]), page), page));
-    form->addRow(QStringLiteral("eMail:"), rangeRow(dateField(s(kMediumDates[2]), page), dateField(s(kMediumDates[3]), page), page));
+    form->addRow(QStringLiteral("Telefonisch:"),
+                 rangeRow(dateField(s(kMediumDates[0]), page), dateField(s(kMediumDates[1]), page), page));
+    form->addRow(QStringLiteral("eMail:"),
+                 rangeRow(dateField(s(kMediumDates[2]), page), dateField(s(kMediumDates[3]), page), page));
     form->addRow(QStringLiteral("schriftlich (Brief/Fax):"),
                  rangeRow(dateField(s(kMediumDates[4]), page), dateField(s(kMediumDates[5]), page), page));
     connect(m_general, &QRadioButton::toggled, this, [this](bool on) { setContactPerMedium(!on); });

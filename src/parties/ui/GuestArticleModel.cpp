@@ -13,7 +13,8 @@ const char* const kTitles[] = {"VA", "L_NR", "Z_NR", "L_TEXT", "PREIS", "STERNE"
 
 } // namespace
 
-GuestArticleModel::GuestArticleModel(GuestArticleList& list, QObject* parent) : QAbstractTableModel(parent), m_list(list)
+GuestArticleModel::GuestArticleModel(GuestArticleList& list, QObject* parent)
+    : QAbstractTableModel(parent), m_list(list)
 {
 }
 
@@ -43,15 +44,24 @@ QVariant GuestArticleModel::data(const QModelIndex& index, int role) const
         return {};
     const ArticleRecord& a = m_list.rows()[static_cast<size_t>(index.row())];
     switch (index.column()) {
-    case Kind: return a.va;
-    case Number: return a.lNr;
-    case OrderNumber: return a.zNr;
-    case Text: return a.lText;
-    case Price: return GermanFormat::number(a.preis, 2);
-    case Stars: return a.sterne;
-    case Stock: return a.bestand;
-    case Status: return ArticleTableModel::statusSymbol(static_cast<int>(ArticleFieldRules::status(a)));
-    default: return {};
+    case Kind:
+        return a.va;
+    case Number:
+        return a.lNr;
+    case OrderNumber:
+        return a.zNr;
+    case Text:
+        return a.lText;
+    case Price:
+        return GermanFormat::number(a.preis, 2);
+    case Stars:
+        return a.sterne;
+    case Stock:
+        return a.bestand;
+    case Status:
+        return ArticleTableModel::statusSymbol(static_cast<int>(ArticleFieldRules::status(a)));
+    default:
+        return {};
     }
 }
 

@@ -10,7 +10,18 @@ class GuestArticleList;
 class GuestArticleModel : public QAbstractTableModel
 {
 public:
-    enum Column { Kind, Number, OrderNumber, Text, Price, Stars, Stock, Status, ColumnCount };
+    enum Column
+    {
+        Kind,
+        Number,
+        OrderNumber,
+        Text,
+        Price,
+        Stars,
+        Stock,
+        Status,
+        ColumnCount
+    };
 
     explicit GuestArticleModel(GuestArticleList& list, QObject* parent = nullptr);
 

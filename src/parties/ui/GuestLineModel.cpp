@@ -11,11 +11,13 @@ namespace korbelant {
 
 namespace {
 
-const char* const kTitles[] = {"VA", "Artikel-Nr.", "Fehl.", "Bezeichnung", "Stück", "Einzelpreis", "*", "Summe", "Vorab"};
+const char* const kTitles[] = {"VA",          "Artikel-Nr.", "Fehl.", "Bezeichnung", "Stück",
+                               "Einzelpreis", "*",           "Summe", "Vorab"};
 
 } // namespace
 
-GuestLineModel::GuestLineModel(GuestEntrySession& session, QObject* parent) : QAbstractTableModel(parent), m_session(session)
+GuestLineModel::GuestLineModel(GuestEntrySession& session, QObject* parent)
+    : QAbstractTableModel(parent), m_session(session)
 {
 }
 
@@ -27,7 +29,8 @@ void GuestLineModel::reload()
 
 QString GuestLineModel::piecesText(double pieces)
 {
-    return std::floor(pieces) == pieces ? QString::number(static_cast<qint64>(pieces)) : GermanFormat::number(pieces, 2);
+    return std::floor(pieces) == pieces ? QString::number(static_cast<qint64>(pieces))
+                                        : GermanFormat::number(pieces, 2);
 }
 
 int GuestLineModel::currentRow() const
@@ -74,16 +77,26 @@ QVariant GuestLineModel::data(const QModelIndex& index, int role) const
         line = &m_session.lines()[static_cast<size_t>(index.row())];
     }
     switch (index.column()) {
-    case Kind: return line->va;
-    case Number: return line->lNr;
-    case Reason: return line->fehlCode;
-    case Text: return line->lText;
-    case Pieces: return piecesText(line->stueck);
-    case UnitPrice: return GermanFormat::number(line->einzPreis, 2);
-    case Stars: return line->sterne;
-    case Sum: return GermanFormat::number(line->summe, 2);
-    case Advance: return line->vorab;
-    default: return {};
+    case Kind:
+        return line->va;
+    case Number:
+        return line->lNr;
+    case Reason:
+        return line->fehlCode;
+    case Text:
+        return line->lText;
+    case Pieces:
+        return piecesText(line->stueck);
+    case UnitPrice:
+        return GermanFormat::number(line->einzPreis, 2);
+    case Stars:
+        return line->sterne;
+    case Sum:
+        return GermanFormat::number(line->summe, 2);
+    case Advance:
+        return line->vorab;
+    default:
+        return {};
     }
 }
 

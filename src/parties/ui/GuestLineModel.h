@@ -11,7 +11,19 @@ class GuestEntrySession;
 class GuestLineModel : public QAbstractTableModel
 {
 public:
-    enum Column { Kind, Number, Reason, Text, Pieces, UnitPrice, Stars, Sum, Advance, ColumnCount };
+    enum Column
+    {
+        Kind,
+        Number,
+        Reason,
+        Text,
+        Pieces,
+        UnitPrice,
+        Stars,
+        Sum,
+        Advance,
+        ColumnCount
+    };
 
     explicit GuestLineModel(GuestEntrySession& session, QObject* parent = nullptr);
 

@@ -22,7 +22,8 @@ enum Column
     ColumnCount
 };
 
-const char* const kCaptions[ColumnCount] = {"Vorfü.Nr.", "Datum", "Woche", "Nr", "Umsatz", "Provision", "Status"};
+const char* const kCaptions[ColumnCount] = {"Vorfü.Nr.", "Datum",     "Woche", "Nr",
+                                            "Umsatz",    "Provision", "Status"};
 
 } // namespace
 
@@ -67,13 +68,20 @@ QVariant PartyTableModel::data(const QModelIndex& index, int role) const
     const PartyList::Party& p = m_parties[static_cast<std::size_t>(index.row())];
     if (role == Qt::DisplayRole) {
         switch (index.column()) {
-        case Number: return p.rNr;
-        case Date: return GermanFormat::date(p.datum);
-        case Week: return WeekKey::displayWeek(p.mWoche);
-        case PartWeek: return p.tWoche;
-        case Turnover: return GermanFormat::money(p.umsatz);
-        case Commission: return GermanFormat::money(p.provision);
-        default: return {};
+        case Number:
+            return p.rNr;
+        case Date:
+            return GermanFormat::date(p.datum);
+        case Week:
+            return WeekKey::displayWeek(p.mWoche);
+        case PartWeek:
+            return p.tWoche;
+        case Turnover:
+            return GermanFormat::money(p.umsatz);
+        case Commission:
+            return GermanFormat::money(p.provision);
+        default:
+            return {};
         }
     }
     if (role == Qt::DecorationRole && index.column() == Status && p.erstellt)

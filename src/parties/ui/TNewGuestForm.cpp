@@ -14,9 +14,9 @@
 #include "parties/TVorFuerModul.h"
 #include "parties/ui/TSternekonto.h"
 #include "parties/ui/TUMTForm.h"
+#include "widgets/DatabaseGuard.h"
 #include "widgets/NotAvailable.h"
 #include "widgets/TMaskedDateEdit.h"
-#include "widgets/DatabaseGuard.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -33,11 +33,12 @@ const QString kAskAppend = QStringLiteral("Wollen Sie einen neuen Artikel anfüg
 
 } // namespace
 
-TNewGuestForm::TNewGuestForm(TVorFuerModul& party, TArtikelModul& articles, TClientDataModul& customers, Options& options, UiPort& ui,
-                             const QString& rNr, const QString& pNr, QWidget* parent)
-    : QDialog(parent), m_party(party), m_articles(articles), m_customers(customers), m_options(options), m_ui(ui),
-      m_session(std::make_unique<GuestEntrySession>(party, customers, rNr, pNr)), m_list(articles, options),
-      m_geometry(GuestWindowGeometry::load(options.path())), m_reasons(party.db())
+TNewGuestForm::TNewGuestForm(TVorFuerModul& party, TArtikelModul& articles, TClientDataModul& customers,
+                             Options& options, UiPort& ui, const QString& rNr, const QString& pNr,
+                             QWidget* parent)
+    : QDialog(parent), m_party(party), m_articles(articles), m_customers(customers), m_options(options),
+      m_ui(ui), m_session(std::make_unique<GuestEntrySession>(party, customers, rNr, pNr)),
+      m_list(articles, options), m_geometry(GuestWindowGeometry::load(options.path())), m_reasons(party.db())
 {
     setWindowTitle(QStringLiteral("Bestelleingabe Vorführung ") + rNr);
     m_list.restrictToKind(options.text(QStringLiteral("vorgabe_va")));
@@ -49,8 +50,9 @@ TNewGuestForm::TNewGuestForm(TVorFuerModul& party, TArtikelModul& articles, TCli
     focusFirstField();
 }
 
-QString TNewGuestForm::run(TVorFuerModul& party, TArtikelModul& articles, TClientDataModul& customers, Options& options, UiPort& ui,
-                          const QString& rNr, const QString& pNr, QWidget* fallbackParent)
+QString TNewGuestForm::run(TVorFuerModul& party, TArtikelModul& articles, TClientDataModul& customers,
+                           Options& options, UiPort& ui, const QString& rNr, const QString& pNr,
+                           QWidget* fallbackParent)
 {
     // Above the party window, which is the active modal window when a guest is opened.
     QWidget* owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : fallbackParent;
@@ -147,7 +149,8 @@ void TNewGuestForm::storeGeometry()
     m_geometry.left = x();
     m_geometry.top = y();
     if (!m_geometry.save(m_options.path()))
-        m_ui.warning(QStringLiteral("Die Fenstergröße konnte nicht in ") + m_options.path() + QStringLiteral(" gespeichert werden."));
+        m_ui.warning(QStringLiteral("Die Fenstergröße konnte nicht in ") + m_options.path() +
+                     QStringLiteral(" gespeichert werden."));
 }
 
 void TNewGuestForm::stepListHeight(int direction)
@@ -245,7 +248,8 @@ void TNewGuestForm::editCustomer()
     auto record = m_session->customer();
     if (!record || m_session->isHost())
         return;
-    TClientNewForm::edit(m_customers, *record, false, QStringLiteral("Kundendaten des Gast bearbeiten"), this);
+    TClientNewForm::edit(m_customers, *record, false, QStringLiteral("Kundendaten des Gast bearbeiten"),
+                         this);
     m_participantPanel->showParticipant();
 }
 
@@ -265,7 +269,8 @@ void TNewGuestForm::quickSearch()
 void TNewGuestForm::showStarAccount()
 {
     if (!m_starAccount)
-        m_starAccount = new TSternekonto(m_party, [this] { recomputeParty(); }, this);
+        m_starAccount = new TSternekonto(
+            m_party, [this] { recomputeParty(); }, this);
     m_starAccount->showFor(m_session->rNr());
 }
 
@@ -415,38 +420,60 @@ bool TNewGuestForm::handleAltKey(int key)
     case Qt::Key_B:
         m_lineEditor->editLine();
         return true;
-    case Qt::Key_S: articleSearch(); return true;
-    case Qt::Key_A: kindChooser(); return true;
-    case Qt::Key_Z: spareParts(); return true;
+    case Qt::Key_S:
+        articleSearch();
+        return true;
+    case Qt::Key_A:
+        kindChooser();
+        return true;
+    case Qt::Key_Z:
+        spareParts();
+        return true;
     case Qt::Key_O:
         m_lineEditor->toggleAdvance();
         return true;
-    case Qt::Key_E: notAvailable(); return true;
-    case Qt::Key_Right: moveParticipant(+1); return true;
-    case Qt::Key_Left: moveParticipant(-1); return true;
+    case Qt::Key_E:
+        notAvailable();
+        return true;
+    case Qt::Key_Right:
+        moveParticipant(+1);
+        return true;
+    case Qt::Key_Left:
+        moveParticipant(-1);
+        return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Udiaeresis:
         m_lineEditor->saveLine();
         return true;
-    default: return false;
+    default:
+        return false;
     }
 }
 
 bool TNewGuestForm::handleCtrlKey(int key)
 {
     switch (key) {
-    case Qt::Key_N: newCustomer(); return true;
-    case Qt::Key_U: unknownCustomer(); return true;
-    case Qt::Key_B: editCustomer(); return true;
-    case Qt::Key_S: quickSearch(); return true;
+    case Qt::Key_N:
+        newCustomer();
+        return true;
+    case Qt::Key_U:
+        unknownCustomer();
+        return true;
+    case Qt::Key_B:
+        editCustomer();
+        return true;
+    case Qt::Key_S:
+        quickSearch();
+        return true;
     case Qt::Key_D:
         m_participantPanel->pickDate(QStringLiteral("Verabred_DATUM"));
         return true;
     case Qt::Key_T:
         m_participantPanel->pickDate(QStringLiteral("BENE_DATUM"));
         return true;
-    default: return false;
+    default:
+        return false;
     }
 }
 

@@ -38,14 +38,16 @@ class UiPort;
 class TNewGuestForm : public QDialog
 {
 public:
-    TNewGuestForm(TVorFuerModul& party, TArtikelModul& articles, TClientDataModul& customers, Options& options, UiPort& ui,
-                  const QString& rNr, const QString& pNr, QWidget* parent = nullptr);
+    TNewGuestForm(TVorFuerModul& party, TArtikelModul& articles, TClientDataModul& customers,
+                  Options& options, UiPort& ui, const QString& rNr, const QString& pNr,
+                  QWidget* parent = nullptr);
     ~TNewGuestForm() override;
 
     // Opens the window modally over the active window on a participant; returns the participant
     // shown when it was closed.
-    static QString run(TVorFuerModul& party, TArtikelModul& articles, TClientDataModul& customers, Options& options, UiPort& ui,
-                       const QString& rNr, const QString& pNr, QWidget* fallbackParent);
+    static QString run(TVorFuerModul& party, TArtikelModul& articles, TClientDataModul& customers,
+                       Options& options, UiPort& ui, const QString& rNr, const QString& pNr,
+                       QWidget* fallbackParent);
 
     GuestEntrySession& session() { return *m_session; }
     GuestArticleList& articleList() { return m_list; }

@@ -24,8 +24,8 @@
 
 namespace korbelant {
 
-const QStringList TNewVorFForm::kDateFields{QStringLiteral("VORBEREIT1"), QStringLiteral("VORBEREIT2"), QStringLiteral("AUSLIEFER1"),
-                                            QStringLiteral("AUSLIEFER2")};
+const QStringList TNewVorFForm::kDateFields{QStringLiteral("VORBEREIT1"), QStringLiteral("VORBEREIT2"),
+                                            QStringLiteral("AUSLIEFER1"), QStringLiteral("AUSLIEFER2")};
 
 namespace {
 
@@ -47,7 +47,8 @@ QString partyNumberShown(const QString& rNr)
 {
     if (rNr.size() < 7)
         return rNr;
-    return rNr.left(2) + QLatin1Char('.') + rNr.mid(2, 2) + QLatin1Char('.') + rNr.mid(4, 2) + QStringLiteral("  ") + rNr.mid(6);
+    return rNr.left(2) + QLatin1Char('.') + rNr.mid(2, 2) + QLatin1Char('.') + rNr.mid(4, 2) +
+           QStringLiteral("  ") + rNr.mid(6);
 }
 
 std::optional<int> countOf(const QLineEdit* edit)
@@ -86,8 +87,8 @@ const Total kTotals[] = {
 
 } // namespace
 
-TNewVorFForm::TNewVorFForm(TVorFuerModul& modul, TClientDataModul& customers, UiPort& ui, TVorFuerModul::Record header,
-                           const QString& caption, QWidget* parent)
+TNewVorFForm::TNewVorFForm(TVorFuerModul& modul, TClientDataModul& customers, UiPort& ui,
+                           TVorFuerModul::Record header, const QString& caption, QWidget* parent)
     : QDialog(parent), m_modul(modul), m_customers(customers), m_ui(ui), m_header(std::move(header))
 {
     setObjectName(QStringLiteral("TNewVorFForm"));
@@ -137,10 +138,14 @@ QWidget* TNewVorFForm::buildHeadBox()
     form->addRow(QStringLiteral("Datum :"), dateRow);
 
     m_host = addEdit(6);
-    m_host->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,6}")), m_host));
+    m_host->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,6}")), m_host));
     connect(m_host, &QLineEdit::editingFinished, this, &TNewVorFForm::hostEntered);
-    QPushButton* search = button(QStringLiteral("..."), QStringLiteral("Kunde in Datenbank suchen und als Gastgeberin übernehmen"), box);
-    QPushButton* create = button(QStringLiteral("Neu"), QStringLiteral("Neuen Kunde anlegen und als Gastgeberin übernehmen."), box);
+    QPushButton* search =
+        button(QStringLiteral("..."),
+               QStringLiteral("Kunde in Datenbank suchen und als Gastgeberin übernehmen"), box);
+    QPushButton* create = button(QStringLiteral("Neu"),
+                                 QStringLiteral("Neuen Kunde anlegen und als Gastgeberin übernehmen."), box);
     connect(search, &QPushButton::clicked, this, &TNewVorFForm::quickSearch);
     connect(create, &QPushButton::clicked, this, &TNewVorFForm::newHost);
     m_hostName = new QLabel(box);
@@ -161,7 +166,8 @@ QWidget* TNewVorFForm::buildHeadBox()
     weekRow->addWidget(new QLabel(QStringLiteral("Teilwoche    :"), box));
     weekRow->addWidget(addValue(QStringLiteral("TWoche")));
     form->addRow(weekRow);
-    form->addRow(QStringLiteral("Eindeutige ID für TW-Bestelldiskette :"), addValue(QStringLiteral("BZH_VF_NR")));
+    form->addRow(QStringLiteral("Eindeutige ID für TW-Bestelldiskette :"),
+                 addValue(QStringLiteral("BZH_VF_NR")));
     return box;
 }
 
@@ -206,7 +212,8 @@ QWidget* TNewVorFForm::buildCountsBox()
     auto* form = new QFormLayout(box);
     for (QLineEdit** count : {&m_guests, &m_recruitments}) {
         *count = addEdit(5);
-        (*count)->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?\\d{0,4}")), *count));
+        (*count)->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?\\d{0,4}")), *count));
     }
     form->addRow(QStringLiteral("Gäste :"), countWithButtons(m_guests));
     form->addRow(QStringLiteral("Rekrutierungen :"), countWithButtons(m_recruitments));
@@ -215,7 +222,8 @@ QWidget* TNewVorFForm::buildCountsBox()
         auto* row = new QHBoxLayout;
         for (int i = 0; i < 2; ++i) {
             DateField* date = addDate(kDateFields.at(pair * 2 + i), box);
-            row->addWidget(new QLabel(i == 0 ? QStringLiteral("Datum 1 :") : QStringLiteral("Datum 2 :"), box));
+            row->addWidget(
+                new QLabel(i == 0 ? QStringLiteral("Datum 1 :") : QStringLiteral("Datum 2 :"), box));
             row->addWidget(date);
         }
         form->addRow(pair == 0 ? QStringLiteral("Vorbereitung :") : QStringLiteral("Auslieferung :"), row);
@@ -263,7 +271,8 @@ QWidget* TNewVorFForm::buildButtons()
     row->setContentsMargins(0, 0, 0, 0);
     QPushButton* ok = button(QStringLiteral("&Ok"), QString(), bar);
     QPushButton* cancel = button(QStringLiteral("&Abbrechen"), QString(), bar);
-    QPushButton* orders = button(QStringLiteral("&Bestelleingabe"), QStringLiteral("In die Bestelleingabe wechseln"), bar);
+    QPushButton* orders =
+        button(QStringLiteral("&Bestelleingabe"), QStringLiteral("In die Bestelleingabe wechseln"), bar);
     connect(ok, &QPushButton::clicked, this, [this] { okClicked(false); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(orders, &QPushButton::clicked, this, [this] { okClicked(true); });
@@ -277,7 +286,8 @@ QWidget* TNewVorFForm::buildButtons()
 void TNewVorFForm::showHeader()
 {
     m_values.value(QStringLiteral("R_NR"))->setText(partyNumberShown(text(m_header, "R_NR")));
-    m_values.value(QStringLiteral("DATUM"))->setText(GermanFormat::date(m_header.value(QStringLiteral("DATUM")).toDate()));
+    m_values.value(QStringLiteral("DATUM"))
+        ->setText(GermanFormat::date(m_header.value(QStringLiteral("DATUM")).toDate()));
     const QString week = text(m_header, "MWoche");
     m_year->setText(week.left(4));
     m_week->setText(week.mid(4, 2));
@@ -294,7 +304,8 @@ void TNewVorFForm::showHeader()
     for (const Total& t : kTotals) {
         const QVariant v = m_header.value(QString::fromLatin1(t.field));
         if (v.isValid())
-            m_values.value(QString::fromLatin1(t.field))->setText(t.money ? GermanFormat::money(v.toDouble()) : QString::number(v.toInt()));
+            m_values.value(QString::fromLatin1(t.field))
+                ->setText(t.money ? GermanFormat::money(v.toDouble()) : QString::number(v.toInt()));
     }
     showCalculated();
 }

@@ -44,7 +44,8 @@ TR_NRChooser::TR_NRChooser(TVorFuerModul& modul, UiPort& ui, const QDate& today,
     m_calendar->setToolTip(QStringLiteral("Kalender"));
     m_suffix = new QLineEdit(QStringLiteral("A"), this);
     m_suffix->setMaxLength(1);
-    m_suffix->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[A-Za-z]?")), m_suffix));
+    m_suffix->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[A-Za-z]?")), m_suffix));
     m_preview = new QLabel(this);
     m_preview->setObjectName(QStringLiteral("Preview"));
 
@@ -79,7 +80,8 @@ TR_NRChooser::TR_NRChooser(TVorFuerModul& modul, UiPort& ui, const QDate& today,
     refreshPreview();
 }
 
-std::optional<TR_NRChooser::Choice> TR_NRChooser::choose(TVorFuerModul& modul, UiPort& ui, const QDate& today, QWidget* parent)
+std::optional<TR_NRChooser::Choice> TR_NRChooser::choose(TVorFuerModul& modul, UiPort& ui, const QDate& today,
+                                                         QWidget* parent)
 {
     TR_NRChooser dialog(modul, ui, today, parent);
     if (dialog.exec() != QDialog::Accepted)
@@ -121,7 +123,8 @@ void TR_NRChooser::okClicked()
     if (!d)
         return; // reported when the date field was left
     // The day letter counts only once the user has been in its field.
-    const auto rNr = m_modul.checkPartyNumber(m_date->text(), m_suffixEntered ? m_suffix->text() : QString(), m_today);
+    const auto rNr =
+        m_modul.checkPartyNumber(m_date->text(), m_suffixEntered ? m_suffix->text() : QString(), m_today);
     if (!rNr)
         return;
     m_choice = Choice{*rNr, *d};

@@ -29,7 +29,8 @@ public:
     TR_NRChooser(TVorFuerModul& modul, UiPort& ui, const QDate& today, QWidget* parent = nullptr);
 
     // Runs the dialog modally; nullopt when it was cancelled.
-    static std::optional<Choice> choose(TVorFuerModul& modul, UiPort& ui, const QDate& today, QWidget* parent);
+    static std::optional<Choice> choose(TVorFuerModul& modul, UiPort& ui, const QDate& today,
+                                        QWidget* parent);
 
     std::optional<Choice> choice() const { return m_choice; }
     // "dd.mm.yy X" of the entries; what the number will be, with separators.

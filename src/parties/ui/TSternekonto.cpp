@@ -21,7 +21,8 @@ constexpr int kWidth = 110;
 } // namespace
 
 TSternekonto::TSternekonto(TVorFuerModul& party, std::function<void()> recompute, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), m_party(party), m_recomputeParty(std::move(recompute))
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), m_party(party),
+      m_recomputeParty(std::move(recompute))
 {
     setWindowTitle(QStringLiteral("Sternekonto"));
     setAutoFillBackground(true);
@@ -88,7 +89,9 @@ void TSternekonto::refresh()
     if (!header)
         return;
     const TVorFuerModul::CalcValues calc = m_party.TKopfTableCalcFields(*header);
-    const auto set = [this](const QString& caption, const QString& text) { labelFor(caption)->setText(text); };
+    const auto set = [this](const QString& caption, const QString& text) {
+        labelFor(caption)->setText(text);
+    };
     set(kAmount, GermanFormat::money(header->value(QStringLiteral("STERNE_DM")).toDouble()));
     set(kEarned, QString::number(calc.mSterne));
     set(kEntered, QString::number(header->value(QStringLiteral("STERNE")).toInt()));
@@ -103,8 +106,9 @@ void TSternekonto::blink()
 {
     m_red = m_warning && !m_red;
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, m_red ? QColor(Qt::red) : parentWidget() ? parentWidget()->palette().color(QPalette::Window)
-                                                                                : QColor(Qt::lightGray));
+    colours.setColor(QPalette::Window, m_red            ? QColor(Qt::red)
+                                       : parentWidget() ? parentWidget()->palette().color(QPalette::Window)
+                                                        : QColor(Qt::lightGray));
     setPalette(colours);
 }
 

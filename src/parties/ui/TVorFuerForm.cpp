@@ -11,8 +11,8 @@
 #include "reports/ui/ReportPreview.h"
 #include "reports/ui/ReportPrinter.h"
 #include "week/WeekOverviewReport.h"
-#include "widgets/NotAvailable.h"
 #include "widgets/DatabaseGuard.h"
+#include "widgets/NotAvailable.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -54,10 +54,10 @@ void prepareGrid(QAbstractItemView* grid)
 
 } // namespace
 
-TVorFuerForm::TVorFuerForm(DataSet& set, TVorFuerModul& modul, TClientDataModul& customers, UiPort& ui, GuestWindow guestWindow,
-                           const QDate& today, QWidget* parent)
-    : QDialog(parent), m_set(set), m_modul(modul), m_customers(customers), m_ui(ui), m_guestWindow(std::move(guestWindow)),
-      m_today(today), m_list(modul.db()), m_timer(new QTimer(this))
+TVorFuerForm::TVorFuerForm(DataSet& set, TVorFuerModul& modul, TClientDataModul& customers, UiPort& ui,
+                           GuestWindow guestWindow, const QDate& today, QWidget* parent)
+    : QDialog(parent), m_set(set), m_modul(modul), m_customers(customers), m_ui(ui),
+      m_guestWindow(std::move(guestWindow)), m_today(today), m_list(modul.db()), m_timer(new QTimer(this))
 {
     setObjectName(QStringLiteral("TVorFuerForm"));
     setWindowTitle(QStringLiteral("Vorführungsverwaltung"));
@@ -71,8 +71,8 @@ TVorFuerForm::TVorFuerForm(DataSet& set, TVorFuerModul& modul, TClientDataModul&
     m_parties->verticalHeader()->hide();
     m_parties->installEventFilter(this);
     m_guests = new QTableWidget(0, 4, this);
-    m_guests->setHorizontalHeaderLabels(
-        {QStringLiteral("GastNr."), QStringLiteral("Name"), QStringLiteral("Umsatz"), QStringLiteral("Verab.-Dat.")});
+    m_guests->setHorizontalHeaderLabels({QStringLiteral("GastNr."), QStringLiteral("Name"),
+                                         QStringLiteral("Umsatz"), QStringLiteral("Verab.-Dat.")});
     prepareGrid(m_guests);
     m_guests->verticalHeader()->hide();
     m_guests->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
@@ -115,7 +115,8 @@ TVorFuerForm::TVorFuerForm(DataSet& set, TVorFuerModul& modul, TClientDataModul&
     resize(1000, 640);
 }
 
-QPushButton* TVorFuerForm::addButton(QWidget* parent, const QString& caption, const QString& hint, void (TVorFuerForm::*handler)())
+QPushButton* TVorFuerForm::addButton(QWidget* parent, const QString& caption, const QString& hint,
+                                     void (TVorFuerForm::*handler)())
 {
     auto* b = new QPushButton(caption, parent);
     b->setToolTip(hint);
@@ -130,14 +131,19 @@ QWidget* TVorFuerForm::buildPartyButtons()
     auto* bar = new QWidget(this);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    addButton(bar, QStringLiteral("&Neu"), QStringLiteral("Neue Vorführung anlegen"), &TVorFuerForm::newParty);
-    addButton(bar, QStringLiteral("&Bearbeiten"), QStringLiteral("Vorführung bearbeiten"), &TVorFuerForm::editParty);
-    addButton(bar, QStringLiteral("&Löschen"), QStringLiteral("Vorführung löschen"), &TVorFuerForm::deleteParty);
-    for (const char* list : {"Liste (pro &Gast)", "Liste (&Einzelblätter)", "Gas&tgeb.-Liste", "Tup&p-Börse", "Tupp-Gästeliste",
-                             "KLV-G&ästeliste", "&Sterneliste"})
+    addButton(bar, QStringLiteral("&Neu"), QStringLiteral("Neue Vorführung anlegen"),
+              &TVorFuerForm::newParty);
+    addButton(bar, QStringLiteral("&Bearbeiten"), QStringLiteral("Vorführung bearbeiten"),
+              &TVorFuerForm::editParty);
+    addButton(bar, QStringLiteral("&Löschen"), QStringLiteral("Vorführung löschen"),
+              &TVorFuerForm::deleteParty);
+    for (const char* list : {"Liste (pro &Gast)", "Liste (&Einzelblätter)", "Gas&tgeb.-Liste", "Tup&p-Börse",
+                             "Tupp-Gästeliste", "KLV-G&ästeliste", "&Sterneliste"})
         addButton(bar, QString::fromUtf8(list), QString(), &TVorFuerForm::listNotAvailable);
-    addButton(bar, QStringLiteral("&Übersicht"), QStringLiteral("Wochenübersicht drucken"), &TVorFuerForm::weekOverview);
-    addButton(bar, QStringLiteral("&Verlassen"), QStringLiteral("Vorführungsverwaltung verlassen"), &QDialog::accept);
+    addButton(bar, QStringLiteral("&Übersicht"), QStringLiteral("Wochenübersicht drucken"),
+              &TVorFuerForm::weekOverview);
+    addButton(bar, QStringLiteral("&Verlassen"), QStringLiteral("Vorführungsverwaltung verlassen"),
+              &QDialog::accept);
     row->addStretch();
     return bar;
 }
@@ -147,8 +153,10 @@ QWidget* TVorFuerForm::buildGuestButtons()
     auto* bar = new QWidget(this);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    addButton(bar, QStringLiteral("Gast N&eu"), QStringLiteral("Neuen Gast anlegen"), &TVorFuerForm::newGuest);
-    addButton(bar, QStringLiteral("Be&arbeiten"), QStringLiteral("Bestellungen des Gastes bearbeiten"), &TVorFuerForm::editGuest);
+    addButton(bar, QStringLiteral("Gast N&eu"), QStringLiteral("Neuen Gast anlegen"),
+              &TVorFuerForm::newGuest);
+    addButton(bar, QStringLiteral("Be&arbeiten"), QStringLiteral("Bestellungen des Gastes bearbeiten"),
+              &TVorFuerForm::editGuest);
     addButton(bar, QStringLiteral("L&öschen"), QStringLiteral("Gast löschen"), &TVorFuerForm::deleteGuest);
     addButton(bar, QStringLiteral("E&inzelblatt"), QString(), &TVorFuerForm::listNotAvailable);
     row->addStretch();
@@ -180,9 +188,10 @@ QWidget* TVorFuerForm::buildDetailPanel()
     appointments->addWidget(addDetail(QStringLiteral("Verabred_2")));
     appointments->addStretch();
     form->addRow(QStringLiteral("Verabredungen :"), appointments);
-    for (auto [caption, field] : {std::pair{"Benennungen :", "BENENN_TUP"}, std::pair{"Rekrutierungen :", "REKRUTIER"},
-                                  std::pair{"Gäste :", "GAESTE"}, std::pair{"DBA's :", "S_ANGEBOTE"},
-                                  std::pair{"Serviceprodukte :", "S_VerkServicePr"}})
+    for (auto [caption, field] :
+         {std::pair{"Benennungen :", "BENENN_TUP"}, std::pair{"Rekrutierungen :", "REKRUTIER"},
+          std::pair{"Gäste :", "GAESTE"}, std::pair{"DBA's :", "S_ANGEBOTE"},
+          std::pair{"Serviceprodukte :", "S_VerkServicePr"}})
         form->addRow(QString::fromUtf8(caption), addDetail(QString::fromLatin1(field)));
     row->addLayout(form, 2);
 
@@ -269,7 +278,8 @@ void TVorFuerForm::reloadGuests(const QString& keep)
     m_guests->setRowCount(static_cast<int>(guests.size()));
     int row = 0;
     for (const PartyList::Guest& g : guests) {
-        const QStringList cells{g.pNr, g.name, GermanFormat::money(g.umsatz), GermanFormat::date(g.verabredDatum)};
+        const QStringList cells{g.pNr, g.name, GermanFormat::money(g.umsatz),
+                                GermanFormat::date(g.verabredDatum)};
         for (int column = 0; column < cells.size(); ++column) {
             auto* item = new QTableWidgetItem(cells.at(column));
             if (column == 2)
@@ -288,14 +298,18 @@ void TVorFuerForm::showDetails()
     const auto h = rNr.isEmpty() ? std::nullopt : m_modul.header(rNr);
     m_calc = h ? m_modul.TKopfTableCalcFields(*h) : TVorFuerModul::CalcValues{};
     const auto field = [&](const char* name) { return h ? h->value(QString::fromLatin1(name)) : QVariant(); };
-    const auto number = [&](const char* name) { return h ? QString::number(field(name).toInt()) : QString(); };
+    const auto number = [&](const char* name) {
+        return h ? QString::number(field(name).toInt()) : QString();
+    };
     m_details.value(QStringLiteral("K_NR"))->setText(field("K_NR").toString());
     m_details.value(QStringLiteral("Name"))->setText(h ? m_calc.name : QString());
-    for (const char* name : {"VERABRED", "BENENN_TUP", "REKRUTIER", "GAESTE", "S_ANGEBOTE", "S_VerkServicePr", "STERNE"})
+    for (const char* name :
+         {"VERABRED", "BENENN_TUP", "REKRUTIER", "GAESTE", "S_ANGEBOTE", "S_VerkServicePr", "STERNE"})
         m_details.value(QString::fromLatin1(name))->setText(number(name));
     m_details.value(QStringLiteral("Verabred_2"))->setText(h ? QString::number(m_calc.verabred2) : QString());
     m_details.value(QStringLiteral("MSterne"))->setText(h ? QString::number(m_calc.mSterne) : QString());
-    m_details.value(QStringLiteral("STERNE_DM"))->setText(h ? GermanFormat::money(field("STERNE_DM").toDouble()) : QString());
+    m_details.value(QStringLiteral("STERNE_DM"))
+        ->setText(h ? GermanFormat::money(field("STERNE_DM").toDouble()) : QString());
     paintWarnings();
 }
 
@@ -370,7 +384,8 @@ void TVorFuerForm::deleteParty()
     // The party after it (else the one before) takes its place in the selection.
     const int row = m_parties->currentIndex().row();
     const int neighbour = row + 1 < m_model->rowCount() ? row + 1 : row - 1;
-    const QString next = neighbour >= 0 ? m_model->parties()[static_cast<std::size_t>(neighbour)].rNr : QString();
+    const QString next =
+        neighbour >= 0 ? m_model->parties()[static_cast<std::size_t>(neighbour)].rNr : QString();
     bool deleted = false;
     guardDatabase(m_ui, [&] { deleted = m_modul.deleteParty(rNr); });
     if (deleted)
@@ -385,8 +400,9 @@ void TVorFuerForm::weekOverview()
     if (range.exec() != QDialog::Accepted)
         return;
     guardDatabase(m_ui, [&] {
-        const auto parties =
-            WeekOverviewReport(m_set.db()).parties(WeekOverviewReport::rangeFromDialog(range.fromEdit()->text(), range.toEdit()->text()));
+        const auto parties = WeekOverviewReport(m_set.db())
+                                 .parties(WeekOverviewReport::rangeFromDialog(range.fromEdit()->text(),
+                                                                              range.toEdit()->text()));
         ReportDocument document = WeekOverviewReport::document(parties);
         document.pageHeader = WeekOverviewReport::pageHeader(m_set);
         ReportPreview::show(document, m_ui, this);
@@ -463,7 +479,8 @@ bool TVorFuerForm::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
-            (watched == m_parties ? static_cast<QWidget*>(m_guests) : m_parties)->setFocus(Qt::TabFocusReason);
+            (watched == m_parties ? static_cast<QWidget*>(m_guests) : m_parties)
+                ->setFocus(Qt::TabFocusReason);
             return true;
         }
     }

@@ -37,10 +37,12 @@ public:
     // participant shown when it was closed (the consultant may have moved on to other guests).
     using GuestWindow = std::function<QString(const QString& rNr, const QString& pNr)>;
 
-    static inline const QString kNoParticipant = QStringLiteral("Legen Sie zuerst eine Vorführung und/oder einen Gast an.");
+    static inline const QString kNoParticipant =
+        QStringLiteral("Legen Sie zuerst eine Vorführung und/oder einen Gast an.");
 
-    TVorFuerForm(DataSet& set, TVorFuerModul& modul, TClientDataModul& customers, UiPort& ui, GuestWindow guestWindow,
-                 const QDate& today = QDate::currentDate(), QWidget* parent = nullptr);
+    TVorFuerForm(DataSet& set, TVorFuerModul& modul, TClientDataModul& customers, UiPort& ui,
+                 GuestWindow guestWindow, const QDate& today = QDate::currentDate(),
+                 QWidget* parent = nullptr);
 
     // --- the buttons ---
     void newParty();
@@ -84,7 +86,8 @@ private:
     QWidget* buildPartyButtons();
     QWidget* buildGuestButtons();
     QWidget* buildDetailPanel();
-    QPushButton* addButton(QWidget* parent, const QString& caption, const QString& hint, void (TVorFuerForm::*handler)());
+    QPushButton* addButton(QWidget* parent, const QString& caption, const QString& hint,
+                           void (TVorFuerForm::*handler)());
     QLabel* addDetail(const QString& field);
     void reloadParties(const QString& keep);
     void reloadGuests(const QString& keep = {});

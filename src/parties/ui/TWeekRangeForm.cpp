@@ -17,10 +17,12 @@ TWeekRangeForm::TWeekRangeForm(const QString& from, const QString& to, QWidget* 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Welche Wochen wollen sie drucken ?"), this));
     auto* fields = new QFormLayout;
-    for (auto [edit, value, caption] : {std::tuple{&m_from, from, "von : "}, std::tuple{&m_to, to, "bis : "}}) {
+    for (auto [edit, value, caption] :
+         {std::tuple{&m_from, from, "von : "}, std::tuple{&m_to, to, "bis : "}}) {
         *edit = new QLineEdit(value, this);
         (*edit)->setMaxLength(6);
-        (*edit)->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,6}")), *edit));
+        (*edit)->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,6}")), *edit));
         fields->addRow(QString::fromLatin1(caption), *edit);
     }
     layout->addLayout(fields);

@@ -25,7 +25,8 @@ namespace korbelant {
 namespace {
 
 // Draws the laid-out pages onto the printer the preview hands over, for the preview and for printing.
-void paintOnto(QPrinter* printer, const std::vector<ReportPage>& pages, ReportDocument::Orientation orientation)
+void paintOnto(QPrinter* printer, const std::vector<ReportPage>& pages,
+               ReportDocument::Orientation orientation)
 {
     printer->setFullPage(true);
     ReportPainter::preparePageLayout(*printer, orientation);
@@ -36,13 +37,14 @@ QString suggestedFileName(const ReportDocument& document)
 {
     QString name = document.title;
     name.replace(QRegularExpression(QStringLiteral("[^\\w\\-]+")), QStringLiteral("_"));
-    return QDir::home().filePath((name.isEmpty() ? QStringLiteral("Bericht") : name) + QStringLiteral(".pdf"));
+    return QDir::home().filePath((name.isEmpty() ? QStringLiteral("Bericht") : name) +
+                                 QStringLiteral(".pdf"));
 }
 
 } // namespace
 
-QPrintPreviewDialog* ReportPreview::createDialog(const ReportDocument& document, UiPort& ui, bool printerInstalled,
-                                                 QWidget* parent)
+QPrintPreviewDialog* ReportPreview::createDialog(const ReportDocument& document, UiPort& ui,
+                                                 bool printerInstalled, QWidget* parent)
 {
     QPrinter& printer = ReportPrinter::shared();
     if (!printerInstalled)
@@ -79,7 +81,8 @@ bool ReportPreview::show(const ReportDocument& document, UiPort& ui, QWidget* pa
     return dialog->exec() == QDialog::Accepted && printerInstalled;
 }
 
-bool ReportPreview::show(const QString& name, DataSet& set, const QStringList& args, UiPort& ui, QWidget* parent)
+bool ReportPreview::show(const QString& name, DataSet& set, const QStringList& args, UiPort& ui,
+                         QWidget* parent)
 {
     ReportDocument document;
     try {

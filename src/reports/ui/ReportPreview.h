@@ -30,8 +30,8 @@ public:
 
     // The preview dialog over the document, not yet shown; for the callers above and tests. The
     // UI port must outlive the dialog.
-    static QPrintPreviewDialog* createDialog(const ReportDocument& document, UiPort& ui, bool printerInstalled,
-                                             QWidget* parent);
+    static QPrintPreviewDialog* createDialog(const ReportDocument& document, UiPort& ui,
+                                             bool printerInstalled, QWidget* parent);
 };
 
 } // namespace korbelant

@@ -8,9 +8,10 @@
 
 namespace korbelant {
 
-const QString ReportPrinter::NoPrinterMessage = QStringLiteral(
-    "Sie haben keinen Drucker installiert, die Berichte funktionieren nur wenn Sie einen Drucker installieren. "
-    "(Siehe Hilfe, FAQ´s)");
+const QString ReportPrinter::NoPrinterMessage =
+    QStringLiteral("Sie haben keinen Drucker installiert, die Berichte funktionieren nur wenn Sie einen "
+                   "Drucker installieren. "
+                   "(Siehe Hilfe, FAQ´s)");
 
 bool ReportPrinter::CheckPrinter(UiPort& ui)
 {

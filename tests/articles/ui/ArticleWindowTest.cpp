@@ -12,6 +12,7 @@
 #include "support/DataSetFixture.h"
 #include "widgets/TClientSearch.h"
 
+#include <QApplication>
 #include <QBrush>
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,7 +24,6 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
-#include <QApplication>
 #include <gtest/gtest.h>
 
 namespace korbelant::test {

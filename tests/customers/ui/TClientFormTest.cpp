@@ -61,7 +61,9 @@ TEST_F(TClientFormTest, OpensSortedByNameWithTheNameColumnInRed)
 {
     EXPECT_EQ(form->sortBox()->currentText(), QStringLiteral("Name + Vorname"));
     EXPECT_EQ(names().mid(0, 2), (QStringList{"Adam", "Müller"}));
-    EXPECT_EQ(form->grid()->model()->headerData(1, Qt::Horizontal, Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::red));
+    EXPECT_EQ(
+        form->grid()->model()->headerData(1, Qt::Horizontal, Qt::ForegroundRole).value<QBrush>().color(),
+        QColor(Qt::red));
     EXPECT_FALSE(form->filterPanel()->isVisible());
 }
 

@@ -1,8 +1,8 @@
-#include "support/PartyModuleFixture.h"
 #include "customers/ui/TClientFast.h"
+#include "parties/ui/NextModal.h"
 #include "parties/ui/TNewVorFForm.h"
 #include "parties/ui/TR_NRChooser.h"
-#include "parties/ui/NextModal.h"
+#include "support/PartyModuleFixture.h"
 #include "widgets/TMaskedDateEdit.h"
 
 #include <QLabel>
@@ -20,7 +20,11 @@ const QDate kToday(2025, 3, 12);
 class PartyDialogsTest : public PartyModuleFixture
 {
 protected:
-    PartyDialogsTest() { addCustomer(QStringLiteral("100010"), {{QStringLiteral("KM_ENTF"), 12}, {QStringLiteral("VORNAME"), QStringLiteral("Anna")}}); }
+    PartyDialogsTest()
+    {
+        addCustomer(QStringLiteral("100010"),
+                    {{QStringLiteral("KM_ENTF"), 12}, {QStringLiteral("VORNAME"), QStringLiteral("Anna")}});
+    }
 
     TVorFuerModul::Record freshHeader(const QDate& date, const QString& suffix = QStringLiteral("A"))
     {
@@ -61,8 +65,18 @@ TEST_F(PartyDialogsTest, NumberDialogChecksInOrderAndStaysOpen)
         bool accepted;
     };
     const Case cases[] = {
-        {"no date: reported on leaving, Ok does nothing", "31.02.2025", true, {}, {"Kein gültiges Datum"}, false},
-        {"future date cancelled", "20.03.2025", true, {UiPort::Answer::Cancel}, {"Datum größer heute."}, false},
+        {"no date: reported on leaving, Ok does nothing",
+         "31.02.2025",
+         true,
+         {},
+         {"Kein gültiges Datum"},
+         false},
+        {"future date cancelled",
+         "20.03.2025",
+         true,
+         {UiPort::Answer::Cancel},
+         {"Datum größer heute."},
+         false},
         {"future date confirmed", "20.03.2025", true, {UiPort::Answer::Ok}, {"Datum größer heute."}, true},
         {"day letter never entered", "06.03.2025", false, {}, {}, false},
         {"number exists", "05.03.2025", true, {}, {"Vorführungsnummer schon vorhanden"}, false},
@@ -88,14 +102,16 @@ TEST_F(PartyDialogsTest, NumberDialogChecksInOrderAndStaysOpen)
 
 TEST_F(PartyDialogsTest, PartyDialogShowsTheHeaderAndTakesTheHost)
 {
-    TNewVorFForm dialog(party(), *m_customers, ui(), freshHeader(QDate(2025, 3, 5), QStringLiteral("B")), TNewVorFForm::kNewCaption);
+    TNewVorFForm dialog(party(), *m_customers, ui(), freshHeader(QDate(2025, 3, 5), QStringLiteral("B")),
+                        TNewVorFForm::kNewCaption);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Neue Vorführung anlegen"));
     EXPECT_EQ(dialog.value(QStringLiteral("R_NR"))->text(), QStringLiteral("05.03.25  B"));
     EXPECT_EQ(dialog.value(QStringLiteral("DATUM"))->text(), QStringLiteral("05.03.2025"));
     EXPECT_EQ(dialog.yearEdit()->text(), QStringLiteral("2025"));
     EXPECT_EQ(dialog.weekEdit()->text(), QStringLiteral("10"));
     EXPECT_EQ(dialog.value(QStringLiteral("TWoche"))->text(), QStringLiteral("1"));
-    EXPECT_EQ(dialog.value(QStringLiteral("BZH_VF_NR"))->text(), TVorFuerModul::BZH_VF_NR(QDate(2025, 3, 5), QStringLiteral("B")));
+    EXPECT_EQ(dialog.value(QStringLiteral("BZH_VF_NR"))->text(),
+              TVorFuerModul::BZH_VF_NR(QDate(2025, 3, 5), QStringLiteral("B")));
     EXPECT_EQ(dialog.guestsEdit()->text(), QStringLiteral("0"));
 
     QTest::keyClicks(dialog.hostEdit(), QStringLiteral("100010"));
@@ -129,14 +145,16 @@ TEST_F(PartyDialogsTest, PartyDialogShowsTheHeaderAndTakesTheHost)
 
 TEST_F(PartyDialogsTest, CountButtonsStepUpAndDown)
 {
-    TNewVorFForm dialog(party(), *m_customers, ui(), freshHeader(QDate(2025, 3, 5)), TNewVorFForm::kNewCaption);
+    TNewVorFForm dialog(party(), *m_customers, ui(), freshHeader(QDate(2025, 3, 5)),
+                        TNewVorFForm::kNewCaption);
     struct Case
     {
         const char* before;
         bool up;
         const char* after;
     };
-    const Case cases[] = {{"", true, "1"}, {"4", true, "5"}, {"", false, ""}, {"0", false, "0"}, {"-3", false, "0"}, {"4", false, "3"}};
+    const Case cases[] = {{"", true, "1"},   {"4", true, "5"},   {"", false, ""},
+                          {"0", false, "0"}, {"-3", false, "0"}, {"4", false, "3"}};
     for (QLineEdit* count : {dialog.guestsEdit(), dialog.recruitmentsEdit()}) {
         for (const Case& c : cases) {
             count->setText(QString::fromLatin1(c.before));
@@ -156,7 +174,8 @@ TEST_F(PartyDialogsTest, CountButtonsStepUpAndDown)
 TEST_F(PartyDialogsTest, OkChecksWeekYearAndHostThenMovesToTheNewWeek)
 {
     makeParty(QDate(2025, 3, 17)); // week 2025/12 has part-week 1
-    TNewVorFForm dialog(party(), *m_customers, ui(), freshHeader(QDate(2025, 3, 5)), TNewVorFForm::kNewCaption);
+    TNewVorFForm dialog(party(), *m_customers, ui(), freshHeader(QDate(2025, 3, 5)),
+                        TNewVorFForm::kNewCaption);
     struct Case
     {
         const char* year;
@@ -181,7 +200,8 @@ TEST_F(PartyDialogsTest, OkChecksWeekYearAndHostThenMovesToTheNewWeek)
         EXPECT_EQ(ui().shownTexts().value(ui().shownTexts().size() - 1), QString::fromUtf8(c.message));
         EXPECT_NE(dialog.result(), QDialog::Accepted);
     }
-    EXPECT_FALSE(party().headerStored(dialog.header().value(QStringLiteral("R_NR")).toString())) << "nothing is saved meanwhile";
+    EXPECT_FALSE(party().headerStored(dialog.header().value(QStringLiteral("R_NR")).toString()))
+        << "nothing is saved meanwhile";
 
     dialog.weekEdit()->setText(QStringLiteral("12"));
     dialog.hostEdit()->setText(QStringLiteral("100010"));
@@ -193,7 +213,8 @@ TEST_F(PartyDialogsTest, OkChecksWeekYearAndHostThenMovesToTheNewWeek)
 
 TEST_F(PartyDialogsTest, EnterMovesOnAndInAnEmptyHostFieldOpensTheQuickSearch)
 {
-    TNewVorFForm dialog(party(), *m_customers, ui(), freshHeader(QDate(2025, 3, 5)), TNewVorFForm::kNewCaption);
+    TNewVorFForm dialog(party(), *m_customers, ui(), freshHeader(QDate(2025, 3, 5)),
+                        TNewVorFForm::kNewCaption);
     QString title;
     whenModal<TClientFast>([&](TClientFast* search) {
         title = search->windowTitle();

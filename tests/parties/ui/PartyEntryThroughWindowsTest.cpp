@@ -1,8 +1,8 @@
-#include "support/PartyModuleFixture.h"
+#include "parties/ui/GuestKeys.h"
 #include "parties/ui/PartyTableModel.h"
 #include "parties/ui/TNewGuestForm.h"
 #include "parties/ui/TVorFuerForm.h"
-#include "parties/ui/GuestKeys.h"
+#include "support/PartyModuleFixture.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -42,7 +42,9 @@ protected:
 
     QString customerOf(const QString& rNr, const QString& pNr)
     {
-        return db().scalar(QStringLiteral("SELECT K_NR FROM Tupper WHERE R_NR = ? AND P_NR = ?"), {rNr, pNr}).toString();
+        return db()
+            .scalar(QStringLiteral("SELECT K_NR FROM Tupper WHERE R_NR = ? AND P_NR = ?"), {rNr, pNr})
+            .toString();
     }
 };
 
@@ -81,7 +83,10 @@ TEST_F(PartyEntryThroughWindowsTest, HostAndTwoGuestsTypedInTheGuestWindowGiveTh
     EXPECT_DOUBLE_EQ(h.value(QStringLiteral("UM_STERNE")).toDouble(), 43.5);
     EXPECT_DOUBLE_EQ(h.value(QStringLiteral("STERNE_DM")).toDouble(), 25.0);
     EXPECT_EQ(h.value(QStringLiteral("STERNE")).toInt(), 50);
-    EXPECT_DOUBLE_EQ(db().scalar(QStringLiteral("SELECT UMSATZ FROM Tupper WHERE R_NR = ? AND P_NR = '03'"), {rNr}).toDouble(), 13.5);
+    EXPECT_DOUBLE_EQ(
+        db().scalar(QStringLiteral("SELECT UMSATZ FROM Tupper WHERE R_NR = ? AND P_NR = '03'"), {rNr})
+            .toDouble(),
+        13.5);
 
     // The window shows what was entered: the guests, the turnover and a star box that blinks,
     // since 50 stars were spent on a turnover that earns none.

@@ -1,12 +1,12 @@
-#include "support/PartyModuleFixture.h"
+#include "parties/ui/NextModal.h"
 #include "parties/ui/PartyTableModel.h"
 #include "parties/ui/TNewVorFForm.h"
 #include "parties/ui/TR_NRChooser.h"
 #include "parties/ui/TVorFuerForm.h"
 #include "parties/ui/TWeekRangeForm.h"
 #include "reports/ui/ReportPrinter.h"
+#include "support/PartyModuleFixture.h"
 #include "widgets/NotAvailable.h"
-#include "parties/ui/NextModal.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -30,14 +30,16 @@ class PartyWindowTest : public PartyModuleFixture
 protected:
     PartyWindowTest()
     {
-        addCustomer(QStringLiteral("100010"), {{QStringLiteral("VORNAME"), QStringLiteral("Anna")}, {QStringLiteral("KM_ENTF"), 7}});
+        addCustomer(QStringLiteral("100010"),
+                    {{QStringLiteral("VORNAME"), QStringLiteral("Anna")}, {QStringLiteral("KM_ENTF"), 7}});
         addCustomer(QStringLiteral("100011"));
     }
 
     std::unique_ptr<TVorFuerForm> window()
     {
         return std::make_unique<TVorFuerForm>(
-            *m_set, party(), *m_customers, ui(), [this](const QString& rNr, const QString& pNr) {
+            *m_set, party(), *m_customers, ui(),
+            [this](const QString& rNr, const QString& pNr) {
                 guestWindowCalls << rNr + '/' + pNr;
                 if (duringGuestWindow)
                     duringGuestWindow(rNr, pNr);
@@ -99,7 +101,8 @@ TEST_F(PartyWindowTest, NewPartyThroughNumberAndPartyDialogOpensTheOrderEntryOnT
     EXPECT_EQ(h->value(QStringLiteral("TWoche")).toString(), QStringLiteral("1"));
     EXPECT_EQ(h->value(QStringLiteral("GAESTE")).toInt(), 6);
     EXPECT_EQ(h->value(QStringLiteral("KM_EINFACH")).toInt(), 7);
-    EXPECT_EQ(h->value(QStringLiteral("BZH_VF_NR")).toString(), TVorFuerModul::BZH_VF_NR(QDate(2025, 3, 5), QStringLiteral("B")));
+    EXPECT_EQ(h->value(QStringLiteral("BZH_VF_NR")).toString(),
+              TVorFuerModul::BZH_VF_NR(QDate(2025, 3, 5), QStringLiteral("B")));
     EXPECT_EQ(guestWindowCalls, QStringList{"050325B/01"});
 
     EXPECT_EQ(form->currentParty(), QStringLiteral("050325B"));
@@ -107,7 +110,8 @@ TEST_F(PartyWindowTest, NewPartyThroughNumberAndPartyDialogOpensTheOrderEntryOnT
     EXPECT_EQ(form->detail(QStringLiteral("K_NR"))->text(), QStringLiteral("100010"));
     EXPECT_EQ(form->detail(QStringLiteral("Name"))->text(), QStringLiteral("Kunde100010, Anna"));
     EXPECT_EQ(form->detail(QStringLiteral("GAESTE"))->text(), QStringLiteral("6"));
-    EXPECT_EQ(form->partyModel()->data(form->partyModel()->index(0, 2), Qt::DisplayRole).toString(), QStringLiteral("2025/10"));
+    EXPECT_EQ(form->partyModel()->data(form->partyModel()->index(0, 2), Qt::DisplayRole).toString(),
+              QStringLiteral("2025/10"));
     // The guest window has closed on a party without VAG.
     EXPECT_TRUE(ui().wasShown(QStringLiteral("Sie haben noch kein VAG eingegeben.")));
 }
@@ -232,13 +236,16 @@ TEST_F(PartyWindowTest, GuestButtonsOpenTheGuestWindowOnTheRightParticipant)
     // What the guest window entered shows in both lists when it has closed.
     addArticle(QStringLiteral("1234"), QStringLiteral("10"), 12.5);
     duringGuestWindow = [this](const QString& r, const QString& p) {
-        EXPECT_EQ(enter(r, p, QStringLiteral("1234"), QStringLiteral("10"), 2), GuestLineRules::SaveResult::Saved);
+        EXPECT_EQ(enter(r, p, QStringLiteral("1234"), QStringLiteral("10"), 2),
+                  GuestLineRules::SaveResult::Saved);
     };
     form->selectGuest(QStringLiteral("02"));
     emit form->guestGrid()->cellDoubleClicked(1, 1);
     duringGuestWindow = nullptr;
     EXPECT_EQ(form->guestGrid()->item(1, 2)->text(), QStringLiteral("25,00"));
-    EXPECT_EQ(form->partyModel()->data(form->partyModel()->index(form->partyModel()->rowOf(rNr), 4), Qt::DisplayRole).toString(),
+    EXPECT_EQ(form->partyModel()
+                  ->data(form->partyModel()->index(form->partyModel()->rowOf(rNr), 4), Qt::DisplayRole)
+                  .toString(),
               QStringLiteral("25,00"));
     EXPECT_EQ(form->currentGuest(), QStringLiteral("02"));
     press(form->guestGrid(), Qt::Key_Return);
@@ -278,7 +285,8 @@ TEST_F(PartyWindowTest, StarBoxAndGuestCountBlinkWhileTheirWarningHolds)
 {
     const QString spent = makeParty(QDate(2025, 3, 5), QStringLiteral("100010"));
     const QString fine = makeParty(QDate(2025, 3, 6), QStringLiteral("100011"));
-    db().run(QStringLiteral("UPDATE Tuppkopf SET STERNE = 5, UM_STERNE = 0, GAESTE = 0 WHERE R_NR = ?"), {spent});
+    db().run(QStringLiteral("UPDATE Tuppkopf SET STERNE = 5, UM_STERNE = 0, GAESTE = 0 WHERE R_NR = ?"),
+             {spent});
     db().run(QStringLiteral("UPDATE Tuppkopf SET STERNE = 0, GAESTE = 4 WHERE R_NR = ?"), {fine});
     auto form = window();
     EXPECT_TRUE(form->blinkTimer()->isActive());
@@ -335,8 +343,9 @@ TEST_F(PartyWindowTest, OverviewAsksForTheWeeksOfTheSelectedParty)
 TEST_F(PartyWindowTest, ListButtonsCheckThePrinterAndSayTheyAreNotYetAvailable)
 {
     auto form = window();
-    for (const char* caption : {"Liste (pro &Gast)", "Liste (&Einzelblätter)", "Gas&tgeb.-Liste", "Tup&p-Börse", "Tupp-Gästeliste",
-                                "KLV-G&ästeliste", "&Sterneliste", "E&inzelblatt"}) {
+    for (const char* caption :
+         {"Liste (pro &Gast)", "Liste (&Einzelblätter)", "Gas&tgeb.-Liste", "Tup&p-Börse", "Tupp-Gästeliste",
+          "KLV-G&ästeliste", "&Sterneliste", "E&inzelblatt"}) {
         const auto before = ui().shownTexts().size();
         click(*form, caption);
         ASSERT_EQ(ui().shownTexts().size(), before + 1) << caption;

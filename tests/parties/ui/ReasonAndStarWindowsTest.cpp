@@ -1,7 +1,7 @@
-#include "support/PartyModuleFixture.h"
 #include "parties/ExchangeReasons.h"
 #include "parties/ui/TSternekonto.h"
 #include "parties/ui/TUMTForm.h"
+#include "support/PartyModuleFixture.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -23,7 +23,8 @@ protected:
         addArticle(QStringLiteral("S100"), QStringLiteral("10"), 10.0, lineStars);
         const QString rNr = makeParty(QDate::currentDate().addDays(-3));
         for (const QString& kind : {QStringLiteral("34"), QStringLiteral("10")})
-            EXPECT_EQ(enter(rNr, TVorFuerModul::kHost, QStringLiteral("S100"), kind, 1), GuestLineRules::SaveResult::Saved);
+            EXPECT_EQ(enter(rNr, TVorFuerModul::kHost, QStringLiteral("S100"), kind, 1),
+                      GuestLineRules::SaveResult::Saved);
         return rNr;
     }
 
@@ -69,7 +70,13 @@ TEST_F(ReasonAndStarWindowsTest, StarAccountShowsThePartyAndBlinksWhileMoreStars
     recompute(rNr);
     int recomputed = 0;
     QWidget guest;
-    TSternekonto account(party(), [&] { ++recomputed; recompute(rNr); }, &guest);
+    TSternekonto account(
+        party(),
+        [&] {
+            ++recomputed;
+            recompute(rNr);
+        },
+        &guest);
     account.showFor(rNr);
     EXPECT_EQ(account.value(QStringLiteral("eingegebene Sternezahl :")), QStringLiteral("40"));
     EXPECT_EQ(account.value(QStringLiteral("Gesamtumsatz:")), QStringLiteral("10,00"));

@@ -1,6 +1,6 @@
-#include "support/PartyModuleFixture.h"
-#include "parties/ui/GuestKeys.h"
+#include "parties/ui/TNewGuestForm.h"
 #include "articles/TArtikelModul.h"
+#include "articles/ui/TArtikelVerwaltForm.h"
 #include "core/DataSet.h"
 #include "core/IniFile.h"
 #include "core/Options.h"
@@ -8,24 +8,24 @@
 #include "core/ScriptedUi.h"
 #include "customers/TClientDataModul.h"
 #include "parties/TVorFuerModul.h"
-#include "articles/ui/TArtikelVerwaltForm.h"
-#include "parties/ui/TNewGuestForm.h"
+#include "parties/ui/GuestKeys.h"
 #include "parties/ui/TSternekonto.h"
+#include "support/PartyModuleFixture.h"
 #include "support/TestSupport.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QBrush>
 #include <QCheckBox>
 #include <QColor>
-#include <QAction>
 #include <QLabel>
-#include <QMenu>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
-#include <QApplication>
 #include <gtest/gtest.h>
 
 namespace korbelant::test {
@@ -56,13 +56,16 @@ protected:
 
     std::vector<QVariantList> lines(const QString& pNr)
     {
-        return m_set->db().rows(QStringLiteral("SELECT L_NR, VA, STUECK, SUMME FROM Tupper1 WHERE R_NR = ? AND P_NR = ? ORDER BY ID"),
-                                {m_rNr, pNr});
+        return m_set->db().rows(
+            QStringLiteral(
+                "SELECT L_NR, VA, STUECK, SUMME FROM Tupper1 WHERE R_NR = ? AND P_NR = ? ORDER BY ID"),
+            {m_rNr, pNr});
     }
 
     std::unique_ptr<TNewGuestForm> open(const QString& pNr)
     {
-        auto form = std::make_unique<TNewGuestForm>(*m_party, *m_articles, *m_customers, m_set->options(), m_ui, m_rNr, pNr);
+        auto form = std::make_unique<TNewGuestForm>(*m_party, *m_articles, *m_customers, m_set->options(),
+                                                    m_ui, m_rNr, pNr);
         form->show();
         return form;
     }
@@ -75,8 +78,11 @@ TEST_F(TNewGuestFormTest, OrdersOfHostAndTwoGuestsEnteredByKeyboard)
     {
         IniFile ini(m_set->options().path());
         ini.load();
-        for (const auto& [key, value] : {std::pair{"Width", "700"}, std::pair{"Height", "520"}, std::pair{"Tabelle", "90"}})
-            ini.setValue(QStringLiteral("TNewGuestForm"), QStringLiteral("NewGuestForm") + QString::fromLatin1(key), QString::fromLatin1(value));
+        for (const auto& [key, value] :
+             {std::pair{"Width", "700"}, std::pair{"Height", "520"}, std::pair{"Tabelle", "90"}})
+            ini.setValue(QStringLiteral("TNewGuestForm"),
+                         QStringLiteral("NewGuestForm") + QString::fromLatin1(key),
+                         QString::fromLatin1(value));
         ASSERT_TRUE(ini.save());
     }
     auto form = open(QStringLiteral("01"));
@@ -122,7 +128,8 @@ TEST_F(TNewGuestFormTest, OrdersOfHostAndTwoGuestsEnteredByKeyboard)
     form->lineGrid()->selectRow(0);
     QTest::keyClick(form->lineGrid(), Qt::Key_B, Qt::AltModifier);
     EXPECT_EQ(form->modeLabel()->text(), QStringLiteral("Bearbeiten"));
-    EXPECT_EQ(form->lineGrid()->model()->index(0, 0).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(Qt::yellow));
+    EXPECT_EQ(form->lineGrid()->model()->index(0, 0).data(Qt::BackgroundRole).value<QBrush>().color(),
+              QColor(Qt::yellow));
     QTest::keyClick(form->piecesEdit(), Qt::Key_Up);
     QTest::keyClick(form->piecesEdit(), Qt::Key_Return, Qt::AltModifier);
     EXPECT_EQ(form->betragValue()->text(), QStringLiteral("20,00"));
@@ -151,12 +158,17 @@ TEST_F(TNewGuestFormTest, OrdersOfHostAndTwoGuestsEnteredByKeyboard)
     const auto calc = m_party->TKopfTableCalcFields(h);
     EXPECT_EQ(calc.mSterne, m_party->starPlan().StarsByPlan(78.0, calc.verabred2));
     for (const auto& [pNr, umsatz] : {std::pair{"01", 40.0}, std::pair{"02", 23.0}, std::pair{"03", 20.0}})
-        EXPECT_DOUBLE_EQ(m_party->participant(m_rNr, QString::fromLatin1(pNr))->value(QStringLiteral("UMSATZ")).toDouble(), umsatz) << pNr;
+        EXPECT_DOUBLE_EQ(
+            m_party->participant(m_rNr, QString::fromLatin1(pNr))->value(QStringLiteral("UMSATZ")).toDouble(),
+            umsatz)
+            << pNr;
 
     IniFile ini(m_set->options().path());
     ASSERT_TRUE(ini.load());
-    EXPECT_EQ(ini.value(QStringLiteral("TNewGuestForm"), QStringLiteral("NewGuestFormWidth")), QStringLiteral("700"));
-    EXPECT_EQ(ini.value(QStringLiteral("TNewGuestForm"), QStringLiteral("NewGuestFormTabelle")), QStringLiteral("90"));
+    EXPECT_EQ(ini.value(QStringLiteral("TNewGuestForm"), QStringLiteral("NewGuestFormWidth")),
+              QStringLiteral("700"));
+    EXPECT_EQ(ini.value(QStringLiteral("TNewGuestForm"), QStringLiteral("NewGuestFormTabelle")),
+              QStringLiteral("90"));
 }
 
 TEST_F(TNewGuestFormTest, ClosingQuestionsStandardSizeAndListKeys)
@@ -201,11 +213,15 @@ TEST_F(TNewGuestFormTest, ClosingQuestionsStandardSizeAndListKeys)
     const auto stored = lines(QStringLiteral("02"));
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0][0].toString(), QStringLiteral("C300"));
-    EXPECT_EQ(m_set->db().scalar(QStringLiteral("SELECT VORAB FROM Tupper1 WHERE R_NR = ?"), {m_rNr}).toString(), QStringLiteral("V"));
+    EXPECT_EQ(
+        m_set->db().scalar(QStringLiteral("SELECT VORAB FROM Tupper1 WHERE R_NR = ?"), {m_rNr}).toString(),
+        QStringLiteral("V"));
     IniFile ini(m_set->options().path());
     ASSERT_TRUE(ini.load());
-    EXPECT_EQ(ini.value(QStringLiteral("TNewGuestForm"), QStringLiteral("NewGuestFormHeight")), QStringLiteral("452"));
-    EXPECT_EQ(ini.value(QStringLiteral("TNewGuestForm"), QStringLiteral("NewGuestFormTabelle")), QStringLiteral("77"));
+    EXPECT_EQ(ini.value(QStringLiteral("TNewGuestForm"), QStringLiteral("NewGuestFormHeight")),
+              QStringLiteral("452"));
+    EXPECT_EQ(ini.value(QStringLiteral("TNewGuestForm"), QStringLiteral("NewGuestFormTabelle")),
+              QStringLiteral("77"));
 }
 
 TEST_F(TNewGuestFormTest, ExchangeReasonsAndStarAccount)
@@ -234,7 +250,8 @@ TEST_F(TNewGuestFormTest, ExchangeReasonsAndStarAccount)
     QTest::keyClick(form->reasonEdit(), Qt::Key_Return);
     EXPECT_EQ(form->reasonEdit()->text(), QStringLiteral("002"));
     QTest::keyClick(form->piecesEdit(), Qt::Key_Return);
-    EXPECT_EQ(m_set->db().scalar(QStringLiteral("SELECT FEHL_CODE FROM Tupper1 WHERE VA = '99'")).toString(), QStringLiteral("002"));
+    EXPECT_EQ(m_set->db().scalar(QStringLiteral("SELECT FEHL_CODE FROM Tupper1 WHERE VA = '99'")).toString(),
+              QStringLiteral("002"));
 
     // The star account beside the window; "be&rechnen" stores the party's totals.
     for (QPushButton* b : form->findChildren<QPushButton*>()) {
@@ -255,8 +272,12 @@ TEST_F(TNewGuestFormTest, ExchangeReasonsAndStarAccount)
 TEST_F(TNewGuestFormTest, ArticleListTabsMenuAndChoosers)
 {
     auto form = open(QStringLiteral("03"));
-    auto current = [&form] { return form->session().currentLine() ? form->session().currentLine()->lNr : QString(); };
-    auto listed = [&form] { return form->articleList().current() ? form->articleList().current()->lNr : QString(); };
+    auto current = [&form] {
+        return form->session().currentLine() ? form->session().currentLine()->lNr : QString();
+    };
+    auto listed = [&form] {
+        return form->articleList().current() ? form->articleList().current()->lNr : QString();
+    };
 
     // While a line is entered a letter tab replaces the number and a digit tab appends to it.
     form->tabChosen(static_cast<int>(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ").indexOf(QLatin1Char('C'))));
@@ -287,9 +308,11 @@ TEST_F(TNewGuestFormTest, ArticleListTabsMenuAndChoosers)
 
     // Spare parts: first none loaded, then the chooser "Ersatzteile für Artikel".
     QTest::keyClick(form->lineGrid(), Qt::Key_Z, Qt::AltModifier);
-    EXPECT_TRUE(m_ui.wasShown(QStringLiteral("Keine Ersatzteilinformationen geladen (BZH-Diskette einlesen).")));
+    EXPECT_TRUE(
+        m_ui.wasShown(QStringLiteral("Keine Ersatzteilinformationen geladen (BZH-Diskette einlesen).")));
     m_set->db().insert(Schema::get(QStringLiteral("Ersatzteile")),
-                       {{QStringLiteral("L_NR_TWP"), QStringLiteral("A100")}, {QStringLiteral("L_NR_ERS"), QStringLiteral("C3")}});
+                       {{QStringLiteral("L_NR_TWP"), QStringLiteral("A100")},
+                        {QStringLiteral("L_NR_ERS"), QStringLiteral("C3")}});
     form->lineGrid()->selectRow(1); // the A100 line
     QString title;
     QTimer::singleShot(50, [&title] {
@@ -308,7 +331,8 @@ TEST_F(TNewGuestFormTest, ArticleListTabsMenuAndChoosers)
         if (auto* chooser = dynamic_cast<TArtikelVerwaltForm*>(QApplication::activeModalWidget())) {
             for (int row = 0; row < chooser->grid()->model()->rowCount(); ++row) {
                 for (int column = 0; column < chooser->grid()->model()->columnCount(); ++column) {
-                    if (chooser->grid()->model()->index(row, column).data().toString() == QStringLiteral("B200"))
+                    if (chooser->grid()->model()->index(row, column).data().toString() ==
+                        QStringLiteral("B200"))
                         chooser->grid()->setCurrentIndex(chooser->grid()->model()->index(row, column));
                 }
             }
@@ -346,7 +370,8 @@ TEST_F(TNewGuestFormTest, ArticleListTabsMenuAndChoosers)
     EXPECT_EQ(stored[1][0].toString(), QStringLiteral("A100"));
     EXPECT_EQ(stored[2][0].toString(), QStringLiteral("B200"));
     EXPECT_EQ(stored[2][1].toString(), QStringLiteral("20"));
-    EXPECT_EQ(m_party->participant(m_rNr, QStringLiteral("03"))->value(QStringLiteral("K_NR")).toString(), QStringLiteral("099999"));
+    EXPECT_EQ(m_party->participant(m_rNr, QStringLiteral("03"))->value(QStringLiteral("K_NR")).toString(),
+              QStringLiteral("099999"));
 }
 
 TEST_F(TNewGuestFormTest, FieldKeysAndParticipantDates)

@@ -1,6 +1,6 @@
+#include "reports/ui/ReportPreview.h"
 #include "core/ScriptedUi.h"
 #include "reports/ReportLayout.h"
-#include "reports/ui/ReportPreview.h"
 #include "reports/ui/ReportPrinter.h"
 
 #include <QAction>
@@ -45,7 +45,8 @@ TEST(ReportPreview, SaveAsPdfFromPreview)
     ScriptedUi ui;
     ui.addFile(QString());
     ui.addFile(dir.filePath(QStringLiteral("probe.pdf")));
-    std::unique_ptr<QPrintPreviewDialog> dialog(ReportPreview::createDialog(smallDocument(), ui, false, nullptr));
+    std::unique_ptr<QPrintPreviewDialog> dialog(
+        ReportPreview::createDialog(smallDocument(), ui, false, nullptr));
     auto* save = dialog->findChild<QAction*>(QStringLiteral("saveAsPdf"));
     ASSERT_NE(save, nullptr);
     save->trigger();
