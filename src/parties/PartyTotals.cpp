@@ -12,11 +12,16 @@ namespace korbelant {
 namespace {
 
 const QStringList kAmountTerms{QStringLiteral("t.SUMME"), QStringLiteral("t.KOSTEN"),
-                               QStringLiteral("t.SUMME - t.KOSTEN"), QStringLiteral("t.SUMME * v.UMSATZ_VKG"),
-                               QStringLiteral("t.SUMME * v.UMSATZ_WB")};
+                               QStringLiteral("t.SUMME - t.KOSTEN")};
+// Unknown kinds leave these empty by themselves.
+const QStringList kWeightedTerms{QStringLiteral("t.SUMME * v.UMSATZ_VKG"),
+                                 QStringLiteral("t.SUMME * v.UMSATZ_WB")};
 const QStringList kStarTerms{QStringLiteral("t.STERNE"), QStringLiteral("t.STERNE_DM"),
                              QStringLiteral("t.UM_STERNE")};
+const QString kKnownKind = QStringLiteral("v.VA IS NOT NULL");
 const QString kNotAdvance = QStringLiteral("(t.VORAB IS NULL OR t.VORAB <> 'V')");
+// Pieces per kind without the kind table, so unknown kinds count here too; the first column
+// tells a line with an empty kind, which sets both counts to 0.
 const QString kKindPieces = QStringLiteral(
     "MAX(t.VA IS NULL OR TRIM(t.VA) = ''), CAST(TOTAL(CASE WHEN t.VA = '32' THEN t.STUECK END) AS INTEGER), "
     "CAST(TOTAL(CASE WHEN t.VA = '38' THEN t.STUECK END) AS INTEGER)");
@@ -27,47 +32,50 @@ const QString kAppointed = QStringLiteral("Verabredung = 1 AND Verabred_DATUM <=
 QString totals(const QStringList& terms, const QString& condition = {})
 {
     QStringList sums;
-    for (const QString& term : terms)
+    for (const QString& term : terms) {
         sums << (condition.isEmpty()
                      ? QStringLiteral("TOTAL(%1)").arg(term)
                      : QStringLiteral("TOTAL(CASE WHEN %1 THEN %2 END)").arg(condition, term));
+    }
     return sums.join(QStringLiteral(", "));
 }
 
 // The line count and the sums over the lines joined with their kinds.
 QString lineSums()
 {
-    return QStringLiteral("COUNT(*), ") + totals(kAmountTerms + kStarTerms);
+    return QStringLiteral("COUNT(*), ") + totals(kAmountTerms + kWeightedTerms + kStarTerms);
 }
 
-// One party in one statement: the sums over the lines of known kinds (with the stars of the
-// lines that are no advance), the pieces over all lines, the counts over the participants.
-const QString& partySql()
+// One party in one pass over her lines, each joined with its kind where the kind table has it
+// (a code is there once at most): the sums over the lines of known kinds, the stars (without
+// advance lines unless those count) and the pieces over every line; then the counts over the
+// participants.
+QString partySql(bool advanceLinesCount)
 {
-    static const QString sql =
-        QStringLiteral(
-            "SELECT * FROM (SELECT %1, %2 FROM Tupper1 t JOIN VA v ON v.VA = t.VA WHERE t.R_NR = ?1), "
-            "(SELECT COUNT(*), %3 FROM Tupper1 t WHERE t.R_NR = ?1), "
-            "(SELECT COUNT(CASE WHEN %4 THEN 1 END), COUNT(CASE WHEN %5 THEN 1 END) FROM Tupper WHERE R_NR = "
-            "?1)")
-            .arg(lineSums(), totals(kStarTerms, kNotAdvance), kKindPieces, kNominated, kAppointed);
-    return sql;
+    const QString starLines =
+        advanceLinesCount ? kKnownKind : kKnownKind + QStringLiteral(" AND ") + kNotAdvance;
+    return QStringLiteral("SELECT * FROM (SELECT COUNT(v.VA), %1, %2, %3, COUNT(*), %4 "
+                          "FROM Tupper1 t LEFT JOIN VA v ON v.VA = t.VA WHERE t.R_NR = ?1), "
+                          "(SELECT COUNT(CASE WHEN %5 THEN 1 END), COUNT(CASE WHEN %6 THEN 1 END) "
+                          "FROM Tupper WHERE R_NR = ?1)")
+        .arg(totals(kAmountTerms, kKnownKind), totals(kWeightedTerms), totals(kStarTerms, starLines),
+             kKindPieces, kNominated, kAppointed);
 }
 
 } // namespace
 
-PartyTotals PartyTotals::read(Database& db, const QString& rNr)
+PartyTotals PartyTotals::read(Database& db, const QString& rNr, bool advanceLinesCount)
 {
-    CachedStatement st = db.cached(partySql());
+    static const QString sql[] = {partySql(false), partySql(true)};
+    CachedStatement st = db.cached(sql[advanceLinesCount ? 1 : 0]);
     st->bind(1, rNr);
     st->next();
     int column = 0;
     const auto next = [&] { return st->value(column++); };
     PartyTotals t;
     t.pricedLines = next().toLongLong();
-    for (double* sum :
-         {&t.umsatz, &t.ausgabe, &t.provision, &t.vkgUmsatz, &t.wbUmsatz, &t.sterne, &t.sterneDm, &t.umSterne,
-          &t.sterneWithoutAdvance, &t.sterneDmWithoutAdvance, &t.umSterneWithoutAdvance})
+    for (double* sum : {&t.umsatz, &t.ausgabe, &t.provision, &t.vkgUmsatz, &t.wbUmsatz, &t.sterne,
+                        &t.sterneDm, &t.umSterne})
         *sum = next().toDouble();
     t.lines = next().toLongLong();
     t.emptyKind = next().toInt() != 0;
@@ -87,14 +95,11 @@ void PartyTotals::applyTo(QVariantMap& h, bool advanceLinesCount) const
         h[H::S_PROV] = provision;
         h[H::VKG_UMSATZ] = vkgUmsatz;
         h[H::WB_UMSATZ] = wbUmsatz;
+    }
+    if (pricedLines > 0 || !advanceLinesCount) {
         h[H::STERNE] = GuestLineRules::roundHalfEven(sterne);
         h[H::STERNE_DM] = sterneDm;
         h[H::UM_STERNE] = umSterne;
-    }
-    if (!advanceLinesCount) {
-        h[H::STERNE] = GuestLineRules::roundHalfEven(sterneWithoutAdvance);
-        h[H::STERNE_DM] = sterneDmWithoutAdvance;
-        h[H::UM_STERNE] = umSterneWithoutAdvance;
     }
     if (lines > 0) {
         h[H::S_ANGEBOTE] = emptyKind ? 0 : angebote;
@@ -111,21 +116,20 @@ void PartyTotals::recalcAll(Database& db, bool advanceLinesCount)
     db.run(QStringLiteral(
         "WITH s(r, p, su) AS (SELECT R_NR, P_NR, TOTAL(SUMME) FROM Tupper1 GROUP BY R_NR, P_NR) "
         "UPDATE Tupper SET UMSATZ = s.su FROM s WHERE Tupper.R_NR = s.r AND Tupper.P_NR = s.p"));
-    db.run(QStringLiteral("WITH s(r, n, c1, c2, c3, c4, c5, c6, c7, c8) AS (SELECT t.R_NR, %1 FROM Tupper1 t "
-                          "JOIN VA v ON v.VA = t.VA "
-                          "GROUP BY t.R_NR) UPDATE Tuppkopf SET S_UMSATZ = s.c1, S_AUSGABE = s.c2, S_PROV = "
-                          "s.c3, VKG_UMSATZ = s.c4, "
-                          "WB_UMSATZ = s.c5, STERNE = CAST(ROUND(s.c6) AS INTEGER), STERNE_DM = s.c7, "
-                          "UM_STERNE = s.c8 FROM s "
-                          "WHERE Tuppkopf.R_NR = s.r")
+    db.run(QStringLiteral(
+               "WITH s(r, n, c1, c2, c3, c4, c5, c6, c7, c8) AS "
+               "(SELECT t.R_NR, %1 FROM Tupper1 t JOIN VA v ON v.VA = t.VA GROUP BY t.R_NR) "
+               "UPDATE Tuppkopf SET S_UMSATZ = s.c1, S_AUSGABE = s.c2, S_PROV = s.c3, VKG_UMSATZ = s.c4, "
+               "WB_UMSATZ = s.c5, STERNE = CAST(ROUND(s.c6) AS INTEGER), STERNE_DM = s.c7, "
+               "UM_STERNE = s.c8 FROM s WHERE Tuppkopf.R_NR = s.r")
                .arg(lineSums()));
     if (!advanceLinesCount) {
         db.run(QStringLiteral("UPDATE Tuppkopf SET STERNE = 0, STERNE_DM = 0, UM_STERNE = 0"));
-        db.run(QStringLiteral("WITH s(r, c1, c2, c3) AS (SELECT t.R_NR, %1 FROM Tupper1 t JOIN VA v ON v.VA "
-                              "= t.VA WHERE %2 "
-                              "GROUP BY t.R_NR) UPDATE Tuppkopf SET STERNE = CAST(ROUND(s.c1) AS INTEGER), "
-                              "STERNE_DM = s.c2, "
-                              "UM_STERNE = s.c3 FROM s WHERE Tuppkopf.R_NR = s.r")
+        db.run(QStringLiteral(
+                   "WITH s(r, c1, c2, c3) AS "
+                   "(SELECT t.R_NR, %1 FROM Tupper1 t JOIN VA v ON v.VA = t.VA WHERE %2 GROUP BY t.R_NR) "
+                   "UPDATE Tuppkopf SET STERNE = CAST(ROUND(s.c1) AS INTEGER), STERNE_DM = s.c2, "
+                   "UM_STERNE = s.c3 FROM s WHERE Tuppkopf.R_NR = s.r")
                    .arg(totals(kStarTerms), kNotAdvance));
     }
     db.run(
@@ -133,11 +137,11 @@ void PartyTotals::recalcAll(Database& db, bool advanceLinesCount)
                        "UPDATE Tuppkopf SET S_ANGEBOTE = CASE WHEN s.e THEN 0 ELSE s.a END, "
                        "S_VerkServicePr = CASE WHEN s.e THEN 0 ELSE s.p END FROM s WHERE Tuppkopf.R_NR = s.r")
             .arg(kKindPieces));
-    for (const auto& [field, condition] :
-         {std::pair{"BENENN_TUP", kNominated}, std::pair{"VERABRED", kAppointed}}) {
+    for (const auto& [field, condition] : {std::pair{TuppkopfFields::BENENN_TUP, kNominated},
+                                           std::pair{TuppkopfFields::VERABRED, kAppointed}}) {
         db.run(QStringLiteral("WITH s(r, n) AS (SELECT R_NR, COUNT(*) FROM Tupper WHERE %2 GROUP BY R_NR) "
                               "UPDATE Tuppkopf SET %1 = s.n FROM s WHERE Tuppkopf.R_NR = s.r")
-                   .arg(QString::fromLatin1(field), condition));
+                   .arg(field, condition));
     }
 }
 

@@ -20,12 +20,9 @@ struct PartyTotals
     double provision = 0;
     double vkgUmsatz = 0;
     double wbUmsatz = 0;
-    double sterne = 0;
+    double sterne = 0; // over the priced lines, without advance lines unless those count
     double sterneDm = 0;
     double umSterne = 0;
-    double sterneWithoutAdvance = 0;
-    double sterneDmWithoutAdvance = 0;
-    double umSterneWithoutAdvance = 0;
     qint64 lines = 0;
     bool emptyKind = false; // a line without kind: both piece counts are 0
     int angebote = 0;       // pieces of kind "32"
@@ -33,9 +30,9 @@ struct PartyTotals
     int nominated = 0;
     int appointed = 0;
 
-    static PartyTotals read(Database& db, const QString& rNr);
-    // Writes the totals into the header. Sums over no lines and counts of none leave the header's
-    // values as they are; the stars without advance lines are always written when those do not
+    static PartyTotals read(Database& db, const QString& rNr, bool advanceLinesCount);
+    // Writes the totals into the header. Sums over no priced lines and counts of none leave the
+    // header's values as they are; the stars are written all the same when advance lines do not
     // count.
     void applyTo(QVariantMap& header, bool advanceLinesCount) const;
     // Turnover of every participant from her lines, then every header as applyTo() writes it.

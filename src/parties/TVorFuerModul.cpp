@@ -248,7 +248,8 @@ void TVorFuerModul::TKopfTableAfterPost(const Record& h)
 
 void TVorFuerModul::RecalcPartyTotals(Record& h)
 {
-    PartyTotals::read(m_db, R::text(h, H::R_NR)).applyTo(h, advanceLinesCount());
+    const bool advance = advanceLinesCount();
+    PartyTotals::read(m_db, R::text(h, H::R_NR), advance).applyTo(h, advance);
 }
 
 void TVorFuerModul::RecalcAllPartyTotals()
