@@ -7,9 +7,9 @@
 #include "core/DataSet.h"
 #include "core/Installation.h"
 #include "core/ScriptedUi.h"
+#include "support/BenchTiming.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <functional>
@@ -22,14 +22,7 @@ QTextStream out(stdout);
 
 void timed(const QString& what, const std::function<int()>& work)
 {
-    QElapsedTimer t;
-    t.start();
-    const int rows = work();
-    out << QStringLiteral("%1 %2 ms (%3 Zeilen)")
-               .arg(what, -52)
-               .arg(t.nsecsElapsed() / 1e6, 8, 'f', 1)
-               .arg(rows)
-        << Qt::endl;
+    BenchTiming::timed(out, what, 52, work);
 }
 
 } // namespace

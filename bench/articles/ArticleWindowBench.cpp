@@ -9,11 +9,11 @@
 #include "core/DataSet.h"
 #include "core/Installation.h"
 #include "core/ScriptedUi.h"
+#include "support/BenchTiming.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -28,15 +28,7 @@ QTextStream out(stdout);
 
 void timed(const QString& what, const std::function<int()>& work)
 {
-    QElapsedTimer t;
-    t.start();
-    const int rows = work();
-    QApplication::processEvents();
-    out << QStringLiteral("%1 %2 ms (%3 Zeilen)")
-               .arg(what, -46)
-               .arg(t.nsecsElapsed() / 1e6, 8, 'f', 1)
-               .arg(rows)
-        << Qt::endl;
+    BenchTiming::timed(out, what, 46, work, [] { QApplication::processEvents(); });
 }
 
 } // namespace

@@ -10,9 +10,9 @@
 #include "customers/CustomerFilter.h"
 #include "customers/CustomerView.h"
 #include "customers/TClientDataModul.h"
+#include "support/BenchTiming.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -26,14 +26,7 @@ QTextStream out(stdout);
 
 void timed(const QString& what, const std::function<int()>& work)
 {
-    QElapsedTimer t;
-    t.start();
-    const int rows = work();
-    out << QStringLiteral("%1 %2 ms (%3 Zeilen)")
-               .arg(what, -52)
-               .arg(t.nsecsElapsed() / 1e6, 8, 'f', 1)
-               .arg(rows)
-        << Qt::endl;
+    BenchTiming::timed(out, what, 52, work);
 }
 
 } // namespace

@@ -12,10 +12,10 @@
 #include "customers/ui/CustomerGrid.h"
 #include "customers/ui/TClientForm.h"
 #include "customers/ui/TSimpleFilterForm.h"
+#include "support/BenchTiming.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -31,15 +31,7 @@ QTextStream out(stdout);
 
 void timed(const QString& what, const std::function<int()>& work)
 {
-    QElapsedTimer t;
-    t.start();
-    const int rows = work();
-    QApplication::processEvents();
-    out << QStringLiteral("%1 %2 ms (%3 Zeilen)")
-               .arg(what, -46)
-               .arg(t.nsecsElapsed() / 1e6, 8, 'f', 1)
-               .arg(rows)
-        << Qt::endl;
+    BenchTiming::timed(out, what, 46, work, [] { QApplication::processEvents(); });
 }
 
 } // namespace
