@@ -25,7 +25,11 @@ public:
     // The overview shows the weeks after this key: last calendar year followed by this week's
     // number; in week 53 the calendar year of today followed by "00".
     static QString startKey(const QDate& today);
-    // The current week stands at 53; other weeks lie left of it by the numeric gap of the keys.
+    static constexpr int kCurrentPosition = 53;
+    // Where a key that names no week would stand: far off every chart.
+    static constexpr int kNoPosition = -1000000;
+    // The current week stands at 53; other weeks lie left of it by the number of calendar weeks
+    // between them, so last year's weeks follow each other without a gap at the turn of the year.
     static int axisPosition(const QString& weekKey, const QString& currentWeekKey);
 
     explicit WeekOverview(Database& db) : m_db(db) {}

@@ -19,13 +19,30 @@ TEST(WeekOverview, StartKeyIsLastYearsSameWeek)
         EXPECT_EQ(WeekOverview::startKey(today), key) << today.toString(Qt::ISODate).toStdString();
 }
 
-TEST(WeekOverview, AxisPositionCountsFromTheCurrentWeekAt53)
+TEST(WeekOverview, AxisPositionCountsCalendarWeeksFromTheCurrentWeekAt53)
 {
-    EXPECT_EQ(WeekOverview::axisPosition("200305", "200305"), 53);
-    EXPECT_EQ(WeekOverview::axisPosition("200304", "200305"), 52);
-    EXPECT_EQ(WeekOverview::axisPosition("200252", "200305"), 0);
-    EXPECT_EQ(WeekOverview::axisPosition("200206", "200305"), -46);
-    EXPECT_EQ(WeekOverview::axisPosition("200307", "200305"), 55);
+    struct Case
+    {
+        const char* week;
+        const char* current;
+        int position;
+    };
+    const Case cases[] = {
+        {"200305", "200305", 53},
+        {"200304", "200305", 52},
+        {"200252", "200305", 48}, // across the turn of the year: five weeks back, no gap
+        {"200206", "200305", 2},  // last year's same week + 1: the oldest week shown
+        {"200307", "200305", 55},
+        {"200453", "200502", 51}, // 2004 has a week 53
+        {"200452", "200502", 50},
+        {"200401", "200502", -1},
+        {"200301", "200252", 54},
+        {"20x305", "200305", WeekOverview::kNoPosition}, // a damaged key stands off the chart
+        {"200360", "200305", WeekOverview::kNoPosition},
+        {"200305", "", WeekOverview::kNoPosition},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(WeekOverview::axisPosition(c.week, c.current), c.position) << c.week << " / " << c.current;
 }
 
 TEST(WeekOverview, SumsTurnoverPerWeekAfterTheStartKey)
@@ -51,7 +68,7 @@ TEST(WeekOverview, SumsTurnoverPerWeekAfterTheStartKey)
     const auto bars = WeekOverview(*db).read("200205", "200305");
     ASSERT_EQ(bars.size(), 3u);
     EXPECT_EQ(bars[0].weekKey, "200206");
-    EXPECT_EQ(bars[0].position, -46);
+    EXPECT_EQ(bars[0].position, 2);
     EXPECT_DOUBLE_EQ(bars[0].turnover, 10);
     EXPECT_EQ(bars[1].weekKey, "200304");
     EXPECT_EQ(bars[1].position, 52);
