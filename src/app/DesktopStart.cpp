@@ -45,12 +45,14 @@ int DesktopStart::exec()
 int DesktopStart::run()
 {
     MainWindowState title;
-    auto loadForm = std::make_unique<TLoadForm>(title.applicationTitle());
+    auto loadForm = std::make_unique<TLoadForm>(MainWindowState::kProgramName + title.applicationTitle());
     loadForm->show();
+    // Until the main window exists, messages belong to the load window, so they stand in front of it.
+    m_ui.setParentWidget(loadForm.get());
     Startup::Environment environment;
     environment.step = [&loadForm](const QString& text, int progress) { loadForm->setStep(text, progress); };
     environment.screenWidth = screenWidth;
-    environment.printers = installedPrinters;
+    environment.printers = m_printers ? m_printers : installedPrinters;
     Startup startup(m_home, m_ui, environment);
     if (startup.run() == Startup::Outcome::Ended)
         return 1;

@@ -14,6 +14,7 @@ class Options;
 class MainWindowState
 {
 public:
+    static inline const QString kProgramName = QStringLiteral("Korbelant");
     static inline const QString kVersionText = QStringLiteral(" (6.4a)");
     static inline const QString kDefaultSuffix = QStringLiteral("Korbelant");
     static inline const QString kInfoVersion = QStringLiteral("Version KLV 6.4a");

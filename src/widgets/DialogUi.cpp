@@ -53,6 +53,14 @@ std::vector<Choice> choicesOf(UiPort::Buttons buttons)
     return {ok};
 }
 
+// A box owned by a window that stays on top (the load window) must stay on top as well, or it
+// opens behind that window and the program seems to hang.
+void keepInFrontOf(QWidget* owner, QWidget& box)
+{
+    if (owner && owner->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+}
+
 } // namespace
 
 DialogUi::DialogUi(QWidget* parent) : m_parent(parent) {}
@@ -82,6 +90,7 @@ void DialogUi::message(Severity severity, const QString& text)
     else if (severity == Severity::Error)
         icon = QMessageBox::Critical;
     QMessageBox box(icon, applicationCaption(), text, QMessageBox::NoButton, owner());
+    keepInFrontOf(owner(), box);
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
 }
@@ -89,6 +98,7 @@ void DialogUi::message(Severity severity, const QString& text)
 void DialogUi::showInfo(const QString& caption, const QPixmap& picture, const QString& text)
 {
     QMessageBox box(owner());
+    keepInFrontOf(owner(), box);
     box.setWindowTitle(caption);
     box.setIconPixmap(picture);
     box.setText(text);
@@ -98,6 +108,7 @@ void DialogUi::showInfo(const QString& caption, const QPixmap& picture, const QS
 UiPort::Answer DialogUi::question(const QString& text, Buttons buttons)
 {
     QMessageBox box(QMessageBox::Question, applicationCaption(), text, QMessageBox::NoButton, owner());
+    keepInFrontOf(owner(), box);
     std::vector<std::pair<QAbstractButton*, Answer>> map;
     const std::vector<Choice> choices = choicesOf(buttons);
     for (const Choice& choice : choices)

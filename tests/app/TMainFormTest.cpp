@@ -14,7 +14,10 @@
 #include "widgets/NotAvailable.h"
 
 #include <QApplication>
+#include <QBarSeries>
 #include <QBarSet>
+#include <QChart>
+#include <QLegend>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -188,6 +191,16 @@ TEST_F(MainFormTest, WeekOverviewBarsStandAtTheirWeeks)
     form->show();
     const TWeekOverviewChart* chart = form->overviewChart();
     EXPECT_EQ(chart->chart()->title(), "Wochenübersicht");
+    EXPECT_EQ(chart->chart()->titleBrush().color(), QColor(Qt::blue));
+    EXPECT_EQ(chart->chart()->backgroundBrush().color(), QColor(0, 255, 0));
+    EXPECT_FALSE(chart->chart()->legend()->isVisible());
+    const auto bars = chart->chart()->series();
+    ASSERT_EQ(bars.size(), 1);
+    const auto* series = qobject_cast<const QBarSeries*>(bars.front());
+    ASSERT_TRUE(series);
+    EXPECT_DOUBLE_EQ(series->barWidth(), 0.3);
+    EXPECT_FALSE(series->isLabelsVisible());
+    EXPECT_EQ(const_cast<QBarSet*>(chart->barSet())->color(), QColor(Qt::blue)); // color() is not const
     EXPECT_DOUBLE_EQ(chart->valueAt(53), 700);
     EXPECT_DOUBLE_EQ(chart->valueAt(52), 500);
     EXPECT_DOUBLE_EQ(chart->valueAt(41), 300); // twelve calendar weeks before 2003/05
@@ -218,6 +231,17 @@ TEST_F(MainFormTest, F1OpensHelpFromEveryWindow)
     auto form = build();
     ASSERT_TRUE(form);
     form->show();
+    // The start put the manual built with the program into the data home; F1 opens it.
+    QFile manual(m_temp.home().helpFile());
+    ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(manual.read(5) == "%PDF-");
+    EXPECT_GT(manual.size(), 20000);
+    manual.close();
+    pressF1(form.get());
+    EXPECT_EQ(m_opened, QStringList{m_temp.home().helpFile()});
+    EXPECT_TRUE(m_ui.shownTexts().isEmpty());
+    m_opened.clear();
+
     ASSERT_TRUE(QFile::remove(m_temp.home().helpFile()));
     pressF1(form.get());
     EXPECT_EQ(m_ui.shownTexts(), QStringList{HelpDocument::missingMessage(m_temp.home().helpFile())});
