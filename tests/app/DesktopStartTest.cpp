@@ -88,8 +88,9 @@ TEST(DesktopStartTest, StartMessagesStandInFrontOfTheLoadWindow)
     EXPECT_EQ(start.exec(), 0);
 
     EXPECT_EQ(watcher.loadTitle, "Korbelant (6.4a) wird geladen.");
-    const auto printer = std::find_if(watcher.messages.begin(), watcher.messages.end(),
-                                      [](const SeenMessage& seen) { return seen.text == Startup::kNoPrinter; });
+    const auto printer =
+        std::find_if(watcher.messages.begin(), watcher.messages.end(),
+                     [](const SeenMessage& seen) { return seen.text == Startup::kNoPrinter; });
     ASSERT_NE(printer, watcher.messages.end());
     for (const SeenMessage& seen : watcher.messages) {
         EXPECT_TRUE(seen.ownedByLoadWindow) << seen.text.toStdString();

@@ -17,12 +17,12 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
-#include <QLegend>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLegend>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTimer>
