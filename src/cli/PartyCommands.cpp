@@ -104,7 +104,7 @@ TVorFuerModul::Record existingHeader(TVorFuerModul& party, const QString& rNr)
 {
     auto h = party.header(rNr);
     if (!h)
-        throw CliUsageError(QStringLiteral("Die Vorführung %1 gibt es nicht.").arg(rNr));
+        throw CliRefusal(QStringLiteral("Die Vorführung %1 gibt es nicht.").arg(rNr));
     return *h;
 }
 
@@ -119,8 +119,7 @@ TVorFuerModul::Record existingParticipant(TVorFuerModul& party, const QString& r
     existingHeader(party, rNr);
     auto p = party.participant(rNr, pNr);
     if (!p)
-        throw CliUsageError(
-            QStringLiteral("Den Teilnehmer %1 der Vorführung %2 gibt es nicht.").arg(pNr, rNr));
+        throw CliRefusal(QStringLiteral("Den Teilnehmer %1 der Vorführung %2 gibt es nicht.").arg(pNr, rNr));
     return *p;
 }
 
@@ -246,7 +245,7 @@ int deleteLine(CliContext&, TVorFuerModul& party, const QStringList& args)
     const qint64 id = args.at(2).toLongLong(&ok);
     const auto line = ok ? party.lineRules().line(args.at(0), args.at(1), id) : std::nullopt;
     if (!line)
-        throw CliUsageError(
+        throw CliRefusal(
             QStringLiteral("Die Position %1 gibt es bei diesem Teilnehmer nicht.").arg(args.at(2)));
     party.lineRules().deleteLine(*line);
     party.closeGuestWindow(args.at(0), args.at(1));
