@@ -1,5 +1,7 @@
 #include "core/GermanCollation.h"
 
+#include <algorithm>
+#include <optional>
 #include <sqlite3.h>
 
 namespace korbelant {
@@ -117,6 +119,27 @@ int compareAccents(std::string_view a, std::string_view b)
     return 0;
 }
 
+// Texts of plain ASCII, the most of them (numbers, codes, keys), compare as their lower case;
+// nullopt as soon as the texts differ in another character than ASCII.
+std::optional<int> compareAscii(std::string_view a, std::string_view b)
+{
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        const auto ca = static_cast<unsigned char>(a[i]);
+        const auto cb = static_cast<unsigned char>(b[i]);
+        if (ca >= 0x80 || cb >= 0x80)
+            return std::nullopt;
+        const int la = (ca >= 'A' && ca <= 'Z') ? ca + 32 : ca;
+        const int lb = (cb >= 'A' && cb <= 'Z') ? cb + 32 : cb;
+        if (la != lb)
+            return la < lb ? -1 : 1;
+    }
+    // Equal so far: the shorter text comes first, whatever follows in the longer one.
+    if (a.size() == b.size())
+        return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
 int collate(void*, int lengthA, const void* a, int lengthB, const void* b)
 {
     return GermanCollation::compare(std::string_view(static_cast<const char*>(a), lengthA),
@@ -127,6 +150,8 @@ int collate(void*, int lengthA, const void* a, int lengthB, const void* b)
 
 int GermanCollation::compare(std::string_view a, std::string_view b)
 {
+    if (const auto ascii = compareAscii(a, b))
+        return *ascii;
     const int primary = comparePrimary(a, b);
     return primary != 0 ? primary : compareAccents(a, b);
 }

@@ -24,10 +24,10 @@ const FieldDef& fieldOf(const TableDef& table, const QString& name)
 std::vector<const FieldDef*> columnFields(const Statement& st, const TableDef& table)
 {
     std::vector<const FieldDef*> fields;
+    const int defined = static_cast<int>(table.fields.size());
     for (int c = 0; c < st.columnCount(); ++c) {
-        const QString name = st.columnName(c);
-        const bool inOrder = c < static_cast<int>(table.fields.size()) && table.fields[c].name == name;
-        fields.push_back(inOrder ? &table.fields[c] : table.field(name));
+        const bool inOrder = c < defined && st.hasColumnName(c, table.fields[c].name);
+        fields.push_back(inOrder ? &table.fields[c] : table.field(st.columnName(c)));
     }
     return fields;
 }

@@ -133,6 +133,11 @@ QString Statement::columnName(int column) const
     return QString::fromUtf8(sqlite3_column_name(m_stmt, column));
 }
 
+bool Statement::hasColumnName(int column, const QString& asciiName) const
+{
+    return QLatin1StringView(sqlite3_column_name(m_stmt, column)) == asciiName;
+}
+
 QVariant Statement::value(int column) const
 {
     switch (sqlite3_column_type(m_stmt, column)) {

@@ -33,6 +33,8 @@ public:
 
     int columnCount() const;
     QString columnName(int column) const;
+    // Whether the column has the given name, which is plain ASCII (compared without conversion).
+    bool hasColumnName(int column, const QString& asciiName) const;
     QVariant value(int column) const;
     QString text(int column) const { return value(column).toString(); }
 

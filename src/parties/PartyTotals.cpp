@@ -54,12 +54,11 @@ QString partySql(bool advanceLinesCount)
 {
     const QString starLines =
         advanceLinesCount ? kKnownKind : kKnownKind + QStringLiteral(" AND ") + kNotAdvance;
-    return QStringLiteral("SELECT * FROM (SELECT COUNT(v.VA), %1, %2, %3, COUNT(*), %4 "
-                          "FROM Tupper1 t LEFT JOIN VA v ON v.VA = t.VA WHERE t.R_NR = ?1), "
-                          "(SELECT COUNT(CASE WHEN %5 THEN 1 END), COUNT(CASE WHEN %6 THEN 1 END) "
-                          "FROM Tupper WHERE R_NR = ?1)")
+    const QString participants = QStringLiteral("(SELECT COUNT(*) FROM Tupper WHERE R_NR = ?1 AND %1)");
+    return QStringLiteral("SELECT COUNT(v.VA), %1, %2, %3, COUNT(*), %4, %5, %6 "
+                          "FROM Tupper1 t LEFT JOIN VA v ON v.VA = t.VA WHERE t.R_NR = ?1")
         .arg(totals(kAmountTerms, kKnownKind), totals(kWeightedTerms), totals(kStarTerms, starLines),
-             kKindPieces, kNominated, kAppointed);
+             kKindPieces, participants.arg(kNominated), participants.arg(kAppointed));
 }
 
 } // namespace
