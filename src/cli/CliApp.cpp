@@ -10,6 +10,7 @@
 #include "cli/CustomerCommands.h"
 #include "cli/PartyCommands.h"
 #include "cli/ReportCommands.h"
+#include "cli/TwdCommands.h"
 #include "core/DatabaseError.h"
 #include "core/SystemErrorText.h"
 
@@ -25,6 +26,7 @@ CliApp::CliApp()
     ArticleCommands::registerAll(*this);
     PartyCommands::registerAll(*this);
     BenchDataCommands::registerAll(*this);
+    TwdCommands::registerAll(*this);
 }
 
 void CliApp::add(std::unique_ptr<CliCommand> command)
