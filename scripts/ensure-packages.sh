@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs every Debian package of scripts/packages.txt that is not installed yet.
-# A second run finds nothing missing and installs nothing.
+# Installs every Debian package of scripts/packages.txt (or of the lists given as arguments) that
+# is not installed yet. A second run finds nothing missing and installs nothing.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-mapfile -t wanted < <(grep -v '^\s*#' "$here/packages.txt" | sed '/^\s*$/d')
+lists=("$@")
+if [ ${#lists[@]} -eq 0 ]; then lists=("$here/packages.txt"); fi
+mapfile -t wanted < <(cat "${lists[@]}" | grep -v '^\s*#' | sed '/^\s*$/d')
 missing=()
 for pkg in "${wanted[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then

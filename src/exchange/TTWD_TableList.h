@@ -21,6 +21,7 @@ public:
     // The first table of this name (case-insensitive), or none.
     const TTWD_Table* FindTable(const QString& name) const;
     int tableCount() const { return static_cast<int>(m_tables.size()); }
+    const TTWD_Table& tableAt(int i) const { return *m_tables.at(static_cast<size_t>(i)); }
     const TwdValueList& values() const { return m_values; }
 
     // "[name]", the values, then each table after an empty line.
