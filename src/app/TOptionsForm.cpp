@@ -32,6 +32,7 @@ namespace korbelant {
 namespace {
 
 const QSize kStandardSize(720, 560);
+const int kPageSpacing = 3; // between the names of the pages
 
 // In a row of several controls a text field without a small text of its own takes the rest.
 int stretchInRow(const OptionDef& def)
@@ -142,7 +143,9 @@ void TOptionsForm::addPageList(QHBoxLayout* layout)
     m_pageList->setObjectName(QStringLiteral("PageList"));
     m_pageList->addItems(OptionDef::pages());
     m_pageList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_pageList->setFixedWidth(m_pageList->sizeHintForColumn(0) + 2 * m_pageList->frameWidth() +
+    m_pageList->setSpacing(kPageSpacing);
+    m_pageList->setFixedWidth(m_pageList->sizeHintForColumn(0) +
+                              2 * (m_pageList->frameWidth() + kPageSpacing) +
                               m_pageList->fontMetrics().averageCharWidth() * 2);
     connect(m_pageList, &QListWidget::currentRowChanged, m_pages, &QStackedWidget::setCurrentIndex);
     m_pageList->setCurrentRow(0);
