@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Checks that every C++ file of src/, tests/, bench/ and fuzz/ is laid out as .clang-format says.
+# Checks that every C++ file of src/, tests/, bench/, tools/ and fuzz/ is laid out as .clang-format says.
 #   scripts/check-format.sh         reports the files that differ and fails
 #   scripts/check-format.sh --fix   rewrites them in place
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
-mapfile -t files < <(find src tests bench fuzz -type f \( -name '*.cpp' -o -name '*.h' \) | sort)
+mapfile -t files < <(find src tests bench tools fuzz -type f \( -name '*.cpp' -o -name '*.h' \) | sort)
 if [ "${1:-}" = "--fix" ]; then
   clang-format -i "${files[@]}"
   exit 0

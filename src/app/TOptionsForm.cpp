@@ -3,12 +3,14 @@
 #include "core/CurrencyState.h"
 #include "core/DataSet.h"
 #include "core/DriveMap.h"
+#include "core/LastBackup.h"
 #include "core/OptionDef.h"
 #include "core/StarPlan.h"
 #include "core/UiPort.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QFormLayout>
@@ -16,10 +18,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QTabWidget>
+#include <QStackedWidget>
 #include <QTableWidget>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -27,6 +30,9 @@
 namespace korbelant {
 
 namespace {
+
+const QSize kStandardSize(720, 560);
+const int kPageSpacing = 3; // between the names of the pages
 
 // In a row of several controls a text field without a small text of its own takes the rest.
 int stretchInRow(const OptionDef& def)
@@ -42,13 +48,16 @@ TOptionsForm::TOptionsForm(DataSet& set, UiPort& ui, QWidget* parent) : QDialog(
     setWindowTitle(QStringLiteral("Korbelant - Optionen"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
-    m_pages = new QTabWidget(this);
+    auto* pagesRow = new QHBoxLayout;
+    m_pages = new QStackedWidget(this);
     m_pages->setObjectName(QStringLiteral("Pages"));
-    layout->addWidget(m_pages);
-
     for (const QString& title : OptionDef::pages())
         addPage(title);
+    addPageList(pagesRow);
+    pagesRow->addWidget(m_pages, 1);
+    layout->addLayout(pagesRow, 1);
     buildButtons(layout);
+    resize(kStandardSize);
 
     m_bzhDrive = findChild<QComboBox*>(QStringLiteral("BZHDRIVE"));
     connect(m_bzhDrive, &QComboBox::currentTextChanged, this, &TOptionsForm::updatePathEnabled);
@@ -118,11 +127,29 @@ void TOptionsForm::addPage(const QString& title)
 
     if (title == OptionDef::kPathsPage)
         addDrives(page);
+    else if (title == OptionDef::kGeneralPage)
+        addBackupDate(page);
     else if (title == OptionDef::kEuroPage)
         addCurrency(page);
     else if (title == OptionDef::kStarsPage)
         addStarPlan(page);
-    m_pages->addTab(page, title);
+    m_pages->addWidget(page);
+}
+
+// The page names one below the other, the list as wide as the longest of them.
+void TOptionsForm::addPageList(QHBoxLayout* layout)
+{
+    m_pageList = new QListWidget(this);
+    m_pageList->setObjectName(QStringLiteral("PageList"));
+    m_pageList->addItems(OptionDef::pages());
+    m_pageList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pageList->setSpacing(kPageSpacing);
+    m_pageList->setFixedWidth(m_pageList->sizeHintForColumn(0) +
+                              2 * (m_pageList->frameWidth() + kPageSpacing) +
+                              m_pageList->fontMetrics().averageCharWidth() * 2);
+    connect(m_pageList, &QListWidget::currentRowChanged, m_pages, &QStackedWidget::setCurrentIndex);
+    m_pageList->setCurrentRow(0);
+    layout->addWidget(m_pageList);
 }
 
 void TOptionsForm::createControls(Row& row, QWidget* page)
@@ -177,25 +204,17 @@ QWidget* TOptionsForm::wordProcessorButton(QWidget* page)
 void TOptionsForm::addDrives(QWidget* page)
 {
     QFormLayout* form = formOf(page);
-    m_programPath = new QLabel(m_set.home().root(), page);
-    m_programPath->setObjectName(QStringLiteral("ProgrammPfad"));
-    m_programPath->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    form->addRow(QStringLiteral("Programm - Pfad :"), m_programPath);
+    m_dataHome = new QLabel(m_set.home().root(), page);
+    m_dataHome->setObjectName(QStringLiteral("Datenverzeichnis"));
+    m_dataHome->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    form->addRow(QStringLiteral("Datenverzeichnis :"), m_dataHome);
 
     m_driveBox = new QComboBox(page);
     m_driveBox->setObjectName(QStringLiteral("DriveBox"));
     for (const QString& letter : DriveMap::drives())
         m_driveBox->addItem(letter + QLatin1Char(':'), letter);
-    m_directoryModel = new QFileSystemModel(this);
-    m_directoryModel->setFilter(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Drives);
-    m_directories = new QTreeView(page);
-    m_directories->setObjectName(QStringLiteral("DirectoryList"));
-    m_directories->setModel(m_directoryModel);
-    for (int column = 1; column < m_directoryModel->columnCount(); ++column)
-        m_directories->hideColumn(column);
-    m_directories->header()->hide();
     form->addRow(m_driveBox);
-    form->addRow(m_directories);
+    addDirectoryTree(page);
 
     auto* copyRow = new QHBoxLayout;
     const std::pair<const char*, const char*> targets[] = {{"Dospfad", "Als DOS-Pfad übernehmen"},
@@ -213,10 +232,38 @@ void TOptionsForm::addDrives(QWidget* page)
 
     m_currentDrive = static_cast<int>(DriveMap::drives().indexOf(QStringLiteral("c")));
     m_driveBox->setCurrentIndex(m_currentDrive);
-    m_directories->setRootIndex(
-        m_directoryModel->setRootPath(DriveMap(m_set.options()).directoryOf(QStringLiteral("c"))));
-    m_directories->setCurrentIndex(m_directoryModel->index(m_set.home().root()));
     connect(m_driveBox, &QComboBox::currentIndexChanged, this, &TOptionsForm::driveChosen);
+}
+
+// The folders below the user's home directory, the data home chosen when it lies there.
+void TOptionsForm::addDirectoryTree(QWidget* page)
+{
+    m_directoryModel = new QFileSystemModel(this);
+    m_directoryModel->setFilter(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Drives);
+    m_directories = new QTreeView(page);
+    m_directories->setObjectName(QStringLiteral("DirectoryList"));
+    m_directories->setModel(m_directoryModel);
+    for (int column = 1; column < m_directoryModel->columnCount(); ++column)
+        m_directories->hideColumn(column);
+    m_directories->header()->hide();
+    formOf(page)->addRow(m_directories);
+    m_directories->setRootIndex(m_directoryModel->setRootPath(QDir::homePath()));
+    m_directories->setCurrentIndex(m_directoryModel->index(m_set.home().root()));
+}
+
+// The day of the newest backup in DBSicher/ stands where the option Datum would; the option
+// keeps its value for the weekly run, out of sight.
+void TOptionsForm::addBackupDate(QWidget* page)
+{
+    QLineEdit* option = edit(QStringLiteral("Datum"));
+    QFormLayout* form = formOf(page);
+    int row = -1;
+    QFormLayout::ItemRole role{};
+    form->getWidgetPosition(option, &row, &role);
+    m_lastBackup = new QLabel(page);
+    m_lastBackup->setObjectName(QStringLiteral("LetzteSicherung"));
+    form->insertRow(row + 1, OptionDef::find(QStringLiteral("Datum"))->label, m_lastBackup);
+    form->setRowVisible(option, false);
 }
 
 void TOptionsForm::addCurrency(QWidget* page)
@@ -295,6 +342,7 @@ void TOptionsForm::refresh()
     loadCurrency();
     loadControls();
     loadStarPlan();
+    m_lastBackup->setText(LastBackup::shown(m_set.home()));
     emitImmediateEffects();
 }
 

@@ -12,8 +12,9 @@ class QFormLayout;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPlainTextEdit;
-class QTabWidget;
+class QStackedWidget;
 class QTableWidget;
 class QTableWidgetItem;
 class QTreeView;
@@ -27,7 +28,8 @@ struct OptionDef;
 class UiPort;
 
 // The options window "Korbelant - Optionen": one control per option of Optionen.ini, named by its
-// key, on the pages of the settings as the definitions of the options lay them out. Each time it is
+// key, on the pages of the settings as the definitions of the options lay them out. The pages are
+// chosen in a list on the left, so that every page name can be read at once. Each time it is
 // shown it reloads the file, decides the currency of the data set and reads the star plan; "&OK"
 // saves, "&Abbrechen" does not.
 class TOptionsForm : public QDialog
@@ -76,7 +78,10 @@ private:
     QWidget* wordProcessorButton(QWidget* page);
     void layOut(const Row& row, QWidget* page, QFormLayout* form);
     static QHBoxLayout* lineOf(const Row& row, QWidget* page);
+    void addPageList(QHBoxLayout* layout);
     void addDrives(QWidget* page);
+    void addDirectoryTree(QWidget* page);
+    void addBackupDate(QWidget* page);
     void addCurrency(QWidget* page);
     void addStarPlan(QWidget* page);
     void buildButtons(QVBoxLayout* layout);
@@ -103,9 +108,11 @@ private:
     DataSet& m_set;
     UiPort& m_ui;
     QDate m_today;
-    QTabWidget* m_pages = nullptr;
+    QListWidget* m_pageList = nullptr;
+    QStackedWidget* m_pages = nullptr;
     QComboBox* m_bzhDrive = nullptr;
-    QLabel* m_programPath = nullptr;
+    QLabel* m_dataHome = nullptr;
+    QLabel* m_lastBackup = nullptr;
     QComboBox* m_driveBox = nullptr;
     QTreeView* m_directories = nullptr;
     QFileSystemModel* m_directoryModel = nullptr;

@@ -18,7 +18,7 @@ const Entry kEntries[] = {
     {CustomerSort::Order::Name, "Name + Vorname", "NameIndex", "NAME"},
     {CustomerSort::Order::Number, "Kundennummer", "", "K_NR"},
     {CustomerSort::Order::Postcode, "Postleitzahl", "PLZIndex", "PLZ"},
-    {CustomerSort::Order::TownStreet, "Ort + Strasse", "OrtIndex", "ORT"},
+    {CustomerSort::Order::TownStreet, "Ort + Straße", "OrtIndex", "ORT"},
     {CustomerSort::Order::Telephone, "Telefon-Nr.", "TelefonIndex", "TELEFON"},
     {CustomerSort::Order::NextParty, "Nächste Vorführung", "N_DatumIndex", ""},
     {CustomerSort::Order::FollowUp, "Wiedervorlage", "WVIndex", ""},

@@ -71,7 +71,7 @@ void CustomerView::applyParticipants(const QString& typedNumber)
     for (const QVariantList& row :
          m_db.rows(QStringLiteral("SELECT DISTINCT K_NR FROM Tupper WHERE R_NR = ?"), {number}))
         numbers << row.at(0).toString();
-    m_last = {FilterKind::Participants, numberList(numbers), kParticipantsPanel + typedNumber, {}};
+    m_last = {FilterKind::Participants, numberList(numbers), kParticipantsPanel + number, {}};
     m_lastActive = true;
     m_marked = false;
 }

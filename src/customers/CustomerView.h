@@ -49,7 +49,8 @@ public:
     // otherwise by the free criteria. False (and no filter) when nothing matches the remarks or
     // an entry cannot be used; the message goes through the UI port.
     bool applyFilterDialog(const CustomerFilter& filter, UiPort& ui);
-    // "&Teilnehmer": the participants of the party with the number as typed (mask "00/00/00  C").
+    // "&Teilnehmer": the participants of the party with the number as typed (mask "00/00/00  C");
+    // the panel names the party by its number as stored ("120326A").
     void applyParticipants(const QString& typedNumber);
     void toggleLastFilter();   // "Filte&r"
     void toggleMarkedFilter(); // "Dr&uckfilter"

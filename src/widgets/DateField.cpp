@@ -1,6 +1,7 @@
 #include "widgets/DateField.h"
 
 #include "core/UiPort.h"
+#include "widgets/FieldWidth.h"
 #include "widgets/TMaskedDateEdit.h"
 
 #include <QHBoxLayout>
@@ -14,10 +15,12 @@ DateField::DateField(UiPort& ui, QWidget* parent) : QWidget(parent), m_ui(ui)
     row->setContentsMargins(0, 0, 0, 0);
     m_edit = new TMaskedDateEdit(this);
     m_edit->setUi(&ui);
+    FieldWidth::fitText(m_edit, QStringLiteral("00.00.0000"));
     row->addWidget(m_edit);
     m_button = new QPushButton(QStringLiteral("..."), this);
     m_button->setAutoDefault(false);
     m_button->setFocusPolicy(Qt::NoFocus);
+    FieldWidth::narrow(m_button);
     row->addWidget(m_button);
     connect(m_button, &QPushButton::clicked, this, &DateField::pickDate);
     connect(m_edit, &TMaskedDateEdit::dateChanged, this, &DateField::dateChanged);

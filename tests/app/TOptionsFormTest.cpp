@@ -1,21 +1,28 @@
 #include "app/TOptionsForm.h"
 
 #include "core/DataSet.h"
+#include "core/DatabaseBackup.h"
 #include "core/IniFile.h"
+#include "core/OptionDef.h"
 #include "core/Options.h"
 #include "core/ScriptedUi.h"
 #include "support/TestSupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 namespace korbelant {
@@ -148,7 +155,7 @@ TEST_F(OptionsFormTest, CurrencyProgramPathAndImmediateEffects)
     EXPECT_TRUE(control<QPlainTextEdit>(form, "Protokoll")
                     ->toPlainText()
                     .contains(QStringLiteral("Umgestellt am 01.01.2002")));
-    EXPECT_EQ(control<QLabel>(form, "ProgrammPfad")->text(), home.home().root());
+    EXPECT_EQ(control<QLabel>(form, "Datenverzeichnis")->text(), home.home().root());
     EXPECT_TRUE(set->options().checked(QStringLiteral("Euro")));
 
     control<QLineEdit>(form, "Gruppen_NR")->setText(QStringLiteral("77"));
@@ -158,6 +165,54 @@ TEST_F(OptionsFormTest, CurrencyProgramPathAndImmediateEffects)
     EXPECT_EQ(labels.last().at(0).toString(), QStringLiteral("Berater"));
     control<QCheckBox>(form, "Berater")->setChecked(false);
     EXPECT_EQ(labels.last().at(0).toString(), QStringLiteral("Beraterin"));
+}
+
+// At the window's standard size every page is named whole in the list, and choosing a name shows
+// its page.
+TEST_F(OptionsFormTest, EveryPageIsNamedWholeAtTheStandardSize)
+{
+    TOptionsForm form(*set, ui);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    auto* list = control<QListWidget>(form, "PageList");
+    auto* pages = control<QStackedWidget>(form, "Pages");
+    ASSERT_TRUE(list && pages);
+    const QStringList titles = OptionDef::pages();
+    ASSERT_EQ(list->count(), titles.size());
+    for (int i = 0; i < titles.size(); ++i) {
+        QListWidgetItem* item = list->item(i);
+        EXPECT_EQ(item->text(), titles.at(i));
+        EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(item)))
+            << titles.at(i).toStdString();
+        EXPECT_LE(list->fontMetrics().horizontalAdvance(titles.at(i)), list->visualItemRect(item).width())
+            << titles.at(i).toStdString();
+        list->setCurrentItem(item);
+        EXPECT_EQ(pages->currentWidget()->objectName(), titles.at(i));
+    }
+}
+
+// The folder tree starts at the home directory; the last backup is the newest copy that lies in
+// DBSicher/, whatever day the weekly run noted.
+TEST_F(OptionsFormTest, DirectoryTreeAndTheBackupThatExists)
+{
+    set->options().setText(QStringLiteral("Datum"), QStringLiteral("01.12.2025"));
+    ASSERT_TRUE(set->options().SaveOptions());
+    TOptionsForm form(*set, ui);
+    form.show();
+    auto* tree = control<QTreeView>(form, "DirectoryList");
+    const auto* model = qobject_cast<const QFileSystemModel*>(tree->model());
+    ASSERT_NE(model, nullptr);
+    EXPECT_EQ(model->filePath(tree->rootIndex()), QDir::homePath());
+    auto* lastBackup = control<QLabel>(form, "LetzteSicherung");
+    EXPECT_EQ(lastBackup->text(), QStringLiteral("noch keine"));
+    EXPECT_FALSE(control<QLineEdit>(form, "Datum")->isVisibleTo(&form));
+
+    ASSERT_TRUE(DatabaseBackup(set->db(), home.home()).BackupDatabase().isEmpty());
+    form.hide();
+    form.show();
+    EXPECT_EQ(lastBackup->text(), QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+    control<QPushButton>(form, "OkButton")->click();
+    EXPECT_EQ(stored(QStringLiteral("Datum")), QStringLiteral("01.12.2025")) << "the option keeps its day";
 }
 
 TEST_F(OptionsFormTest, StarPlanIsReadOnShowAndWrittenOnClose)

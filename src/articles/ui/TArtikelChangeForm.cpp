@@ -4,6 +4,7 @@
 #include "articles/ui/ArticleTableModel.h"
 #include "articles/ui/TVaChooseForm.h"
 #include "core/GermanFormat.h"
+#include "widgets/FieldWidth.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -51,6 +52,7 @@ TArtikelChangeForm::TArtikelChangeForm(TArtikelModul& modul, const ArticleRecord
     m_zNr->setMaxLength(modul.rules().maxLengthZNr());
     m_va->setMaxLength(2);
     m_text->setMaxLength(40);
+    FieldWidth::fit(m_text, m_text->maxLength());
     upperCase(m_lNr);
     m_sterne->setRange(std::numeric_limits<short>::min(), std::numeric_limits<short>::max());
     m_bestand->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
@@ -110,6 +112,7 @@ void TArtikelChangeForm::load(const ArticleRecord& a)
     m_sterne->setValue(a.sterne);
     m_va->setText(a.va);
     m_text->setText(a.lText);
+    m_text->setCursorPosition(0); // the text is read from its beginning
     m_preis->setValue(a.preis);
     m_muster->setValue(a.muster);
     m_bonus->setValue(a.va38);

@@ -2,6 +2,7 @@
 
 #include "customers/CustomerRowSearch.h"
 #include "customers/ui/PlanningMarkDelegate.h"
+#include "widgets/GridColumns.h"
 #include "widgets/TClientSearch.h"
 
 #include <QHeaderView>
@@ -19,13 +20,14 @@ CustomerGrid::CustomerGrid(std::vector<CustomerTableModel::Column> columns, QWid
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    horizontalHeader()->setStretchLastSection(true);
     setSortOrder(CustomerSort::Order::Name);
 }
 
 void CustomerGrid::setRows(std::vector<CustomerRow> rows, const QString& keepNumber)
 {
     m_model->setRows(std::move(rows));
+    // Each column as wide as its title and the texts it shows, none cut to fit the window.
+    GridColumns::fitToContents(this);
     const int keep = keepNumber.isEmpty() ? -1 : m_model->rowOf(keepNumber);
     moveTo(keep < 0 ? 0 : keep);
 }

@@ -55,9 +55,9 @@ TClientFast::TClientFast(TClientDataModul& store, CustomerEditor editor, QWidget
     layout->addWidget(m_letters);
 
     m_grid = new QTableWidget(0, 6, this);
-    m_grid->setHorizontalHeaderLabels({QStringLiteral("K.-Nr."), QStringLiteral("NAME"),
-                                       QStringLiteral("VORNAME"), QStringLiteral("Plz"),
-                                       QStringLiteral("ORT"), QStringLiteral("STRASSE")});
+    m_grid->setHorizontalHeaderLabels({QStringLiteral("K.-Nr."), QStringLiteral("Name"),
+                                       QStringLiteral("Vorname"), QStringLiteral("Plz"),
+                                       QStringLiteral("Ort"), QStringLiteral("Straße")});
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -147,13 +147,13 @@ void TClientForm::buildInfo(QVBoxLayout* layout)
 void TClientForm::buildGrid(QVBoxLayout* layout)
 {
     m_grid = new CustomerGrid({{QStringLiteral("K_NR"), QStringLiteral("K.-Nr.")},
-                               {QStringLiteral("NAME"), QStringLiteral("NAME")},
-                               {QStringLiteral("VORNAME"), QStringLiteral("VORNAME")},
+                               {QStringLiteral("NAME"), QStringLiteral("Name")},
+                               {QStringLiteral("VORNAME"), QStringLiteral("Vorname")},
                                {QStringLiteral("STRASSE"), QStringLiteral("Straße")},
                                {QStringLiteral("PLZ"), QStringLiteral("Plz")},
-                               {QStringLiteral("ORT"), QStringLiteral("ORT")},
+                               {QStringLiteral("ORT"), QStringLiteral("Ort")},
                                {QStringLiteral("TELEFON"), QStringLiteral("Telefon-Nr.")},
-                               {QStringLiteral("E-MAIL"), QStringLiteral("e-Mail")}},
+                               {QStringLiteral("E-MAIL"), QStringLiteral("E-Mail")}},
                               this);
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
     layout->addWidget(m_grid, 1);

@@ -12,6 +12,7 @@
 #include "customers/ui/TOrteForm.h"
 #include "widgets/DatabaseGuard.h"
 #include "widgets/DateField.h"
+#include "widgets/FieldWidth.h"
 #include "widgets/TMaskedDateEdit.h"
 
 #include <QButtonGroup>
@@ -109,11 +110,6 @@ QAbstractButton* buttonWithCode(const QButtonGroup* group, const QString& code)
     return nullptr;
 }
 
-QString formatNumber(const QString& number)
-{
-    return number.size() == 6 ? number.left(3) + QLatin1Char(' ') + number.mid(3) : number;
-}
-
 } // namespace
 
 TClientNewForm::TClientNewForm(TClientDataModul& store, QWidget* parent) : QDialog(parent), m_store(store)
@@ -202,7 +198,7 @@ void TClientNewForm::addNameRows(QFormLayout* form, QWidget* page)
     m_salutation->installEventFilter(this);
     form->addRow(QStringLiteral("Anrede :"), m_salutation);
     for (auto [field, label] :
-         {std::pair{"VORNAME", "Vorname :"}, std::pair{"NAME", "Name :"}, std::pair{"STRASSE", "Strasse :"}})
+         {std::pair{"VORNAME", "Vorname :"}, std::pair{"NAME", "Name :"}, std::pair{"STRASSE", "Straße :"}})
         form->addRow(s(label), addEdit(s(field)));
 }
 
@@ -226,6 +222,7 @@ QPushButton* TClientNewForm::placeButton(const QString& name, Place::Order order
     button->setObjectName(name);
     button->setAutoDefault(false);
     button->setFocusPolicy(Qt::NoFocus);
+    FieldWidth::narrow(button);
     connect(button, &QPushButton::clicked, this, [this, order] { placeFromWindow(order); });
     return button;
 }
@@ -268,10 +265,11 @@ QGroupBox* TClientNewForm::buildDatesBox(QWidget* page)
     m_time = new QLineEdit(dates);
     m_time->setObjectName(QStringLiteral("N_ZEIT"));
     m_time->setInputMask(QStringLiteral("99:99; "));
+    FieldWidth::fitText(m_time, QStringLiteral("00:00"));
     m_time->installEventFilter(this);
     next->addWidget(m_time);
     dateForm->addRow(QStringLiteral("Nächste Vorführung :"), next);
-    dateForm->addRow(QStringLiteral(" Wieder- vorlage :"), addDate(QStringLiteral("WiederVorlage"), dates));
+    dateForm->addRow(QStringLiteral("Wiedervorlage :"), addDate(QStringLiteral("WiederVorlage"), dates));
     dateForm->addRow(QStringLiteral("Datum, letzter Kontakt per Telefon:"),
                      addDate(QStringLiteral("L_TELEFON"), dates));
     dateForm->addRow(QStringLiteral("per Mail:"), addDate(QStringLiteral("L_MAIL"), dates));
@@ -391,7 +389,7 @@ Record TClientNewForm::record() const
 
 void TClientNewForm::updateHead()
 {
-    m_number->setText(formatNumber(m_record.value(QStringLiteral("K_NR")).toString()));
+    m_number->setText(m_record.value(QStringLiteral("K_NR")).toString());
     Record r = record();
     TClientDataModul::calcFields(r);
     m_fullName->setText(r.value(QStringLiteral("GanzerName")).toString());

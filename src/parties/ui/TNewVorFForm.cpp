@@ -7,6 +7,7 @@
 #include "customers/ui/TClientNewForm.h"
 #include "parties/CountStepper.h"
 #include "widgets/DateField.h"
+#include "widgets/FieldWidth.h"
 #include "widgets/TMaskedDateEdit.h"
 
 #include <QFormLayout>
@@ -42,15 +43,6 @@ QString text(const TVorFuerModul::Record& h, const char* field)
     return h.value(QString::fromLatin1(field)).toString();
 }
 
-// "040194A" as "04.01.94  A".
-QString partyNumberShown(const QString& rNr)
-{
-    if (rNr.size() < 7)
-        return rNr;
-    return rNr.left(2) + QLatin1Char('.') + rNr.mid(2, 2) + QLatin1Char('.') + rNr.mid(4, 2) +
-           QStringLiteral("  ") + rNr.mid(6);
-}
-
 std::optional<int> countOf(const QLineEdit* edit)
 {
     bool ok = false;
@@ -77,7 +69,7 @@ const Total kTotals[] = {
     {"Umsatz(VA-bereinigt) :", "VKG_UMSATZ", true},
     {"Umsatz(für WB) :", "WB_UMSATZ", true},
     {"Sterne Betrag :", "STERNE_DM", true},
-    {"ermittelte Sterne :", "MSterne", false},
+    {"erreichte Sterne :", "MSterne", false},
     {"eingegeb. Sterne :", "STERNE", false},
     {"DBA's :", "S_ANGEBOTE", false},
     {"Serviceprodukte :", "S_VerkServicePr", false},
@@ -140,12 +132,14 @@ QWidget* TNewVorFForm::buildHeadBox()
     m_host = addEdit(6);
     m_host->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,6}")), m_host));
+    FieldWidth::fitText(m_host, QStringLiteral("000000"));
     connect(m_host, &QLineEdit::editingFinished, this, &TNewVorFForm::hostEntered);
     QPushButton* search =
         button(QStringLiteral("..."),
                QStringLiteral("Kunde in Datenbank suchen und als Gastgeberin übernehmen"), box);
     QPushButton* create = button(QStringLiteral("Neu"),
                                  QStringLiteral("Neuen Kunde anlegen und als Gastgeberin übernehmen."), box);
+    FieldWidth::narrow(search);
     connect(search, &QPushButton::clicked, this, &TNewVorFForm::quickSearch);
     connect(create, &QPushButton::clicked, this, &TNewVorFForm::newHost);
     m_hostName = new QLabel(box);
@@ -285,7 +279,7 @@ QWidget* TNewVorFForm::buildButtons()
 
 void TNewVorFForm::showHeader()
 {
-    m_values.value(QStringLiteral("R_NR"))->setText(partyNumberShown(text(m_header, "R_NR")));
+    m_values.value(QStringLiteral("R_NR"))->setText(text(m_header, "R_NR"));
     m_values.value(QStringLiteral("DATUM"))
         ->setText(GermanFormat::date(m_header.value(QStringLiteral("DATUM")).toDate()));
     const QString week = text(m_header, "MWoche");

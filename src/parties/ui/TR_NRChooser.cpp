@@ -94,7 +94,7 @@ QString TR_NRChooser::previewText() const
     const auto d = GermanFormat::parseDate(m_date->text());
     if (!d)
         return QString();
-    return d->toString(QStringLiteral("dd.MM.yy")) + QLatin1Char(' ') + m_suffix->text();
+    return TVorFuerModul::partyNumber(*d, m_suffix->text());
 }
 
 void TR_NRChooser::refreshPreview()

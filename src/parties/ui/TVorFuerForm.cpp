@@ -12,6 +12,7 @@
 #include "reports/ui/ReportPrinter.h"
 #include "week/WeekOverviewReport.h"
 #include "widgets/DatabaseGuard.h"
+#include "widgets/GridColumns.h"
 #include "widgets/NotAvailable.h"
 
 #include <QComboBox>
@@ -75,6 +76,8 @@ TVorFuerForm::TVorFuerForm(DataSet& set, TVorFuerModul& modul, TClientDataModul&
                                          QStringLiteral("Umsatz"), QStringLiteral("Verab.-Dat.")});
     prepareGrid(m_guests);
     m_guests->verticalHeader()->hide();
+    // The few participants of a party: each column fits its texts, the names take the rest.
+    m_guests->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_guests->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     m_guests->installEventFilter(this);
     m_sort = new QComboBox(this);
@@ -262,6 +265,7 @@ void TVorFuerForm::reloadParties(const QString& keep)
 {
     guardDatabase(
         m_ui, [this] { m_model->setParties(m_list.parties(PartyList::fromChoice(m_sort->currentText()))); });
+    GridColumns::fitToContents(m_parties);
     // The kept party, else the last one.
     if (!selectParty(keep) && m_model->rowCount() > 0)
         m_parties->setCurrentIndex(m_model->index(m_model->rowCount() - 1, 0));

@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
@@ -189,6 +190,21 @@ TEST_F(ArticleWindowTest, EditDialogShowsTheChecksAndStaysOpen)
     ASSERT_TRUE(m_modul->ArticleExists(QStringLiteral("E005")));
     EXPECT_FALSE(m_modul->foundArticle().aktiv);
     EXPECT_EQ(m_modul->foundArticle().lText, QStringLiteral("Neue Dose"));
+}
+
+// The article text at the dialog's standard size: 35 characters of average width fit, and so does
+// a real text of that length, which used to be cut at both ends.
+TEST_F(ArticleWindowTest, EditDialogShowsTheWholeText)
+{
+    TArtikelChangeForm dialog(*m_modul, m_modul->newArticle(), QString());
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QLineEdit* text = dialog.textEdit();
+    const QFontMetrics metrics = text->fontMetrics();
+    const int frame = text->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, text);
+    const int room = text->width() - 2 * frame - 4; // the field's frame and its margin beside the text
+    EXPECT_GE(room, 35 * metrics.averageCharWidth());
+    EXPECT_GE(room, metrics.horizontalAdvance(QString::fromUtf8("Eidgen. Schäler Set 2-tlg. Himbeere")));
 }
 
 TEST_F(ArticleWindowTest, FullTextWindowSearchesOnEveryChange)

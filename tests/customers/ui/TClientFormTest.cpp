@@ -78,6 +78,30 @@ TEST_F(TClientFormTest, SortChoiceAndColumnTitles)
     EXPECT_TRUE(form->infoLabel("Nächste Vorführung")->styleSheet().isEmpty());
 }
 
+// Every column as wide as its title and its longest text, a long street and address included, and
+// the titles written alike.
+TEST_F(TClientFormTest, ColumnsFitTheirTitlesAndTexts)
+{
+    add({{"NAME", "Schmidt-Hohenstein"},
+         {"VORNAME", "Anna-Katharina"},
+         {"STRASSE", QString::fromUtf8("Friedrich-Ebert-Straße 112a")},
+         {"PLZ", "35037"},
+         {"ORT", "Marburg an der Lahn"},
+         {"TELEFON", "06421/1234567"},
+         {"E-MAIL", "anna-katharina.schmidt@example.de"}});
+    form->sortBox()->setCurrentIndex(1); // refilled in number order
+    CustomerGrid* grid = form->grid();
+    QStringList titles;
+    for (int column = 0; column < grid->model()->columnCount(); ++column) {
+        titles << grid->model()->headerData(column, Qt::Horizontal).toString();
+        EXPECT_LE(grid->horizontalHeader()->sectionSizeHint(column), grid->columnWidth(column)) << column;
+        EXPECT_LE(static_cast<QAbstractItemView*>(grid)->sizeHintForColumn(column), grid->columnWidth(column))
+            << column;
+    }
+    EXPECT_EQ(titles, (QStringList{"K.-Nr.", "Name", "Vorname", QString::fromUtf8("Straße"), "Plz", "Ort",
+                                   "Telefon-Nr.", "E-Mail"}));
+}
+
 TEST_F(TClientFormTest, InfoPanelShowsTheCurrentCustomer)
 {
     form->grid()->moveTo(2); // Nagel

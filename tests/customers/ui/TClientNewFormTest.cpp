@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -54,6 +55,26 @@ TEST_F(TClientNewFormTest, OpensOnTheFirstPageWithTheDefaults)
     EXPECT_TRUE(form.guestTypeButton("N")->isChecked());
     EXPECT_TRUE(form.maritalStatusButton("U")->isChecked());
     EXPECT_TRUE(form.distancesButton()->isVisibleTo(&form)) << "the distance table has a row";
+}
+
+// The number stands as it is stored, without a blank between its digits, for a new customer and
+// for one moved to; the captions are whole words.
+TEST_F(TClientNewFormTest, TheHeadShowsTheNumberAsItIsStored)
+{
+    const auto* number = form.findChild<QLabel*>(QStringLiteral("K_NR"));
+    ASSERT_NE(number, nullptr);
+    const QString created = form.record().value("K_NR").toString();
+    EXPECT_EQ(number->text(), created);
+    const QString other = add({{"NAME", "Zander"}});
+    form.setRecord(*store.load(other), false);
+    EXPECT_EQ(number->text(), other);
+    EXPECT_FALSE(number->text().contains(QLatin1Char(' ')));
+
+    QStringList captions;
+    for (const QLabel* label : form.findChildren<QLabel*>())
+        captions << label->text();
+    for (const char* caption : {"Wiedervorlage :", "Straße :"})
+        EXPECT_TRUE(captions.contains(QString::fromUtf8(caption))) << caption;
 }
 
 TEST_F(TClientNewFormTest, EnteringTheEmptyTownFillsItFromThePostcode)

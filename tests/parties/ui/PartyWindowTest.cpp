@@ -9,6 +9,7 @@
 #include "widgets/NotAvailable.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -179,6 +180,30 @@ TEST_F(PartyWindowTest, OpensInWeekOrderOnTheLastPartyAndSortsByTheBox)
     press(form->partyGrid(), Qt::Key_Return);
     EXPECT_EQ(caption, QStringLiteral("Vorführung bearbeiten"));
     EXPECT_EQ(number, early);
+}
+
+// At the window's standard size both lists show every title and text whole, and the party list
+// needs no scrolling sideways.
+TEST_F(PartyWindowTest, ListsShowTheirTitlesWhole)
+{
+    const QString rNr = makeParty(QDate(2025, 3, 10), QStringLiteral("100010"));
+    addGuest(rNr, QStringLiteral("100011"));
+    auto form = window();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    for (QTableView* grid : {form->partyGrid(), static_cast<QTableView*>(form->guestGrid())}) {
+        int width = 0;
+        for (int column = 0; column < grid->model()->columnCount(); ++column) {
+            const QString title = grid->model()->headerData(column, Qt::Horizontal).toString();
+            EXPECT_LE(grid->horizontalHeader()->sectionSizeHint(column), grid->columnWidth(column))
+                << title.toStdString();
+            EXPECT_LE(static_cast<QAbstractItemView*>(grid)->sizeHintForColumn(column),
+                      grid->columnWidth(column))
+                << title.toStdString();
+            width += grid->columnWidth(column);
+        }
+        EXPECT_LE(width, grid->viewport()->width());
+    }
 }
 
 TEST_F(PartyWindowTest, DateChangeMovesThePartyToTheNextPartWeekOfTheNewWeek)

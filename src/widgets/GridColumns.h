@@ -1,0 +1,15 @@
+#pragma once
+
+class QTableView;
+
+namespace korbelant {
+
+// The columns of a grid as wide as their titles and the texts they show, with a little room
+// between one column's text and the next.
+class GridColumns
+{
+public:
+    static void fitToContents(QTableView* grid);
+};
+
+} // namespace korbelant

@@ -1,0 +1,116 @@
+// The pictures of the windows in docs/, each at its standard size, on a data home filled as the
+// demo's (`bench-data small`, last party on 24.12.2025, the weekly backup made):
+//   korbelant-screenshots DIR [DATENVERZEICHNIS]
+// Without a data home one is made in a temporary directory. Writes customer-window.png,
+// customer-dialog.png, party-window.png, party-dialog.png, options-window.png and
+// article-dialog.png into DIR.
+#include "app/TOptionsForm.h"
+#include "articles/TArtikelModul.h"
+#include "articles/ui/TArtikelChangeForm.h"
+#include "cli/BenchDataGenerator.h"
+#include "core/DataHome.h"
+#include "core/DataSet.h"
+#include "core/DatabaseBackup.h"
+#include "core/Installation.h"
+#include "core/ScriptedUi.h"
+#include "customers/TClientDataModul.h"
+#include "customers/ui/TClientForm.h"
+#include "customers/ui/TClientNewForm.h"
+#include "parties/TVorFuerModul.h"
+#include "parties/ui/TNewVorFForm.h"
+#include "parties/ui/TVorFuerForm.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+#include <memory>
+
+using namespace korbelant;
+
+namespace {
+
+QTextStream out(stdout);
+
+const QDate kLastDay(2025, 12, 24);
+
+// Lays out a new data home and fills it once.
+void fill(const DataHome& home)
+{
+    Installation::init(home);
+    auto set = DataSet::open(home);
+    BenchDataGenerator(set->db(), set->options(), 1, kLastDay).generate(BenchDataGenerator::kSmall);
+    set->options().SaveOptions();
+    DatabaseBackup(set->db(), home).BackupDatabase();
+}
+
+bool save(QWidget& window, const QDir& target, const QString& name)
+{
+    window.show();
+    // Time for what fills in after showing, such as the folders of the options window.
+    QEventLoop settle;
+    QTimer::singleShot(500, &settle, &QEventLoop::quit);
+    settle.exec();
+    const bool saved = window.grab().save(target.filePath(name));
+    out << target.filePath(name) << (saved ? "" : " - nicht geschrieben") << Qt::endl;
+    window.close();
+    return saved;
+}
+
+QString first(Database& db, const char* sql)
+{
+    return db.scalar(QString::fromLatin1(sql)).toString();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        out << "Aufruf: korbelant-screenshots ZIELVERZEICHNIS [DATENVERZEICHNIS]" << Qt::endl;
+        return 2;
+    }
+    const QDir target(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(target.path());
+    QTemporaryDir temporary;
+    const DataHome home(argc > 2 ? QString::fromLocal8Bit(argv[2]) : temporary.path());
+    if (!QFileInfo::exists(home.databaseFile()))
+        fill(home);
+
+    auto set = DataSet::open(home);
+    ScriptedUi ui;
+    TClientDataModul customers(set->db(), ui);
+    TArtikelModul articles(*set, ui);
+    TVorFuerModul parties(set->db(), set->options(), ui, customers, articles);
+    Database& db = set->db();
+    const QString rNr = first(db, "SELECT R_NR FROM Tuppkopf ORDER BY DATUM DESC, R_NR DESC LIMIT 1");
+    const QString host = first(db, "SELECT K_NR FROM Tuppkopf ORDER BY DATUM DESC, R_NR DESC LIMIT 1");
+    const QString longest = first(db, "SELECT L_NR FROM Lager ORDER BY LENGTH(L_TEXT) DESC, L_NR LIMIT 1");
+
+    bool saved = true;
+    TClientForm customerWindow(customers, set->options(), home.dbDir());
+    saved &= save(customerWindow, target, QStringLiteral("customer-window.png"));
+    TClientNewForm customerDialog(customers);
+    customerDialog.setRecord(customers.load(host).value_or(TClientDataModul::Record()), false);
+    saved &= save(customerDialog, target, QStringLiteral("customer-dialog.png"));
+
+    TVorFuerForm partyWindow(*set, parties, customers, ui, TVorFuerForm::GuestWindow(), kLastDay);
+    saved &= save(partyWindow, target, QStringLiteral("party-window.png"));
+    TNewVorFForm partyDialog(parties, customers, ui, parties.header(rNr).value_or(TVorFuerModul::Record()),
+                             TNewVorFForm::kEditCaption);
+    saved &= save(partyDialog, target, QStringLiteral("party-dialog.png"));
+
+    TOptionsForm options(*set, ui);
+    saved &= save(options, target, QStringLiteral("options-window.png"));
+    const ArticleRecord article =
+        articles.ArticleExists(longest) ? articles.foundArticle() : articles.newArticle();
+    TArtikelChangeForm articleDialog(articles, article, longest);
+    saved &= save(articleDialog, target, QStringLiteral("article-dialog.png"));
+    return saved ? 0 : 1;
+}
