@@ -36,9 +36,14 @@ void GuestArticleModel::reload()
 
 QStringList GuestArticleModel::widestTexts()
 {
-    return {QStringLiteral("00"),            QStringLiteral("00000000"), QStringLiteral("00000000"),
-            QString(),                       GermanFormat::number(9999.99, 2),
-            QStringLiteral("999"),           QStringLiteral("9999"),     statusSymbols()};
+    return {QStringLiteral("00"),
+            QStringLiteral("00000000"),
+            QStringLiteral("00000000"),
+            QString(),
+            GermanFormat::number(9999.99, 2),
+            QStringLiteral("999"),
+            QStringLiteral("9999"),
+            statusSymbols()};
 }
 
 int GuestArticleModel::rowCount(const QModelIndex& parent) const

@@ -49,8 +49,8 @@ QString address(const QVariantMap& c)
 
 } // namespace
 
-// Four rows: the participant's and the customer's number, the appointment, the nomination, and the payment with the moves to the
-// other participants; the address stands beside the first three.
+// Four rows: the participant's and the customer's number, the appointment, the nomination, and the payment
+// with the moves to the other participants; the address stands beside the first three.
 GuestParticipantPanel::GuestParticipantPanel(GuestEntrySession& session, UiPort& ui, QWidget* parent)
     : QGroupBox(parent), m_session(session), m_ui(ui)
 {

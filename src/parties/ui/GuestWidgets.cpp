@@ -52,6 +52,8 @@ void GuestWidgets::prepareGrid(QTableView* grid, const QStringList& widest)
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setWordWrap(false);
+    // Whole rows at the top, however far the list is scrolled.
+    grid->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     grid->setFont(smallerFont(grid->font()));
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setMinimumSectionSize(1);

@@ -21,13 +21,14 @@ class TNewGuestFormLayoutTest : public PartyModuleFixture
 protected:
     void SetUp() override
     {
-        addCustomer(QStringLiteral("101395"), {{QStringLiteral("VORNAME"), QStringLiteral("Susanne")},
-                                               {QStringLiteral("NAME"), QStringLiteral("Lorenz")},
-                                               {QStringLiteral("STRASSE"), QStringLiteral("Frankfurter Straße 12")},
-                                               {QStringLiteral("PLZ"), QStringLiteral("35606")},
-                                               {QStringLiteral("ORT"), QStringLiteral("Solms")},
-                                               {QStringLiteral("TELEFON"), QStringLiteral("06429 6561234")},
-                                               {QStringLiteral("N_DATUM"), QDate(2026, 5, 14)}});
+        addCustomer(QStringLiteral("101395"),
+                    {{QStringLiteral("VORNAME"), QStringLiteral("Susanne")},
+                     {QStringLiteral("NAME"), QStringLiteral("Lorenz")},
+                     {QStringLiteral("STRASSE"), QStringLiteral("Frankfurter Straße 12")},
+                     {QStringLiteral("PLZ"), QStringLiteral("35606")},
+                     {QStringLiteral("ORT"), QStringLiteral("Solms")},
+                     {QStringLiteral("TELEFON"), QStringLiteral("06429 6561234")},
+                     {QStringLiteral("N_DATUM"), QDate(2026, 5, 14)}});
         const struct
         {
             const char* lNr;
@@ -35,14 +36,19 @@ protected:
             double preis;
             int sterne;
         } catalogue[] = {
-            {"1000001", "Sparschäler Set 2-tlg. beere", 17.88, 10}, {"1000004", "Reibe 250 ml grün", 58.24, 5},
-            {"1000005", "Auflaufform groß lila", 57.09, 1},        {"1000058", "Quirl 500 ml orange", 16.88, 0},
-            {"1000210", "Reisbehälter 4,3 l blau", 35.01, 0},      {"1000393", "Zitruspresse groß grün", 39.54, 0},
-            {"2000117", "Frischhaltedose 1,1 l", 24.90, 3},        {"9500120", "Ersatzdeckel rund weiß", 3.50, 0},
+            {"1000001", "Sparschäler Set 2-tlg. beere", 17.88, 10},
+            {"1000004", "Reibe 250 ml grün", 58.24, 5},
+            {"1000005", "Auflaufform groß lila", 57.09, 1},
+            {"1000058", "Quirl 500 ml orange", 16.88, 0},
+            {"1000210", "Reisbehälter 4,3 l blau", 35.01, 0},
+            {"1000393", "Zitruspresse groß grün", 39.54, 0},
+            {"2000117", "Frischhaltedose 1,1 l", 24.90, 3},
+            {"9500120", "Ersatzdeckel rund weiß", 3.50, 0},
         };
         for (const auto& a : catalogue) {
             const QString lNr = QString::fromLatin1(a.lNr);
-            addArticle(lNr, QStringLiteral("10"), a.preis, a.sterne, lNr == QStringLiteral("1000210") ? 4 : 0);
+            addArticle(lNr, QStringLiteral("10"), a.preis, a.sterne,
+                       lNr == QStringLiteral("1000210") ? 4 : 0);
             db().run(QStringLiteral("UPDATE Lager SET AKTIV = 1, L_TEXT = ?, Z_NR = ? WHERE L_NR = ?"),
                      {QString::fromUtf8(a.text), QStringLiteral("1") + lNr, lNr});
         }
@@ -88,7 +94,9 @@ TEST_F(TNewGuestFormLayoutTest, BothListsShowTheirHeadsWholeAndMoreThanThreeRows
         {"order lines",
          form->lineGrid(),
          {"VA", "Artikel-Nr.", "Fehl.", "Bezeichnung", "Stück", "Einzelpreis", "*", "Summe", "Vorab"}},
-        {"article list", form->articleGrid(), {"VA", "L-Nr", "Z-Nr", "Artikel", "Preis", "Sterne", "Bestand", "Status"}},
+        {"article list",
+         form->articleGrid(),
+         {"VA", "L-Nr", "Z-Nr", "Artikel", "Preis", "Sterne", "Bestand", "Status"}},
     };
     for (const auto& g : grids) {
         SCOPED_TRACE(g.name);
@@ -105,7 +113,8 @@ TEST_F(TNewGuestFormLayoutTest, BothListsShowTheirHeadsWholeAndMoreThanThreeRows
         EXPECT_LE(header->length(), g.grid->viewport()->width()) << "no column beyond the right edge";
         EXPECT_FALSE(g.grid->horizontalScrollBar()->isVisible());
         EXPECT_GT(wholeRows(g.grid), 3);
-        EXPECT_LT(g.grid->font().pointSizeF(), form->font().pointSizeF()) << "a smaller font than the window's";
+        EXPECT_LT(g.grid->font().pointSizeF(), form->font().pointSizeF())
+            << "a smaller font than the window's";
     }
 }
 
