@@ -40,7 +40,7 @@ public:
     // as wide as its head or its widest text (of several one a line), whichever is wider; an empty
     // text marks the column that takes the rest.
     static void prepareGrid(QTableView* grid, const QStringList& widest);
-    // The font of the grids and the address: one point smaller than the given one.
+    // The font of the lists, the letter row and the address: one point smaller than the given one.
     static QFont smallerFont(QFont font);
     // Selects the row and scrolls to it; a row outside the list clears the selection.
     static void selectRow(QTableView* grid, int row);

@@ -166,6 +166,13 @@ TEST_F(TNewGuestFormLayoutTest, ATallerWindowGivesRoomToBothLists)
     settle();
     EXPECT_EQ(form->lineGrid()->height(), lines);
     EXPECT_EQ(form->articleGrid()->height(), articles);
+
+    // The arrow makes the article list one step higher at the order lines' expense.
+    form->stepListHeight(+1);
+    settle();
+    EXPECT_EQ(form->listHeight(), 95);
+    EXPECT_EQ(form->articleGrid()->height(), articles + 18);
+    EXPECT_EQ(form->lineGrid()->height(), lines - 18);
 }
 
 } // namespace
