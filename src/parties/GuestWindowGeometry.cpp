@@ -56,4 +56,9 @@ int GuestWindowGeometry::stepList(int current, int direction, int orderAreaHeigh
     return std::clamp(current + direction * kListStep, kMinList, upper);
 }
 
+int GuestWindowGeometry::shownList(int windowHeight) const
+{
+    return list + std::max(0, windowHeight - kStandardHeight) / 2;
+}
+
 } // namespace korbelant

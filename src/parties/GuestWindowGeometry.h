@@ -33,6 +33,9 @@ struct GuestWindowGeometry
     // The list height one step up (+1) or down (-1), never below 36 nor above the order area's
     // height minus 70.
     static int stepList(int current, int direction, int orderAreaHeight);
+    // The list's height in a window of this height: the stored height, and half of what the
+    // window is taller than its standard height (the order lines take the other half).
+    int shownList(int windowHeight) const;
 };
 
 } // namespace korbelant

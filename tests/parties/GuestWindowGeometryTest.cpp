@@ -56,4 +56,23 @@ TEST(GuestWindowGeometry, ListHeightStepsStayInsideTheOrderArea)
             << c.current << " " << c.direction << " " << c.area;
 }
 
+TEST(GuestWindowGeometry, ATallerWindowSharesItsGrowthWithTheList)
+{
+    const struct
+    {
+        int list, windowHeight, expected;
+    } cases[] = {
+        {77, 452, 77},  // the standard size shows the stored height
+        {77, 400, 77},  // a smaller window takes it from the order lines
+        {77, 652, 177}, // half of 200 more
+        {95, 453, 95},  // an odd pixel stays with the order lines
+        {36, 552, 86},
+    };
+    for (const auto& c : cases) {
+        GuestWindowGeometry g;
+        g.list = c.list;
+        EXPECT_EQ(g.shownList(c.windowHeight), c.expected) << c.list << " " << c.windowHeight;
+    }
+}
+
 } // namespace korbelant::test

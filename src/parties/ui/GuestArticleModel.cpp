@@ -9,7 +9,17 @@ namespace korbelant {
 
 namespace {
 
-const char* const kTitles[] = {"VA", "L_NR", "Z_NR", "L_TEXT", "PREIS", "STERNE", "Bestand", "Status"};
+const char* const kTitles[] = {"VA", "L-Nr", "Z-Nr", "Artikel", "Preis", "Sterne", "Bestand", "Status"};
+
+// Every status symbol, one a line.
+QString statusSymbols()
+{
+    using Status = ArticleFieldRules::Status;
+    QStringList symbols;
+    for (const Status s : {Status::Stock, Status::New, Status::Removed, Status::Listed})
+        symbols << ArticleTableModel::statusSymbol(static_cast<int>(s));
+    return symbols.join(QLatin1Char('\n'));
+}
 
 } // namespace
 
@@ -22,6 +32,18 @@ void GuestArticleModel::reload()
 {
     beginResetModel();
     endResetModel();
+}
+
+QStringList GuestArticleModel::widestTexts()
+{
+    return {QStringLiteral("00"),
+            QStringLiteral("00000000"),
+            QStringLiteral("00000000"),
+            QString(),
+            GermanFormat::number(9999.99, 2),
+            QStringLiteral("999"),
+            QStringLiteral("9999"),
+            statusSymbols()};
 }
 
 int GuestArticleModel::rowCount(const QModelIndex& parent) const

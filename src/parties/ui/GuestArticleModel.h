@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QStringList>
 
 namespace korbelant {
 
@@ -26,6 +27,9 @@ public:
     explicit GuestArticleModel(GuestArticleList& list, QObject* parent = nullptr);
 
     void reload();
+    // The widest texts each column shows (several one a line), to size the columns by; empty for
+    // the article text.
+    static QStringList widestTexts();
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

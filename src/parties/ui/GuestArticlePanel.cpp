@@ -2,6 +2,7 @@
 
 #include "parties/GuestArticleList.h"
 #include "parties/ui/GuestArticleModel.h"
+#include "parties/ui/GuestLetterBar.h"
 #include "parties/ui/GuestWidgets.h"
 #include "widgets/DatabaseGuard.h"
 
@@ -12,7 +13,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScopedValueRollback>
-#include <QTabBar>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -24,19 +24,15 @@ GuestArticlePanel::GuestArticlePanel(GuestArticleList& list, UiPort& ui, QWidget
 {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
-    m_tabs = new QTabBar;
-    for (const QChar c : kTabs)
-        m_tabs->addTab(QString(c));
-    m_tabs->setFocusPolicy(Qt::NoFocus);
-    m_tabs->setExpanding(false);
-    m_tabs->setUsesScrollButtons(true);
-    connect(m_tabs, &QTabBar::tabBarClicked, this, &GuestArticlePanel::tabClicked);
+    column->setSpacing(2);
+    m_tabs = new GuestLetterBar(kTabs);
+    connect(m_tabs, &GuestLetterBar::tabBarClicked, this, &GuestArticlePanel::tabClicked);
     column->addWidget(m_tabs);
     column->addWidget(buildListControls());
     m_articleModel = new GuestArticleModel(m_list, this);
     m_articleGrid = new QTableView;
     m_articleGrid->setModel(m_articleModel);
-    GuestWidgets::prepareGrid(m_articleGrid, {30, 70, 70, 0, 60, 50, 56, 44});
+    GuestWidgets::prepareGrid(m_articleGrid, GuestArticleModel::widestTexts());
     m_articleGrid->setContextMenuPolicy(Qt::CustomContextMenu);
     m_articleMenu = new QMenu(this);
     m_articleMenu->addAction(QStringLiteral("Artikel in Bestellung übernehmen"), this,
@@ -118,7 +114,10 @@ void GuestArticlePanel::showSwitches()
 
 void GuestArticlePanel::setListHeight(int height)
 {
-    m_articleGrid->setFixedHeight(height);
+    m_articleGrid->setFixedHeight(height + m_articleGrid->horizontalHeader()->sizeHint().height() +
+                                  2 * m_articleGrid->frameWidth());
+    // The window's layout sees the panel's new size now, not only when the panel is laid out again.
+    updateGeometry();
 }
 
 } // namespace korbelant

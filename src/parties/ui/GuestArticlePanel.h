@@ -5,13 +5,13 @@
 
 class QCheckBox;
 class QMenu;
-class QTabBar;
 class QTableView;
 
 namespace korbelant {
 
 class GuestArticleList;
 class GuestArticleModel;
+class GuestLetterBar;
 class UiPort;
 
 // The article part of the guest window: the letter tabs, the status boxes "Aktiv", "Inaktiv"
@@ -26,7 +26,7 @@ public:
 
     GuestArticlePanel(GuestArticleList& list, UiPort& ui, QWidget* parent = nullptr);
 
-    QTabBar* letterTabs() const { return m_tabs; }
+    GuestLetterBar* letterTabs() const { return m_tabs; }
     QCheckBox* aktivBox() const { return m_aktiv; }
     QCheckBox* inaktivBox() const { return m_inaktiv; }
     QCheckBox* lagerBox() const { return m_lager; }
@@ -39,6 +39,7 @@ public:
     void showList();
     // The status boxes as the list has them (the article chooser may have changed them).
     void showSwitches();
+    // The height of the list's rows; its column heads come on top.
     void setListHeight(int height);
 
 signals:
@@ -61,7 +62,7 @@ private:
     UiPort& m_ui;
     bool m_showing = false;
     GuestArticleModel* m_articleModel = nullptr;
-    QTabBar* m_tabs = nullptr;
+    GuestLetterBar* m_tabs = nullptr;
     QCheckBox* m_aktiv = nullptr;
     QCheckBox* m_inaktiv = nullptr;
     QCheckBox* m_lager = nullptr;

@@ -33,6 +33,15 @@ QString GuestLineModel::piecesText(double pieces)
                                         : GermanFormat::number(pieces, 2);
 }
 
+QStringList GuestLineModel::widestTexts()
+{
+    return {QStringLiteral("00"),   QStringLiteral("00000000"),
+            QStringLiteral("000"),  QString(),
+            QStringLiteral("-999"), GermanFormat::number(9999.99, 2),
+            QStringLiteral("-999"), GermanFormat::number(99999.99, 2),
+            QStringLiteral("V")};
+}
+
 int GuestLineModel::currentRow() const
 {
     if (m_session.mode() == GuestEntrySession::Mode::Insert)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QStringList>
 
 namespace korbelant {
 
@@ -38,6 +39,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     static QString piecesText(double pieces);
+    // The widest texts each column shows (several one a line), to size the columns by; empty for
+    // the article text.
+    static QStringList widestTexts();
 
 private:
     GuestEntrySession& m_session;

@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QTime>
-#include <QVBoxLayout>
 
 namespace korbelant {
 
@@ -31,7 +30,6 @@ QLineEdit* timeEdit()
 {
     auto* e = new QLineEdit;
     e->setInputMask(QStringLiteral("99:99"));
-    e->setFixedWidth(48);
     return e;
 }
 
@@ -51,49 +49,62 @@ QString address(const QVariantMap& c)
 
 } // namespace
 
+// Four rows: the participant's and the customer's number, the appointment, the nomination, and the payment
+// with the moves to the other participants; the address stands beside the first three.
 GuestParticipantPanel::GuestParticipantPanel(GuestEntrySession& session, UiPort& ui, QWidget* parent)
     : QGroupBox(parent), m_session(session), m_ui(ui)
 {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(4, 2, 4, 2);
+    grid->setSpacing(4);
     grid->setVerticalSpacing(2);
-    m_pNr = GuestWidgets::lineEdit(2, 40);
+    m_pNr = GuestWidgets::lineEdit(2, fittedWidth(QStringLiteral("00")));
     m_pNr->setReadOnly(true);
-    m_customer = GuestWidgets::lineEdit(6, 70);
-    grid->addWidget(GuestWidgets::label(QStringLiteral("Gast-Nr. :"), m_pNr), 0, 0);
-    grid->addWidget(m_pNr, 0, 1);
-    grid->addWidget(GuestWidgets::label(QStringLiteral("Kunden -Nr. :"), m_customer), 1, 0);
-    auto* customerRow = new QHBoxLayout;
-    customerRow->addWidget(m_customer);
+    m_customer = GuestWidgets::lineEdit(6, fittedWidth(QStringLiteral("000000")));
+    auto* number = new QHBoxLayout;
+    number->setSpacing(4);
+    number->addWidget(GuestWidgets::label(QStringLiteral("Gast-Nr. :"), m_pNr));
+    number->addWidget(m_pNr);
+    number->addStretch();
+    grid->addLayout(number, 0, 0);
+    auto* numbers = new QHBoxLayout;
+    numbers->setSpacing(4);
+    numbers->addWidget(GuestWidgets::label(QStringLiteral("Kunden -Nr. :"), m_customer));
+    numbers->addWidget(m_customer);
     m_customerButtons = GuestWidgets::addButtons(
-        customerRow, this,
+        numbers, this,
         {{"N", "Neuen Kunde anlegen und als Gast übernehmen.", [this] { emit newCustomerClicked(); }},
          {"?", "Unbekannter Kunde", [this] { emit unknownCustomerClicked(); }},
          {"B", "Kunde bearbeiten", [this] { emit editCustomerClicked(); }},
          {"S", "Kunde in Datenbank suchen und als Gastgeberin übernehmen",
           [this] { emit searchClicked(); }}});
     for (QPushButton* b : m_customerButtons)
-        b->setFixedWidth(26);
-    customerRow->addStretch();
-    grid->addLayout(customerRow, 1, 1);
+        b->setFixedWidth(24);
+    numbers->addStretch();
+    grid->addLayout(numbers, 0, 1);
     m_paid = new QCheckBox(QStringLiteral("Bezahlt"));
-    grid->addWidget(m_paid, 2, 0, 1, 2);
+    grid->addWidget(m_paid, 3, 0);
     m_address = new QLabel;
     m_address->setFrameShape(QFrame::StyledPanel);
-    m_address->setMinimumWidth(120);
-    m_address->setMaximumWidth(180);
+    m_address->setFont(GuestWidgets::smallerFont(font()));
     m_address->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_address->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     m_address->installEventFilter(this);
     grid->addWidget(m_address, 0, 2, 3, 1);
     m_appointment = new QCheckBox(QStringLiteral("Verabredung"));
     m_nomination = new QCheckBox(QStringLiteral("Benennung"));
-    grid->addWidget(m_appointment, 3, 0);
-    grid->addWidget(dateTime(QStringLiteral("Verabred_DATUM"), QStringLiteral("Verabred_ZEIT")), 3, 1, 1, 2);
-    grid->addWidget(m_nomination, 4, 0);
-    grid->addWidget(dateTime(QStringLiteral("BENE_DATUM"), QStringLiteral("BENE_ZEIT")), 4, 1, 1, 2);
-    grid->addWidget(buildNavigation(), 0, 3, 5, 1);
+    grid->addWidget(m_appointment, 1, 0);
+    grid->addWidget(dateTime(QStringLiteral("Verabred_DATUM"), QStringLiteral("Verabred_ZEIT")), 1, 1);
+    grid->addWidget(m_nomination, 2, 0);
+    grid->addWidget(dateTime(QStringLiteral("BENE_DATUM"), QStringLiteral("BENE_ZEIT")), 2, 1);
+    grid->addWidget(buildNavigation(), 3, 1, 1, 2);
     grid->setColumnStretch(2, 1);
     connectFields();
+}
+
+int GuestParticipantPanel::fittedWidth(const QString& widest) const
+{
+    return fontMetrics().horizontalAdvance(widest) + 14;
 }
 
 QWidget* GuestParticipantPanel::dateTime(const QString& dateField, const QString& timeField)
@@ -101,15 +112,17 @@ QWidget* GuestParticipantPanel::dateTime(const QString& dateField, const QString
     auto* w = new QWidget;
     auto* row = new QHBoxLayout(w);
     row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(4);
     auto* date = new TMaskedDateEdit;
-    date->setMinimumWidth(84);
+    date->setFixedWidth(fittedWidth(QStringLiteral("00.00.0000")));
     date->setUi(&m_ui);
     date->setAllowEmpty(true);
     auto* calendar = new QPushButton(QStringLiteral("..."));
     calendar->setAutoDefault(false);
-    calendar->setFixedWidth(28);
+    calendar->setFixedWidth(24);
     connect(calendar, &QPushButton::clicked, this, [this, dateField] { pickDate(dateField); });
     QLineEdit* time = timeEdit();
+    time->setFixedWidth(fittedWidth(QStringLiteral("00:00")));
     row->addWidget(GuestWidgets::label(QStringLiteral("Datum :"), date));
     row->addWidget(date);
     row->addWidget(calendar);
@@ -127,16 +140,18 @@ QWidget* GuestParticipantPanel::dateTime(const QString& dateField, const QString
 QWidget* GuestParticipantPanel::buildNavigation()
 {
     auto* w = new QWidget;
-    auto* column = new QVBoxLayout(w);
+    auto* row = new QHBoxLayout(w);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(4);
     const QList<QPushButton*> buttons =
-        GuestWidgets::addButtons(column, this,
+        GuestWidgets::addButtons(row, this,
                                  {{"Vorhergehender Gast", "", [this] { emit previousClicked(); }},
                                   {"Nächster Gast", "", [this] { emit nextClicked(); }},
                                   {"Neue &Gastbestellung ", "", [this] { emit newGuestClicked(); }},
                                   {"Sterne&konto", "", [this] { emit starAccountClicked(); }}});
     m_previous = buttons.at(0);
     m_next = buttons.at(1);
-    column->addStretch();
+    row->addStretch();
     return w;
 }
 

@@ -52,6 +52,8 @@ protected:
 
 private:
     QWidget* buildNavigation();
+    // A field's width that shows this text.
+    int fittedWidth(const QString& widest) const;
     QWidget* dateTime(const QString& dateField, const QString& timeField);
     void connectFields();
     void leaveTime(QLineEdit* edit);

@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
+#include <algorithm>
 
 namespace korbelant {
 
@@ -44,24 +46,41 @@ QList<QPushButton*> GuestWidgets::addButtons(QBoxLayout* layout, QObject* contex
     return added;
 }
 
-void GuestWidgets::prepareGrid(QTableView* grid, std::initializer_list<int> widths)
+void GuestWidgets::prepareGrid(QTableView* grid, const QStringList& widest)
 {
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setWordWrap(false);
+    // Whole rows at the top, however far the list is scrolled.
+    grid->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    grid->setFont(smallerFont(grid->font()));
     grid->verticalHeader()->hide();
+    grid->verticalHeader()->setMinimumSectionSize(1);
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 4);
     QHeaderView* header = grid->horizontalHeader();
-    header->setMinimumSectionSize(20);
-    header->setDefaultSectionSize(60);
-    int column = 0;
-    for (const int width : widths) {
-        if (width > 0)
-            header->resizeSection(column, width);
-        else
+    header->setMinimumSectionSize(12);
+    // The cell's text margins on both sides and the grid line.
+    const int margins = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1) + 1;
+    for (int column = 0; column < widest.size(); ++column) {
+        if (widest.at(column).isEmpty()) {
             header->setSectionResizeMode(column, QHeaderView::Stretch);
-        ++column;
+            continue;
+        }
+        int text = 0;
+        for (const QString& line : widest.at(column).split(QLatin1Char('\n')))
+            text = std::max(text, grid->fontMetrics().horizontalAdvance(line) + margins);
+        header->resizeSection(column, std::max(text, header->sectionSizeHint(column)));
     }
-    grid->verticalHeader()->setDefaultSectionSize(20);
+}
+
+QFont GuestWidgets::smallerFont(QFont font)
+{
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(std::max(7.0, font.pointSizeF() - 1.0));
+    else if (font.pixelSize() > 0)
+        font.setPixelSize(std::max(9, font.pixelSize() - 1));
+    return font;
 }
 
 void GuestWidgets::selectRow(QTableView* grid, int row)

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QFont>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <initializer_list>
 
@@ -34,9 +36,12 @@ public:
     // there). The buttons in their order.
     static QList<QPushButton*> addButtons(QBoxLayout* layout, QObject* context,
                                           std::initializer_list<Button> buttons);
-    // A read-only list of whole rows with fixed column widths; 0 marks the column that takes the
-    // rest.
-    static void prepareGrid(QTableView* grid, std::initializer_list<int> widths);
+    // A read-only list of whole rows in a font a step smaller than the window's. Each column is
+    // as wide as its head or its widest text (of several one a line), whichever is wider; an empty
+    // text marks the column that takes the rest.
+    static void prepareGrid(QTableView* grid, const QStringList& widest);
+    // The font of the lists, the letter row and the address: one point smaller than the given one.
+    static QFont smallerFont(QFont font);
     // Selects the row and scrolls to it; a row outside the list clears the selection.
     static void selectRow(QTableView* grid, int row);
 };

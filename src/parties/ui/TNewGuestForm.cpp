@@ -21,7 +21,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QTabBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -139,7 +138,25 @@ void TNewGuestForm::applyGeometry()
     resize(m_geometry.width, m_geometry.height);
     if (m_geometry.left >= 0 && m_geometry.top >= 0)
         move(m_geometry.left, m_geometry.top);
-    m_articlePanel->setListHeight(m_geometry.list);
+    showListHeight();
+}
+
+// Both lists grow with the window: the article list by half of what it grows beyond the standard
+// height, the order lines by the rest.
+void TNewGuestForm::showListHeight()
+{
+    m_articlePanel->setListHeight(m_geometry.shownList(height()));
+}
+
+// The layout has placed the parts for the new size before this runs; with the list's new height it
+// places them again at once.
+void TNewGuestForm::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    if (!m_articlePanel)
+        return;
+    showListHeight();
+    layout()->activate();
 }
 
 void TNewGuestForm::storeGeometry()
@@ -156,7 +173,7 @@ void TNewGuestForm::storeGeometry()
 void TNewGuestForm::stepListHeight(int direction)
 {
     m_geometry.list = GuestWindowGeometry::stepList(m_geometry.list, direction, m_lineEditor->height());
-    m_articlePanel->setListHeight(m_geometry.list);
+    showListHeight();
 }
 
 void TNewGuestForm::standardSize()

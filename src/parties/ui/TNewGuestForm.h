@@ -5,6 +5,7 @@
 #include "parties/GuestEntrySession.h"
 #include "parties/GuestWindowGeometry.h"
 #include "parties/ui/GuestArticlePanel.h"
+#include "parties/ui/GuestLetterBar.h"
 #include "parties/ui/GuestLineEditor.h"
 #include "parties/ui/GuestParticipantPanel.h"
 #include "parties/ui/TSternekonto.h"
@@ -19,7 +20,6 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
-class QTabBar;
 class QTableView;
 
 namespace korbelant {
@@ -69,7 +69,7 @@ public:
     QCheckBox* aktivBox() const { return m_articlePanel->aktivBox(); }
     QCheckBox* inaktivBox() const { return m_articlePanel->inaktivBox(); }
     QCheckBox* lagerBox() const { return m_articlePanel->lagerBox(); }
-    QTabBar* letterTabs() const { return m_articlePanel->letterTabs(); }
+    GuestLetterBar* letterTabs() const { return m_articlePanel->letterTabs(); }
     QPushButton* previousButton() const { return m_participantPanel->previousButton(); }
     QPushButton* nextButton() const { return m_participantPanel->nextButton(); }
     QMenu* articleMenu() const { return m_articlePanel->articleMenu(); }
@@ -95,6 +95,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void done(int result) override;
 
 private:
@@ -104,6 +105,7 @@ private:
     void installFilters();
     void applyGeometry();
     void storeGeometry();
+    void showListHeight();
 
     bool handleKey(QObject* watched, QKeyEvent* event);
     bool handleAltKey(int key);
