@@ -4,21 +4,31 @@
 // Without a data home one is made in a temporary directory. Writes customer-window.png,
 // customer-dialog.png, party-window.png, party-dialog.png, options-window.png and
 // article-dialog.png into DIR.
+#include "app/TLoadForm.h"
+#include "app/TMainForm.h"
 #include "app/TOptionsForm.h"
 #include "articles/TArtikelModul.h"
 #include "articles/ui/TArtikelChangeForm.h"
+#include "articles/ui/TArtikelVerwaltForm.h"
 #include "cli/BenchDataGenerator.h"
 #include "core/DataHome.h"
 #include "core/DataSet.h"
 #include "core/DatabaseBackup.h"
 #include "core/Installation.h"
+#include "core/MainWindowState.h"
 #include "core/ScriptedUi.h"
+#include "core/Startup.h"
 #include "customers/TClientDataModul.h"
 #include "customers/ui/TClientForm.h"
 #include "customers/ui/TClientNewForm.h"
+#include "parties/ExchangeReasons.h"
 #include "parties/TVorFuerModul.h"
+#include "parties/ui/TNewGuestForm.h"
 #include "parties/ui/TNewVorFForm.h"
+#include "parties/ui/TSternekonto.h"
+#include "parties/ui/TUMTForm.h"
 #include "parties/ui/TVorFuerForm.h"
+#include "week/WeekOverview.h"
 
 #include <QApplication>
 #include <QDir>
@@ -60,6 +70,24 @@ bool save(QWidget& window, const QDir& target, const QString& name)
     return saved;
 }
 
+// The load window at its last step, and the main window at 1280x800 after a start on the home.
+bool saveShell(const DataHome& home, ScriptedUi& ui, const QDir& target)
+{
+    TLoadForm load(MainWindowState::kProgramName + MainWindowState::kVersionText);
+    load.setStep(QStringLiteral("Kundeverwaltung"), 40);
+    bool saved = save(load, target, QStringLiteral("load-window.png"));
+    Startup::Environment environment;
+    environment.today = kLastDay;
+    Startup startup(home, ui, environment);
+    if (startup.run() != Startup::Outcome::Ready)
+        return false;
+    startup.prepareMainWindow();
+    TMainForm main(startup.dataSet(), startup.state(), ui, WeekOverview::startKey(kLastDay), kLastDay);
+    main.resize(1280, 800);
+    saved &= save(main, target, QStringLiteral("main-window.png"));
+    return saved;
+}
+
 QString first(Database& db, const char* sql)
 {
     return db.scalar(QString::fromLatin1(sql)).toString();
@@ -93,7 +121,7 @@ int main(int argc, char* argv[])
     const QString host = first(db, "SELECT K_NR FROM Tuppkopf ORDER BY DATUM DESC, R_NR DESC LIMIT 1");
     const QString longest = first(db, "SELECT L_NR FROM Lager ORDER BY LENGTH(L_TEXT) DESC, L_NR LIMIT 1");
 
-    bool saved = true;
+    bool saved = saveShell(home, ui, target);
     TClientForm customerWindow(customers, set->options(), home.dbDir());
     saved &= save(customerWindow, target, QStringLiteral("customer-window.png"));
     TClientNewForm customerDialog(customers);
@@ -105,6 +133,20 @@ int main(int argc, char* argv[])
     TNewVorFForm partyDialog(parties, customers, ui, parties.header(rNr).value_or(TVorFuerModul::Record()),
                              TNewVorFForm::kEditCaption);
     saved &= save(partyDialog, target, QStringLiteral("party-dialog.png"));
+
+    TNewGuestForm guestWindow(parties, articles, customers, set->options(), ui, rNr, QStringLiteral("02"));
+    saved &= save(guestWindow, target, QStringLiteral("guest-window.png"));
+    QWidget guestPlace;
+    guestPlace.setGeometry(100, 100, 590, 452);
+    TSternekonto stars(
+        parties, [] {}, &guestPlace);
+    stars.showFor(rNr);
+    saved &= save(stars, target, QStringLiteral("star-account.png"));
+    ExchangeReasons reasons(db);
+    TUMTForm reasonChooser(reasons, ui, QString());
+    saved &= save(reasonChooser, target, QStringLiteral("exchange-reasons.png"));
+    TArtikelVerwaltForm articleWindow(articles, ui, MainWindowState::kProgramName);
+    saved &= save(articleWindow, target, QStringLiteral("article-window.png"));
 
     TOptionsForm options(*set, ui);
     saved &= save(options, target, QStringLiteral("options-window.png"));

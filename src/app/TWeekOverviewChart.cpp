@@ -45,6 +45,8 @@ TWeekOverviewChart::TWeekOverviewChart(QWidget* parent)
 
     m_axisX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     m_axisX->setLabelsAngle(-90);
+    // Week keys are short; without this the axis shortens them to dots when many weeks stand side by side.
+    m_axisX->setTruncateLabels(false);
     m_axisX->setGridLineVisible(false);
     m_axisY->setLabelFormat(QStringLiteral("%.0f"));
     chart->addAxis(m_axisX, Qt::AlignBottom);
