@@ -9,6 +9,7 @@
 #include "cli/CoreCommands.h"
 #include "cli/CustomerCommands.h"
 #include "cli/PartyCommands.h"
+#include "cli/WeekCommands.h"
 #include "cli/ReportCommands.h"
 #include "core/DatabaseError.h"
 #include "core/SystemErrorText.h"
@@ -24,6 +25,7 @@ CliApp::CliApp()
     CustomerCommands::registerAll(*this);
     ArticleCommands::registerAll(*this);
     PartyCommands::registerAll(*this);
+    WeekCommands::registerAll(*this);
     BenchDataCommands::registerAll(*this);
 }
 
