@@ -15,6 +15,7 @@
 #include "core/TuppkopfFields.h"
 #include "customers/TClientDataModul.h"
 #include "parties/TVorFuerModul.h"
+#include "support/BenchTiming.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -37,23 +38,6 @@ void once(const char* what, const std::function<void()>& work)
     timer.start();
     work();
     out << QString::fromUtf8(what).leftJustified(52) << timer.elapsed() << " ms" << Qt::endl;
-}
-
-// Runs work(i) for every i and reports mean and maximum in milliseconds.
-void repeated(const char* what, int count, const std::function<void(int)>& work)
-{
-    double total = 0;
-    double slowest = 0;
-    for (int i = 0; i < count; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work(i);
-        const double ms = timer.nsecsElapsed() / 1e6;
-        total += ms;
-        slowest = std::max(slowest, ms);
-    }
-    out << QString::fromUtf8(what).leftJustified(52) << QString::number(total / count, 'f', 3) << " ms mean, "
-        << QString::number(slowest, 'f', 3) << " ms max (" << count << " runs)" << Qt::endl;
 }
 
 } // namespace
@@ -91,7 +75,7 @@ int main(int argc, char* argv[])
             .toString();
 
     std::vector<OrderLine> saved;
-    repeated("save an order line (all line rules)", runs, [&](int i) {
+    BenchTiming::repeated(out, QStringLiteral("save an order line (all line rules)"), runs, [&](int i) {
         const QString rNr = partyAt(i);
         const auto guest = party.participant(rNr, QStringLiteral("02"));
         GuestLineRules& rules = party.lineRules();
@@ -103,35 +87,36 @@ int main(int argc, char* argv[])
         rules.saveLine(line);
         saved.push_back(line);
     });
-    repeated("  same insert as plain SQL", runs, [&](int i) {
+    BenchTiming::repeated(out, QStringLiteral("  same insert as plain SQL"), runs, [&](int i) {
         db.run(
             QStringLiteral(
                 "INSERT INTO Tupper1 (R_NR, P_NR, L_NR, VA, STUECK, SUMME) VALUES (?, '03', ?, '10', 2, 10)"),
             {partyAt(i), article});
     });
-    repeated("RecalcPartyTotals", runs, [&](int i) {
+    BenchTiming::repeated(out, QStringLiteral("RecalcPartyTotals"), runs, [&](int i) {
         auto h = party.header(partyAt(i));
         party.RecalcPartyTotals(*h);
     });
-    repeated("  its sums as plain SQL", runs, [&](int i) {
+    BenchTiming::repeated(out, QStringLiteral("  its sums as plain SQL"), runs, [&](int i) {
         db.rows(QStringLiteral("SELECT COUNT(*), TOTAL(t.SUMME), TOTAL(t.SUMME * v.UMSATZ_VKG), "
                                "TOTAL(t.UM_STERNE) FROM Tupper1 t "
                                "JOIN VA v ON v.VA = t.VA WHERE t.R_NR = ?"),
                 {partyAt(i)});
     });
-    repeated("save a header (totals, week record, host)", runs, [&](int i) {
+    BenchTiming::repeated(out, QStringLiteral("save a header (totals, week record, host)"), runs, [&](int i) {
         auto h = party.header(partyAt(i));
         party.saveHeader(*h);
     });
-    repeated("close the guest window (turnover, header, VAG)", runs,
-             [&](int i) { party.closeGuestWindow(partyAt(i), QStringLiteral("02")); });
-    repeated("calculated header values (Name … MSterne)", runs,
-             [&](int i) { party.TKopfTableCalcFields(*party.header(partyAt(i))); });
-    repeated("NextTWoche", runs, [&](int i) {
+    BenchTiming::repeated(out, QStringLiteral("close the guest window (turnover, header, VAG)"), runs,
+                          [&](int i) { party.closeGuestWindow(partyAt(i), QStringLiteral("02")); });
+    BenchTiming::repeated(out, QStringLiteral("calculated header values (Name … MSterne)"), runs,
+                          [&](int i) { party.TKopfTableCalcFields(*party.header(partyAt(i))); });
+    BenchTiming::repeated(out, QStringLiteral("NextTWoche"), runs, [&](int i) {
         party.NextTWoche(party.header(partyAt(i))->value(TuppkopfFields::MWoche).toString());
     });
-    repeated("delete an order line (stock rules)", static_cast<int>(saved.size()),
-             [&](int i) { party.lineRules().deleteLine(saved[i]); });
+    BenchTiming::repeated(out, QStringLiteral("delete an order line (stock rules)"),
+                          static_cast<int>(saved.size()),
+                          [&](int i) { party.lineRules().deleteLine(saved[i]); });
     once("RecalcAllPartyTotals (whole data set)", [&] { party.RecalcAllPartyTotals(); });
     return 0;
 }

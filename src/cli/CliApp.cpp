@@ -9,8 +9,8 @@
 #include "cli/CoreCommands.h"
 #include "cli/CustomerCommands.h"
 #include "cli/PartyCommands.h"
-#include "cli/WeekCommands.h"
 #include "cli/ReportCommands.h"
+#include "cli/WeekCommands.h"
 #include "core/DatabaseError.h"
 #include "core/SystemErrorText.h"
 

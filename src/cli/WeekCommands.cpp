@@ -167,7 +167,8 @@ int request(CliContext& c, Module& week, const QStringList& args)
     openWeek(week, args.at(0));
     const auto item = WeekRequestItems::item(week.db(), args.at(0), args.at(1));
     if (!item)
-        throw CliRefusal(QStringLiteral("Den Posten %1 gibt es in der Woche %2 nicht.").arg(args.at(1), args.at(0)));
+        throw CliRefusal(
+            QStringLiteral("Den Posten %1 gibt es in der Woche %2 nicht.").arg(args.at(1), args.at(0)));
     const auto menge = week.requestSpin(args.at(1), up);
     c.out() << "Menge=" << menge.value_or(item->Menge) << Qt::endl;
     return 0;
@@ -219,7 +220,8 @@ int mark(CliContext& c, Module& week, const QStringList& args)
     const QStringList partWeeks = week.partWeeks();
     for (const QString& partWeek : args.mid(1)) {
         if (!partWeeks.contains(partWeek, Qt::CaseInsensitive))
-            throw CliRefusal(QStringLiteral("Die Teilwoche %1 gibt es in der Woche %2 nicht.").arg(partWeek, args.at(0)));
+            throw CliRefusal(
+                QStringLiteral("Die Teilwoche %1 gibt es in der Woche %2 nicht.").arg(partWeek, args.at(0)));
         week.markPartWeek(partWeek);
         c.out() << WeekMarking::text(week.marked()) << Qt::endl;
     }
@@ -234,14 +236,15 @@ int query(CliContext& c, Module& week, const QStringList& args)
     rest.removeAt(1);
     const WeekRange range = weekRange(week, rest);
     const TransferQueries queries = week.transferQueries();
-    static const std::map<QString, std::function<ResultTable(const TransferQueries&, const WeekRange&)>> kinds{
-        {QStringLiteral("orders"), &TransferQueries::RechQuery},
-        {QStringLiteral("addresses"), &TransferQueries::AddressQuerry},
-        {QStringLiteral("bookings"), &TransferQueries::BuchungenQuery},
-        {QStringLiteral("success"), &TransferQueries::ERfolgQuery}};
+    static const std::map<QString, std::function<ResultTable(const TransferQueries&, const WeekRange&)>>
+        kinds{{QStringLiteral("orders"), &TransferQueries::RechQuery},
+              {QStringLiteral("addresses"), &TransferQueries::AddressQuerry},
+              {QStringLiteral("bookings"), &TransferQueries::BuchungenQuery},
+              {QStringLiteral("success"), &TransferQueries::ERfolgQuery}};
     const auto kind = kinds.find(which);
     if (kind == kinds.end())
-        throw CliUsageError(QStringLiteral("Unbekannte Abfrage %1 (orders, addresses, bookings, success).").arg(which));
+        throw CliUsageError(
+            QStringLiteral("Unbekannte Abfrage %1 (orders, addresses, bookings, success).").arg(which));
     printTable(c, kind->second(queries, range));
     return 0;
 }
@@ -251,12 +254,12 @@ using Sub = std::function<int(CliContext&, Module&, const QStringList&)>;
 int week(CliContext& c, const QStringList& args)
 {
     static const std::map<QString, Sub> subs{
-        {QStringLiteral("list"), list},         {QStringLiteral("show"), show},
-        {QStringLiteral("new"), newWeek},       {QStringLiteral("delete"), deleteWeek},
-        {QStringLiteral("set"), set},           {QStringLiteral("spin"), spin},
-        {QStringLiteral("request"), request},   {QStringLiteral("plan"), plan},
-        {QStringLiteral("printed"), printed},   {QStringLiteral("exported"), exported},
-        {QStringLiteral("rebuild"), rebuild},   {QStringLiteral("mark"), mark},
+        {QStringLiteral("list"), list},       {QStringLiteral("show"), show},
+        {QStringLiteral("new"), newWeek},     {QStringLiteral("delete"), deleteWeek},
+        {QStringLiteral("set"), set},         {QStringLiteral("spin"), spin},
+        {QStringLiteral("request"), request}, {QStringLiteral("plan"), plan},
+        {QStringLiteral("printed"), printed}, {QStringLiteral("exported"), exported},
+        {QStringLiteral("rebuild"), rebuild}, {QStringLiteral("mark"), mark},
         {QStringLiteral("query"), query}};
     if (args.isEmpty())
         throw CliUsageError(QStringLiteral("Es fehlt, was mit der Woche geschehen soll."));

@@ -68,7 +68,8 @@ void TableUpgrade::addMissingIndexes()
             continue;
         for (const IndexDef& index : def.indexes) {
             const QString stored = def.storedIndexName(index.name);
-            if (m_db.scalar(QStringLiteral("SELECT COUNT(*) FROM sqlite_schema WHERE type = 'index' AND name = ?"),
+            if (m_db.scalar(QStringLiteral(
+                                "SELECT COUNT(*) FROM sqlite_schema WHERE type = 'index' AND name = ?"),
                             {stored})
                     .toInt() > 0)
                 continue;

@@ -42,7 +42,8 @@ void readDates(ResultTable& table, const QStringList& columns)
         for (int r = 0; r < table.rowCount(); ++r) {
             const QVariant stored = table.value(r, name);
             table.setValue(r, name,
-                           stored.isNull() ? QVariant() : QVariant(QDate::fromString(stored.toString(), Qt::ISODate)));
+                           stored.isNull() ? QVariant()
+                                           : QVariant(QDate::fromString(stored.toString(), Qt::ISODate)));
         }
     }
 }
@@ -51,11 +52,13 @@ QString gkz(const ResultTable& table, int r)
 {
     const QString kz = table.value(r, QStringLiteral("KZ")).toString();
     if (kz == QStringLiteral("G"))
-        return QStringLiteral("Gastgeber(in) der Vf. Nr. ") + table.value(r, QStringLiteral("R_Nr")).toString();
+        return QStringLiteral("Gastgeber(in) der Vf. Nr. ") +
+               table.value(r, QStringLiteral("R_Nr")).toString();
     if (kz == QStringLiteral("V"))
         return QStringLiteral("Verabredung auf den ") +
                GermanFormat::date(table.value(r, QStringLiteral("Verabred_Datum")).toDate());
-    return QStringLiteral("Benennung vom ") + GermanFormat::date(table.value(r, QStringLiteral("Bene_Datum")).toDate());
+    return QStringLiteral("Benennung vom ") +
+           GermanFormat::date(table.value(r, QStringLiteral("Bene_Datum")).toDate());
 }
 
 } // namespace
@@ -80,8 +83,10 @@ void TransferQueries::addPositions(ResultTable& table, const WeekRange& range) c
     const QStringList partWeeks = WeekPartyView::partWeeks(m_db, range);
     std::vector<int> positions;
     for (int r = 0; r < table.rowCount(); ++r)
-        positions.push_back(WeekPartyView::position(partWeeks, table.value(r, QStringLiteral("TWoche")).toString()));
-    table.addColumn(QStringLiteral("Nr"), [&](int r) { return diskNumber(positions[static_cast<size_t>(r)]); });
+        positions.push_back(
+            WeekPartyView::position(partWeeks, table.value(r, QStringLiteral("TWoche")).toString()));
+    table.addColumn(QStringLiteral("Nr"),
+                    [&](int r) { return diskNumber(positions[static_cast<size_t>(r)]); });
     table.addColumn(QStringLiteral("Disk"), [&](int r) { return disk(positions[static_cast<size_t>(r)]); });
 }
 
@@ -107,8 +112,9 @@ ResultTable TransferQueries::RechQuery(const WeekRange& range) const
     for (int r = 0; r < table.rowCount(); ++r)
         active.push_back(!onlyActive || table.value(r, QStringLiteral("ACTIVE_ARTICLE")).toInt() == 1);
     table.addColumn(QStringLiteral("OnDisk"), [&](int r) {
-        const bool onDisk = active[static_cast<size_t>(r)] && table.value(r, QStringLiteral("MENGE")).toDouble() >= 1 &&
-                            table.value(r, QStringLiteral("VORAB")).toString().toUpper() != QStringLiteral("V");
+        const bool onDisk =
+            active[static_cast<size_t>(r)] && table.value(r, QStringLiteral("MENGE")).toDouble() >= 1 &&
+            table.value(r, QStringLiteral("VORAB")).toString().toUpper() != QStringLiteral("V");
         return onDisk ? kYes : kNo;
     });
     table.addColumn(QStringLiteral("Aktiv"), [&](int r) { return bool(active[static_cast<size_t>(r)]); });
@@ -120,23 +126,26 @@ ResultTable TransferQueries::RechQuery(const WeekRange& range) const
 ResultTable TransferQueries::AddressQuerry(const WeekRange& range) const
 {
     const QString sql =
-        addressSelect(QStringLiteral("'V' AS KZ, '2' AS OD, c.GEBURTSTAG AS GEBURTSTAG, "), QStringLiteral("p.Verabredung = 1")) +
+        addressSelect(QStringLiteral("'V' AS KZ, '2' AS OD, c.GEBURTSTAG AS GEBURTSTAG, "),
+                      QStringLiteral("p.Verabredung = 1")) +
         QStringLiteral(" UNION ") +
         addressSelect(QStringLiteral("'B', '3', c.GEBURTSTAG, "), QStringLiteral("p.BENENNUNG = 1")) +
         QStringLiteral(" UNION ") +
         addressSelect(QStringLiteral("'G', '1', c.GEBURTSTAG, "), QStringLiteral("p.P_NR = '01'")) +
         QStringLiteral(" ORDER BY TWoche, OD, R_Nr, K_NR");
     ResultTable table = ResultTable::query(m_db, sql, params(range) + params(range) + params(range));
-    readDates(table, {QStringLiteral("GEBURTSTAG"), QStringLiteral("Verabred_Datum"), QStringLiteral("Bene_Datum")});
+    readDates(table,
+              {QStringLiteral("GEBURTSTAG"), QStringLiteral("Verabred_Datum"), QStringLiteral("Bene_Datum")});
     table.addColumn(QStringLiteral("GKZ"), [&](int r) { return gkz(table, r); });
     return table;
 }
 
 ResultTable TransferQueries::BuchungenQuery(const WeekRange& range) const
 {
-    ResultTable table = ResultTable::query(
-        m_db, addressSelect(QString(), QStringLiteral("p.Verabredung = 1")) + QStringLiteral(" ORDER BY TWoche, R_Nr, K_NR"),
-        params(range));
+    ResultTable table = ResultTable::query(m_db,
+                                           addressSelect(QString(), QStringLiteral("p.Verabredung = 1")) +
+                                               QStringLiteral(" ORDER BY TWoche, R_Nr, K_NR"),
+                                           params(range));
     readDates(table, {QStringLiteral("Verabred_Datum"), QStringLiteral("Bene_Datum")});
     return table;
 }
@@ -146,7 +155,8 @@ ResultTable TransferQueries::ERfolgQuery(const WeekRange& range) const
     ResultTable table = ResultTable::query(
         m_db,
         QStringLiteral(
-            "SELECT MWOCHE AS MWOCHE, TWOCHE AS TWOCHE, SUM(BENENN_TUP) AS BENENNUNG, SUM(REKRUTIER) AS S_REKRUTI, "
+            "SELECT MWOCHE AS MWOCHE, TWOCHE AS TWOCHE, SUM(BENENN_TUP) AS BENENNUNG, SUM(REKRUTIER) AS "
+            "S_REKRUTI, "
             "COUNT(R_NR) AS S_VORFUEHR, SUM(VKG_UMSATZ) AS SS_UMSATZ, SUM(S_AUSGABE) AS SS_AUSGABE, "
             "SUM(S_PROV) AS SS_PROV, SUM(VERABRED) AS S_VERABRED, SUM(GAESTE) AS S_GAESTE, "
             "SUM(S_ANGEBOTE) AS S_ANGEBOTE, SUM(S_VerkServicePr) AS S_ZUGFEDER, SUM(STERNE) AS S_STERNE, "
@@ -155,8 +165,9 @@ ResultTable TransferQueries::ERfolgQuery(const WeekRange& range) const
             "GROUP BY MWOCHE, TWOCHE ORDER BY TWOCHE"),
         params(range));
     const auto week = m_db.rows(
-        QStringLiteral("SELECT REK_BESUCH, VORFUEHR_1, VORFUEHR_2, VORFUEHR_3, VORFUEHR_4, VORFUEHR_5, VORFUEHR_6 "
-                       "FROM MWoche WHERE MWoche = ?"),
+        QStringLiteral(
+            "SELECT REK_BESUCH, VORFUEHR_1, VORFUEHR_2, VORFUEHR_3, VORFUEHR_4, VORFUEHR_5, VORFUEHR_6 "
+            "FROM MWoche WHERE MWoche = ?"),
         {range.week});
     const QVariantList record = week.empty() ? QVariantList(7, 0) : week.front();
     table.addColumn(QStringLiteral("Woche"), [&](int) { return range.week.mid(4, 2); });
@@ -164,7 +175,9 @@ ResultTable TransferQueries::ERfolgQuery(const WeekRange& range) const
     addPositions(table, range);
     for (int k = 1; k <= 6; ++k) {
         table.addColumn(QStringLiteral("GV%1").arg(k), [&](int r) {
-            return table.value(r, QStringLiteral("Nr")).toString() == QStringLiteral("1") ? record.at(k).toInt() : 0;
+            return table.value(r, QStringLiteral("Nr")).toString() == QStringLiteral("1")
+                       ? record.at(k).toInt()
+                       : 0;
         });
     }
     return table;

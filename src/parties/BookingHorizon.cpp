@@ -15,7 +15,8 @@ std::optional<QDate> BookingHorizon::day(const QDate& partyDate, const Options& 
     return partyDate.addDays(8 - weekday + 7 * weeks);
 }
 
-int BookingHorizon::appointments(Database& db, const QString& rNr, const QDate& partyDate, const Options& options)
+int BookingHorizon::appointments(Database& db, const QString& rNr, const QDate& partyDate,
+                                 const Options& options)
 {
     const auto horizon = day(partyDate, options);
     if (!horizon)

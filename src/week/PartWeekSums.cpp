@@ -7,7 +7,8 @@ namespace korbelant {
 QString PartWeekSums::select(const QString& groupBy)
 {
     return QStringLiteral(
-               "SELECT MWOCHE AS MWOCHE, %1 AS TWOCHE, SUM(BENENN_TUP) AS BENENNUNG, SUM(REKRUTIER) AS S_REKRUTI, "
+               "SELECT MWOCHE AS MWOCHE, %1 AS TWOCHE, SUM(BENENN_TUP) AS BENENNUNG, SUM(REKRUTIER) AS "
+               "S_REKRUTI, "
                "COUNT(R_NR) AS S_VORFUEHR, SUM(S_UMSATZ) AS SS_UMSATZ, SUM(S_AUSGABE) AS SS_AUSGABE, "
                "SUM(S_PROV) AS SS_PROV, SUM(VERABRED) AS S_VERABRED, SUM(GAESTE) AS S_GAESTE, "
                "SUM(S_ANGEBOTE) AS S_ANGEBOTE, SUM(S_VerkServicePr) AS S_ZUGFEDER, SUM(STERNE) AS S_STERNE, "

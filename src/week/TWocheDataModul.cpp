@@ -62,7 +62,8 @@ bool TWocheDataModul::setCurrentWeek(const QString& key)
 void TWocheDataModul::load(const QString& key)
 {
     m_key = key;
-    m_record = RecordStore::selectOne(m_db, W::table(), QStringLiteral("MWoche = ?"), {key}).value_or(Record{});
+    m_record =
+        RecordStore::selectOne(m_db, W::table(), QStringLiteral("MWoche = ?"), {key}).value_or(Record{});
     m_edited = false;
     m_marked = {};
     refresh();

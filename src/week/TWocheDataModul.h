@@ -2,8 +2,8 @@
 
 #include "core/ResultTable.h"
 #include "reports/ConsultantAddress.h"
-#include "week/WeekPartyView.h"
 #include "week/WeekMarking.h"
+#include "week/WeekPartyView.h"
 #include "week/WeekPlanning.h"
 #include "week/WeekPrintState.h"
 #include "week/WeekRange.h"

@@ -22,7 +22,8 @@ bool WeekMarking::Range::contains(const QString& partWeek) const
     return !isEmpty() && !before(partWeek, start) && !before(end, partWeek);
 }
 
-WeekMarking::Range WeekMarking::click(const Range& range, const QStringList& partWeeks, const QString& clicked)
+WeekMarking::Range WeekMarking::click(const Range& range, const QStringList& partWeeks,
+                                      const QString& clicked)
 {
     if (same(range.start, range.end) && same(clicked, range.end))
         return {};

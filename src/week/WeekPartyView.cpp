@@ -23,7 +23,8 @@ QVariantList params(const WeekRange& range)
 
 } // namespace
 
-std::vector<WeekPartyView::Row> WeekPartyView::rows(Database& db, const Options& options, const WeekRange& range)
+std::vector<WeekPartyView::Row> WeekPartyView::rows(Database& db, const Options& options,
+                                                    const WeekRange& range)
 {
     std::vector<Row> result;
     if (range.start.isEmpty() && range.end.isEmpty())
@@ -50,9 +51,9 @@ std::vector<WeekPartyView::Row> WeekPartyView::rows(Database& db, const Options&
 QStringList WeekPartyView::partWeeks(Database& db, const WeekRange& range)
 {
     QStringList result;
-    for (const QVariantList& row : db.rows(QStringLiteral("SELECT TWoche FROM Tuppkopf WHERE %1 ORDER BY %2")
-                                               .arg(kWhere, kOrder),
-                                           params(range)))
+    for (const QVariantList& row :
+         db.rows(QStringLiteral("SELECT TWoche FROM Tuppkopf WHERE %1 ORDER BY %2").arg(kWhere, kOrder),
+                 params(range)))
         result << row.at(0).toString();
     return result;
 }

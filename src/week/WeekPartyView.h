@@ -20,9 +20,9 @@ class WeekPartyView
 public:
     struct Row
     {
-        QVariantMap header; // every field of the party header, in program form
-        QString hostName;   // name + ", " + first name
-        QString PlzOrt;     // postcode + " " + town
+        QVariantMap header;  // every field of the party header, in program form
+        QString hostName;    // name + ", " + first name
+        QString PlzOrt;      // postcode + " " + town
         QVariant Verabred_2; // null when no appointment falls within the horizon
     };
 

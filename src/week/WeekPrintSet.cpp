@@ -16,12 +16,11 @@ const QString kTwOption = QStringLiteral("TWZ");
 } // namespace
 
 WeekPrintSet::WeekPrintSet(Options& options)
-    : m_options(options),
-      m_rows{{1, QStringLiteral("Erfolgsübersicht")},
-             {2, QStringLiteral("Bestelliste")},
-             {3, QStringLiteral("Tupperware-Umtausch")},
-             {4, QStringLiteral("Drucksachenbestellung")},
-             {5, QStringLiteral("Sterne - Übersicht")}}
+    : m_options(options), m_rows{{1, QStringLiteral("Erfolgsübersicht")},
+                                 {2, QStringLiteral("Bestelliste")},
+                                 {3, QStringLiteral("Tupperware-Umtausch")},
+                                 {4, QStringLiteral("Drucksachenbestellung")},
+                                 {5, QStringLiteral("Sterne - Übersicht")}}
 {
 }
 

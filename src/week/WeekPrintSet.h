@@ -20,7 +20,8 @@ public:
     static constexpr int kReports = 5;
     static constexpr int kMinCopies = 1;
     static constexpr int kMaxCopies = 99;
-    static inline const QString kOrderListNote = QStringLiteral("Vorführungen werden beim Ausdrucken zusammengefasst");
+    static inline const QString kOrderListNote =
+        QStringLiteral("Vorführungen werden beim Ausdrucken zusammengefasst");
 
     struct Row
     {

@@ -6,9 +6,8 @@ namespace korbelant {
 
 bool WeekRecordSpin::spinnable(const QString& field)
 {
-    static const QRegularExpression names(
-        QStringLiteral("^(VORFUEHR_[1-6]|REK_BESUCH|DR_([1-9]|1[0-9]))$"),
-        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression names(QStringLiteral("^(VORFUEHR_[1-6]|REK_BESUCH|DR_([1-9]|1[0-9]))$"),
+                                          QRegularExpression::CaseInsensitiveOption);
     return names.match(field).hasMatch();
 }
 

@@ -7,12 +7,13 @@ namespace korbelant {
 
 namespace {
 
-const QString kSelect = QStringLiteral(
-    "SELECT MWOCHE, Kodierung, Bezeichnung, IFNULL(Menge, 0), IFNULL(Max, 0) FROM anforderungen WHERE MWOCHE = ?");
+const QString kSelect = QStringLiteral("SELECT MWOCHE, Kodierung, Bezeichnung, IFNULL(Menge, 0), IFNULL(Max, "
+                                       "0) FROM anforderungen WHERE MWOCHE = ?");
 
 WeekRequestItems::Item itemOf(const QVariantList& row)
 {
-    return {row.at(0).toString(), row.at(1).toString(), row.at(2).toString(), row.at(3).toInt(), row.at(4).toInt()};
+    return {row.at(0).toString(), row.at(1).toString(), row.at(2).toString(), row.at(3).toInt(),
+            row.at(4).toInt()};
 }
 
 } // namespace

@@ -42,15 +42,20 @@ protected:
         enter(c, host, QStringLiteral("T30"), QStringLiteral("10"), 4);
         // B joins A's part-week, C takes the next one.
         for (const char* table : {"Tuppkopf", "Tupper", "Tupper1"}) {
-            db().run(QStringLiteral("UPDATE %1 SET TWoche = '1' WHERE R_NR = ?").arg(QString::fromLatin1(table)), {b});
-            db().run(QStringLiteral("UPDATE %1 SET TWoche = '2' WHERE R_NR = ?").arg(QString::fromLatin1(table)), {c});
+            db().run(
+                QStringLiteral("UPDATE %1 SET TWoche = '1' WHERE R_NR = ?").arg(QString::fromLatin1(table)),
+                {b});
+            db().run(
+                QStringLiteral("UPDATE %1 SET TWoche = '2' WHERE R_NR = ?").arg(QString::fromLatin1(table)),
+                {c});
         }
         db().run(QStringLiteral("UPDATE MWoche SET REK_BESUCH = 2, VORFUEHR_1 = 3, VORFUEHR_6 = 7 "
                                 "WHERE MWoche = '202604'"));
     }
 
     // The row of an order line by part-week, article and advance mark; -1 when missing.
-    static int lineRow(const ResultTable& t, const char* partWeek, const char* article, const char* vorab = "")
+    static int lineRow(const ResultTable& t, const char* partWeek, const char* article,
+                       const char* vorab = "")
     {
         for (int r = 0; r < t.rowCount(); ++r) {
             if (t.value(r, QStringLiteral("TWoche")).toString() == QString::fromLatin1(partWeek) &&
@@ -105,8 +110,8 @@ TEST_F(TransferQueriesTest, OrderLinesOfAPartWeekAreSummedOverItsPartiesAndMarke
     }
     const ResultTable t = queries.RechQuery(all);
     EXPECT_EQ(t.rowCount(), 5);
-    EXPECT_EQ(t.columns().mid(0, 10),
-              (QStringList{"SATZART", "B_NR", "WOCHE", "TWoche", "Z_NR", "L_NR", "VA", "VORAB", "STUECK", "MENGE"}));
+    EXPECT_EQ(t.columns().mid(0, 10), (QStringList{"SATZART", "B_NR", "WOCHE", "TWoche", "Z_NR", "L_NR", "VA",
+                                                   "VORAB", "STUECK", "MENGE"}));
     EXPECT_EQ(t.value(0, QStringLiteral("B_NR")).toString(), QStringLiteral(" 4711"));
     EXPECT_EQ(t.value(0, QStringLiteral("WOCHE")).toString(), QStringLiteral("04"));
     EXPECT_EQ(t.value(0, QStringLiteral("SATZART")).toString(), QStringLiteral("76"));
@@ -123,10 +128,10 @@ TEST_F(TransferQueriesTest, AddressesListHostsAppointmentsAndNominationsByPartWe
     EXPECT_EQ(column(t, "KZ"), (QStringList{"G", "G", "V", "B", "G"}));
     EXPECT_EQ(column(t, "K_NR"), (QStringList{"200001", "200002", "200003", "200004", "200002"}));
     EXPECT_EQ(column(t, "GKZ"), (QStringList{QStringLiteral("Gastgeber(in) der Vf. Nr. ") + a,
-                                            QStringLiteral("Gastgeber(in) der Vf. Nr. ") + b,
-                                            QStringLiteral("Verabredung auf den 03.02.2026"),
-                                            QStringLiteral("Benennung vom 20.01.2026"),
-                                            QStringLiteral("Gastgeber(in) der Vf. Nr. ") + c}));
+                                             QStringLiteral("Gastgeber(in) der Vf. Nr. ") + b,
+                                             QStringLiteral("Verabredung auf den 03.02.2026"),
+                                             QStringLiteral("Benennung vom 20.01.2026"),
+                                             QStringLiteral("Gastgeber(in) der Vf. Nr. ") + c}));
     EXPECT_EQ(t.value(0, QStringLiteral("GName")).toString(), QStringLiteral("Brandt, Ute"));
     EXPECT_EQ(t.value(0, QStringLiteral("GOrt")).toString(), QStringLiteral("34117, Kassel"));
     EXPECT_EQ(t.value(0, QStringLiteral("GEBURTSTAG")).toDate(), QDate(1970, 5, 1));
@@ -150,7 +155,8 @@ TEST_F(TransferQueriesTest, SuccessSumsCarryThePlanningOnTheFirstPositionOnly)
     EXPECT_EQ(column(t, "RekBesuch"), (QStringList{"2", "2"}));
     EXPECT_EQ(column(t, "Woche"), (QStringList{"04", "04"}));
     const double vkg =
-        db().scalar(QStringLiteral("SELECT SUM(VKG_UMSATZ) FROM Tuppkopf WHERE R_NR IN (?, ?)"), {a, b}).toDouble();
+        db().scalar(QStringLiteral("SELECT SUM(VKG_UMSATZ) FROM Tuppkopf WHERE R_NR IN (?, ?)"), {a, b})
+            .toDouble();
     EXPECT_DOUBLE_EQ(t.value(0, QStringLiteral("SS_UMSATZ")).toDouble(), vkg);
 
     // On its own, part-week 2 is the first position and carries the planning.
@@ -161,7 +167,7 @@ TEST_F(TransferQueriesTest, SuccessSumsCarryThePlanningOnTheFirstPositionOnly)
 
 TEST(TransferPositionTest, NinePartiesToADisk)
 {
-    const std::vector<std::tuple<int, const char*, int>> cases{{0, "", 0},  {1, "1", 1},  {9, "9", 1},
+    const std::vector<std::tuple<int, const char*, int>> cases{{0, "", 0},   {1, "1", 1},  {9, "9", 1},
                                                                {10, "1", 2}, {18, "9", 2}, {19, "1", 3}};
     for (const auto& [position, nr, disk] : cases) {
         EXPECT_EQ(TransferQueries::diskNumber(position), QString::fromLatin1(nr)) << position;

@@ -1,6 +1,6 @@
+#include "week/TWocheDataModul.h"
 #include "core/DatabaseError.h"
 #include "support/PartyModuleFixture.h"
-#include "week/TWocheDataModul.h"
 
 namespace korbelant::test {
 
@@ -26,7 +26,10 @@ protected:
     {
         return db().scalar(QStringLiteral("SELECT %1 FROM MWoche WHERE MWoche = ?").arg(field), {key});
     }
-    int count(const QString& sql, const QVariantList& params = {}) { return db().scalar(sql, params).toInt(); }
+    int count(const QString& sql, const QVariantList& params = {})
+    {
+        return db().scalar(sql, params).toInt();
+    }
     void addRequestItem(const QString& key, const QString& code, int menge, int max)
     {
         db().run(QStringLiteral("INSERT INTO anforderungen (MWOCHE, Kodierung, Bezeichnung, Menge, Max) "
@@ -71,9 +74,11 @@ TEST_F(TWocheDataModulTest, NewWeekIsValidatedAndAnExistingKeyIsLeftSilently)
 
     db().run(QStringLiteral("UPDATE MWoche SET Bemerkung = 'alt', DR_20 = 100 WHERE MWoche = '202607'"));
     const qsizetype before = ui().shown().size();
-    EXPECT_EQ(week.createEmptyWeek(QStringLiteral("2026"), QStringLiteral("07")), TWocheDataModul::NewWeek::Existing);
+    EXPECT_EQ(week.createEmptyWeek(QStringLiteral("2026"), QStringLiteral("07")),
+              TWocheDataModul::NewWeek::Existing);
     EXPECT_EQ(ui().shown().size(), before);
-    EXPECT_EQ(weekField(QStringLiteral("202607"), QStringLiteral("Bemerkung")).toString(), QStringLiteral("alt"));
+    EXPECT_EQ(weekField(QStringLiteral("202607"), QStringLiteral("Bemerkung")).toString(),
+              QStringLiteral("alt"));
     EXPECT_EQ(weekField(QStringLiteral("202607"), kPrintWord).toInt(), 100);
 }
 
@@ -124,7 +129,7 @@ TEST_F(TWocheDataModulTest, OnlyAWeekWithoutPartiesIsDeletedAfterTheQuestion)
 TEST_F(TWocheDataModulTest, PlanningCountsTheCalendarWeeksAcrossTheTurnOfTheYear)
 {
     // Next parties agreed with customers, from late 2020 to early 2026.
-    const std::vector<QDate> next{QDate(2020, 12, 28), QDate(2021, 1, 4),  QDate(2025, 12, 17),
+    const std::vector<QDate> next{QDate(2020, 12, 28), QDate(2021, 1, 4),   QDate(2025, 12, 17),
                                   QDate(2025, 12, 24), QDate(2025, 12, 29), QDate(2026, 1, 2),
                                   QDate(2026, 1, 2),   QDate(2026, 1, 12),  QDate(2026, 2, 2)};
     for (size_t i = 0; i < next.size(); ++i)
@@ -184,7 +189,8 @@ TEST_F(TWocheDataModulTest, PartyViewFollowsTheMarkingAndCarriesItsComputedColum
     // Horizon of the first party (Tuesday): Sunday 25.01. + 1 week = 01.02.2026.
     for (const QDate& date : {QDate(2026, 2, 1), QDate(2026, 2, 2)}) {
         const QString guest = addGuest(first, QStringLiteral("200002"));
-        db().run(QStringLiteral("UPDATE Tupper SET Verabredung = 1, Verabred_DATUM = ? WHERE R_NR = ? AND P_NR = ?"),
+        db().run(QStringLiteral(
+                     "UPDATE Tupper SET Verabredung = 1, Verabred_DATUM = ? WHERE R_NR = ? AND P_NR = ?"),
                  {date.toString(Qt::ISODate), first, guest});
     }
     ASSERT_TRUE(week.setCurrentWeek(QStringLiteral("202604")));
@@ -237,7 +243,8 @@ TEST_F(TWocheDataModulTest, RebuildAddsMissingWeekRecordsWithoutPrintState)
     db().run(QStringLiteral("INSERT INTO MWoche (MWoche, DR_20) VALUES ('202501', 2)"));
     db().run(QStringLiteral("DELETE FROM MWoche WHERE MWoche IN ('202604', '202610')"));
     EXPECT_EQ(week.RebuildWeekRecords(), 2);
-    EXPECT_EQ(week.weekKeys(), (QStringList{QStringLiteral("202501"), QStringLiteral("202604"), QStringLiteral("202610")}));
+    EXPECT_EQ(week.weekKeys(),
+              (QStringList{QStringLiteral("202501"), QStringLiteral("202604"), QStringLiteral("202610")}));
     EXPECT_EQ(weekField(QStringLiteral("202610"), kPrintWord).toInt(), 0);
     EXPECT_EQ(week.RebuildWeekRecords(), 0);
 }
@@ -258,7 +265,8 @@ TEST_F(TWocheDataModulTest, EditsAreStoredOnLeavingAndARecordWithoutKeyGoesOnClo
 
     ui().addDate(QDate(2026, 3, 6));
     EXPECT_TRUE(week.pickDate(QStringLiteral("A_DATUM")));
-    EXPECT_EQ(weekField(QStringLiteral("202610"), QStringLiteral("A_DATUM")).toString(), QStringLiteral("2026-03-06"));
+    EXPECT_EQ(weekField(QStringLiteral("202610"), QStringLiteral("A_DATUM")).toString(),
+              QStringLiteral("2026-03-06"));
     ui().addDate(QDate());
     EXPECT_TRUE(week.pickDate(QStringLiteral("A_DATUM")));
     EXPECT_TRUE(weekField(QStringLiteral("202610"), QStringLiteral("A_DATUM")).isNull());

@@ -18,9 +18,8 @@ TEST(WeekMarkingTest, ClicksExtendShrinkAndUnmark)
         const char* marked;
     };
     // One sequence of double-clicks on part-weeks 1..4, from nothing marked.
-    const std::vector<Step> steps{{"2", "2..2"}, {"4", "2..4"}, {"1", "1..4"}, {"4", "1..3"},
-                                  {"1", "2..3"}, {"3", "2..2"}, {"2", "-"},    {"3", "3..3"},
-                                  {"1", "1..3"}, {"2", "1..3"}};
+    const std::vector<Step> steps{{"2", "2..2"}, {"4", "2..4"}, {"1", "1..4"}, {"4", "1..3"}, {"1", "2..3"},
+                                  {"3", "2..2"}, {"2", "-"},    {"3", "3..3"}, {"1", "1..3"}, {"2", "1..3"}};
     WeekMarking::Range range;
     for (const Step& step : steps) {
         range = WeekMarking::click(range, kFour, QString::fromLatin1(step.clicked));
@@ -30,7 +29,8 @@ TEST(WeekMarkingTest, ClicksExtendShrinkAndUnmark)
 
 TEST(WeekMarkingTest, ContainsOnlyTheMarkedRowsAndLettersFollowDigits)
 {
-    const QStringList keys{QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("A"), QStringLiteral("B")};
+    const QStringList keys{QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("A"),
+                           QStringLiteral("B")};
     WeekMarking::Range range = WeekMarking::click({}, keys, QStringLiteral("9"));
     range = WeekMarking::click(range, keys, QStringLiteral("A"));
     EXPECT_EQ(WeekMarking::text(range), QStringLiteral("9..A"));
