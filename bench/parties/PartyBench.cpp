@@ -5,10 +5,7 @@
 // Each interactive operation runs on parties spread over the whole data set and is reported as
 // the mean and the slowest single run, beside the same SQL run directly on SQLite.
 #include "articles/TArtikelModul.h"
-#include "cli/BenchDataGenerator.h"
-#include "core/DataHome.h"
 #include "core/DataSet.h"
-#include "core/Installation.h"
 #include "core/ScriptedUi.h"
 #include "core/Transaction.h"
 #include "core/TupperFields.h"
@@ -16,10 +13,10 @@
 #include "customers/TClientDataModul.h"
 #include "parties/TVorFuerModul.h"
 #include "support/BenchTiming.h"
+#include "support/LargeBenchSet.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
@@ -46,17 +43,8 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QTemporaryDir temporary;
-    const DataHome home(argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path());
-    if (!QFileInfo::exists(home.databaseFile()))
-        Installation::init(home);
-    auto set = DataSet::open(home);
+    auto set = LargeBenchSet::open(argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path(), out);
     Database& db = set->db();
-    // A fixed last day keeps the data set, and so the figures, the same from run to run.
-    const QDate lastDay(2025, 12, 27);
-    if (db.scalar(QStringLiteral("SELECT COUNT(*) FROM Tuppkopf")).toLongLong() == 0)
-        once("bench-data large", [&] {
-            BenchDataGenerator(db, set->options(), 1, lastDay).generate(BenchDataGenerator::kLarge);
-        });
     out << "Positionen: " << db.scalar(QStringLiteral("SELECT COUNT(*) FROM Tupper1")).toLongLong()
         << ", Vorführungen: " << db.scalar(QStringLiteral("SELECT COUNT(*) FROM Tuppkopf")).toLongLong()
         << Qt::endl;

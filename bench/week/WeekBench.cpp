@@ -5,18 +5,14 @@
 // Opening the week module on the last week, switching between weeks spread over the whole data
 // set and each transfer query of one week, as the mean and the slowest run, beside the query
 // plans of the transfer queries' searches.
-#include "cli/BenchDataGenerator.h"
-#include "core/DataHome.h"
 #include "core/DataSet.h"
-#include "core/Installation.h"
 #include "core/ScriptedUi.h"
 #include "exchange/TransferQueries.h"
 #include "support/BenchTiming.h"
+#include "support/LargeBenchSet.h"
 #include "week/TWocheDataModul.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
@@ -42,18 +38,8 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QTemporaryDir temporary;
-    const DataHome home(argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path());
-    if (!QFileInfo::exists(home.databaseFile()))
-        Installation::init(home);
-    auto set = DataSet::open(home);
+    auto set = LargeBenchSet::open(argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path(), out);
     Database& db = set->db();
-    const QDate lastDay(2025, 12, 27); // a fixed end keeps the figures comparable
-    if (db.scalar(QStringLiteral("SELECT COUNT(*) FROM Tuppkopf")).toLongLong() == 0) {
-        QElapsedTimer timer;
-        timer.start();
-        BenchDataGenerator(db, set->options(), 1, lastDay).generate(BenchDataGenerator::kLarge);
-        out << "bench-data large: " << timer.elapsed() << " ms" << Qt::endl;
-    }
     ScriptedUi ui;
     TWocheDataModul week(db, set->options(), ui);
     const QStringList keys = week.weekKeys();
