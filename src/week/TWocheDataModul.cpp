@@ -53,8 +53,7 @@ bool TWocheDataModul::setCurrentWeek(const QString& key)
 {
     if (!weekExists(key))
         return false;
-    if (m_edited)
-        store();
+    close(); // leaving the record stores it, or removes it when its key was cleared
     load(key);
     return true;
 }

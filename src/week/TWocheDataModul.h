@@ -63,7 +63,7 @@ public:
     // there is no week record.
     bool openLast();
     // Makes the week current: the marked range is cleared and the party view re-read. A record
-    // still edited is stored first. False when there is no record of that key.
+    // still edited is left first as close() leaves it. False when there is no record of that key.
     bool setCurrentWeek(const QString& key);
     QString currentWeek() const { return m_key; }
     bool hasWeek() const { return !m_key.isEmpty(); }
