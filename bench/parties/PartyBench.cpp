@@ -3,23 +3,20 @@
 //   korbelant-party-bench [DIR]   (DIR without a data set gets a new large one; a temporary
 //                                 directory when none is given)
 // Each interactive operation runs on parties spread over the whole data set and is reported as
-// the mean and the slowest single run, beside the same SQL run directly on SQLite: prepared each
-// time, and with its statement kept prepared as the program keeps its own.
+// the mean and the slowest single run, beside the same SQL run directly on SQLite.
 #include "articles/TArtikelModul.h"
-#include "cli/BenchDataGenerator.h"
-#include "core/DataHome.h"
 #include "core/DataSet.h"
-#include "core/Installation.h"
 #include "core/ScriptedUi.h"
 #include "core/Transaction.h"
 #include "core/TupperFields.h"
 #include "core/TuppkopfFields.h"
 #include "customers/TClientDataModul.h"
 #include "parties/TVorFuerModul.h"
+#include "support/BenchTiming.h"
+#include "support/LargeBenchSet.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
@@ -40,53 +37,14 @@ void once(const char* what, const std::function<void()>& work)
     out << QString::fromUtf8(what).leftJustified(52) << timer.elapsed() << " ms" << Qt::endl;
 }
 
-// Runs work(i) for every i and reports mean and maximum in milliseconds.
-void repeated(const char* what, int count, const std::function<void(int)>& work)
-{
-    double total = 0;
-    double slowest = 0;
-    for (int i = 0; i < count; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work(i);
-        const double ms = timer.nsecsElapsed() / 1e6;
-        total += ms;
-        slowest = std::max(slowest, ms);
-    }
-    out << QString::fromUtf8(what).leftJustified(52) << QString::number(total / count, 'f', 3) << " ms mean, "
-        << QString::number(slowest, 'f', 3) << " ms max (" << count << " runs)" << Qt::endl;
-}
-
-// SQLite alone, as a caller without the connection's kept statements runs it: prepared, bound and
-// read to the end each time.
-void plain(Database& db, const QString& sql, const QVariantList& params)
-{
-    Statement st = db.prepare(sql);
-    st.bindAll(params);
-    QVariantList row;
-    while (st.next()) {
-        for (int c = 0; c < st.columnCount(); ++c)
-            row << st.value(c);
-    }
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QTemporaryDir temporary;
-    const DataHome home(argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path());
-    if (!QFileInfo::exists(home.databaseFile()))
-        Installation::init(home);
-    auto set = DataSet::open(home);
+    auto set = LargeBenchSet::open(argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path(), out);
     Database& db = set->db();
-    // A fixed last day keeps the data set, and so the figures, the same from run to run.
-    const QDate lastDay(2025, 12, 27);
-    if (db.scalar(QStringLiteral("SELECT COUNT(*) FROM Tuppkopf")).toLongLong() == 0)
-        once("bench-data large", [&] {
-            BenchDataGenerator(db, set->options(), 1, lastDay).generate(BenchDataGenerator::kLarge);
-        });
     out << "Positionen: " << db.scalar(QStringLiteral("SELECT COUNT(*) FROM Tupper1")).toLongLong()
         << ", Vorführungen: " << db.scalar(QStringLiteral("SELECT COUNT(*) FROM Tuppkopf")).toLongLong()
         << Qt::endl;
@@ -105,7 +63,7 @@ int main(int argc, char* argv[])
             .toString();
 
     std::vector<OrderLine> saved;
-    repeated("save an order line (all line rules)", runs, [&](int i) {
+    BenchTiming::repeated(out, QStringLiteral("save an order line (all line rules)"), runs, [&](int i) {
         const QString rNr = partyAt(i);
         const auto guest = party.participant(rNr, QStringLiteral("02"));
         GuestLineRules& rules = party.lineRules();
@@ -117,37 +75,36 @@ int main(int argc, char* argv[])
         rules.saveLine(line);
         saved.push_back(line);
     });
-    const QString plainInsert = QStringLiteral(
-        "INSERT INTO Tupper1 (R_NR, P_NR, L_NR, VA, STUECK, SUMME) VALUES (?, '03', ?, '10', 2, 10)");
-    repeated("  same insert as plain SQL", runs, [&](int i) {
-        plain(db, plainInsert, {partyAt(i), article});
+    BenchTiming::repeated(out, QStringLiteral("  same insert as plain SQL"), runs, [&](int i) {
+        db.run(
+            QStringLiteral(
+                "INSERT INTO Tupper1 (R_NR, P_NR, L_NR, VA, STUECK, SUMME) VALUES (?, '03', ?, '10', 2, 10)"),
+            {partyAt(i), article});
     });
-    repeated("  the same, its statement kept prepared", runs, [&](int i) {
-        db.run(plainInsert, {partyAt(i), article});
-    });
-    repeated("RecalcPartyTotals", runs, [&](int i) {
+    BenchTiming::repeated(out, QStringLiteral("RecalcPartyTotals"), runs, [&](int i) {
         auto h = party.header(partyAt(i));
         party.RecalcPartyTotals(*h);
     });
-    const QString plainSums =
-        QStringLiteral("SELECT COUNT(*), TOTAL(t.SUMME), TOTAL(t.SUMME * v.UMSATZ_VKG), TOTAL(t.UM_STERNE) "
-                       "FROM Tupper1 t JOIN VA v ON v.VA = t.VA WHERE t.R_NR = ?");
-    repeated("  its sums as plain SQL", runs, [&](int i) { plain(db, plainSums, {partyAt(i)}); });
-    repeated("  the same, its statement kept prepared", runs,
-             [&](int i) { db.rows(plainSums, {partyAt(i)}); });
-    repeated("save a header (totals, week record, host)", runs, [&](int i) {
+    BenchTiming::repeated(out, QStringLiteral("  its sums as plain SQL"), runs, [&](int i) {
+        db.rows(QStringLiteral("SELECT COUNT(*), TOTAL(t.SUMME), TOTAL(t.SUMME * v.UMSATZ_VKG), "
+                               "TOTAL(t.UM_STERNE) FROM Tupper1 t "
+                               "JOIN VA v ON v.VA = t.VA WHERE t.R_NR = ?"),
+                {partyAt(i)});
+    });
+    BenchTiming::repeated(out, QStringLiteral("save a header (totals, week record, host)"), runs, [&](int i) {
         auto h = party.header(partyAt(i));
         party.saveHeader(*h);
     });
-    repeated("close the guest window (turnover, header, VAG)", runs,
-             [&](int i) { party.closeGuestWindow(partyAt(i), QStringLiteral("02")); });
-    repeated("calculated header values (Name … MSterne)", runs,
-             [&](int i) { party.TKopfTableCalcFields(*party.header(partyAt(i))); });
-    repeated("NextTWoche", runs, [&](int i) {
+    BenchTiming::repeated(out, QStringLiteral("close the guest window (turnover, header, VAG)"), runs,
+                          [&](int i) { party.closeGuestWindow(partyAt(i), QStringLiteral("02")); });
+    BenchTiming::repeated(out, QStringLiteral("calculated header values (Name … MSterne)"), runs,
+                          [&](int i) { party.TKopfTableCalcFields(*party.header(partyAt(i))); });
+    BenchTiming::repeated(out, QStringLiteral("NextTWoche"), runs, [&](int i) {
         party.NextTWoche(party.header(partyAt(i))->value(TuppkopfFields::MWoche).toString());
     });
-    repeated("delete an order line (stock rules)", static_cast<int>(saved.size()),
-             [&](int i) { party.lineRules().deleteLine(saved[i]); });
+    BenchTiming::repeated(out, QStringLiteral("delete an order line (stock rules)"),
+                          static_cast<int>(saved.size()),
+                          [&](int i) { party.lineRules().deleteLine(saved[i]); });
     once("RecalcAllPartyTotals (whole data set)", [&] { party.RecalcAllPartyTotals(); });
     return 0;
 }

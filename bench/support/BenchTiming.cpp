@@ -1,6 +1,7 @@
 #include "support/BenchTiming.h"
 
 #include <QElapsedTimer>
+#include <algorithm>
 
 namespace korbelant {
 
@@ -17,6 +18,23 @@ void BenchTiming::timed(QTextStream& out, const QString& what, int width, const 
                .arg(timer.nsecsElapsed() / 1e6, 8, 'f', 1)
                .arg(rows)
         << Qt::endl;
+}
+
+void BenchTiming::repeated(QTextStream& out, const QString& what, int count,
+                           const std::function<void(int)>& work)
+{
+    double total = 0;
+    double slowest = 0;
+    for (int i = 0; i < count; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work(i);
+        const double ms = timer.nsecsElapsed() / 1e6;
+        total += ms;
+        slowest = std::max(slowest, ms);
+    }
+    out << what.leftJustified(52) << QString::number(total / count, 'f', 3) << " ms mean, "
+        << QString::number(slowest, 'f', 3) << " ms max (" << count << " runs)" << Qt::endl;
 }
 
 } // namespace korbelant

@@ -11,6 +11,7 @@
 #include "cli/PartyCommands.h"
 #include "cli/ReportCommands.h"
 #include "cli/TwdCommands.h"
+#include "cli/WeekCommands.h"
 #include "core/DatabaseError.h"
 #include "core/SystemErrorText.h"
 
@@ -25,6 +26,7 @@ CliApp::CliApp()
     CustomerCommands::registerAll(*this);
     ArticleCommands::registerAll(*this);
     PartyCommands::registerAll(*this);
+    WeekCommands::registerAll(*this);
     BenchDataCommands::registerAll(*this);
     TwdCommands::registerAll(*this);
 }

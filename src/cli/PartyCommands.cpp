@@ -5,10 +5,10 @@
 #include "cli/CliArgs.h"
 #include "cli/CliCancelled.h"
 #include "cli/CliContext.h"
+#include "cli/CliFieldValue.h"
 #include "cli/CliRefusal.h"
 #include "cli/CliUsageError.h"
 #include "cli/FunctionCommand.h"
-#include "core/FieldWidthCheck.h"
 #include "core/GermanFormat.h"
 #include "core/Schema.h"
 #include "core/StorageForm.h"
@@ -16,7 +16,6 @@
 #include "parties/PartyDialogWorkflow.h"
 #include "parties/TVorFuerModul.h"
 
-#include <QTime>
 #include <functional>
 #include <map>
 
@@ -38,67 +37,6 @@ const QStringList kHeaderFields{
     QStringLiteral("GAESTE"),     QStringLiteral("REKRUTIER"),  QStringLiteral("KM_EINFACH"),
     QStringLiteral("VORBEREIT1"), QStringLiteral("VORBEREIT2"), QStringLiteral("AUSLIEFER1"),
     QStringLiteral("AUSLIEFER2"), QStringLiteral("BZH_VF_ART"), QStringLiteral("VF_TEXT")};
-
-// A value as the command line takes it, checked against the field's type.
-QVariant entered(const FieldDef& field, const QString& value)
-{
-    const QString v = value.trimmed();
-    switch (field.type) {
-    case FieldDef::Type::Date:
-        if (v.isEmpty())
-            return {};
-        return CliArgs::date(v);
-    case FieldDef::Type::Time: {
-        if (v.isEmpty())
-            return {};
-        const QTime t = QTime::fromString(v, QStringLiteral("H:mm"));
-        if (!t.isValid())
-            throw CliUsageError(QStringLiteral("Ungültige Zeit \"%1\" (erwartet HH:MM).").arg(value));
-        return t;
-    }
-    case FieldDef::Type::Logical: {
-        const QString l = v.toLower();
-        if (l == QStringLiteral("ja") || l == QStringLiteral("1") || l == QStringLiteral("j"))
-            return true;
-        if (l == QStringLiteral("nein") || l == QStringLiteral("0") || l == QStringLiteral("n"))
-            return false;
-        throw CliUsageError(QStringLiteral("Für %1 bitte ja oder nein angeben.").arg(field.name));
-    }
-    case FieldDef::Type::Short:
-    case FieldDef::Type::Long: {
-        bool ok = false;
-        const int n = v.toInt(&ok);
-        if (!ok)
-            throw CliUsageError(QStringLiteral("Für %1 bitte eine ganze Zahl angeben.").arg(field.name));
-        return n;
-    }
-    case FieldDef::Type::Number:
-        return CliArgs::amount(v);
-    default:
-        if (const auto tooLong = FieldWidthCheck::violation(field, value))
-            throw CliRefusal(*tooLong);
-        return value;
-    }
-}
-
-// A stored value as "show" prints it: dates dd.mm.yyyy, times hh:mm, amounts with a decimal comma.
-QString shown(const FieldDef& field, const QVariant& value)
-{
-    if (!value.isValid() || value.isNull())
-        return {};
-    switch (field.type) {
-    case FieldDef::Type::Date:
-        return GermanFormat::date(value.toDate());
-    case FieldDef::Type::Time:
-        return value.toTime().toString(QStringLiteral("HH:mm"));
-    case FieldDef::Type::Logical:
-        return value.toBool() ? QStringLiteral("ja") : QStringLiteral("nein");
-    case FieldDef::Type::Number:
-        return GermanFormat::number(value.toDouble(), 2);
-    default:
-        return value.toString();
-    }
-}
 
 TVorFuerModul::Record existingHeader(TVorFuerModul& party, const QString& rNr)
 {
@@ -177,7 +115,7 @@ int setGuest(CliContext&, TVorFuerModul& party, const QStringList& args)
                 QStringLiteral("Die Gastgeberin wird mit \"party set R_NR K_NR=…\" festgelegt."));
         if (field->name == QStringLiteral("K_NR"))
             expectCustomer(party, it.value().toString());
-        p[field->name] = entered(*field, it.value().toString());
+        p[field->name] = CliFieldValue::entered(*field, it.value().toString());
     }
     party.saveParticipant(p);
     party.closeGuestWindow(args.at(0), args.at(1));
@@ -280,7 +218,7 @@ int setHeader(CliContext&, TVorFuerModul& party, const QStringList& args)
         const FieldDef* field = table.field(it.key());
         if (!field || !kHeaderFields.contains(field->name))
             throw CliUsageError(QStringLiteral("Das Feld %1 kann hier nicht geändert werden.").arg(it.key()));
-        h[field->name] = entered(*field, it.value().toString());
+        h[field->name] = CliFieldValue::entered(*field, it.value().toString());
     }
     if (h.value(QStringLiteral("BZH_VF_ART")).toInt() != 0 &&
         h.value(QStringLiteral("BZH_VF_ART")).toInt() != 1)
@@ -301,7 +239,7 @@ int show(CliContext& c, TVorFuerModul& party, const QStringList& args)
     CliArgs::expectCount(args, 1, 1);
     const TVorFuerModul::Record h = existingHeader(party, args.at(0));
     for (const FieldDef& field : Schema::get(QStringLiteral("Tuppkopf")).fields)
-        c.out() << field.name << '=' << shown(field, h.value(field.name)) << Qt::endl;
+        c.out() << field.name << '=' << CliFieldValue::shown(field, h.value(field.name)) << Qt::endl;
     const TVorFuerModul::CalcValues calc = party.TKopfTableCalcFields(h);
     c.out() << "Name=" << calc.name << Qt::endl;
     c.out() << "Provision=" << GermanFormat::number(calc.provision, 2) << Qt::endl;

@@ -278,7 +278,9 @@ TableDef tupper1()
          S(Field::NA_STUECK),      S(Field::NA_STU_LI),       L(Field::NA_STATUS)},
         keys({Field::R_NR, Field::P_NR, Field::ID, Field::L_NR, Field::VA}),
         {index("WocheIndex", {Field::Z_NR, Field::MWoche}),
-         index("L_NRIndex", {Field::L_NR, Field::VA, Field::VORAB})}};
+         index("L_NRIndex", {Field::L_NR, Field::VA, Field::VORAB}),
+         // The week closing reads a week's lines by week and part-week.
+         index("TeilwocheIndex", {Field::MWoche, Field::TWoche})}};
 }
 
 TableDef tuppkopf()

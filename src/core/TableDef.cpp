@@ -67,14 +67,17 @@ QString TableDef::orderBy(const QString& indexName) const
     return SqlName::quoteList(primaryKey.isEmpty() ? QStringList{QStringLiteral("rowid")} : primaryKey);
 }
 
+QString TableDef::createIndexSql(const IndexDef& index) const
+{
+    return QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
+        .arg(SqlName::quote(storedIndexName(index.name)), SqlName::quote(name), orderBy(index.name));
+}
+
 QStringList TableDef::indexSql() const
 {
     QStringList statements;
-    for (const IndexDef& index : indexes) {
-        statements << QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
-                          .arg(SqlName::quote(storedIndexName(index.name)), SqlName::quote(name),
-                               orderBy(index.name));
-    }
+    for (const IndexDef& index : indexes)
+        statements << createIndexSql(index);
     if (const FieldDef* autoInc = autoIncField()) {
         const QString id = SqlName::quote(autoInc->name);
         const QString table = SqlName::quote(name);

@@ -32,6 +32,8 @@ struct TableDef
     // CREATE INDEX statements of the named indexes, plus the internal index and trigger that
     // assign auto-increment numbers.
     QStringList indexSql() const;
+    // CREATE INDEX of one named index.
+    QString createIndexSql(const IndexDef& index) const;
     // An ORDER BY clause that lists records as the named index does.
     QString orderBy(const QString& indexName) const;
 };

@@ -57,7 +57,30 @@ QStringList TableUpgrade::UpgradeTables()
     if (!contact.isEmpty())
         fillDistributorFlags();
     added << contact;
+    addMissingIndexes();
     return added;
+}
+
+void TableUpgrade::addMissingIndexes()
+{
+    for (const TableDef& def : Schema::createdTables()) {
+        if (!m_db.tableExists(def.name))
+            continue;
+        for (const IndexDef& index : def.indexes) {
+            const QString stored = def.storedIndexName(index.name);
+            if (m_db.scalar(QStringLiteral(
+                                "SELECT COUNT(*) FROM sqlite_schema WHERE type = 'index' AND name = ?"),
+                            {stored})
+                    .toInt() > 0)
+                continue;
+            try {
+                m_db.execScript(def.createIndexSql(index));
+                m_db.schemaChanged();
+            } catch (const DatabaseError&) {
+                // a table without the indexed fields is rebuilt by the repair
+            }
+        }
+    }
 }
 
 void TableUpgrade::fillWeightedTurnover()

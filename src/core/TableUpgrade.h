@@ -13,11 +13,13 @@ class TableUpgrade
 public:
     explicit TableUpgrade(Database& db) : m_db(db) {}
 
-    // Returns the names of the columns that were added ("Tuppkopf.VF_TEXT", …).
+    // Returns the names of the columns that were added ("Tuppkopf.VF_TEXT", …). Named indexes of
+    // later versions are added too.
     QStringList UpgradeTables();
 
 private:
     QStringList addMissing(const QString& table, const QStringList& fields);
+    void addMissingIndexes();
     void fillWeightedTurnover();
     void fillDistributorFlags();
 

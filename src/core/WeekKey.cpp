@@ -66,4 +66,22 @@ QString WeekKey::nextPartWeekMark(const QString& lastMark)
     return QString(QChar(c.unicode() + 1));
 }
 
+QDate WeekKey::mondayOf(const QString& key)
+{
+    bool yearOk = false;
+    bool weekOk = false;
+    const int year = key.left(4).toInt(&yearOk);
+    const int week = key.mid(4, 2).toInt(&weekOk);
+    if (key.size() != 6 || !yearOk || !weekOk || week < 1 || week > 53)
+        return {};
+    const QDate fourthOfJanuary(year, 1, 4); // always in week 1
+    return fourthOfJanuary.addDays(1 - fourthOfJanuary.dayOfWeek()).addDays(7 * (week - 1));
+}
+
+QString WeekKey::addWeeks(const QString& key, int weeks)
+{
+    const QDate monday = mondayOf(key);
+    return monday.isValid() ? weekKey(monday.addDays(7 * weeks)) : QString();
+}
+
 } // namespace korbelant

@@ -22,6 +22,11 @@ public:
     static QString displayWeek(const QString& key);
     // The part-week mark that follows the given one ("" or "0" -> "1", "9" -> "A", "A" -> "B").
     static QString nextPartWeekMark(const QString& lastMark);
+    // The Monday of the week a key names; invalid for a key that names no week.
+    static QDate mondayOf(const QString& key);
+    // The key of the calendar week `weeks` weeks after (or before) the week of `key`, across the
+    // turn of the year; empty for a key that names no week.
+    static QString addWeeks(const QString& key, int weeks);
 
 private:
     static bool hasWeek53(int year);

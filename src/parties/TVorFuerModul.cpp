@@ -17,6 +17,7 @@
 #include "core/UiPort.h"
 #include "core/WeekKey.h"
 #include "customers/TClientDataModul.h"
+#include "parties/BookingHorizon.h"
 #include "parties/PartWeek.h"
 #include "parties/PartyTotals.h"
 
@@ -266,24 +267,12 @@ bool TVorFuerModul::advanceLinesCount() const
 
 std::optional<QDate> TVorFuerModul::starCutOffDay(const QDate& partyDate) const
 {
-    bool ok = false;
-    const int weeks = m_options.text(QStringLiteral("Weeks")).trimmed().toInt(&ok);
-    if (!ok || !partyDate.isValid())
-        return std::nullopt;
-    const int weekday = partyDate.dayOfWeek() % 7 + 1; // Sunday = 1 … Saturday = 7
-    return partyDate.addDays(8 - weekday + 7 * weeks);
+    return BookingHorizon::day(partyDate, m_options);
 }
 
 int TVorFuerModul::Verabred_2(const Record& h) const
 {
-    const auto cutOff = starCutOffDay(R::date(h, H::DATUM));
-    if (!cutOff)
-        return 0;
-    return m_db
-        .scalar(QStringLiteral(
-                    "SELECT COUNT(*) FROM Tupper WHERE R_NR = ? AND Verabredung = 1 AND Verabred_DATUM <= ?"),
-                {R::text(h, H::R_NR), isoDate(*cutOff)})
-        .toInt();
+    return BookingHorizon::appointments(m_db, R::text(h, H::R_NR), R::date(h, H::DATUM), m_options);
 }
 
 TVorFuerModul::CalcValues TVorFuerModul::TKopfTableCalcFields(const Record& h) const

@@ -2,6 +2,7 @@
 
 #include "articles/ArticleListReport.h"
 #include "reports/ReportRegistry.h"
+#include "week/PrintedMatterOrderReport.h"
 #include "week/WeekOverviewReport.h"
 
 namespace korbelant {
@@ -10,6 +11,7 @@ void StandardReports::registerAll(ReportRegistry& registry)
 {
     WeekOverviewReport::registerIn(registry);
     ArticleListReport::registerIn(registry);
+    PrintedMatterOrderReport::registerIn(registry);
 }
 
 } // namespace korbelant

@@ -15,27 +15,10 @@ QString WeekOverview::startKey(const QDate& today)
     return QString::number(today.year() - 1) + QStringLiteral("%1").arg(week, 2, 10, QLatin1Char('0'));
 }
 
-namespace {
-
-// The Monday of the week a key names; invalid for a key that names no week.
-QDate mondayOf(const QString& weekKey)
-{
-    bool yearOk = false;
-    bool weekOk = false;
-    const int year = weekKey.left(4).toInt(&yearOk);
-    const int week = weekKey.mid(4, 2).toInt(&weekOk);
-    if (weekKey.size() != 6 || !yearOk || !weekOk || week < 1 || week > 53)
-        return {};
-    const QDate fourthOfJanuary(year, 1, 4); // always in week 1
-    return fourthOfJanuary.addDays(1 - fourthOfJanuary.dayOfWeek()).addDays(7 * (week - 1));
-}
-
-} // namespace
-
 int WeekOverview::axisPosition(const QString& weekKey, const QString& currentWeekKey)
 {
-    const QDate week = mondayOf(weekKey);
-    const QDate current = mondayOf(currentWeekKey);
+    const QDate week = WeekKey::mondayOf(weekKey);
+    const QDate current = WeekKey::mondayOf(currentWeekKey);
     if (!week.isValid() || !current.isValid())
         return kNoPosition;
     return kCurrentPosition + static_cast<int>(current.daysTo(week) / 7);

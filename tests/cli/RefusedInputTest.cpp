@@ -1,5 +1,6 @@
 #include "core/Schema.h"
 #include "reports/ReportRegistry.h"
+#include "support/TableContents.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -10,20 +11,9 @@ namespace {
 
 const QString kParty = QStringLiteral("040324A");
 
-// Everything the refused inputs could touch, row by row.
 QString contents(Database& db)
 {
-    QString text;
-    for (const char* table : {"Kunden", "Lager", "Tuppkopf", "Tupper", "Tupper1", "MWoche"}) {
-        text += QString::fromLatin1(table) + QLatin1Char('\n');
-        for (const QVariantList& row :
-             db.rows(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(QString::fromLatin1(table)))) {
-            for (const QVariant& value : row)
-                text += value.toString() + QLatin1Char(';');
-            text += QLatin1Char('\n');
-        }
-    }
-    return text;
+    return tableContents(db, {"Kunden", "Lager", "Tuppkopf", "Tupper", "Tupper1", "MWoche"});
 }
 
 class RefusedInput : public ::testing::Test

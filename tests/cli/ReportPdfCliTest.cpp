@@ -1,23 +1,15 @@
 #include "core/Database.h"
+#include "support/PdfText.h"
 #include "support/TestSupport.h"
 #include "support/WeekReportParties.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace korbelant {
 namespace {
-
-QString pdfText(const QString& path)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 // The line of the PDF text that starts with the label, with its runs of blanks collapsed.
 QString lineStartingWith(const QString& text, const QString& label)
@@ -46,7 +38,7 @@ TEST_F(ReportPdfCliTest, WeekOverviewAsPdf)
                                    QStringLiteral("wochenuebersicht"), QStringLiteral("202601"),
                                    QStringLiteral("05.02.2026"), QStringLiteral("--pdf"), pdf()});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const QString text = pdfText(pdf());
+    const QString text = test::pdfLayoutText(pdf());
     ASSERT_FALSE(text.isEmpty()) << "pdftotext gave nothing";
     EXPECT_TRUE(text.contains(QStringLiteral("Wochenübersicht")));
     EXPECT_TRUE(text.contains(QStringLiteral("Blatt 1")));

@@ -155,6 +155,32 @@ TEST_F(MaintenanceTest, UpgradeAddsLaterColumnsAndFillsThem)
     EXPECT_TRUE(TableUpgrade(*db).UpgradeTables().isEmpty()); // a second start changes nothing
 }
 
+TEST_F(MaintenanceTest, UpgradeAndRepairAddTheIndexesOfLaterVersions)
+{
+    // A data set of an earlier version: the week closing's index on the order lines is missing.
+    const QString index = QStringLiteral("Tupper1_TeilwocheIndex");
+    const QString linesOfAWeek = QStringLiteral(
+        "EXPLAIN QUERY PLAN SELECT * FROM Tupper1 WHERE MWoche = ? AND TWoche >= ? AND TWoche <= ?");
+    auto usesIndex = [&] {
+        for (const QVariantList& row : db->rows(linesOfAWeek, {"202604", "1", "9"})) {
+            if (row.value(3).toString().contains(index))
+                return true;
+        }
+        return false;
+    };
+    ASSERT_TRUE(usesIndex());
+    for (int pass = 0; pass < 2; ++pass) {
+        db->execScript(QStringLiteral("DROP INDEX %1").arg(index));
+        db->schemaChanged();
+        ASSERT_FALSE(usesIndex());
+        if (pass == 0)
+            TableUpgrade(*db).UpgradeTables();
+        else
+            TableBuilder(*db).RepairTables();
+        EXPECT_TRUE(usesIndex()) << (pass == 0 ? "upgrade" : "repair");
+    }
+}
+
 TEST_F(MaintenanceTest, RemovesEveryIncompleteRecordEvenSideBySide)
 {
     db->insert(kopf, party("010105A", "200453", "1"));

@@ -1,0 +1,86 @@
+#include "week/WeekPrintSet.h"
+
+#include "core/Options.h"
+#include "reports/ReportRegistry.h"
+#include "week/PrintedMatterOrderReport.h"
+#include "week/WeekReportArguments.h"
+
+#include <algorithm>
+
+namespace korbelant {
+
+namespace {
+
+const QString kTwOption = QStringLiteral("TWZ");
+
+} // namespace
+
+WeekPrintSet::WeekPrintSet(Options& options)
+    : m_options(options), m_rows{{1, QStringLiteral("Erfolgsübersicht")},
+                                 {2, QStringLiteral("Bestelliste")},
+                                 {3, QStringLiteral("Tupperware-Umtausch")},
+                                 {4, QStringLiteral("Drucksachenbestellung")},
+                                 {5, QStringLiteral("Sterne - Übersicht")}}
+{
+}
+
+void WeekPrintSet::setPrint(int report, bool on)
+{
+    m_rows.at(static_cast<size_t>(report - 1)).print = on;
+}
+
+void WeekPrintSet::setCopies(int report, int copies)
+{
+    m_rows.at(static_cast<size_t>(report - 1)).copies = std::clamp(copies, kMinCopies, kMaxCopies);
+}
+
+bool WeekPrintSet::twToggle() const
+{
+    return !m_options.checked(kTwOption);
+}
+
+void WeekPrintSet::setTwToggle(bool on)
+{
+    m_options.setChecked(kTwOption, !on);
+    m_options.SaveOptions();
+}
+
+QString WeekPrintSet::reportName(int report) const
+{
+    switch (report) {
+    case 1:
+        return QStringLiteral("erfolgsuebersicht");
+    case 2:
+        return twToggle() ? QStringLiteral("bestellliste") : QStringLiteral("bestellliste-ohne-tw");
+    case 3:
+        return QStringLiteral("umtausch");
+    case 4:
+        return PrintedMatterOrderReport::Name;
+    case 5:
+        return QStringLiteral("sterneuebersicht");
+    default:
+        return {};
+    }
+}
+
+bool WeekPrintSet::available(int report) const
+{
+    return ReportRegistry::standard().find(reportName(report)) != nullptr;
+}
+
+std::vector<int> WeekPrintSet::printOrder() const
+{
+    std::vector<int> order;
+    for (const Row& row : m_rows) {
+        if (row.print)
+            order.push_back(row.report);
+    }
+    return order;
+}
+
+QStringList WeekPrintSet::arguments(const WeekRange& range)
+{
+    return WeekReportArguments::make(range);
+}
+
+} // namespace korbelant
