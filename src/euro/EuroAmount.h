@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstddef>
 
 struct sqlite3;
 
@@ -20,11 +21,15 @@ class EuroAmount
 public:
     static inline const QString kSqlFunction = QStringLiteral("EURO_BETRAG");
 
-    // An empty (null) stored value counts as 0.
+    // decimals is 2 or 7. An empty (null) stored value counts as 0.
     static QString text(double dmAmount, int decimals);
     static double convert(double dmAmount, int decimals);
     // Registers EURO_BETRAG(value, decimals) on the connection; returns the SQLite result code.
     static int registerWith(sqlite3* db);
+
+private:
+    static constexpr std::size_t kTextSize = 64;
+    static std::size_t write(double dmAmount, int decimals, char* buffer);
 };
 
 } // namespace korbelant
