@@ -6,8 +6,8 @@
 #include "cli/CliContext.h"
 #include "cli/CliUsageError.h"
 #include "cli/FunctionCommand.h"
-#include "core/CurrencyRecord.h"
 #include "core/Cp1252.h"
+#include "core/CurrencyRecord.h"
 #include "core/CurrencyState.h"
 #include "core/GermanFormat.h"
 #include "euro/EuroConversion.h"
@@ -18,8 +18,8 @@ namespace korbelant {
 
 namespace {
 
-const QString kUsage =
-    QStringLiteral("--home VERZ [--answers …,EURO] euro convert [--bis TT.MM.JJJJ] [--ohne-artikel] | status");
+const QString kUsage = QStringLiteral(
+    "--home VERZ [--answers …,EURO] euro convert [--bis TT.MM.JJJJ] [--ohne-artikel] | status");
 const QString kConfirmCaption = QStringLiteral("Schriftliche Bestätigung :");
 
 // The confirmation dialog on the command line: the typed words of --answers in turn, until one
@@ -37,7 +37,8 @@ bool confirmTyped(CliContext& c)
 int convert(CliContext& c, QStringList args)
 {
     EuroRequest request;
-    if (const auto until = CliArgs::takeOption(args, QStringLiteral("--bis"), QStringLiteral("Das Datum zu --bis fehlt."))) {
+    if (const auto until =
+            CliArgs::takeOption(args, QStringLiteral("--bis"), QStringLiteral("Das Datum zu --bis fehlt."))) {
         CliArgs::date(*until);
         request.allData = false;
         request.dateText = *until;

@@ -12,8 +12,9 @@ namespace korbelant {
 
 void CurrencyRecord::record(Database& db, const QString& statusText, const QString& conversionDate)
 {
-    db.execScript(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (ID INTEGER PRIMARY KEY, DATUM TEXT, STATUS TEXT)")
-                      .arg(kTable));
+    db.execScript(
+        QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (ID INTEGER PRIMARY KEY, DATUM TEXT, STATUS TEXT)")
+            .arg(kTable));
     db.run(QStringLiteral("INSERT INTO %1 (DATUM, STATUS) VALUES (?, ?)").arg(kTable),
            {conversionDate, statusText});
 }
@@ -23,7 +24,8 @@ std::optional<QString> CurrencyRecord::latest(Database& db)
     try {
         if (!db.tableExists(kTable))
             return std::nullopt;
-        const QVariant text = db.scalar(QStringLiteral("SELECT STATUS FROM %1 ORDER BY ID DESC LIMIT 1").arg(kTable));
+        const QVariant text =
+            db.scalar(QStringLiteral("SELECT STATUS FROM %1 ORDER BY ID DESC LIMIT 1").arg(kTable));
         if (!text.isValid())
             return std::nullopt;
         return text.toString();

@@ -113,10 +113,11 @@ bool ScriptedUi::wasShown(const QString& text) const
 
 std::optional<UiPort::Answer> ScriptedUi::answerOf(const QString& word)
 {
-    static const QList<std::pair<QString, Answer>> words{
-        {QStringLiteral("ja"), Answer::Yes},          {QStringLiteral("nein"), Answer::No},
-        {QStringLiteral("ok"), Answer::Ok},           {QStringLiteral("abbrechen"), Answer::Cancel},
-        {QStringLiteral("wiederholen"), Answer::Retry}};
+    static const QList<std::pair<QString, Answer>> words{{QStringLiteral("ja"), Answer::Yes},
+                                                         {QStringLiteral("nein"), Answer::No},
+                                                         {QStringLiteral("ok"), Answer::Ok},
+                                                         {QStringLiteral("abbrechen"), Answer::Cancel},
+                                                         {QStringLiteral("wiederholen"), Answer::Retry}};
     for (const auto& [name, answer] : words) {
         if (word.compare(name, Qt::CaseInsensitive) == 0)
             return answer;

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <string_view>
 #include <sqlite3.h>
+#include <string_view>
 
 namespace korbelant {
 
@@ -26,8 +26,8 @@ void euroAmountFunction(sqlite3_context* context, int, sqlite3_value** values)
 std::size_t EuroAmount::write(double dmAmount, int decimals, char* buffer)
 {
     const long long scale = decimals == 2 ? 100LL : 10000000LL;
-    const long long units =
-        std::llroundl(static_cast<long double>(dmAmount) * (1.0L / Currency::kRate) * static_cast<long double>(scale));
+    const long long units = std::llroundl(static_cast<long double>(dmAmount) * (1.0L / Currency::kRate) *
+                                          static_cast<long double>(scale));
     const long long magnitude = units < 0 ? -units : units;
     char* out = buffer;
     if (units < 0)
@@ -61,8 +61,8 @@ double EuroAmount::convert(double dmAmount, int decimals)
 int EuroAmount::registerWith(sqlite3* db)
 {
     return sqlite3_create_function_v2(db, kSqlFunction.toUtf8().constData(), 2,
-                                      SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, euroAmountFunction, nullptr,
-                                      nullptr, nullptr);
+                                      SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, euroAmountFunction,
+                                      nullptr, nullptr, nullptr);
 }
 
 } // namespace korbelant

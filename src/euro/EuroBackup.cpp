@@ -58,7 +58,8 @@ void EuroBackup::restore()
     restoreDatabase();
     const QDir backup(directory(m_home));
     const QDir db(m_home.dbDir());
-    for (const QString& name : backup.entryList({QStringLiteral("*.txt"), QStringLiteral("*.TXT")}, QDir::Files)) {
+    for (const QString& name :
+         backup.entryList({QStringLiteral("*.txt"), QStringLiteral("*.TXT")}, QDir::Files)) {
         QFile::remove(db.filePath(name));
         QFile::copy(backup.filePath(name), db.filePath(name));
     }

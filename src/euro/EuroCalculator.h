@@ -11,7 +11,8 @@ class EuroCalculator
 {
 public:
     static inline const QString kNoDmValue = QStringLiteral("Sie haben keinen gültigen DM-Wert eingegeben.");
-    static inline const QString kNoEuroValue = QStringLiteral("Sie haben keinen gültigen Euro-Wert eingegeben.");
+    static inline const QString kNoEuroValue =
+        QStringLiteral("Sie haben keinen gültigen Euro-Wert eingegeben.");
 
     // nullopt when the entry is no amount.
     static std::optional<QString> toEuro(const QString& dmEntry);

@@ -26,8 +26,9 @@ EuroTableStep step(const char* table, QStringList fields, Rule rule, const char*
 
 QString EuroPlan::failureText(const QString& file)
 {
-    return QStringLiteral("Die %1 kann nicht umgerechnet werden, schliessen sie alle anderen Anwendungen. Die "
-                          "Daten wurden wieder hergestellt, versuchen Sie es später wieder.")
+    return QStringLiteral(
+               "Die %1 kann nicht umgerechnet werden, schliessen sie alle anderen Anwendungen. Die "
+               "Daten wurden wieder hergestellt, versuchen Sie es später wieder.")
         .arg(file);
 }
 
@@ -49,16 +50,17 @@ std::vector<EuroTableStep> EuroPlan::steps(const EuroRequest& request)
     steps.push_back(step("Tupper1", {"EINZ_KOST", "EINZ_PREIS", "KOSTEN", "SUMME", "STERNE_DM", "UM_STERNE"},
                          Rule::PartyDate, "Bestelldaten.", "Die Bestell-Datei wird umgerechnet.", 59,
                          "Tupper1datei"));
-    EuroTableStep parties = step("Tuppkopf", {"S_UMSATZ", "S_AUSGABE", "S_PROV", "STERNE_DM", "UM_STERNE"},
-                                 Rule::OwnDate, "Vorführungsdaten.",
-                                 "Die Vorführungkopf-Datei wird umgerechnet.", 74, "TuppKopfdatei");
+    EuroTableStep parties =
+        step("Tuppkopf", {"S_UMSATZ", "S_AUSGABE", "S_PROV", "STERNE_DM", "UM_STERNE"}, Rule::OwnDate,
+             "Vorführungsdaten.", "Die Vorführungkopf-Datei wird umgerechnet.", 74, "TuppKopfdatei");
     parties.dateField = QStringLiteral("DATUM");
     steps.push_back(parties);
-    steps.push_back(step("MWoche", {"START_VF"}, Rule::None, "Wochendaten.", "Die Wochen-Datei wird umgerechnet.",
-                         90, "Woche-Datein"));
+    steps.push_back(step("MWoche", {"START_VF"}, Rule::None, "Wochendaten.",
+                         "Die Wochen-Datei wird umgerechnet.", 90, "Woche-Datein"));
     if (request.allData)
-        steps.push_back(step("SternePlan", {"SterneBetragMin", "SterneBetragMax", "SchrittBetrag"}, Rule::None,
-                             "Sterneplan.", "Die Sterneplan-Datei wird umgerechnet.", 98, "Sterneplan-Datei"));
+        steps.push_back(step("SternePlan", {"SterneBetragMin", "SterneBetragMax", "SchrittBetrag"},
+                             Rule::None, "Sterneplan.", "Die Sterneplan-Datei wird umgerechnet.", 98,
+                             "Sterneplan-Datei"));
     return steps;
 }
 

@@ -8,7 +8,8 @@ QString EuroTableStep::updateSql(bool allData) const
 {
     QStringList assignments;
     for (const QString& field : fields)
-        assignments << QStringLiteral("\"%1\" = %2(\"%1\", %3)").arg(field, EuroAmount::kSqlFunction).arg(decimals);
+        assignments
+            << QStringLiteral("\"%1\" = %2(\"%1\", %3)").arg(field, EuroAmount::kSqlFunction).arg(decimals);
     QString sql = QStringLiteral("UPDATE \"%1\" SET %2").arg(table, assignments.join(QStringLiteral(", ")));
     // A record without a date, or whose party has none, counts as within the date.
     if (!bindsDate(allData))

@@ -11,9 +11,9 @@ struct EuroTableStep
 {
     enum class DateRule
     {
-        None,      // every record
-        OwnDate,   // the record's own date field
-        PartyDate  // the date of the record's party in Tuppkopf
+        None,     // every record
+        OwnDate,  // the record's own date field
+        PartyDate // the date of the record's party in Tuppkopf
     };
 
     QString table;

@@ -34,7 +34,10 @@ protected:
         return runCli(all << QStringLiteral("euro") << args);
     }
 
-    double turnover() { return m_home.openDb()->scalar(QStringLiteral("SELECT S_UMSATZ FROM Tuppkopf")).toDouble(); }
+    double turnover()
+    {
+        return m_home.openDb()->scalar(QStringLiteral("SELECT S_UMSATZ FROM Tuppkopf")).toDouble();
+    }
 
     TempHome m_home;
 };
@@ -76,7 +79,9 @@ TEST_F(EuroCommandsTest, NothingChangesWithoutConfirmationOrWithAWrongCall)
     const std::vector<Case> cases{
         {"", {"convert"}, 3, "Eingabe: Schriftliche Bestätigung :"},
         {"ECU", {"convert"}, 3, "Information: " + EuroConversion::kConfirmPlease},
-        {"EURO,abbrechen", {"convert", "--bis", "01.01.2002"}, 3,
+        {"EURO,abbrechen",
+         {"convert", "--bis", "01.01.2002"},
+         3,
          "Frage: " + EuroConversion::upToDateQuestion("01.01.2002")},
         {"EURO", {"convert", "--bis", "32.01.2002"}, 2, QString()},
         {"EURO", {"convert", "--bis"}, 2, QString()},
@@ -100,16 +105,20 @@ TEST_F(EuroCommandsTest, UpToADateWithoutArticles)
     auto db = m_home.openDb();
     db->insert(Schema::get(QStringLiteral("Lager")),
                {{QStringLiteral("L_NR"), QStringLiteral("12345678")}, {QStringLiteral("PREIS"), 9.99}});
-    PartyBuilder(QStringLiteral("0000002")).with(QStringLiteral("DATUM"), QDate(2002, 2, 1)).with(QStringLiteral("S_UMSATZ"), 100.0).insertInto(*db);
+    PartyBuilder(QStringLiteral("0000002"))
+        .with(QStringLiteral("DATUM"), QDate(2002, 2, 1))
+        .with(QStringLiteral("S_UMSATZ"), 100.0)
+        .insertInto(*db);
     db.reset();
-    const CliRun convert = run(QStringLiteral("EURO,ok"),
-                               {QStringLiteral("convert"), QStringLiteral("--bis"), QStringLiteral("31.01.2002"),
-                                QStringLiteral("--ohne-artikel")});
+    const CliRun convert =
+        run(QStringLiteral("EURO,ok"), {QStringLiteral("convert"), QStringLiteral("--bis"),
+                                        QStringLiteral("31.01.2002"), QStringLiteral("--ohne-artikel")});
     ASSERT_EQ(convert.exitCode, 0) << convert.err.toStdString();
     db = m_home.openDb();
     EXPECT_EQ(db->scalar(QStringLiteral("SELECT S_UMSATZ FROM Tuppkopf WHERE R_NR = '0000001'")).toDouble(),
               51.12918811016);
-    EXPECT_EQ(db->scalar(QStringLiteral("SELECT S_UMSATZ FROM Tuppkopf WHERE R_NR = '0000002'")).toDouble(), 100.0);
+    EXPECT_EQ(db->scalar(QStringLiteral("SELECT S_UMSATZ FROM Tuppkopf WHERE R_NR = '0000002'")).toDouble(),
+              100.0);
     EXPECT_EQ(db->scalar(QStringLiteral("SELECT PREIS FROM Lager")).toDouble(), 9.99);
 }
 

@@ -15,10 +15,10 @@ TEST(EuroAmount, RoundedEuroValueFollowedByTheMarkerDigits)
         int decimals;
         const char* text;
     };
-    for (const Case& c : {Case{9.99, 2, "5.1100000001016"}, Case{100.0, 7, "51.12918811016"},
-                          Case{0.0, 7, "0.00000001016"}, Case{0.0, 2, "0.0000000001016"},
-                          Case{-100.0, 7, "-51.12918811016"}, Case{1.95583, 2, "1.0000000001016"},
-                          Case{9999.99, 7, "5112.91369901016"}}) {
+    for (const Case& c :
+         {Case{9.99, 2, "5.1100000001016"}, Case{100.0, 7, "51.12918811016"}, Case{0.0, 7, "0.00000001016"},
+          Case{0.0, 2, "0.0000000001016"}, Case{-100.0, 7, "-51.12918811016"},
+          Case{1.95583, 2, "1.0000000001016"}, Case{9999.99, 7, "5112.91369901016"}}) {
         const QString text = EuroAmount::text(c.dm, c.decimals);
         EXPECT_EQ(text, QString::fromLatin1(c.text)) << c.dm;
         // What is stored is the number read back from that text.

@@ -22,12 +22,12 @@ const QDate kToday(2026, 12, 10);
 
 QVariantMap line(const QString& rNr, double sum)
 {
-    return {{QStringLiteral("R_NR"), rNr},         {QStringLiteral("P_NR"), QStringLiteral("01")},
-            {QStringLiteral("L_NR"), "12345678"},  {QStringLiteral("VA"), QStringLiteral("10")},
-            {QStringLiteral("MWoche"), "200150"},  {QStringLiteral("TWoche"), QStringLiteral("A")},
-            {QStringLiteral("EINZ_PREIS"), 9.99},  {QStringLiteral("EINZ_KOST"), 5.0},
-            {QStringLiteral("KOSTEN"), 5.0},       {QStringLiteral("SUMME"), sum},
-            {QStringLiteral("STERNE_DM"), sum},    {QStringLiteral("UM_STERNE"), sum}};
+    return {{QStringLiteral("R_NR"), rNr},        {QStringLiteral("P_NR"), QStringLiteral("01")},
+            {QStringLiteral("L_NR"), "12345678"}, {QStringLiteral("VA"), QStringLiteral("10")},
+            {QStringLiteral("MWoche"), "200150"}, {QStringLiteral("TWoche"), QStringLiteral("A")},
+            {QStringLiteral("EINZ_PREIS"), 9.99}, {QStringLiteral("EINZ_KOST"), 5.0},
+            {QStringLiteral("KOSTEN"), 5.0},      {QStringLiteral("SUMME"), sum},
+            {QStringLiteral("STERNE_DM"), sum},   {QStringLiteral("UM_STERNE"), sum}};
 }
 
 } // namespace
@@ -50,19 +50,24 @@ protected:
         for (const char* week : {"200148", "200210"})
             db().insert(Schema::get(QStringLiteral("MWoche")),
                         {{QStringLiteral("MWoche"), week}, {QStringLiteral("Start_VF"), 100.0}});
-        db().insert(Schema::get(QStringLiteral("Lager")),
-                    {{QStringLiteral("L_NR"), "12345678"}, {QStringLiteral("PREIS"), 9.99},
-                     {QStringLiteral("MUSTER"), 5.0}, {QStringLiteral("VA38"), 1.0}});
+        db().insert(Schema::get(QStringLiteral("Lager")), {{QStringLiteral("L_NR"), "12345678"},
+                                                           {QStringLiteral("PREIS"), 9.99},
+                                                           {QStringLiteral("MUSTER"), 5.0},
+                                                           {QStringLiteral("VA38"), 1.0}});
         writeStatus("DEM\r\n");
     }
 
     void party(const QString& rNr, const QVariant& date)
     {
-        PartyBuilder(rNr).with(QStringLiteral("DATUM"), date).with(QStringLiteral("S_UMSATZ"), 100.0).insertInto(db());
-        db().insert(Schema::get(QStringLiteral("Tupper")),
-                    {{QStringLiteral("R_NR"), rNr}, {QStringLiteral("P_NR"), QStringLiteral("01")},
-                     {QStringLiteral("MWoche"), "200150"}, {QStringLiteral("TWoche"), QStringLiteral("A")},
-                     {QStringLiteral("UMSATZ"), 100.0}});
+        PartyBuilder(rNr)
+            .with(QStringLiteral("DATUM"), date)
+            .with(QStringLiteral("S_UMSATZ"), 100.0)
+            .insertInto(db());
+        db().insert(Schema::get(QStringLiteral("Tupper")), {{QStringLiteral("R_NR"), rNr},
+                                                            {QStringLiteral("P_NR"), QStringLiteral("01")},
+                                                            {QStringLiteral("MWoche"), "200150"},
+                                                            {QStringLiteral("TWoche"), QStringLiteral("A")},
+                                                            {QStringLiteral("UMSATZ"), 100.0}});
         db().insert(Schema::get(QStringLiteral("Tupper1")), line(rNr, 100.0));
     }
 
@@ -83,7 +88,9 @@ protected:
 
     Outcome convert(const EuroRequest& request, bool confirmed = true)
     {
-        return EuroConversion(*m_set, ui(), kToday).run(request, [confirmed](const EuroRequest&) { return confirmed; });
+        return EuroConversion(*m_set, ui(), kToday).run(request, [confirmed](const EuroRequest&) {
+            return confirmed;
+        });
     }
 
     static EuroRequest upToDate(const QString& date, bool articles = false)
@@ -130,7 +137,8 @@ TEST_F(EuroConversionTest, UpToADateKeepsLaterPartiesInDMarkAndConvertsEveryWeek
     for (const char* party : {"0000001", "0000003"}) {
         const QString r = QString::fromLatin1(party);
         EXPECT_EQ(value("SELECT SUMME FROM Tupper1 WHERE R_NR = '" + r + "'"), converted) << party;
-        EXPECT_EQ(value("SELECT EINZ_PREIS FROM Tupper1 WHERE R_NR = '" + r + "'"), EuroAmount::convert(9.99, 7));
+        EXPECT_EQ(value("SELECT EINZ_PREIS FROM Tupper1 WHERE R_NR = '" + r + "'"),
+                  EuroAmount::convert(9.99, 7));
         EXPECT_EQ(value("SELECT UMSATZ FROM Tupper WHERE R_NR = '" + r + "'"), converted) << party;
         EXPECT_EQ(value("SELECT S_UMSATZ FROM Tuppkopf WHERE R_NR = '" + r + "'"), converted) << party;
         // An empty amount counts as 0 and gets the marker as well.
@@ -148,13 +156,14 @@ TEST_F(EuroConversionTest, UpToADateKeepsLaterPartiesInDMarkAndConvertsEveryWeek
     EXPECT_EQ(value("SELECT PREIS FROM Lager"), 9.99);
     EXPECT_EQ(value("SELECT SchrittBetrag FROM SternePlan ORDER BY rowid LIMIT 1"), stepBefore);
 
-    EXPECT_EQ(progress(), (QStringList{"15 % Daten sichern. Datenbanken werden in Sicherungsverzeichniss kopiert",
-                                       "30 % Ausgaben. Die Ausgaben Datei wird umgerechnet.",
-                                       "43 % Gästedaten. Die Gäste-Datei wird umgerechnet.",
-                                       "59 % Bestelldaten. Die Bestell-Datei wird umgerechnet.",
-                                       "74 % Vorführungsdaten. Die Vorführungkopf-Datei wird umgerechnet.",
-                                       "90 % Wochendaten. Die Wochen-Datei wird umgerechnet.",
-                                       "100 % Abgeschloßen. Ende ohne Fehler erreicht."}));
+    EXPECT_EQ(progress(),
+              (QStringList{"15 % Daten sichern. Datenbanken werden in Sicherungsverzeichniss kopiert",
+                           "30 % Ausgaben. Die Ausgaben Datei wird umgerechnet.",
+                           "43 % Gästedaten. Die Gäste-Datei wird umgerechnet.",
+                           "59 % Bestelldaten. Die Bestell-Datei wird umgerechnet.",
+                           "74 % Vorführungsdaten. Die Vorführungkopf-Datei wird umgerechnet.",
+                           "90 % Wochendaten. Die Wochen-Datei wird umgerechnet.",
+                           "100 % Abgeschloßen. Ende ohne Fehler erreicht."}));
     EXPECT_EQ(status(), QByteArray("EURO\r\n10.12.2026\r\n01.01.2002\r\n1\r\n\r\n"));
     EXPECT_EQ(ui().shownTexts().last(), EuroConversion::kConverted);
 }
@@ -168,7 +177,8 @@ TEST_F(EuroConversionTest, EveryAmountWithArticlesAndStarPlanThenEuroIsRecorded)
     EXPECT_EQ(value("SELECT MUSTER FROM Lager"), EuroAmount::convert(5.0, 2));
     EXPECT_EQ(value("SELECT SUMME FROM Tupper1 WHERE R_NR = '0000002'"), EuroAmount::convert(100.0, 7));
     EXPECT_EQ(value("SELECT BETRAG FROM Ausgaben WHERE AUSDATUM = '2002-06-01'"), 51.12918811016);
-    EXPECT_EQ(value("SELECT SchrittBetrag FROM SternePlan ORDER BY rowid LIMIT 1"), EuroAmount::convert(stepBefore, 7));
+    EXPECT_EQ(value("SELECT SchrittBetrag FROM SternePlan ORDER BY rowid LIMIT 1"),
+              EuroAmount::convert(stepBefore, 7));
     EXPECT_TRUE(progress().contains("98 % Sterneplan. Die Sterneplan-Datei wird umgerechnet."));
     EXPECT_FALSE(ui().shownTexts().contains(EuroConversion::upToDateQuestion(EuroRequest::kPresetDate)));
 
@@ -199,11 +209,21 @@ TEST_F(EuroConversionTest, EveryWayOfStoppingBeforeTheBackupChangesNothing)
         QString lastShown;
     };
     const std::vector<Case> cases{
-        {"backup there, no", true, {UiPort::Answer::No}, true, EuroRequest{}, Outcome::Cancelled,
+        {"backup there, no",
+         true,
+         {UiPort::Answer::No},
+         true,
+         EuroRequest{},
+         Outcome::Cancelled,
          EuroConversion::kBackupExists},
         {"not confirmed", false, {}, false, EuroRequest{}, Outcome::Cancelled, QString()},
         {"no date", false, {}, true, upToDate("31.02.2002"), Outcome::Refused, EuroConversion::kInvalidDate},
-        {"date not confirmed", false, {UiPort::Answer::Cancel}, true, upToDate("01.01.2002"), Outcome::Cancelled,
+        {"date not confirmed",
+         false,
+         {UiPort::Answer::Cancel},
+         true,
+         upToDate("01.01.2002"),
+         Outcome::Cancelled,
          EuroConversion::upToDateQuestion("01.01.2002")},
     };
     const auto before = amounts();
@@ -214,7 +234,8 @@ TEST_F(EuroConversionTest, EveryWayOfStoppingBeforeTheBackupChangesNothing)
         m_ui = ScriptedUi(c.answers);
         EXPECT_EQ(convert(c.request, c.confirmed), c.outcome) << c.name;
         EXPECT_EQ(m_ui.shownTexts().value(m_ui.shownTexts().size() - 1), c.lastShown) << c.name;
-        EXPECT_EQ(QFile::exists(EuroBackup::directory(m_home.home()) + "/korbelant.sqlite"), c.backupThere) << c.name;
+        EXPECT_EQ(QFile::exists(EuroBackup::directory(m_home.home()) + "/korbelant.sqlite"), c.backupThere)
+            << c.name;
         EXPECT_EQ(amounts(), before) << c.name;
         EXPECT_EQ(status(), QByteArray("DEM\r\n")) << c.name;
     }
@@ -247,9 +268,10 @@ TEST_F(EuroConversionTest, AFailureInAnyTableLeavesTheDataSetAsItWas)
         EXPECT_FALSE(saved.checked(QStringLiteral("Euro"))) << qPrintable(step.table);
         db().execScript(QStringLiteral("DROP TRIGGER IF EXISTS Sperre"));
     }
-    EXPECT_EQ(EuroPlan::failureText("Tupper1datei"),
-              "Die Tupper1datei kann nicht umgerechnet werden, schliessen sie alle anderen Anwendungen. Die Daten "
-              "wurden wieder hergestellt, versuchen Sie es später wieder.");
+    EXPECT_EQ(
+        EuroPlan::failureText("Tupper1datei"),
+        "Die Tupper1datei kann nicht umgerechnet werden, schliessen sie alle anderen Anwendungen. Die Daten "
+        "wurden wieder hergestellt, versuchen Sie es später wieder.");
 }
 
 // What the next start makes of the currency: the conversion recorded in the data set wins over a
@@ -285,7 +307,8 @@ TEST_F(EuroConversionTest, NextStartAgreesWithTheDataSet)
         options().SaveOptions();
         m_ui = ScriptedUi(c.answers);
         CurrencyRecord::restoreStatusFile(db(), m_home.home());
-        EXPECT_EQ(CurrencyState::determine(m_home.home(), options(), m_ui, false, kToday), c.currency) << c.name;
+        EXPECT_EQ(CurrencyState::determine(m_home.home(), options(), m_ui, false, kToday), c.currency)
+            << c.name;
         EXPECT_EQ(m_ui.wasShown(CurrencyState::kQuestion), c.asked) << c.name;
         EXPECT_EQ(options().checked(QStringLiteral("Euro")), c.currency == C::Euro) << c.name;
         EXPECT_EQ(CurrencyState::recorded(m_home.home()), c.currency) << c.name;

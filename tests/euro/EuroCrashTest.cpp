@@ -28,7 +28,8 @@ QVariantList fingerprint(Database& db)
         QStringList sums{QStringLiteral("count(*)")};
         for (const QString& field : step.fields)
             sums << QStringLiteral("total(\"%1\")").arg(field);
-        const QVariantList row = db.rows(QStringLiteral("SELECT %1 FROM \"%2\"").arg(sums.join(','), step.table)).front();
+        const QVariantList row =
+            db.rows(QStringLiteral("SELECT %1 FROM \"%2\"").arg(sums.join(','), step.table)).front();
         values << row;
     }
     return values;
@@ -74,8 +75,8 @@ State nextStart(const QString& root)
 
 void startConversion(QProcess& child, const QString& root)
 {
-    child.start(cliProgram(), {QStringLiteral("--home"), root, QStringLiteral("--answers"), QStringLiteral("EURO"),
-                               QStringLiteral("euro"), QStringLiteral("convert")});
+    child.start(cliProgram(), {QStringLiteral("--home"), root, QStringLiteral("--answers"),
+                               QStringLiteral("EURO"), QStringLiteral("euro"), QStringLiteral("convert")});
 }
 
 } // namespace

@@ -22,11 +22,12 @@ namespace korbelant {
 
 namespace {
 
-const QString kExplanation = QStringLiteral("Mit dieser Funktion werden ihre Datenbestände in Euro umgerechnet. Zur "
-                                            "Sicherheit wird eine Kopie im Unterverzeichniss : /DMDB abgelegt.");
-const QString kAlreadyEuro =
-    QStringLiteral("Ihre aktuelle Währung ist Euro. Sie können ihre Datenbestände bis zu einem bestimmten Datum "
-                   "umrechnen, um einen einheitlichen Stand zu erhalten.");
+const QString kExplanation =
+    QStringLiteral("Mit dieser Funktion werden ihre Datenbestände in Euro umgerechnet. Zur "
+                   "Sicherheit wird eine Kopie im Unterverzeichniss : /DMDB abgelegt.");
+const QString kAlreadyEuro = QStringLiteral(
+    "Ihre aktuelle Währung ist Euro. Sie können ihre Datenbestände bis zu einem bestimmten Datum "
+    "umrechnen, um einen einheitlichen Stand zu erhalten.");
 
 QLabel* wrapped(const QString& text, const QString& name, QWidget* parent)
 {
@@ -48,7 +49,8 @@ QPushButton* button(const QString& text, const QString& name, QWidget* parent)
 TEuroForm::TEuroForm(DataSet& set, UiPort& ui, QWidget* parent, Verify verify, const QDate& today)
     : QDialog(parent), m_set(set), m_ui(ui), m_verify(std::move(verify)), m_today(today),
       m_all(new QRadioButton(QStringLiteral("Alle Daten in Euro umrechnen"), this)),
-      m_upToDate(new QRadioButton(QStringLiteral("Daten bis Datum umrechnen"), this)), m_date(new QLineEdit(this)),
+      m_upToDate(new QRadioButton(QStringLiteral("Daten bis Datum umrechnen"), this)),
+      m_date(new QLineEdit(this)),
       m_articles(new QCheckBox(QStringLiteral("Artikelbestände umrechnen."), this))
 {
     setObjectName(QStringLiteral("TEuroForm"));
@@ -84,7 +86,8 @@ TEuroForm::TEuroForm(DataSet& set, UiPort& ui, QWidget* parent, Verify verify, c
     layout->addWidget(m_articles);
 
     auto* buttons = new QHBoxLayout;
-    auto* convert = button(QStringLiteral("Datenbankeinträge in Euro umrechnen."), QStringLiteral("ConvertButton"), this);
+    auto* convert =
+        button(QStringLiteral("Datenbankeinträge in Euro umrechnen."), QStringLiteral("ConvertButton"), this);
     auto* calculator = button(QStringLiteral("&Rechner"), QStringLiteral("CalculatorButton"), this);
     auto* cancel = button(QStringLiteral("A&bbrechen"), QStringLiteral("CancelButton"), this);
     connect(convert, &QPushButton::clicked, this, &TEuroForm::convertClick);

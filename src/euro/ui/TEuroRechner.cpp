@@ -68,7 +68,8 @@ void TEuroRechner::toDm()
 
 TEuroRechner* TEuroRechner::showFor(UiPort& ui, QWidget* parent)
 {
-    auto* calculator = parent ? parent->findChild<TEuroRechner*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    auto* calculator =
+        parent ? parent->findChild<TEuroRechner*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
     if (!calculator) {
         calculator = new TEuroRechner(ui, parent);
         calculator->setAttribute(Qt::WA_DeleteOnClose);

@@ -88,7 +88,8 @@ TEST_F(EuroWindowsTest, EveryButtonOfTheConversionWindow)
     const std::vector<Case> cases{
         {"cancel", "CancelButton", true, true, "01.01.2002", false, false, 100.0, QString()},
         {"not confirmed", "ConvertButton", false, true, "01.01.2002", true, false, 100.0, QString()},
-        {"no date", "ConvertButton", true, false, "31.02.2002", true, false, 100.0, EuroConversion::kInvalidDate},
+        {"no date", "ConvertButton", true, false, "31.02.2002", true, false, 100.0,
+         EuroConversion::kInvalidDate},
         {"converted", "ConvertButton", true, true, "01.01.2002", false, true, 51.12918811016,
          EuroConversion::kConverted},
     };
@@ -113,8 +114,10 @@ TEST_F(EuroWindowsTest, EveryButtonOfTheConversionWindow)
 
 TEST_F(EuroWindowsTest, AFailedTableIsShownAndTheProgramEndsAfterTheRestore)
 {
-    set->db().execScript(QStringLiteral("CREATE TRIGGER Sperre BEFORE UPDATE ON MWoche BEGIN SELECT RAISE(ABORT, 'x'); END"));
-    set->db().insert(Schema::get(QStringLiteral("MWoche")), {{QStringLiteral("MWoche"), QStringLiteral("200148")}});
+    set->db().execScript(
+        QStringLiteral("CREATE TRIGGER Sperre BEFORE UPDATE ON MWoche BEGIN SELECT RAISE(ABORT, 'x'); END"));
+    set->db().insert(Schema::get(QStringLiteral("MWoche")),
+                     {{QStringLiteral("MWoche"), QStringLiteral("200148")}});
     TEuroForm form(*set, ui, nullptr, [](const EuroRequest&) { return true; });
     form.show();
     click(form, "ConvertButton");
@@ -147,12 +150,13 @@ TEST_F(EuroWindowsTest, TheConfirmationWantsEuroTyped)
         const char* typed;
         bool accepted;
     };
-    for (const Case& c : {Case{"", false}, Case{"EUR", false}, Case{"ECU", false}, Case{"euro", true},
-                          Case{"EURO", true}}) {
+    for (const Case& c :
+         {Case{"", false}, Case{"EUR", false}, Case{"ECU", false}, Case{"euro", true}, Case{"EURO", true}}) {
         ui = ScriptedUi();
         TEuroVerify dialog(request, ui);
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Euroumstellung :"));
-        EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("Scope"))->text(), QStringLiteral("bis 01.01.2002"));
+        EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("Scope"))->text(),
+                  QStringLiteral("bis 01.01.2002"));
         EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("Articles"))->text(),
                   QStringLiteral("wird nicht umgerechnet"));
         dialog.show();
@@ -196,7 +200,8 @@ TEST_F(EuroWindowsTest, TheProgressWindowShowsEachStepAndMessagesGoToTheProgram)
     TEuroStatus status;
     EuroProgressUi port(ui, status);
     EXPECT_EQ(status.windowTitle(), QStringLiteral("Umrechnung von DM in Euro"));
-    port.progressStep(QStringLiteral("Ausgaben."), QStringLiteral("Die Ausgaben Datei wird umgerechnet."), 30);
+    port.progressStep(QStringLiteral("Ausgaben."), QStringLiteral("Die Ausgaben Datei wird umgerechnet."),
+                      30);
     EXPECT_TRUE(status.isVisible());
     EXPECT_EQ(status.heading(), QStringLiteral("Ausgaben."));
     EXPECT_EQ(status.detail(), QStringLiteral("Die Ausgaben Datei wird umgerechnet."));
