@@ -14,6 +14,8 @@
 #include "core/ui/TResetForm.h"
 #include "customers/TClientDataModul.h"
 #include "customers/ui/TClientForm.h"
+#include "euro/ui/TEuroForm.h"
+#include "euro/ui/TEuroRechner.h"
 #include "parties/TVorFuerModul.h"
 #include "parties/ui/TNewGuestForm.h"
 #include "parties/ui/TVorFuerForm.h"
@@ -126,9 +128,9 @@ void TMainForm::buildMenu()
     addMenuEntry(services, QStringLiteral("Index &wiederherstellen"), QString(), &TMainForm::openIndexRepair);
     services->addSeparator();
     addMenuEntry(services, QStringLiteral("Euroum&rechner für Einzelbeträge"), QString(),
-                 &TMainForm::notYetAvailable);
+                 &TMainForm::openEuroCalculator);
     addMenuEntry(services, QStringLiteral("Datenbestand in &Euro umrechnen"),
-                 QStringLiteral("Euroverwaltung starten."), &TMainForm::notYetAvailable);
+                 QStringLiteral("Euroverwaltung starten."), &TMainForm::openEuroWindow);
     services->addSeparator();
     addMenuEntry(services, QStringLiteral("&Drucker"), QString(), &TMainForm::openPrinterSetup);
 
@@ -177,7 +179,7 @@ void TMainForm::buildToolBar()
                                    QStringLiteral("Statistische Auswertung starten"),
                                    &TMainForm::notYetAvailable));
     QAction* euro = tools->addWidget(addToolButton(
-        QStringLiteral("&Euro"), QStringLiteral("Euroverwaltung starten."), &TMainForm::notYetAvailable));
+        QStringLiteral("&Euro"), QStringLiteral("Euroverwaltung starten."), &TMainForm::openEuroWindow));
     euro->setVisible(false);
     tools->addWidget(
         addToolButton(QStringLiteral("&Hilfe"), QStringLiteral("Hilfe zum Programm."), &TMainForm::OpenHelp));
@@ -321,6 +323,20 @@ void TMainForm::openResetData()
 void TMainForm::openIndexRepair()
 {
     TIndexForm::run(m_dataSet, m_ui, this);
+}
+
+void TMainForm::openEuroWindow()
+{
+    bool ends = false;
+    runWorkWindow([&, this] { ends = TEuroForm::run(m_dataSet, m_ui, this); });
+    // After a conversion, or a failed one put right, the program starts anew.
+    if (ends)
+        close();
+}
+
+void TMainForm::openEuroCalculator()
+{
+    TEuroRechner::showFor(m_ui, this);
 }
 
 void TMainForm::openOptions()

@@ -74,6 +74,8 @@ private:
     void openPartyWindow();
     void openResetData();
     void openIndexRepair();
+    void openEuroWindow();
+    void openEuroCalculator();
     void openOptions();
     void openPrinterSetup();
     void showInfoBox();

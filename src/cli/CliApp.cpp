@@ -8,6 +8,7 @@
 #include "cli/CliUsageError.h"
 #include "cli/CoreCommands.h"
 #include "cli/CustomerCommands.h"
+#include "cli/EuroCommands.h"
 #include "cli/PartyCommands.h"
 #include "cli/ReportCommands.h"
 #include "cli/TwdCommands.h"
@@ -29,6 +30,7 @@ CliApp::CliApp()
     WeekCommands::registerAll(*this);
     BenchDataCommands::registerAll(*this);
     TwdCommands::registerAll(*this);
+    EuroCommands::registerAll(*this);
 }
 
 void CliApp::add(std::unique_ptr<CliCommand> command)
@@ -62,6 +64,7 @@ int CliApp::run(const QStringList& arguments, QTextStream& out, QTextStream& err
 {
     QString home;
     QList<UiPort::Answer> answers;
+    QStringList texts;
     QStringList rest = arguments;
     if (!rest.isEmpty() &&
         (rest.first() == QStringLiteral("--help") || rest.first() == QStringLiteral("-h"))) {
@@ -78,12 +81,13 @@ int CliApp::run(const QStringList& arguments, QTextStream& out, QTextStream& err
         if (option == QStringLiteral("--home")) {
             home = value;
         } else if (option == QStringLiteral("--answers")) {
-            const auto parsed = ScriptedUi::parseAnswers(value);
+            const auto parsed = ScriptedUi::parseScript(value);
             if (!parsed) {
                 err << "Unbekannte Antwort in --answers: " << value << Qt::endl;
                 return 2;
             }
-            answers = *parsed;
+            answers = parsed->answers;
+            texts = parsed->texts;
         } else {
             err << "Unbekannte Option " << option << Qt::endl;
             printUsage(err);
@@ -108,6 +112,8 @@ int CliApp::run(const QStringList& arguments, QTextStream& out, QTextStream& err
         return 0;
     }
     CliContext context(DataHome::resolve(home), answers, out, err);
+    for (const QString& text : texts)
+        context.ui().addText(text);
     return runCommand(*command, context, rest);
 }
 

@@ -10,10 +10,20 @@
 
 namespace korbelant {
 
+DatabaseBackup::DatabaseBackup(Database& db, const DataHome& home)
+    : DatabaseBackup(db, home, home.backupDir())
+{
+}
+
+DatabaseBackup::DatabaseBackup(Database& db, const DataHome& home, QString targetDir)
+    : m_db(db), m_home(home), m_target(std::move(targetDir))
+{
+}
+
 QStringList DatabaseBackup::BackupDatabase()
 {
     QStringList failures;
-    const QString target = m_home.backupDir();
+    const QString& target = m_target;
     if (!QDir().mkpath(target))
         return {QStringLiteral("Das Sicherungsverzeichnis %1 kann nicht angelegt werden.").arg(target)};
     try {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
 namespace korbelant {
@@ -7,12 +8,14 @@ namespace korbelant {
 class Database;
 class DataHome;
 
-// The weekly backup into DBSicher/: a consistent copy of the open data set and a copy of every
-// text file of DB/ (the currency state among them), each overwriting the copy before.
+// The weekly backup into DBSicher/ (or another backup directory): a consistent copy of the open
+// data set and a copy of every text file of DB/ (the currency state among them), each overwriting
+// the copy before.
 class DatabaseBackup
 {
 public:
-    DatabaseBackup(Database& db, const DataHome& home) : m_db(db), m_home(home) {}
+    DatabaseBackup(Database& db, const DataHome& home);
+    DatabaseBackup(Database& db, const DataHome& home, QString targetDir);
 
     // Returns the messages of the copies that failed; one failure does not stop the others.
     QStringList BackupDatabase();
@@ -20,6 +23,7 @@ public:
 private:
     Database& m_db;
     const DataHome& m_home;
+    QString m_target;
 };
 
 } // namespace korbelant

@@ -111,25 +111,54 @@ bool ScriptedUi::wasShown(const QString& text) const
     return shownTexts().contains(text);
 }
 
-std::optional<QList<UiPort::Answer>> ScriptedUi::parseAnswers(const QString& list)
+std::optional<UiPort::Answer> ScriptedUi::answerOf(const QString& word)
 {
-    QList<Answer> answers;
+    static const QList<std::pair<QString, Answer>> words{{QStringLiteral("ja"), Answer::Yes},
+                                                         {QStringLiteral("nein"), Answer::No},
+                                                         {QStringLiteral("ok"), Answer::Ok},
+                                                         {QStringLiteral("abbrechen"), Answer::Cancel},
+                                                         {QStringLiteral("wiederholen"), Answer::Retry}};
+    for (const auto& [name, answer] : words) {
+        if (word.compare(name, Qt::CaseInsensitive) == 0)
+            return answer;
+    }
+    return std::nullopt;
+}
+
+std::optional<ScriptedUi::Script> ScriptedUi::parseScript(const QString& list)
+{
+    Script script;
     for (const QString& raw : list.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        const QString word = raw.trimmed().toLower();
-        if (word == QStringLiteral("ja"))
-            answers << Answer::Yes;
-        else if (word == QStringLiteral("nein"))
-            answers << Answer::No;
-        else if (word == QStringLiteral("ok"))
-            answers << Answer::Ok;
-        else if (word == QStringLiteral("abbrechen"))
-            answers << Answer::Cancel;
-        else if (word == QStringLiteral("wiederholen"))
-            answers << Answer::Retry;
+        const QString word = raw.trimmed();
+        if (const auto answer = answerOf(word))
+            script.answers << *answer;
+        else if (!word.isEmpty() && word == word.toUpper() && word != word.toLower())
+            script.texts << word;
         else
             return std::nullopt;
     }
-    return answers;
+    return script;
+}
+
+std::optional<QList<UiPort::Answer>> ScriptedUi::parseAnswers(const QString& list)
+{
+    const std::optional<Script> script = parseScript(list);
+    if (!script || !script->texts.isEmpty())
+        return std::nullopt;
+    return script->answers;
+}
+
+std::optional<QString> ScriptedUi::typedText(const QString& caption)
+{
+    record(QStringLiteral("Eingabe"), caption);
+    if (m_texts.isEmpty())
+        return std::nullopt;
+    return m_texts.takeFirst();
+}
+
+void ScriptedUi::progressStep(const QString& heading, const QString& detail, int percent)
+{
+    record(QStringLiteral("Fortschritt"), QStringLiteral("%1 % %2 %3").arg(percent).arg(heading, detail));
 }
 
 } // namespace korbelant

@@ -1,5 +1,6 @@
 #include "core/Startup.h"
 
+#include "core/CurrencyRecord.h"
 #include "core/CurrencyState.h"
 #include "core/DataModules.h"
 #include "core/DataSet.h"
@@ -105,6 +106,8 @@ void Startup::loadOptions()
     Options& options = m_dataSet->options();
     options.LoadOptions();
     options.setChecked(QStringLiteral("GGAdress"), true);
+    // A conversion the program did not see to its end is taken from the data set itself.
+    CurrencyRecord::restoreStatusFile(m_dataSet->db(), m_home);
     CurrencyState::determine(m_home, options, m_ui, m_firstStart, m_env.today);
     m_state.applyOptions(options);
 }

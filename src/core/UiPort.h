@@ -51,6 +51,14 @@ public:
     virtual std::optional<QDate> pickDate(const QDate& current) = 0;
     // Progress of a long action; an empty text hides the progress display.
     virtual void progress(const QString& text) { (void)text; }
+    // A step of a long action: its heading, a detail line and how far the action has got (0 to
+    // 100). A port without a progress bar shows the heading as progress.
+    virtual void progressStep(const QString& heading, const QString& detail, int percent)
+    {
+        (void)detail;
+        (void)percent;
+        progress(heading);
+    }
     // The program's information box: a caption and a picture of its own beside the text. A port
     // without pictures gives the text as an information.
     virtual void showInfo(const QString& caption, const QPixmap& picture, const QString& text)

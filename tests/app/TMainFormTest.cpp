@@ -9,6 +9,8 @@
 #include "core/Schema.h"
 #include "core/ScriptedUi.h"
 #include "core/Startup.h"
+#include "euro/ui/TEuroForm.h"
+#include "euro/ui/TEuroRechner.h"
 #include "support/TestSupport.h"
 #include "week/WeekOverview.h"
 #include "widgets/NotAvailable.h"
@@ -346,4 +348,33 @@ TEST_F(MainFormTest, CustomerArticleAndPartyEntriesOpenTheirWindows)
         }
         EXPECT_TRUE(form->overviewChart()->isVisible());
     }
+}
+
+TEST_F(MainFormTest, EuroEntriesOpenTheConversionWindowAndTheCalculator)
+{
+    auto form = build();
+    ASSERT_TRUE(form);
+    form->show();
+    const QStringList shownBefore = m_ui.shownTexts();
+    QAction* calculator = findAction(form->menuBar()->actions(), "Euroum&rechner für Einzelbeträge");
+    ASSERT_TRUE(calculator);
+    calculator->trigger();
+    auto* rechner = form->findChild<TEuroRechner*>();
+    ASSERT_TRUE(rechner);
+    EXPECT_TRUE(rechner->isVisible());
+
+    QString opened;
+    QTimer::singleShot(0, [&opened] {
+        if (QWidget* window = QApplication::activeModalWidget()) {
+            opened = window->objectName();
+            static_cast<QDialog*>(window)->reject();
+        }
+    });
+    QAction* convert = findAction(form->menuBar()->actions(), "Datenbestand in &Euro umrechnen");
+    ASSERT_TRUE(convert);
+    convert->trigger();
+    EXPECT_EQ(opened, QStringLiteral("TEuroForm"));
+    // Cancelled: the program goes on.
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(m_ui.shownTexts(), shownBefore);
 }

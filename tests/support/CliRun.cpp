@@ -4,10 +4,15 @@
 
 namespace korbelant::test {
 
+QString cliProgram()
+{
+    return QStringLiteral(KORBELANT_CLI_PATH);
+}
+
 CliRun runCli(const QStringList& args)
 {
     QProcess process;
-    process.start(QStringLiteral(KORBELANT_CLI_PATH), args);
+    process.start(cliProgram(), args);
     process.waitForFinished(120000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()),

@@ -15,5 +15,7 @@ struct CliRun
 
 // Runs the korbelant-cli of this build with the arguments and waits for it.
 CliRun runCli(const QStringList& args);
+// The korbelant-cli of this build, for tests that start it themselves.
+QString cliProgram();
 
 } // namespace korbelant::test
