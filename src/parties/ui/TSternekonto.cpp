@@ -44,6 +44,9 @@ TSternekonto::TSternekonto(TVorFuerModul& party, std::function<void()> recompute
     layout->addWidget(m_recompute);
     layout->addStretch();
     setFixedWidth(kWidth);
+    // The captions wrap in the narrow window; a window does not follow its layout's height for a
+    // width by itself, so the last caption would be squeezed into the value above it.
+    setMinimumHeight(layout->totalHeightForWidth(kWidth));
     m_timer.setInterval(1000);
     connect(&m_timer, &QTimer::timeout, this, [this] { blink(); });
 }
