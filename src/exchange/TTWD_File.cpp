@@ -12,6 +12,16 @@
 
 namespace korbelant {
 
+namespace {
+
+TwdError unreadable(const QFile& file, const QString& path)
+{
+    return TwdError(QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2")
+                        .arg(path, SystemErrorText::fromFile(file.error(), errno)));
+}
+
+} // namespace
+
 bool TTWD_File::LoadFile(const QString& path)
 {
     QFile file(path);
@@ -19,12 +29,10 @@ bool TTWD_File::LoadFile(const QString& path)
         return false;
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        throw TwdError(QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2")
-                           .arg(path, SystemErrorText::fromFile(file.error(), errno)));
+        throw unreadable(file, path);
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw TwdError(QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2")
-                           .arg(path, SystemErrorText::fromFile(file.error(), errno)));
+        throw unreadable(file, path);
     try {
         loadBytes(bytes);
     } catch (const TwdError& error) {
