@@ -1,9 +1,8 @@
 // The pictures of the windows in docs/, each at its standard size, on a data home filled as the
 // demo's (`bench-data small`, last party on 24.12.2025, the weekly backup made):
 //   korbelant-screenshots DIR [DATENVERZEICHNIS]
-// Without a data home one is made in a temporary directory. Writes customer-window.png,
-// customer-dialog.png, party-window.png, party-dialog.png, options-window.png and
-// article-dialog.png into DIR.
+// Without a data home one is made in a temporary directory. Writes the pictures of the
+// customer, article, party and week windows, their dialogs and the options window into DIR.
 #include "app/TLoadForm.h"
 #include "app/TMainForm.h"
 #include "app/TOptionsForm.h"
@@ -28,12 +27,20 @@
 #include "parties/ui/TSternekonto.h"
 #include "parties/ui/TUMTForm.h"
 #include "parties/ui/TVorFuerForm.h"
+#include "expenses/ui/TSatzArt.h"
+#include "week/TWocheDataModul.h"
 #include "week/WeekOverview.h"
+#include "week/ui/TDruckSAChange.h"
+#include "week/ui/TWeekRForm.h"
+#include "week/ui/TWeekRLeereWoche.h"
+#include "week/ui/WeekPartWeeksTab.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QTableWidget>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
@@ -85,6 +92,31 @@ bool saveShell(const DataHome& home, ScriptedUi& ui, const QDir& target)
     TMainForm main(startup.dataSet(), startup.state(), ui, WeekOverview::startKey(kLastDay), kLastDay);
     main.resize(1280, 800);
     saved &= save(main, target, QStringLiteral("main-window.png"));
+    return saved;
+}
+
+// The week window on the last week with its first part-weeks marked, once per tab, and its dialogs.
+bool saveWeekWindows(DataSet& set, ScriptedUi& ui, const QDir& target)
+{
+    TWocheDataModul week(set.db(), set.options(), ui);
+    TWeekRForm window(set, week, ui, MainWindowState::kProgramName);
+    QTableWidget* sums = window.partWeeksTab()->sumsGrid();
+    emit sums->cellDoubleClicked(0, 0);
+    emit sums->cellDoubleClicked(std::min(1, sums->rowCount() - 1), 0);
+    const QStringList names{QStringLiteral("week-window.png"),        QStringLiteral("week-success.png"),
+                            QStringLiteral("week-trips.png"),         QStringLiteral("week-printed-matter.png"),
+                            QStringLiteral("week-request-items.png"), QStringLiteral("week-print.png")};
+    bool saved = true;
+    for (int tab = 0; tab < window.tabs()->count(); ++tab) {
+        window.tabs()->setCurrentIndex(tab);
+        saved &= save(window, target, names.at(tab));
+    }
+    TWeekRLeereWoche newWeek(ui);
+    saved &= save(newWeek, target, QStringLiteral("week-new.png"));
+    TSatzArt rates(set.db(), ui);
+    saved &= save(rates, target, QStringLiteral("rate-chooser.png"));
+    TDruckSAChange printedMatterName(QStringLiteral("01"), QStringLiteral("Einladungskarten"));
+    saved &= save(printedMatterName, target, QStringLiteral("printed-matter-name.png"));
     return saved;
 }
 
@@ -154,5 +186,6 @@ int main(int argc, char* argv[])
         articles.ArticleExists(longest) ? articles.foundArticle() : articles.newArticle();
     TArtikelChangeForm articleDialog(articles, article, longest);
     saved &= save(articleDialog, target, QStringLiteral("article-dialog.png"));
+    saved &= saveWeekWindows(*set, ui, target);
     return saved ? 0 : 1;
 }

@@ -21,6 +21,7 @@
 #include "parties/ui/TVorFuerForm.h"
 #include "reports/ui/ReportPrinter.h"
 #include "week/WeekOverview.h"
+#include "week/ui/TWeekRForm.h"
 #include "widgets/NotAvailable.h"
 
 #include <QApplication>
@@ -104,7 +105,7 @@ void TMainForm::buildMenu()
     addMenuEntry(edit, QStringLiteral("V&orführungen"), QStringLiteral("Vorführungsverwaltung starten."),
                  &TMainForm::openPartyWindow);
     addMenuEntry(edit, QStringLiteral("&Wochenabschluß"), QStringLiteral("Wochenverwaltung starten."),
-                 &TMainForm::notYetAvailable);
+                 &TMainForm::openWeekWindow);
     addMenuEntry(edit, QStringLiteral("&Termininfofenster zeigen"), QString(), &TMainForm::notYetAvailable);
     edit->addSeparator();
     addMenuEntry(edit, QStringLiteral("&Verlassen"), QStringLiteral("Korbelantverwaltung verlassen."),
@@ -174,7 +175,7 @@ void TMainForm::buildToolBar()
                                    QStringLiteral("Vorführungsverwaltung starten."),
                                    &TMainForm::openPartyWindow));
     tools->addWidget(addToolButton(QStringLiteral("&Woche"), QStringLiteral("Wochenverwaltung starten."),
-                                   &TMainForm::notYetAvailable));
+                                   &TMainForm::openWeekWindow));
     tools->addWidget(addToolButton(QStringLiteral("&Statistik"),
                                    QStringLiteral("Statistische Auswertung starten"),
                                    &TMainForm::notYetAvailable));
@@ -312,6 +313,12 @@ void TMainForm::openPartyWindow()
         TVorFuerForm form(m_dataSet, parties, customers, m_ui, guestWindow, QDate::currentDate(), this);
         form.exec();
     });
+    refreshOverview();
+}
+
+void TMainForm::openWeekWindow()
+{
+    runWorkWindow([this] { TWeekRForm::run(m_dataSet, m_ui, m_state.applicationTitle(), this); });
     refreshOverview();
 }
 

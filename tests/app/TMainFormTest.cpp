@@ -13,6 +13,10 @@
 #include "euro/ui/TEuroRechner.h"
 #include "support/TestSupport.h"
 #include "week/WeekOverview.h"
+#include "week/ui/TWeekRForm.h"
+#include "week/ui/WeekPartWeeksTab.h"
+#include "week/ui/WeekRecordBinder.h"
+#include "widgets/SpinEdit.h"
 #include "widgets/NotAvailable.h"
 
 #include <QApplication>
@@ -28,6 +32,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTimer>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -166,9 +172,9 @@ TEST_F(MainFormTest, CaptionMenuAndToolBar)
     QAction* customers = findAction(form->menuBar()->actions(), "&Kunden");
     ASSERT_TRUE(customers);
     EXPECT_EQ(customers->statusTip(), "Kundenverwaltung starten.");
-    QAction* week = findAction(form->menuBar()->actions(), "&Wochenabschluß");
-    ASSERT_TRUE(week);
-    week->trigger();
+    QAction* appointments = findAction(form->menuBar()->actions(), "&Termininfofenster zeigen");
+    ASSERT_TRUE(appointments);
+    appointments->trigger();
     EXPECT_EQ(m_ui.shownTexts(), QStringList{NotAvailable::kText});
 }
 
@@ -328,7 +334,7 @@ TEST_F(MainFormTest, CustomerArticleAndPartyEntriesOpenTheirWindows)
     auto form = build();
     ASSERT_TRUE(form);
     form->show();
-    for (const char* entry : {"&Artikel", "&Kunden", "V&orführungen"}) {
+    for (const char* entry : {"&Artikel", "&Kunden", "V&orführungen", "&Wochenabschluß"}) {
         QString modalTitle;
         QTimer::singleShot(100, [&] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
@@ -342,6 +348,9 @@ TEST_F(MainFormTest, CustomerArticleAndPartyEntriesOpenTheirWindows)
         EXPECT_FALSE(modalTitle.isEmpty()) << entry;
         if (QByteArray(entry) == "&Kunden") {
             EXPECT_TRUE(modalTitle.endsWith(QStringLiteral("Kundenverwaltung"))) << modalTitle.toStdString();
+        }
+        if (QByteArray(entry) == "&Wochenabschluß") {
+            EXPECT_TRUE(modalTitle.endsWith(QStringLiteral(" - Wochenverwaltung"))) << modalTitle.toStdString();
         }
         if (QByteArray(entry) == "V&orführungen") {
             EXPECT_EQ(modalTitle, QStringLiteral("Vorführungsverwaltung"));
@@ -378,3 +387,51 @@ TEST_F(MainFormTest, EuroEntriesOpenTheConversionWindowAndTheCalculator)
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(m_ui.shownTexts(), shownBefore);
 }
+
+TEST_F(MainFormTest, WeekButtonOpensTheWeekWindowWhereTheWeekIsClosed)
+{
+    {
+        auto db = m_temp.openDb();
+        db->insert(Schema::get("Tuppkopf"), {{"R_NR", "300103A"}, {"MWoche", "200305"}, {"TWoche", "2"}});
+        db->run(QStringLiteral("INSERT OR IGNORE INTO MWoche (MWoche, DR_20) VALUES ('200305', 2)"));
+    }
+    auto form = build();
+    ASSERT_TRUE(form);
+    form->show();
+    QToolButton* weekButton = nullptr;
+    for (QToolButton* button : form->findChildren<QToolButton*>()) {
+        if (button->text() == QStringLiteral("&Woche"))
+            weekButton = button;
+    }
+    ASSERT_TRUE(weekButton);
+    QString shownWeek;
+    QStringList marked;
+    m_ui.addDate(QDate(2003, 1, 31));
+    QTimer::singleShot(100, [&] {
+        auto* window = qobject_cast<TWeekRForm*>(QApplication::activeModalWidget());
+        if (!window)
+            return;
+        shownWeek = window->weekShown();
+        QTableWidget* sums = window->partWeeksTab()->sumsGrid();
+        emit sums->cellDoubleClicked(0, 0);
+        emit sums->cellDoubleClicked(1, 0);
+        marked << QString::number(window->partWeeksTab()->partyGrid()->rowCount());
+        emit window->findChild<SpinEdit*>(QStringLiteral("VORFUEHR_1Spin"))->spun(true);
+        window->fields().edit(QStringLiteral("Bemerkung"))->setText(QStringLiteral("Abholung vormittags"));
+        window->fields().edit(QStringLiteral("FKM2"))->setText(QStringLiteral("18"));
+        window->findChild<QPushButton*>(QStringLiteral("FDATUM2Button"))->click();
+        window->findChild<QToolButton*>(QStringLiteral("Verlassen"))->click();
+    });
+    weekButton->click();
+    EXPECT_EQ(shownWeek, QStringLiteral("2003/05"));
+    EXPECT_EQ(marked, QStringList{QStringLiteral("2")});
+    auto db = m_temp.openDb();
+    const auto value = [&](const char* field) {
+        return db->scalar(QStringLiteral("SELECT %1 FROM MWoche WHERE MWoche = '200305'").arg(QLatin1String(field)));
+    };
+    EXPECT_EQ(value("VORFUEHR_1").toInt(), 1);
+    EXPECT_EQ(value("Bemerkung").toString(), QStringLiteral("Abholung vormittags"));
+    EXPECT_EQ(value("FKM2").toInt(), 18);
+    EXPECT_EQ(value("FDATUM2").toString(), QStringLiteral("2003-01-31"));
+}
+

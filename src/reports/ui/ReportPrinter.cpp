@@ -1,6 +1,9 @@
 #include "reports/ui/ReportPrinter.h"
 
 #include "core/UiPort.h"
+#include "reports/ReportDocument.h"
+#include "reports/ReportLayout.h"
+#include "reports/ReportPainter.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
@@ -34,6 +37,16 @@ bool ReportPrinter::showPrinterSetup(UiPort& ui, QWidget* parent)
     QPrintDialog dialog(&shared(), parent);
     dialog.setWindowTitle(QStringLiteral("Drucker einrichten"));
     return dialog.exec() == QDialog::Accepted;
+}
+
+void ReportPrinter::print(const ReportDocument& document, int copies)
+{
+    const std::vector<ReportPage> pages = ReportLayout::layout(document);
+    QPrinter& printer = shared();
+    printer.setFullPage(true);
+    ReportPainter::preparePageLayout(printer, document.orientation);
+    for (int copy = 0; copy < copies; ++copy)
+        ReportPainter::paint(pages, printer);
 }
 
 } // namespace korbelant

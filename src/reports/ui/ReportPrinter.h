@@ -8,6 +8,7 @@ class QWidget;
 namespace korbelant {
 
 class UiPort;
+struct ReportDocument;
 
 // The printer the reports go to, shared for the whole run so that the choice made in the
 // printer set-up ("&Drucker") holds for every later print.
@@ -23,6 +24,8 @@ public:
     // The printer set-up dialog of the main window's "&Drucker"; false when cancelled or when
     // there is no printer.
     static bool showPrinterSetup(UiPort& ui, QWidget* parent);
+    // Prints the document on the shared printer without a dialog, as many times as asked.
+    static void print(const ReportDocument& document, int copies);
 };
 
 } // namespace korbelant

@@ -1,0 +1,67 @@
+#include "week/WeekPrintRun.h"
+
+#include "core/Options.h"
+#include "reports/ReportDocument.h"
+#include "support/PartyModuleFixture.h"
+#include "week/TWocheDataModul.h"
+#include "week/WeekPrintSet.h"
+
+namespace korbelant::test {
+
+class WeekPrintRunTest : public PartyModuleFixture
+{
+protected:
+    WeekPrintRunTest()
+    {
+        makeParty(QDate(2026, 1, 20));
+        makeParty(QDate(2026, 1, 21));
+    }
+
+    QVariant printWord()
+    {
+        return db().scalar(QStringLiteral("SELECT DR_20 FROM MWoche WHERE MWoche = '202604'"));
+    }
+
+    TWocheDataModul week{db(), options(), ui()};
+    WeekPrintSet set{options()};
+    QStringList printedTitles;
+    QList<int> copies;
+    WeekPrintRun::Printer printer = [this](const ReportDocument& document, int n) {
+        printedTitles << document.title;
+        copies << n;
+    };
+};
+
+TEST_F(WeekPrintRunTest, PrintsWhatTheProgramCanMakeAndKeepsTheStatus)
+{
+    ASSERT_TRUE(week.setCurrentWeek(QStringLiteral("202604")));
+    set.setCopies(4, 3);
+    const auto result = WeekPrintRun::run(week, set, *m_set, ui(), printer);
+    EXPECT_FALSE(result.failed);
+    ASSERT_EQ(result.printed, QList<int>{4});
+    EXPECT_EQ(copies, QList<int>{3});
+    EXPECT_EQ(printedTitles.size(), 1);
+    // A new week's word 2 ("00002") with report 4 printed: "00010".
+    EXPECT_EQ(printWord().toInt(), 10);
+    EXPECT_EQ(week.ReportPrintState(4), QStringLiteral("gedruckt"));
+    EXPECT_EQ(week.ReportPrintState(1), QStringLiteral("noch nicht gedruckt"));
+    for (int k : {1, 2, 3, 5}) {
+        EXPECT_TRUE(result.unavailable.contains(set.row(k).title)) << k;
+    }
+    EXPECT_EQ(week.marked().start, QStringLiteral("1")) << "an unmarked week prints all its part-weeks";
+    EXPECT_EQ(week.marked().end, QStringLiteral("2"));
+}
+
+TEST_F(WeekPrintRunTest, ReportsNotSelectedAreLeftOut)
+{
+    ASSERT_TRUE(week.setCurrentWeek(QStringLiteral("202604")));
+    for (int k = 1; k <= WeekPrintSet::kReports; ++k)
+        set.setPrint(k, false);
+    const auto result = WeekPrintRun::run(week, set, *m_set, ui(), printer);
+    EXPECT_TRUE(result.printed.isEmpty());
+    EXPECT_TRUE(result.unavailable.isEmpty());
+    EXPECT_TRUE(printedTitles.isEmpty());
+    EXPECT_EQ(printWord().toInt(), 2);
+}
+
+} // namespace korbelant::test
