@@ -20,6 +20,7 @@
 #include "customers/TClientDataModul.h"
 #include "customers/ui/TClientForm.h"
 #include "customers/ui/TClientNewForm.h"
+#include "expenses/ui/TSatzArt.h"
 #include "parties/ExchangeReasons.h"
 #include "parties/TVorFuerModul.h"
 #include "parties/ui/TNewGuestForm.h"
@@ -27,7 +28,6 @@
 #include "parties/ui/TSternekonto.h"
 #include "parties/ui/TUMTForm.h"
 #include "parties/ui/TVorFuerForm.h"
-#include "expenses/ui/TSatzArt.h"
 #include "week/TWocheDataModul.h"
 #include "week/WeekOverview.h"
 #include "week/ui/TDruckSAChange.h"
@@ -39,8 +39,8 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QTableWidget>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
@@ -103,9 +103,10 @@ bool saveWeekWindows(DataSet& set, ScriptedUi& ui, const QDir& target)
     QTableWidget* sums = window.partWeeksTab()->sumsGrid();
     emit sums->cellDoubleClicked(0, 0);
     emit sums->cellDoubleClicked(std::min(1, sums->rowCount() - 1), 0);
-    const QStringList names{QStringLiteral("week-window.png"),        QStringLiteral("week-success.png"),
-                            QStringLiteral("week-trips.png"),         QStringLiteral("week-printed-matter.png"),
-                            QStringLiteral("week-request-items.png"), QStringLiteral("week-print.png")};
+    const QStringList names{
+        QStringLiteral("week-window.png"),        QStringLiteral("week-success.png"),
+        QStringLiteral("week-trips.png"),         QStringLiteral("week-printed-matter.png"),
+        QStringLiteral("week-request-items.png"), QStringLiteral("week-print.png")};
     bool saved = true;
     for (int tab = 0; tab < window.tabs()->count(); ++tab) {
         window.tabs()->setCurrentIndex(tab);

@@ -16,8 +16,8 @@
 #include "week/ui/TWeekRForm.h"
 #include "week/ui/WeekPartWeeksTab.h"
 #include "week/ui/WeekRecordBinder.h"
-#include "widgets/SpinEdit.h"
 #include "widgets/NotAvailable.h"
+#include "widgets/SpinEdit.h"
 
 #include <QApplication>
 #include <QBarSeries>
@@ -31,9 +31,9 @@
 #include <QLegend>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QTimer>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -350,7 +350,8 @@ TEST_F(MainFormTest, CustomerArticleAndPartyEntriesOpenTheirWindows)
             EXPECT_TRUE(modalTitle.endsWith(QStringLiteral("Kundenverwaltung"))) << modalTitle.toStdString();
         }
         if (QByteArray(entry) == "&Wochenabschluß") {
-            EXPECT_TRUE(modalTitle.endsWith(QStringLiteral(" - Wochenverwaltung"))) << modalTitle.toStdString();
+            EXPECT_TRUE(modalTitle.endsWith(QStringLiteral(" - Wochenverwaltung")))
+                << modalTitle.toStdString();
         }
         if (QByteArray(entry) == "V&orführungen") {
             EXPECT_EQ(modalTitle, QStringLiteral("Vorführungsverwaltung"));
@@ -427,11 +428,11 @@ TEST_F(MainFormTest, WeekButtonOpensTheWeekWindowWhereTheWeekIsClosed)
     EXPECT_EQ(marked, QStringList{QStringLiteral("2")});
     auto db = m_temp.openDb();
     const auto value = [&](const char* field) {
-        return db->scalar(QStringLiteral("SELECT %1 FROM MWoche WHERE MWoche = '200305'").arg(QLatin1String(field)));
+        return db->scalar(
+            QStringLiteral("SELECT %1 FROM MWoche WHERE MWoche = '200305'").arg(QLatin1String(field)));
     };
     EXPECT_EQ(value("VORFUEHR_1").toInt(), 1);
     EXPECT_EQ(value("Bemerkung").toString(), QStringLiteral("Abholung vormittags"));
     EXPECT_EQ(value("FKM2").toInt(), 18);
     EXPECT_EQ(value("FDATUM2").toString(), QStringLiteral("2003-01-31"));
 }
-

@@ -54,14 +54,16 @@ TEST(WeekFieldText, EntriesAreReadByTheFieldsType)
 TEST(WeekFieldText, ValuesAreShownAsTheWindowShowsThem)
 {
     EXPECT_EQ(WeekFieldText::shown(QStringLiteral("Start_VF"), 1234.5), QStringLiteral("1234,50"));
-    EXPECT_EQ(WeekFieldText::shown(QStringLiteral("A_DATUM"), QDate(2026, 1, 4)), QStringLiteral("04.01.2026"));
+    EXPECT_EQ(WeekFieldText::shown(QStringLiteral("A_DATUM"), QDate(2026, 1, 4)),
+              QStringLiteral("04.01.2026"));
     EXPECT_EQ(WeekFieldText::shown(QStringLiteral("A_ZEIT"), QTime(7, 5)), QStringLiteral("07:05"));
     EXPECT_EQ(WeekFieldText::shown(QStringLiteral("DR_3"), 0), QStringLiteral("0"));
     EXPECT_EQ(WeekFieldText::shown(QStringLiteral("DR_3"), QVariant()), QString());
     // What is shown is read back as the same value.
     for (const auto& [field, value] : std::vector<std::pair<QString, QVariant>>{
              {QStringLiteral("Start_VF"), 0.1}, {QStringLiteral("A_DATUM"), QDate(2025, 12, 31)}}) {
-        EXPECT_EQ(WeekFieldText::entered(field, WeekFieldText::shown(field, value)), value) << field.toStdString();
+        EXPECT_EQ(WeekFieldText::entered(field, WeekFieldText::shown(field, value)), value)
+            << field.toStdString();
     }
 }
 

@@ -49,13 +49,13 @@ TSatzArt::TSatzArt(Database& db, UiPort& ui, QWidget* parent)
     m_grid->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed |
                             QAbstractItemView::SelectedClicked);
     m_grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    connect(m_grid, &QTableWidget::cellDoubleClicked, this, [this] { choose(); });
+    connect(m_grid, &QTableWidget::cellDoubleClicked, this, [this] { chooseCurrent(); });
 
     auto* ok = new QPushButton(QStringLiteral("Ok"), this);
     ok->setObjectName(QStringLiteral("Ok"));
     auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
     cancel->setObjectName(QStringLiteral("Abbrechen"));
-    connect(ok, &QPushButton::clicked, this, &TSatzArt::choose);
+    connect(ok, &QPushButton::clicked, this, &TSatzArt::chooseCurrent);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -83,7 +83,8 @@ void TSatzArt::fill()
     m_grid->setRowCount(static_cast<int>(m_read.size()));
     for (int r = 0; r < m_grid->rowCount(); ++r) {
         for (int c = 0; c < kFields.size(); ++c) {
-            auto* item = new QTableWidgetItem(shown(c, m_read.at(static_cast<size_t>(r)).value(kFields.at(c))));
+            auto* item =
+                new QTableWidgetItem(shown(c, m_read.at(static_cast<size_t>(r)).value(kFields.at(c))));
             if (isAmount(c))
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             m_grid->setItem(r, c, item);
@@ -149,7 +150,7 @@ bool TSatzArt::storeChanges()
     });
 }
 
-void TSatzArt::choose()
+void TSatzArt::chooseCurrent()
 {
     const QString code = currentCode();
     if (storeChanges()) {

@@ -31,7 +31,7 @@ public:
 
 private:
     void fill();
-    void choose();
+    void chooseCurrent();
     QVariantMap rowValues(int row) const;
 
     Database& m_db;

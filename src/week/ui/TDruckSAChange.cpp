@@ -35,8 +35,8 @@ TDruckSAChange::TDruckSAChange(const QString& number, const QString& name, QWidg
     layout->addRow(QStringLiteral("Bezeichnung :"), m_name);
 }
 
-std::optional<QString> TDruckSAChange::edit(const QString& number, const QString& name, const QPoint& position,
-                                            QWidget* parent)
+std::optional<QString> TDruckSAChange::edit(const QString& number, const QString& name,
+                                            const QPoint& position, QWidget* parent)
 {
     TDruckSAChange dialog(number, name, parent);
     dialog.move(position);
@@ -59,7 +59,8 @@ bool TDruckSAChange::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_name && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->text() == QStringLiteral("#")) {
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+            key->text() == QStringLiteral("#")) {
             accept();
             return true;
         }

@@ -97,13 +97,15 @@ QWidget* TWeekRForm::buildToolBar()
 {
     auto* bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("WochenWerkzeuge"));
-    connect(toolButton(bar, QStringLiteral("Zurueck"), QStringLiteral("<"), QStringLiteral("Vorhergehende Teilwoche")),
+    connect(toolButton(bar, QStringLiteral("Zurueck"), QStringLiteral("<"),
+                       QStringLiteral("Vorhergehende Teilwoche")),
             &QToolButton::clicked, this, &TWeekRForm::previousPartWeek);
     connect(toolButton(bar, QStringLiteral("Vor"), QStringLiteral(">"), QStringLiteral("Nächste Teilwoche")),
             &QToolButton::clicked, this, &TWeekRForm::nextPartWeek);
     bar->addSeparator();
-    connect(toolButton(bar, QStringLiteral("Neu"), QStringLiteral("&Neu"), QStringLiteral("Leere Woche anfügen")),
-            &QToolButton::clicked, this, &TWeekRForm::newWeek);
+    connect(
+        toolButton(bar, QStringLiteral("Neu"), QStringLiteral("&Neu"), QStringLiteral("Leere Woche anfügen")),
+        &QToolButton::clicked, this, &TWeekRForm::newWeek);
     connect(toolButton(bar, QStringLiteral("Loeschen"), QStringLiteral("&Löschen"),
                        QStringLiteral("Leere Woche löschen")),
             &QToolButton::clicked, this, &TWeekRForm::deleteWeek);
@@ -280,7 +282,8 @@ void TWeekRForm::printReports()
     m_partWeeks->refresh();
     m_print->refreshStates();
     if (!result.unavailable.isEmpty())
-        m_ui.information(NotAvailable::kText + QStringLiteral("\n") + result.unavailable.join(QStringLiteral(", ")));
+        m_ui.information(NotAvailable::kText + QStringLiteral("\n") +
+                         result.unavailable.join(QStringLiteral(", ")));
 }
 
 void TWeekRForm::notAvailable()
@@ -300,8 +303,8 @@ void TWeekRForm::done(int result)
 
 void TWeekRForm::updateCaption()
 {
-    setWindowTitle(QStringLiteral("Vorlix-Soft - ") + m_programTitle + QStringLiteral(" -") + QLatin1Char(' ') +
-                   QStringLiteral("Wochenverwaltung"));
+    setWindowTitle(QStringLiteral("Vorlix-Soft - ") + m_programTitle + QStringLiteral(" -") +
+                   QLatin1Char(' ') + QStringLiteral("Wochenverwaltung"));
 }
 
 void TWeekRForm::resizeEvent(QResizeEvent* event)

@@ -21,8 +21,8 @@ QLineEdit* digits(QWidget* parent, const QString& name, int count)
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
     edit->setMaxLength(count);
-    edit->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("\\d{0,%1}").arg(count)), edit));
+    edit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,%1}").arg(count)), edit));
     FieldWidth::fit(edit, count + 1);
     return edit;
 }

@@ -93,7 +93,8 @@ WeekPartWeeksTab::WeekPartWeeksTab(TWocheDataModul& week, UiPort& ui, QWidget* p
     m_parties->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     m_parties->horizontalHeader()->setStretchLastSection(false);
     m_sums->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_sums->setToolTip(QStringLiteral("Doppelklick markiert die Teilwochen, die gedruckt und übergeben werden."));
+    m_sums->setToolTip(
+        QStringLiteral("Doppelklick markiert die Teilwochen, die gedruckt und übergeben werden."));
     connect(m_sums, &QTableWidget::cellDoubleClicked, this, [this](int row) { mark(row); });
     connect(m_sums, &QWidget::customContextMenuRequested, this, &WeekPartWeeksTab::showMenu);
     connect(m_sums, &QTableWidget::currentCellChanged, this, [this] {
@@ -183,16 +184,19 @@ void WeekPartWeeksTab::paintMarked()
         const bool current = r == m_sums->currentRow();
         for (int c = 0; c < m_sums->columnCount(); ++c) {
             QTableWidgetItem* item = m_sums->item(r, c);
-            item->setData(Qt::BackgroundRole, marked ? QVariant(current ? kMarkedCurrent : kMarked) : QVariant());
+            item->setData(Qt::BackgroundRole,
+                          marked ? QVariant(current ? kMarkedCurrent : kMarked) : QVariant());
             item->setData(Qt::ForegroundRole, marked ? QVariant(QColor(Qt::black)) : QVariant());
         }
     }
     // The selection colour would hide the green of a marked current row.
     QPalette palette = m_sums->palette();
     const bool currentMarked = currentRow() >= 0 && m_week.isMarked(m_sums->item(currentRow(), 0)->text());
-    palette.setColor(QPalette::Highlight, currentMarked ? kMarkedCurrent : QApplication::palette().color(QPalette::Highlight));
+    palette.setColor(QPalette::Highlight,
+                     currentMarked ? kMarkedCurrent : QApplication::palette().color(QPalette::Highlight));
     palette.setColor(QPalette::HighlightedText,
-                     currentMarked ? QColor(Qt::black) : QApplication::palette().color(QPalette::HighlightedText));
+                     currentMarked ? QColor(Qt::black)
+                                   : QApplication::palette().color(QPalette::HighlightedText));
     m_sums->setPalette(palette);
 }
 

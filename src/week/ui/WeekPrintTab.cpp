@@ -26,7 +26,8 @@ WeekPrintTab::WeekPrintTab(TWocheDataModul& week, WeekPrintSet& set, QWidget* pa
     grid->setHorizontalSpacing(12);
     int column = 0;
     for (const char* caption : {"Bericht", "", "Status", "Drucken", "Anzahl"})
-        grid->addWidget(new QLabel(QStringLiteral("<b>%1</b>").arg(QString::fromUtf8(caption)), this), 0, column++);
+        grid->addWidget(new QLabel(QStringLiteral("<b>%1</b>").arg(QString::fromUtf8(caption)), this), 0,
+                        column++);
     for (int k = 1; k <= WeekPrintSet::kReports; ++k)
         addRow(grid, k);
     grid->setColumnStretch(2, 1);

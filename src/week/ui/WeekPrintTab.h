@@ -4,6 +4,7 @@
 #include <vector>
 
 class QCheckBox;
+class QGridLayout;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -36,7 +37,7 @@ signals:
     void printRequested();
 
 private:
-    void addRow(class QGridLayout* grid, int report);
+    void addRow(QGridLayout* grid, int report);
 
     TWocheDataModul& m_week;
     WeekPrintSet& m_set;

@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <algorithm>
 
 namespace korbelant {
 
@@ -73,13 +74,13 @@ void WeekPrintedMatterTab::editName(int n)
 
 bool WeekPrintedMatterTab::eventFilter(QObject* watched, QEvent* event)
 {
-    for (int n = 1; n <= PrintedMatter::kItems; ++n) {
-        if (watched == row(n) && (event->type() == QEvent::Enter || event->type() == QEvent::Leave))
-            row(n)->setFrameShape(event->type() == QEvent::Enter ? QFrame::Box : QFrame::NoFrame);
-        if (watched == label(n) && event->type() == QEvent::MouseButtonDblClick) {
-            editName(n);
-            return true;
-        }
+    const auto rowAt = std::find(m_rows.cbegin(), m_rows.cend(), watched);
+    if (rowAt != m_rows.cend() && (event->type() == QEvent::Enter || event->type() == QEvent::Leave))
+        (*rowAt)->setFrameShape(event->type() == QEvent::Enter ? QFrame::Box : QFrame::NoFrame);
+    const auto labelAt = std::find(m_labels.cbegin(), m_labels.cend(), watched);
+    if (labelAt != m_labels.cend() && event->type() == QEvent::MouseButtonDblClick) {
+        editName(static_cast<int>(labelAt - m_labels.cbegin()) + 1);
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -20,7 +20,8 @@ class WeekPrintedMatterTab : public QWidget
     Q_OBJECT
 
 public:
-    WeekPrintedMatterTab(TWocheDataModul& week, WeekRecordBinder& fields, UiPort& ui, QWidget* parent = nullptr);
+    WeekPrintedMatterTab(TWocheDataModul& week, WeekRecordBinder& fields, UiPort& ui,
+                         QWidget* parent = nullptr);
 
     QLabel* label(int n) const { return m_labels.at(static_cast<size_t>(n - 1)); }
     QFrame* row(int n) const { return m_rows.at(static_cast<size_t>(n - 1)); }

@@ -41,13 +41,14 @@ QTableWidgetItem* cell(const QString& text, bool number)
 WeekRequestTab::WeekRequestTab(TWocheDataModul& week, UiPort& ui, QWidget* parent)
     : QWidget(parent), m_week(week), m_ui(ui), m_pages(new QStackedWidget(this)),
       m_grid(new QTableWidget(this)), m_note(new QLabel(WeekRequestItems::kNoItems, this)),
-      m_code(shownOnly(this, QStringLiteral("Kodierung"))), m_name(shownOnly(this, QStringLiteral("Bezeichnung"))),
-      m_max(shownOnly(this, QStringLiteral("Max"))), m_quantity(new SpinEdit(QStringLiteral("Menge"), this))
+      m_code(shownOnly(this, QStringLiteral("Kodierung"))),
+      m_name(shownOnly(this, QStringLiteral("Bezeichnung"))), m_max(shownOnly(this, QStringLiteral("Max"))),
+      m_quantity(new SpinEdit(QStringLiteral("Menge"), this))
 {
     m_grid->setObjectName(QStringLiteral("Anforderungen"));
     m_grid->setColumnCount(4);
-    m_grid->setHorizontalHeaderLabels(
-        {QStringLiteral("Kodierung"), QStringLiteral("Bezeichnung"), QStringLiteral("Max"), QStringLiteral("Menge")});
+    m_grid->setHorizontalHeaderLabels({QStringLiteral("Kodierung"), QStringLiteral("Bezeichnung"),
+                                       QStringLiteral("Max"), QStringLiteral("Menge")});
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -73,7 +74,8 @@ WeekRequestTab::WeekRequestTab(TWocheDataModul& week, UiPort& ui, QWidget* paren
 
 QWidget* WeekRequestTab::currentItemPanel()
 {
-    auto* box = new QGroupBox(QStringLiteral("Sonstige Posten die mit der TW-Bestelldatei übergeben werden:"), this);
+    auto* box =
+        new QGroupBox(QStringLiteral("Sonstige Posten die mit der TW-Bestelldatei übergeben werden:"), this);
     auto* grid = new QGridLayout(box);
     FieldWidth::fit(m_code, 11);
     FieldWidth::fit(m_max, 5);

@@ -71,10 +71,12 @@ QWidget* WeekSuccessTab::plannedParties()
     auto* box = new QGroupBox(QStringLiteral("Geplante Vorführungen"), this);
     auto* form = new QFormLayout(box);
     for (int k = 1; k <= 6; ++k)
-        form->addRow(QStringLiteral("%1. Woche :").arg(k), m_fields.spin(QStringLiteral("VORFUEHR_%1").arg(k), box));
+        form->addRow(QStringLiteral("%1. Woche :").arg(k),
+                     m_fields.spin(QStringLiteral("VORFUEHR_%1").arg(k), box));
     auto* plan = new QPushButton(QStringLiteral("&Planung eintragen"), box);
     plan->setObjectName(QStringLiteral("PlanungEintragen"));
-    plan->setToolTip(QStringLiteral("Die geplanten Vorführungen aus den nächsten Vorführungen der Kunden eintragen"));
+    plan->setToolTip(
+        QStringLiteral("Die geplanten Vorführungen aus den nächsten Vorführungen der Kunden eintragen"));
     plan->setAutoDefault(false);
     connect(plan, &QPushButton::clicked, this, &WeekSuccessTab::enterPlanning);
     form->addRow(plan);

@@ -1,4 +1,5 @@
 #include "core/MWocheFields.h"
+#include "expenses/ui/TSatzArt.h"
 #include "parties/ui/NextModal.h"
 #include "support/PartyModuleFixture.h"
 #include "week/TWocheDataModul.h"
@@ -12,7 +13,6 @@
 #include "week/ui/WeekRecordBinder.h"
 #include "week/ui/WeekRequestTab.h"
 #include "week/ui/WeekSuccessTab.h"
-#include "expenses/ui/TSatzArt.h"
 #include "widgets/NotAvailable.h"
 #include "widgets/SpinEdit.h"
 
@@ -49,6 +49,7 @@ protected:
         for (int day : {20, 21, 22, 23})
             makeParty(QDate(2026, 1, day), QStringLiteral("200001"));
         db().run(QStringLiteral("INSERT INTO MWoche (MWoche, DR_20) VALUES ('202550', 2)"));
+        db().run(QStringLiteral("UPDATE MWoche SET DR_20 = 2 WHERE MWoche = ?"), {kWeek});
     }
 
     std::unique_ptr<TWeekRForm> open()
@@ -107,11 +108,11 @@ TEST_F(WeekWindowTest, DoubleClicksMarkPartWeeksGreenAndFillThePartyGrid)
     auto form = open();
     QTableWidget* sums = form->partWeeksTab()->sumsGrid();
     QStringList seen;
-    for (int row : {1, 3, 0, 3, 0, 2, 2}) {
+    for (int row : {1, 3, 0, 3, 0, 2, 1}) {
         emit sums->cellDoubleClicked(row, 0);
         seen << marked();
     }
-    // 2 -> 2..2, 4 -> 2..4, 1 -> 1..4, 4 -> 1..3, 1 -> 2..3, 3 -> 2..2, 3 -> unmarked.
+    // 2 -> 2..2, 4 -> 2..4, 1 -> 1..4, 4 -> 1..3, 1 -> 2..3, 3 -> 2..2, 2 -> unmarked.
     EXPECT_EQ(seen, (QStringList{"2..2", "2..4", "1..4", "1..3", "2..3", "2..2", "-"}));
 
     emit sums->cellDoubleClicked(1, 0);
@@ -189,17 +190,27 @@ TEST_F(WeekWindowTest, TripRateComesFromTheRateChooser)
     // A rate edited in the chooser is stored with Ok; Abbrechen returns nothing.
     TSatzArt chooser(db(), ui());
     auto* grid = chooser.findChild<QTableWidget*>(QStringLiteral("Saetze"));
-    grid->item(0, 2)->setText(QStringLiteral("28,00"));
+    const auto rowOf = [grid](const QString& code) {
+        for (int r = 0; r < grid->rowCount(); ++r) {
+            if (grid->item(r, 0)->text() == code)
+                return r;
+        }
+        return -1;
+    };
+    ASSERT_GE(rowOf(QStringLiteral("A1")), 0);
+    grid->item(rowOf(QStringLiteral("A1")), 2)->setText(QStringLiteral("28,00"));
     EXPECT_TRUE(chooser.storeChanges());
-    EXPECT_DOUBLE_EQ(db().scalar(QStringLiteral("SELECT VERPF_DM FROM ReiseSatz WHERE VERPF_SATZ = 'A1'")).toDouble(),
-                     28.0);
-    grid->item(1, 3)->setText(QStringLiteral("viel"));
+    EXPECT_DOUBLE_EQ(
+        db().scalar(QStringLiteral("SELECT VERPF_DM FROM ReiseSatz WHERE VERPF_SATZ = 'A1'")).toDouble(),
+        28.0);
+    grid->item(rowOf(QStringLiteral("B2")), 3)->setText(QStringLiteral("viel"));
     EXPECT_FALSE(chooser.storeChanges());
     EXPECT_TRUE(ui().wasShown(QStringLiteral("\"viel\" ist kein gültiger Betrag.")));
 }
 
 TEST_F(WeekWindowTest, PrintedMatterNamesAreEditedAfterTheQuestion)
 {
+    db().run(QStringLiteral("DELETE FROM Drucksa"));
     db().run(QStringLiteral("INSERT INTO Drucksa (NUMMER, ART_TEXT) VALUES ('01', 'Einladungskarten')"));
     auto form = open();
     WeekPrintedMatterTab* tab = form->printedMatterTab();
@@ -240,7 +251,8 @@ TEST_F(WeekWindowTest, RequestItemsSpinUpToTheirMaximum)
         emit tab->quantity()->spun(true);
     EXPECT_EQ(tab->quantity()->edit()->text(), QStringLiteral("3"));
     EXPECT_EQ(tab->grid()->item(0, 3)->text(), QStringLiteral("3"));
-    EXPECT_EQ(db().scalar(QStringLiteral("SELECT Menge FROM anforderungen WHERE Kodierung = 'K1'")).toInt(), 3);
+    EXPECT_EQ(db().scalar(QStringLiteral("SELECT Menge FROM anforderungen WHERE Kodierung = 'K1'")).toInt(),
+              3);
 }
 
 TEST_F(WeekWindowTest, NewAndDeletedWeeksThroughTheToolBar)
