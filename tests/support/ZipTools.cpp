@@ -12,9 +12,9 @@ namespace {
 
 const char* const kMake = R"(
 import base64, json, sys, zipfile
-spec = json.load(sys.stdin)
-with zipfile.ZipFile(spec['path'], 'w', zipfile.ZIP_DEFLATED) as z:
-    for e in spec['entries']:
+wanted = json.load(sys.stdin)
+with zipfile.ZipFile(wanted['path'], 'w', zipfile.ZIP_DEFLATED) as z:
+    for e in wanted['entries']:
         info = zipfile.ZipInfo(e['name'])
         info.compress_type = zipfile.ZIP_DEFLATED
         if e['symlink']:
@@ -66,8 +66,8 @@ void makeZip(const QString& path, const std::vector<ZipEntry>& entries)
         list.append(QJsonObject{{QStringLiteral("name"), e.name},
                                 {QStringLiteral("bytes"), QString::fromLatin1(e.bytes.toBase64())},
                                 {QStringLiteral("symlink"), e.symlink}});
-    const QJsonObject spec{{QStringLiteral("path"), path}, {QStringLiteral("entries"), list}};
-    python(kMake, {}, QJsonDocument(spec).toJson());
+    const QJsonObject wanted{{QStringLiteral("path"), path}, {QStringLiteral("entries"), list}};
+    python(kMake, {}, QJsonDocument(wanted).toJson());
 }
 
 ZipListing listZip(const QString& path)
