@@ -10,6 +10,7 @@
 #include "cli/FunctionCommand.h"
 #include "core/FieldWidthCheck.h"
 #include "core/MWocheFields.h"
+#include "exchange/OrderTransfer.h"
 #include "exchange/TransferQueries.h"
 #include "reports/ReportError.h"
 #include "week/TWocheDataModul.h"
@@ -27,7 +28,8 @@ const QString kUsage = QStringLiteral(
     "--home VERZ [--answers …] week list | show MWOCHE | new JJJJWW | delete MWOCHE | "
     "set MWOCHE FELD=WERT… | spin MWOCHE FELD up|down | request MWOCHE KODIERUNG up|down | plan MWOCHE | "
     "printed MWOCHE K | exported MWOCHE [--von T --bis T] | rebuild | mark MWOCHE T… | "
-    "query MWOCHE orders|addresses|bookings|success [--von T --bis T]");
+    "query MWOCHE orders|addresses|bookings|success [--von T --bis T] | "
+    "transfer MWOCHE [--von T --bis T] [--online] [--target VERZ]");
 
 using Module = TWocheDataModul;
 
@@ -249,6 +251,40 @@ int query(CliContext& c, Module& week, const QStringList& args)
     return 0;
 }
 
+// Takes "--target DIR" and "--online" out of the arguments: the exchange folder the folder dialog
+// would return. Without either, the folder the dialog proposes.
+OrderTransfer::Target transferTarget(const OrderTransfer& transfer, QStringList& args)
+{
+    const bool online = args.removeAll(QStringLiteral("--online")) > 0;
+    const qsizetype at = args.indexOf(QStringLiteral("--target"));
+    if (at >= 0 && online)
+        throw CliUsageError(QStringLiteral("Bitte entweder --online oder --target angeben."));
+    if (online)
+        return {transfer.onlineFolder(), true};
+    if (at < 0)
+        return {transfer.localFolder(), false};
+    if (at + 1 >= args.size() || args.at(at + 1).trimmed().isEmpty())
+        throw CliUsageError(QStringLiteral("Nach --target fehlt das Verzeichnis."));
+    const QString folder = args.at(at + 1);
+    args.remove(at, 2);
+    return {folder, false};
+}
+
+int transfer(CliContext& c, Module& week, const QStringList& args)
+{
+    OrderTransfer order(week, c.dataSet().options(), c.home(), c.ui());
+    QStringList rest = args;
+    const OrderTransfer::Target target = transferTarget(order, rest);
+    const WeekRange range = weekRange(week, rest);
+    if (rest.contains(QStringLiteral("--von")))
+        week.markRange(range);
+    const std::optional<QString> archive = order.run(target);
+    if (!archive)
+        return 1;
+    c.out() << *archive << Qt::endl;
+    return 0;
+}
+
 using Sub = std::function<int(CliContext&, Module&, const QStringList&)>;
 
 int week(CliContext& c, const QStringList& args)
@@ -260,7 +296,7 @@ int week(CliContext& c, const QStringList& args)
         {QStringLiteral("request"), request}, {QStringLiteral("plan"), plan},
         {QStringLiteral("printed"), printed}, {QStringLiteral("exported"), exported},
         {QStringLiteral("rebuild"), rebuild}, {QStringLiteral("mark"), mark},
-        {QStringLiteral("query"), query}};
+        {QStringLiteral("query"), query},     {QStringLiteral("transfer"), transfer}};
     if (args.isEmpty())
         throw CliUsageError(QStringLiteral("Es fehlt, was mit der Woche geschehen soll."));
     const auto sub = subs.find(args.first());

@@ -28,12 +28,8 @@ protected:
         c = makeParty(QDate(2026, 1, 22), QStringLiteral("200002"), QStringLiteral("A"));
         const QString booked = addGuest(a, QStringLiteral("200003"));
         const QString nominated = addGuest(a, QStringLiteral("200004"));
-        db().run(QStringLiteral("UPDATE Tupper SET Verabredung = 1, Verabred_DATUM = '2026-02-03' "
-                                "WHERE R_NR = ? AND P_NR = ?"),
-                 {a, booked});
-        db().run(QStringLiteral("UPDATE Tupper SET BENENNUNG = 1, BENE_DATUM = '2026-01-20' "
-                                "WHERE R_NR = ? AND P_NR = ?"),
-                 {a, nominated});
+        bookAppointment(a, booked, QDate(2026, 2, 3));
+        nominate(a, nominated, QDate(2026, 1, 20));
         enter(a, host, QStringLiteral("T10"), QStringLiteral("10"), 2);
         enter(a, booked, QStringLiteral("T20"), QStringLiteral("10"), 1);
         enter(a, booked, QStringLiteral("T30"), QStringLiteral("10"), 0);
@@ -41,14 +37,8 @@ protected:
         enter(b, host, QStringLiteral("T10"), QStringLiteral("10"), 3);
         enter(c, host, QStringLiteral("T30"), QStringLiteral("10"), 4);
         // B joins A's part-week, C takes the next one.
-        for (const char* table : {"Tuppkopf", "Tupper", "Tupper1"}) {
-            db().run(
-                QStringLiteral("UPDATE %1 SET TWoche = '1' WHERE R_NR = ?").arg(QString::fromLatin1(table)),
-                {b});
-            db().run(
-                QStringLiteral("UPDATE %1 SET TWoche = '2' WHERE R_NR = ?").arg(QString::fromLatin1(table)),
-                {c});
-        }
+        moveToPartWeek(b, QStringLiteral("1"));
+        moveToPartWeek(c, QStringLiteral("2"));
         db().run(QStringLiteral("UPDATE MWoche SET REK_BESUCH = 2, VORFUEHR_1 = 3, VORFUEHR_6 = 7 "
                                 "WHERE MWoche = '202604'"));
     }

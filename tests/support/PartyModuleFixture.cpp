@@ -77,6 +77,26 @@ TVorFuerModul::Record PartyModuleFixture::header(const QString& rNr)
     return party().header(rNr).value_or(TVorFuerModul::Record{});
 }
 
+void PartyModuleFixture::bookAppointment(const QString& rNr, const QString& pNr, const QDate& date)
+{
+    db().run(
+        QStringLiteral("UPDATE Tupper SET Verabredung = 1, Verabred_DATUM = ? WHERE R_NR = ? AND P_NR = ?"),
+        {date.toString(Qt::ISODate), rNr, pNr});
+}
+
+void PartyModuleFixture::nominate(const QString& rNr, const QString& pNr, const QDate& date)
+{
+    db().run(QStringLiteral("UPDATE Tupper SET BENENNUNG = 1, BENE_DATUM = ? WHERE R_NR = ? AND P_NR = ?"),
+             {date.toString(Qt::ISODate), rNr, pNr});
+}
+
+void PartyModuleFixture::moveToPartWeek(const QString& rNr, const QString& partWeek)
+{
+    for (const char* table : {"Tuppkopf", "Tupper", "Tupper1"})
+        db().run(QStringLiteral("UPDATE %1 SET TWoche = ? WHERE R_NR = ?").arg(QString::fromLatin1(table)),
+                 {partWeek, rNr});
+}
+
 QVariant PartyModuleFixture::customerField(const QString& kNr, const QString& field)
 {
     const auto rows = db().rows(QStringLiteral("SELECT \"%1\" FROM Kunden WHERE K_NR = ?").arg(field), {kNr});

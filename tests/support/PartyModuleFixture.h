@@ -31,6 +31,11 @@ protected:
                                      const QString& va, double pieces, OrderLine* saved = nullptr,
                                      const QString& vorab = {});
     TVorFuerModul::Record header(const QString& rNr);
+    // A participant who booked a party of her own for the date, or who was nominated on it.
+    void bookAppointment(const QString& rNr, const QString& pNr, const QDate& date);
+    void nominate(const QString& rNr, const QString& pNr, const QDate& date);
+    // Puts a party with its participants and lines into another part-week of its week.
+    void moveToPartWeek(const QString& rNr, const QString& partWeek);
     QVariant customerField(const QString& kNr, const QString& field);
 
     std::unique_ptr<TClientDataModul> m_customers;
