@@ -43,6 +43,16 @@ void FieldWidth::fit(QLineEdit* edit, int characters)
     edit->setMinimumWidth(forCharacters(edit, characters));
 }
 
+void FieldWidth::fix(QLineEdit* edit, int characters)
+{
+    edit->setFixedWidth(forCharacters(edit, characters));
+}
+
+void FieldWidth::fixText(QLineEdit* edit, const QString& sample)
+{
+    edit->setFixedWidth(forText(edit, sample));
+}
+
 void FieldWidth::fitText(QLineEdit* edit, const QString& sample)
 {
     edit->setMinimumWidth(forText(edit, sample));

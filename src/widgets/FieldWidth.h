@@ -18,6 +18,9 @@ public:
     static int forText(const QLineEdit* edit, const QString& sample);
     // Keep the field at least that wide in any layout.
     static void fit(QLineEdit* edit, int characters);
+    // Exactly as wide as that, for short fields that must not grow with their window.
+    static void fix(QLineEdit* edit, int characters);
+    static void fixText(QLineEdit* edit, const QString& sample);
     static void fitText(QLineEdit* edit, const QString& sample);
     static void narrow(QPushButton* button);
 

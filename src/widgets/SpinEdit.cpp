@@ -39,6 +39,7 @@ SpinEdit::SpinEdit(const QString& name, QWidget* parent)
     row->setSpacing(1);
     row->addWidget(m_edit);
     row->addLayout(buttons);
+    row->addStretch();
     connect(m_up, &QToolButton::clicked, this, [this] { emit spun(true); });
     connect(m_down, &QToolButton::clicked, this, [this] { emit spun(false); });
 }

@@ -48,6 +48,7 @@ QFrame* WeekPrintedMatterTab::item(int n)
     auto* label = new QLabel(text, frame);
     label->setObjectName(QStringLiteral("DruckLabel%1").arg(n));
     label->setMinimumWidth(260);
+    label->setWordWrap(true);
     label->installEventFilter(this);
     auto* row = new QHBoxLayout(frame);
     row->setContentsMargins(4, 2, 4, 2);

@@ -46,7 +46,7 @@ QLineEdit* WeekRecordBinder::line(const QString& field, QWidget* parent)
 SpinEdit* WeekRecordBinder::spin(const QString& field, QWidget* parent)
 {
     auto* spin = new SpinEdit(field, parent);
-    FieldWidth::fit(spin->edit(), 4);
+    FieldWidth::fix(spin->edit(), 4);
     spin->edit()->setAlignment(Qt::AlignRight);
     bind(spin->edit(), field);
     connect(spin, &SpinEdit::spun, this, [this, field](bool up) {
@@ -64,7 +64,7 @@ QWidget* WeekRecordBinder::date(const QString& field, QWidget* parent)
     auto* edit = new QLineEdit(box);
     edit->setObjectName(field);
     edit->setInputMask(QStringLiteral("00.00.0000"));
-    FieldWidth::fitText(edit, QStringLiteral("00.00.00000"));
+    FieldWidth::fixText(edit, QStringLiteral("00.00.00000"));
     bind(edit, field);
     auto* button = new QPushButton(QStringLiteral("..."), box);
     button->setObjectName(field + QStringLiteral("Button"));
@@ -90,7 +90,7 @@ QLineEdit* WeekRecordBinder::time(const QString& field, QWidget* parent)
 {
     auto* edit = line(field, parent);
     edit->setInputMask(QStringLiteral("00:00"));
-    FieldWidth::fitText(edit, QStringLiteral("00:000"));
+    FieldWidth::fixText(edit, QStringLiteral("00:000"));
     return edit;
 }
 

@@ -62,7 +62,7 @@ WeekRequestTab::WeekRequestTab(TWocheDataModul& week, UiPort& ui, QWidget* paren
     m_pages->addWidget(m_grid);
     m_pages->addWidget(m_note);
     m_quantity->edit()->setReadOnly(true);
-    FieldWidth::fit(m_quantity->edit(), 5);
+    FieldWidth::fix(m_quantity->edit(), 5);
     m_quantity->edit()->setAlignment(Qt::AlignRight);
     connect(m_quantity, &SpinEdit::spun, this, &WeekRequestTab::spin);
     connect(m_grid, &QTableWidget::currentCellChanged, this, &WeekRequestTab::showCurrent);
@@ -77,8 +77,8 @@ QWidget* WeekRequestTab::currentItemPanel()
     auto* box =
         new QGroupBox(QStringLiteral("Sonstige Posten die mit der TW-Bestelldatei übergeben werden:"), this);
     auto* grid = new QGridLayout(box);
-    FieldWidth::fit(m_code, 11);
-    FieldWidth::fit(m_max, 5);
+    FieldWidth::fix(m_code, 11);
+    FieldWidth::fix(m_max, 5);
     grid->addWidget(m_code, 0, 0);
     grid->addWidget(m_name, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("Max:"), box), 0, 2);

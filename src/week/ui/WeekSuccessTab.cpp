@@ -88,12 +88,12 @@ QWidget* WeekSuccessTab::startParty()
     auto* box = new QGroupBox(QStringLiteral("Startvorführung"), this);
     auto* form = new QFormLayout(box);
     QLineEdit* name = m_fields.line(W::Start_NAME, box);
-    FieldWidth::fit(name, 12);
+    FieldWidth::fix(name, 12);
     QLineEdit* turnover = m_fields.line(W::Start_VF, box);
-    FieldWidth::fit(turnover, 10);
+    FieldWidth::fix(turnover, 10);
     turnover->setAlignment(Qt::AlignRight);
     QLineEdit* account = m_fields.line(W::Start_BER, box);
-    FieldWidth::fit(account, 7);
+    FieldWidth::fix(account, 7);
     form->addRow(QStringLiteral("Name :"), name);
     form->addRow(QStringLiteral("Umsatz :"), turnover);
     form->addRow(QStringLiteral("Ber. Kto. gutsch."), account);

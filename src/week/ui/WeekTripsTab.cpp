@@ -34,7 +34,7 @@ QWidget* WeekTripsTab::trip(int n)
     grid->addWidget(m_fields.date(QStringLiteral("FDATUM") + number, box), 0, 1);
 
     QLineEdit* rate = m_fields.line(QStringLiteral("FVERPFLEG") + number, box);
-    FieldWidth::fit(rate, 3);
+    FieldWidth::fix(rate, 3);
     auto* rateButton = new QPushButton(QStringLiteral("..."), box);
     rateButton->setObjectName(QStringLiteral("FVERPFLEG") + number + QStringLiteral("Button"));
     rateButton->setToolTip(QStringLiteral("Satzart wählen"));
@@ -51,7 +51,7 @@ QWidget* WeekTripsTab::trip(int n)
     grid->addWidget(new QLabel(QStringLiteral("Text :"), box), 1, 0);
     grid->addWidget(m_fields.line(QStringLiteral("FTEXT") + number, box), 1, 1, 1, 3);
     QLineEdit* km = m_fields.line(QStringLiteral("FKM") + number, box);
-    FieldWidth::fit(km, 6);
+    FieldWidth::fix(km, 6);
     km->setAlignment(Qt::AlignRight);
     grid->addWidget(new QLabel(QStringLiteral("km :"), box), 2, 0);
     grid->addWidget(km, 2, 1);
