@@ -64,7 +64,7 @@ TSatzArt::TSatzArt(Database& db, UiPort& ui, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_grid);
     layout->addLayout(buttons);
-    resize(520, 300);
+    resize(660, 300);
     guardDatabase(m_ui, [this] { fill(); });
 }
 
@@ -90,6 +90,9 @@ void TSatzArt::fill()
             m_grid->setItem(r, c, item);
         }
     }
+    m_grid->resizeColumnToContents(0);
+    m_grid->resizeColumnToContents(2);
+    m_grid->resizeColumnToContents(3);
     if (m_grid->rowCount() > 0)
         m_grid->selectRow(0);
 }

@@ -23,7 +23,7 @@ QLineEdit* digits(QWidget* parent, const QString& name, int count)
     edit->setMaxLength(count);
     edit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,%1}").arg(count)), edit));
-    FieldWidth::fit(edit, count + 1);
+    FieldWidth::fix(edit, count + 1);
     return edit;
 }
 
