@@ -14,11 +14,11 @@
 #include "parties/ui/PartyTableModel.h"
 #include "parties/ui/TNewGuestForm.h"
 #include "parties/ui/TVorFuerForm.h"
+#include "support/BenchTiming.h"
+#include "support/WindowBenchHome.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
-#include <QFileInfo>
 #include <QTableView>
 #include <QTextStream>
 #include <functional>
@@ -32,29 +32,20 @@ QTextStream out(stdout);
 
 void timed(const QString& what, const std::function<QString()>& work)
 {
-    QElapsedTimer timer;
-    timer.start();
-    const QString result = work();
-    QApplication::processEvents();
-    out << what.leftJustified(52) << QString::number(timer.nsecsElapsed() / 1e6, 'f', 1).rightJustified(8)
-        << " ms  " << result << Qt::endl;
+    BenchTiming::described(out, what, work);
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    WindowBenchHome::useOffscreen();
     QApplication app(argc, argv);
-    if (argc < 2 || !QFileInfo::exists(DataHome(QString::fromLocal8Bit(argv[1])).databaseFile())) {
-        out << "Aufruf: korbelant-party-window-bench DATENVERZEICHNIS (mit korbelant-cli bench-data large "
-               "--end 27.12.2025 gefüllt)"
-            << Qt::endl;
+    const auto home =
+        WindowBenchHome::fromArguments(argc, argv, out, QStringLiteral("korbelant-party-window-bench"));
+    if (!home)
         return 2;
-    }
-    const DataHome home(QString::fromLocal8Bit(argv[1]));
-    auto set = DataSet::open(home);
+    auto set = DataSet::open(*home);
     ScriptedUi ui; // stock offers declined, the VAG notices only recorded
     TClientDataModul customers(set->db(), ui);
     TArtikelModul articles(*set, ui);

@@ -1,5 +1,6 @@
 #include "support/BenchTiming.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <algorithm>
 
@@ -18,6 +19,16 @@ void BenchTiming::timed(QTextStream& out, const QString& what, int width, const 
                .arg(timer.nsecsElapsed() / 1e6, 8, 'f', 1)
                .arg(rows)
         << Qt::endl;
+}
+
+void BenchTiming::described(QTextStream& out, const QString& what, const std::function<QString()>& work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    const QString result = work();
+    QCoreApplication::processEvents();
+    out << what.leftJustified(52) << QString::number(timer.nsecsElapsed() / 1e6, 'f', 1).rightJustified(8)
+        << " ms  " << result << Qt::endl;
 }
 
 void BenchTiming::repeated(QTextStream& out, const QString& what, int count,

@@ -6,14 +6,14 @@
 #include "core/DataHome.h"
 #include "core/DataSet.h"
 #include "core/ScriptedUi.h"
+#include "support/BenchTiming.h"
+#include "support/WindowBenchHome.h"
 #include "week/TWocheDataModul.h"
 #include "week/ui/TWeekRForm.h"
 #include "week/ui/WeekPartWeeksTab.h"
 #include "widgets/SpinEdit.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QFileInfo>
 #include <QListWidget>
 #include <QTableWidget>
 #include <QTextStream>
@@ -28,28 +28,20 @@ QTextStream out(stdout);
 
 void timed(const QString& what, const std::function<QString()>& work)
 {
-    QElapsedTimer timer;
-    timer.start();
-    const QString result = work();
-    QApplication::processEvents();
-    out << what.leftJustified(52) << QString::number(timer.nsecsElapsed() / 1e6, 'f', 1).rightJustified(8)
-        << " ms  " << result << Qt::endl;
+    BenchTiming::described(out, what, work);
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    WindowBenchHome::useOffscreen();
     QApplication app(argc, argv);
-    if (argc < 2 || !QFileInfo::exists(DataHome(QString::fromLocal8Bit(argv[1])).databaseFile())) {
-        out << "Aufruf: korbelant-week-window-bench DATENVERZEICHNIS (mit korbelant-cli bench-data large "
-               "--end 27.12.2025 gefüllt)"
-            << Qt::endl;
+    const auto home =
+        WindowBenchHome::fromArguments(argc, argv, out, QStringLiteral("korbelant-week-window-bench"));
+    if (!home)
         return 2;
-    }
-    auto set = DataSet::open(DataHome(QString::fromLocal8Bit(argv[1])));
+    auto set = DataSet::open(*home);
     ScriptedUi ui;
     TWocheDataModul week(set->db(), set->options(), ui);
     std::unique_ptr<TWeekRForm> window;

@@ -4,8 +4,8 @@
 #include "core/UiPort.h"
 #include "expenses/TravelRates.h"
 #include "widgets/DatabaseGuard.h"
+#include "widgets/DialogButtonRow.h"
 
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
@@ -51,19 +51,11 @@ TSatzArt::TSatzArt(Database& db, UiPort& ui, QWidget* parent)
     m_grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     connect(m_grid, &QTableWidget::cellDoubleClicked, this, [this] { chooseCurrent(); });
 
-    auto* ok = new QPushButton(QStringLiteral("Ok"), this);
-    ok->setObjectName(QStringLiteral("Ok"));
-    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-    cancel->setObjectName(QStringLiteral("Abbrechen"));
-    connect(ok, &QPushButton::clicked, this, &TSatzArt::chooseCurrent);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const auto buttons = DialogButtonRow::create(this, QStringLiteral("Ok"), QStringLiteral("Abbrechen"));
+    connect(buttons.ok, &QPushButton::clicked, this, &TSatzArt::chooseCurrent);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_grid);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     resize(660, 300);
     guardDatabase(m_ui, [this] { fill(); });
 }

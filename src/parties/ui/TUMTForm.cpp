@@ -1,8 +1,8 @@
 #include "parties/ui/TUMTForm.h"
 
 #include "widgets/DatabaseGuard.h"
+#include "widgets/DialogButtonRow.h"
 
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -25,19 +25,11 @@ TUMTForm::TUMTForm(ExchangeReasons& reasons, UiPort& ui, const QString& current,
     fill(current);
     connect(m_grid, &QTableWidget::cellDoubleClicked, this, [this] { take(); });
 
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
-    auto* cancel = new QPushButton(QStringLiteral("&Abbrechen"), this);
-    ok->setAutoDefault(false);
-    cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, [this] { take(); });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const auto buttons = DialogButtonRow::create(this, QStringLiteral("&OK"), QStringLiteral("&Abbrechen"));
+    connect(buttons.ok, &QPushButton::clicked, this, [this] { take(); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_grid);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     resize(460, 420);
 }
 

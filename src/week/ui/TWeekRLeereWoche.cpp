@@ -2,6 +2,7 @@
 
 #include "core/UiPort.h"
 #include "core/WeekKey.h"
+#include "widgets/DialogButtonRow.h"
 #include "widgets/FieldWidth.h"
 
 #include <QDate>
@@ -49,22 +50,14 @@ TWeekRLeereWoche::TWeekRLeereWoche(UiPort& ui, QWidget* parent)
     fields->addWidget(calendar);
     fields->addStretch();
 
-    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
-    ok->setObjectName(QStringLiteral("Ok"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Abbrechen"), this);
-    cancel->setObjectName(QStringLiteral("Abbrechen"));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const auto buttons = DialogButtonRow::create(this, QStringLiteral("&Ok"), QStringLiteral("&Abbrechen"));
+    buttons.ok->setDefault(true);
+    connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Die leere Woche eingeben:"), this));
     layout->addLayout(fields);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     setFromDate(QDate::currentDate());
 }
 
