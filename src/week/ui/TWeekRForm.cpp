@@ -3,6 +3,7 @@
 #include "core/DataSet.h"
 #include "core/UiPort.h"
 #include "core/WeekKey.h"
+#include "exchange/OrderTransfer.h"
 #include "reports/ui/ReportPreview.h"
 #include "reports/ui/ReportPrinter.h"
 #include "week/TWocheDataModul.h"
@@ -153,7 +154,7 @@ void TWeekRForm::buildTabs()
     m_tabs->addTab(m_print, QStringLiteral("Drucken"));
     connect(m_partWeeks, &WeekPartWeeksTab::currentPartWeekChanged, this, &TWeekRForm::partWeekChanged);
     connect(m_partWeeks->previewButton(), &QPushButton::clicked, this, &TWeekRForm::notAvailable);
-    connect(m_partWeeks->diskButton(), &QPushButton::clicked, this, &TWeekRForm::notAvailable);
+    connect(m_partWeeks->diskButton(), &QPushButton::clicked, this, &TWeekRForm::transferWeek);
     connect(m_print, &WeekPrintTab::previewRequested, this, &TWeekRForm::previewReport);
     connect(m_print, &WeekPrintTab::printRequested, this, &TWeekRForm::printReports);
 }
@@ -284,6 +285,20 @@ void TWeekRForm::printReports()
     if (!result.unavailable.isEmpty())
         m_ui.information(NotAvailable::kText + QStringLiteral("\n") +
                          result.unavailable.join(QStringLiteral(", ")));
+}
+
+void TWeekRForm::transferWeek()
+{
+    if (!m_week.hasWeek())
+        return;
+    // The exchange disk of the old interface comes with its own work.
+    if (m_set.options().checked(QStringLiteral("bzh_old"))) {
+        notAvailable();
+        return;
+    }
+    m_fields->commit();
+    guardDatabase(m_ui, [this] { OrderTransfer(m_week, m_set.options(), m_set.home(), m_ui).run(); });
+    m_partWeeks->refresh();
 }
 
 void TWeekRForm::notAvailable()

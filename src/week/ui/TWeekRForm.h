@@ -54,6 +54,8 @@ public:
     void deleteWeek();
     void previewReport(int report);
     void printReports();
+    // "TW-Bestelld&iskette": the week's transfer to the distributor.
+    void transferWeek();
 
     void done(int result) override;
 

@@ -1,0 +1,62 @@
+#include "core/Options.h"
+#include "exchange/OrderTransfer.h"
+#include "support/FileBytes.h"
+#include "support/OrderWeekFixture.h"
+#include "week/ui/TWeekRForm.h"
+#include "week/ui/WeekPartWeeksTab.h"
+#include "widgets/NotAvailable.h"
+
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+namespace korbelant::test {
+
+// "TW-Bestelld&iskette" of the week window on the week of OrderWeekFixture.
+class WeekTransferButtonTest : public OrderWeekFixture
+{
+protected:
+    WeekTransferButtonTest()
+    {
+        options().setText(QStringLiteral("BZHDRIVE"), QStringLiteral("Pfad:"));
+        options().setText(QStringLiteral("BZHPFAD"), target.path());
+        writeFileBytes(target.filePath(QStringLiteral("Ber_ID.bin")), " 4711 Ute Muster\r\n");
+        form = std::make_unique<TWeekRForm>(*m_set, week(), ui(), QStringLiteral("Korbelant"));
+        form->show();
+    }
+
+    int diskPictures()
+    {
+        QTableWidget* parties = form->partWeeksTab()->partyGrid();
+        int shown = 0;
+        for (int r = 0; r < parties->rowCount(); ++r)
+            shown += parties->item(r, 5)->data(Qt::DecorationRole).isValid() ? 1 : 0;
+        return shown;
+    }
+
+    QTemporaryDir target;
+    std::unique_ptr<TWeekRForm> form;
+};
+
+TEST_F(WeekTransferButtonTest, WritesTheArchiveAndShowsThePartiesAsTransferred)
+{
+    ASSERT_EQ(form->weekShown(), QStringLiteral("2006/49"));
+    ui().addFile(target.path());
+    ui().addAnswer(UiPort::Answer::Ok);
+    form->partWeeksTab()->diskButton()->click();
+    EXPECT_TRUE(QFileInfo::exists(target.filePath(OrderTransfer::kArchive)))
+        << ui().shownTexts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(form->partWeeksTab()->partyGrid()->rowCount(), 3) << "the unmarked week went as a whole";
+    EXPECT_EQ(diskPictures(), 3);
+}
+
+TEST_F(WeekTransferButtonTest, OldInterfaceIsNotThereYet)
+{
+    options().setChecked(QStringLiteral("bzh_old"), true);
+    form->partWeeksTab()->diskButton()->click();
+    EXPECT_TRUE(ui().wasShown(NotAvailable::kText));
+    EXPECT_FALSE(QFileInfo::exists(target.filePath(OrderTransfer::kArchive)));
+}
+
+} // namespace korbelant::test
