@@ -43,21 +43,20 @@ ReportDocument listDocument(DataSet& set, const QString& title, const SecondCurr
     return doc;
 }
 
-// The heading of a list over the whole party, with its list number.
-ReportSection partyHead(const PartyReportData::Header& header, const QString& heading)
+// A list over the whole party: the host on the left and the consultant on the right at the top
+// of every page, the heading and the list number above the lines.
+ReportDocument partyDocument(DataSet& set, const PartyReportData::Header& header, const QString& title,
+                             const QString& heading, const SecondCurrency& currency)
 {
+    ReportDocument doc = listDocument(set, title, currency);
+    doc.pageHeader = {PartyListFrame::addressBlock(header.host), PartyListFrame::consultantBlock(set)};
     ReportSection head;
     head.heading = heading;
     ReportTextBlock number;
     number.lines << PartyListFrame::listNumber(header.R_NR);
     head.blocks = {number};
-    return head;
-}
-
-// The host on the left and the consultant on the right, at the top of every page.
-std::vector<ReportTextBlock> hostAndConsultant(DataSet& set, const PartyReportData::Header& header)
-{
-    return {PartyListFrame::addressBlock(header.host), PartyListFrame::consultantBlock(set)};
+    doc.sections.push_back(head);
+    return doc;
 }
 
 // One sheet: the guest's own address block with the sheet's heading above it, and her lines.
@@ -106,10 +105,9 @@ ReportDocument DeliveryListReport::perGuest(DataSet& set, const QStringList& arg
     const SecondCurrency currency = deliveryCurrency(set);
     const DeliveryColumns columns = guestColumns(currency);
 
-    ReportDocument doc = listDocument(set, QStringLiteral("Auslieferungsliste pro Gast"), currency);
-    doc.pageHeader = hostAndConsultant(set, header);
-    doc.sections.push_back(
-        partyHead(header, QStringLiteral("GASTGEBERIN-LISTE (Unterteilt nach Einzelpositionen pro Gast)")));
+    ReportDocument doc = partyDocument(
+        set, header, QStringLiteral("Auslieferungsliste pro Gast"),
+        QStringLiteral("GASTGEBERIN-LISTE (Unterteilt nach Einzelpositionen pro Gast)"), currency);
     ReportSection list;
     list.columns = columns.reportColumns();
     QString guest;
@@ -166,10 +164,9 @@ ReportDocument DeliveryListReport::hostList(DataSet& set, const QStringList& arg
         .amount()
         .secondAmount();
 
-    ReportDocument doc = listDocument(set, QStringLiteral("Gastgeberin-Liste"), currency);
-    doc.pageHeader = hostAndConsultant(set, header);
-    doc.sections.push_back(
-        partyHead(header, QStringLiteral("GASTGEBERIN-LISTE (Auflistung der kompletten Vorführung)")));
+    ReportDocument doc =
+        partyDocument(set, header, QStringLiteral("Gastgeberin-Liste"),
+                      QStringLiteral("GASTGEBERIN-LISTE (Auflistung der kompletten Vorführung)"), currency);
     ReportSection list;
     list.columns = columns.reportColumns();
     ReportGroup all;

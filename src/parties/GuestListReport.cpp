@@ -44,16 +44,6 @@ ReportRow paidRow(const Participant& p)
     return row;
 }
 
-ReportSection partyNumber(const QString& rNr)
-{
-    ReportTextBlock number;
-    number.firstLineBold = true;
-    number.lines << QStringLiteral("Vorführungsnummer : ") + rNr;
-    ReportSection section;
-    section.blocks = {number};
-    return section;
-}
-
 // A row of the form; the unknown customer's rows keep only the guest number, and every row has
 // room below for writing.
 ReportRow formRow(const Participant& p)
@@ -88,7 +78,7 @@ ReportDocument GuestListReport::paid(DataSet& set, const QStringList& args)
     const QString rNr = data.header(PartyListFrame::partyArgument(args)).R_NR;
     ReportDocument doc;
     doc.title = QStringLiteral("KLV-Gästeliste");
-    doc.sections.push_back(partyNumber(rNr));
+    doc.sections.push_back(PartyListFrame::partyNumber(rNr));
     ReportSection list;
     list.columns = paidColumns(set.options());
     ReportGroup guests;

@@ -40,6 +40,16 @@ QString PartyListFrame::listNumber(const QString& rNr)
     return QStringLiteral("Listen-NR. ..: ") + rNr;
 }
 
+ReportSection PartyListFrame::partyNumber(const QString& rNr)
+{
+    ReportTextBlock number;
+    number.firstLineBold = true;
+    number.lines << QStringLiteral("Vorführungsnummer : ") + rNr;
+    ReportSection section;
+    section.blocks = {number};
+    return section;
+}
+
 QStringList PartyListFrame::footerLines(const Options& options, bool secondCurrency)
 {
     QStringList lines;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/ReportTextBlock.h"
+#include "reports/ReportSection.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,6 +26,8 @@ public:
     static ReportTextBlock consultantBlock(DataSet& set, bool colon = false);
     // "Listen-NR. ..: " and the party number.
     static QString listNumber(const QString& rNr);
+    // A section with "Vorführungsnummer : " and the party number in bold.
+    static ReportSection partyNumber(const QString& rNr);
     // The options AuslZeile1 and AuslZeile2; with a second currency always their fixed texts.
     static QStringList footerLines(const Options& options, bool secondCurrency);
 };

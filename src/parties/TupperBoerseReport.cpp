@@ -73,11 +73,8 @@ ReportDocument TupperBoerseReport::build(DataSet& set, const QStringList& args)
     doc.footerLines = PartyListFrame::footerLines(set.options(), currency.shown());
     doc.pageHeader = {PartyListFrame::addressBlock(header.host), PartyListFrame::consultantBlock(set, true)};
 
+    doc.sections.push_back(PartyListFrame::partyNumber(header.R_NR));
     ReportSection list;
-    ReportTextBlock number;
-    number.firstLineBold = true;
-    number.lines << QStringLiteral("Vorführungsnummer : ") + header.R_NR;
-    list.blocks = {number};
     list.columns = columns(currency);
     ReportGroup guests;
     for (const PartyReportData::Participant& p : data.participants(header.R_NR))
