@@ -61,13 +61,9 @@ ReportRow formRow(const Participant& p)
 
 ReportSection formHead(const PartyReportData::Header& header)
 {
-    ReportTextBlock party;
-    party.lines << QStringLiteral("am: ") + GermanFormat::date(header.DATUM) + QStringLiteral("    bei: ") +
-                       header.host.nameFirst()
-                << QStringLiteral("Vorname, Name des/der GastgeberIn");
-    ReportSection section;
-    section.blocks = {party};
-    return section;
+    return PartyListFrame::linesSection({QStringLiteral("am: ") + GermanFormat::date(header.DATUM) +
+                                             QStringLiteral("    bei: ") + header.host.nameFirst(),
+                                         QStringLiteral("Vorname, Name des/der GastgeberIn")});
 }
 
 } // namespace

@@ -40,14 +40,19 @@ QString PartyListFrame::listNumber(const QString& rNr)
     return QStringLiteral("Listen-NR. ..: ") + rNr;
 }
 
+ReportSection PartyListFrame::linesSection(const QStringList& lines, bool firstLineBold)
+{
+    ReportTextBlock block;
+    block.lines = lines;
+    block.firstLineBold = firstLineBold;
+    ReportSection section;
+    section.blocks = {block};
+    return section;
+}
+
 ReportSection PartyListFrame::partyNumber(const QString& rNr)
 {
-    ReportTextBlock number;
-    number.firstLineBold = true;
-    number.lines << QStringLiteral("Vorführungsnummer : ") + rNr;
-    ReportSection section;
-    section.blocks = {number};
-    return section;
+    return linesSection({QStringLiteral("Vorführungsnummer : ") + rNr}, true);
 }
 
 QStringList PartyListFrame::footerLines(const Options& options, bool secondCurrency)

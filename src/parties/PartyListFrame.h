@@ -26,6 +26,8 @@ public:
     static ReportTextBlock consultantBlock(DataSet& set, bool colon = false);
     // "Listen-NR. ..: " and the party number.
     static QString listNumber(const QString& rNr);
+    // A section of free lines, such as the figures under a list.
+    static ReportSection linesSection(const QStringList& lines, bool firstLineBold = false);
     // A section with "Vorführungsnummer : " and the party number in bold.
     static ReportSection partyNumber(const QString& rNr);
     // The options AuslZeile1 and AuslZeile2; with a second currency always their fixed texts.

@@ -51,13 +51,10 @@ ReportRow rowOf(const PartyReportData::Participant& p, const SecondCurrency& cur
 ReportSection starResult(const PartyReportData& data, const PartyReportData::Header& header,
                          const Options& options)
 {
-    ReportTextBlock block;
-    block.lines << QStringLiteral("erreichte Sterne : ") + QString::number(data.earnedStars(header, options))
-                << QStringLiteral("eingegebene Sterne : ") + QString::number(header.STERNE)
-                << QStringLiteral("Liefertermin am: ") + GermanFormat::date(header.AUSLIEFER1);
-    ReportSection section;
-    section.blocks = {block};
-    return section;
+    return PartyListFrame::linesSection(
+        {QStringLiteral("erreichte Sterne : ") + QString::number(data.earnedStars(header, options)),
+         QStringLiteral("eingegebene Sterne : ") + QString::number(header.STERNE),
+         QStringLiteral("Liefertermin am: ") + GermanFormat::date(header.AUSLIEFER1)});
 }
 
 } // namespace
