@@ -3,9 +3,10 @@
 #include "cli/CliApp.h"
 #include "cli/CliArgs.h"
 #include "cli/CliContext.h"
+#include "cli/CliRefusal.h"
 #include "cli/CliUsageError.h"
 #include "cli/FunctionCommand.h"
-#include "reports/ReportError.h"
+#include "reports/ReportDataMissing.h"
 #include "reports/ReportPdf.h"
 #include "reports/ReportRegistry.h"
 
@@ -44,6 +45,8 @@ int report(CliContext& c, const QStringList& arguments)
     ReportDocument document;
     try {
         document = registry.build(name, c.dataSet(), args);
+    } catch (const ReportDataMissing& e) {
+        throw CliRefusal(e.message());
     } catch (const ReportError& e) {
         throw CliUsageError(e.message());
     }

@@ -24,6 +24,25 @@ ReportColumn ReportColumn::number(QString title, double widthMm, Format format, 
     return column;
 }
 
+namespace {
+
+QString formatted(double number, ReportColumn::Format format)
+{
+    switch (format) {
+    case ReportColumn::Format::Integer:
+        return GermanFormat::number(number, 0, true);
+    case ReportColumn::Format::Money:
+        return GermanFormat::money(number);
+    case ReportColumn::Format::Decimal4:
+        return GermanFormat::number(number, 4);
+    case ReportColumn::Format::Text:
+        break;
+    }
+    return QString::number(number);
+}
+
+} // namespace
+
 QString ReportColumn::printed(const QVariant& value) const
 {
     if (format == Format::Text)
@@ -36,17 +55,12 @@ QString ReportColumn::printed(const QVariant& value) const
         return value.toString();
     if (blankZero && number == 0)
         return QString();
-    switch (format) {
-    case Format::Integer:
-        return GermanFormat::number(number, 0, true);
-    case Format::Money:
-        return GermanFormat::money(number);
-    case Format::Decimal4:
-        return GermanFormat::number(number, 4);
-    case Format::Text:
-        break;
-    }
-    return value.toString();
+    return formatted(number, format) + suffix;
+}
+
+QString ReportColumn::printedSum(double sum) const
+{
+    return formatted(sum, format) + suffix + sumSuffix;
 }
 
 QStringList ReportColumn::headLines() const

@@ -29,12 +29,16 @@ struct ReportColumn
     Format format = Format::Text;
     bool summed = false;
     bool blankZero = false; // a value of 0 is printed blank
+    QString suffix;         // written after every value and sum printed, e.g. " €"
+    QString sumSuffix;      // written after the sums of group footers and the summary only
 
     static ReportColumn text(QString title, double widthMm, Align align = Align::Left);
     static ReportColumn number(QString title, double widthMm, Format format, bool summed);
 
     // The printed form of a value of this column.
     QString printed(const QVariant& value) const;
+    // The printed form of a sum of this column: never blank, followed by sumSuffix.
+    QString printedSum(double sum) const;
     QStringList headLines() const;
 };
 

@@ -10,7 +10,9 @@ namespace korbelant {
 
 // A report built from the data, before it is laid out onto pages: its title, the paper
 // orientation, the page frame, text blocks repeated under the frame of every page (e.g. the
-// consultant's address), the sections in print order and the footer lines of every page.
+// consultant's address), the sections in print order, the footer lines of every page and the
+// foot of each page: pageFooters[n - 1] stands above the footer lines of page n, the room of the
+// tallest kept free on every page; pages without one leave it blank.
 struct ReportDocument
 {
     enum class Orientation
@@ -26,6 +28,7 @@ struct ReportDocument
     std::vector<ReportTextBlock> pageHeader;
     std::vector<ReportSection> sections;
     QStringList footerLines;
+    std::vector<ReportTextBlock> pageFooters;
 };
 
 } // namespace korbelant

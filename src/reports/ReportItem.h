@@ -8,14 +8,15 @@
 namespace korbelant {
 
 // One thing drawn on a laid-out page, positioned in millimetres from the paper's top left: a
-// line of text in its box, a shaded background or a horizontal rule.
+// line of text in its box, a shaded background, a horizontal rule or the frame of a box.
 struct ReportItem
 {
     enum class Kind
     {
         Text,
         Shade,
-        Rule
+        Rule,
+        Box
     };
     enum class Font
     {

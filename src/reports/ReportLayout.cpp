@@ -10,6 +10,7 @@ constexpr double CellPadding = 1;
 constexpr double RuleGap = 1;
 constexpr double BlockGap = 4;
 constexpr double MinLabelWidth = 15;
+constexpr double BoxPadding = 1.5;
 
 } // namespace
 
@@ -27,6 +28,13 @@ ReportLayout::ReportLayout(const ReportDocument& document) : m_document(document
     m_left = Margin;
     m_width = m_paper.width() - 2 * Margin;
     m_bottom = m_paper.height() - Margin - document.footerLines.size() * LineHeight - RuleGap;
+    m_linesTop = m_bottom;
+    double foot = 0;
+    for (const ReportTextBlock& block : document.pageFooters)
+        foot = std::max(foot, blockHeight(block));
+    m_footTop = m_bottom - foot;
+    if (foot > 0)
+        m_bottom = m_footTop - BlockGap;
 }
 
 void ReportLayout::run()
@@ -45,6 +53,8 @@ void ReportLayout::newPage()
     frame();
     m_y = Margin + FrameHeight;
     placeBlocks(m_document.pageHeader);
+    if (m_section)
+        placeBlocks(m_section->pageHeader);
     if (m_table)
         columnHeads();
     m_pageTop = m_y;
@@ -65,7 +75,7 @@ void ReportLayout::frame()
     text(QRectF(m_left + m_width * 2 / 3, top + LineHeight, m_width / 3, LineHeight),
          ReportFrame::pageLine(page().number), ReportColumn::Align::Right, ReportItem::Font::Normal);
     rule(top + FrameHeight - 3);
-    double y = m_bottom + RuleGap;
+    double y = m_linesTop + RuleGap;
     if (!m_document.footerLines.isEmpty())
         rule(y);
     for (const QString& line : m_document.footerLines) {
@@ -73,6 +83,15 @@ void ReportLayout::frame()
              ReportItem::Font::Small);
         y += LineHeight;
     }
+    pageFoot();
+}
+
+// The foot of this page over the whole width, if the document has one for it.
+void ReportLayout::pageFoot()
+{
+    const auto index = static_cast<std::size_t>(page().number - 1);
+    if (index < m_document.pageFooters.size())
+        placeBlock(m_document.pageFooters.at(index), m_left, m_footTop, m_width);
 }
 
 bool ReportLayout::atTopOfPage() const
@@ -90,13 +109,23 @@ void ReportLayout::ensure(double height)
 
 void ReportLayout::section(const ReportSection& s)
 {
-    if (s.startsNewPage && !atTopOfPage())
+    if (!s.pageHeader.empty()) {
+        m_section = &s;
+        if (atTopOfPage()) {
+            placeBlocks(s.pageHeader);
+            m_pageTop = m_y;
+        } else {
+            newPage();
+        }
+    } else if (s.startsNewPage && !atTopOfPage()) {
         newPage();
+    }
     if (!s.heading.isEmpty())
         heading(s.heading);
     blocks(s.blocks);
     if (s.hasTable())
         table(s);
+    m_section = nullptr;
 }
 
 void ReportLayout::heading(const QString& title)
@@ -115,10 +144,15 @@ void ReportLayout::blocks(const std::vector<ReportTextBlock>& list)
 
 double ReportLayout::blocksHeight(const std::vector<ReportTextBlock>& list)
 {
-    qsizetype lines = 0;
+    double height = 0;
     for (const ReportTextBlock& block : list)
-        lines = std::max(lines, block.lines.size());
-    return lines * LineHeight;
+        height = std::max(height, blockHeight(block));
+    return height;
+}
+
+double ReportLayout::blockHeight(const ReportTextBlock& block)
+{
+    return block.lines.size() * LineHeight + (block.framed ? 2 * BoxPadding : 0);
 }
 
 void ReportLayout::placeBlocks(const std::vector<ReportTextBlock>& list)
@@ -128,15 +162,34 @@ void ReportLayout::placeBlocks(const std::vector<ReportTextBlock>& list)
     const double blockWidth = m_width / 2 - BlockGap;
     for (const ReportTextBlock& block : list) {
         const double x = block.side == ReportTextBlock::Side::Left ? m_left : m_left + m_width - blockWidth;
-        double y = m_y;
-        for (qsizetype i = 0; i < block.lines.size(); ++i) {
-            const auto font =
-                i == 0 && block.firstLineBold ? ReportItem::Font::Bold : ReportItem::Font::Normal;
-            text(QRectF(x, y, blockWidth, LineHeight), block.lines.at(i), ReportColumn::Align::Left, font);
-            y += LineHeight;
-        }
+        placeBlock(block, x, m_y, blockWidth);
     }
     m_y += blocksHeight(list) + BlockGap;
+}
+
+void ReportLayout::placeBlock(const ReportTextBlock& block, double x, double y, double width)
+{
+    if (block.framed) {
+        box(QRectF(x, y, width, blockHeight(block)));
+        x += BoxPadding;
+        y += BoxPadding;
+        width -= 2 * BoxPadding;
+    }
+    for (qsizetype i = 0; i < block.lines.size(); ++i) {
+        const auto font = i == 0 && block.firstLineBold ? ReportItem::Font::Bold : ReportItem::Font::Normal;
+        const QString& line = block.lines.at(i);
+        const qsizetype tab = block.captionWidthMm > 0 ? line.indexOf(QLatin1Char('\t')) : -1;
+        if (tab < 0) {
+            text(QRectF(x, y, width, LineHeight), line, ReportColumn::Align::Left, font);
+        } else {
+            const double valueX = x + block.captionWidthMm;
+            text(QRectF(x, y, block.captionWidthMm, LineHeight), line.left(tab), ReportColumn::Align::Left,
+                 ReportItem::Font::Small);
+            text(QRectF(valueX, y, x + width - valueX, LineHeight), line.mid(tab + 1),
+                 ReportColumn::Align::Left, font);
+        }
+        y += LineHeight;
+    }
 }
 
 // Column widths as given, shrunk in proportion when together they are wider than the page.
@@ -167,8 +220,10 @@ void ReportLayout::table(const ReportSection& s)
         if (group.startsNewPage && !atTopOfPage())
             newPage();
         groupHeader(group);
-        for (const ReportRow& r : group.rows)
-            row(r, s.shadeAlternateRows && index++ % 2 == 1);
+        for (const ReportRow& r : group.rows) {
+            const bool alternate = s.shadeAlternateRows && index++ % 2 == 1;
+            row(r, r.shaded || alternate);
+        }
         if (!group.footerLabel.isEmpty()) {
             std::vector<double> sums;
             for (int c = 0; c < static_cast<int>(s.columns.size()); ++c)
@@ -261,7 +316,8 @@ void ReportLayout::sumLine(const QString& label, const std::vector<double>& sums
         if (summary && c == m_table->countColumn)
             text(cell(c, top, LineHeight), count, column.align, ReportItem::Font::Bold);
         else if (column.summed)
-            text(cell(c, top, LineHeight), column.printed(sums.at(c)), column.align, ReportItem::Font::Bold);
+            text(cell(c, top, LineHeight), column.printedSum(sums.at(c)), column.align,
+                 ReportItem::Font::Bold);
     }
     m_y += height;
     if (summary)
@@ -305,6 +361,14 @@ void ReportLayout::shade(const QRectF& rect)
 {
     ReportItem item;
     item.kind = ReportItem::Kind::Shade;
+    item.rectMm = rect;
+    page().items.push_back(item);
+}
+
+void ReportLayout::box(const QRectF& rect)
+{
+    ReportItem item;
+    item.kind = ReportItem::Kind::Box;
     item.rectMm = rect;
     page().items.push_back(item);
 }

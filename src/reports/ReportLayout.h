@@ -8,7 +8,8 @@
 namespace korbelant {
 
 // Lays a report document out onto A4 pages: the page frame on every page (title, program and
-// year, print date, page number, the page header blocks, footer lines), page breaks, column heads repeated on
+// year, print date, page number, the page header blocks, the page's foot and the footer lines), the page
+// headers of sections, page breaks, column heads repeated on
 // every page a table runs over, group headers kept together with their first row, group footers with sums and
 // the summary. Geometry is in millimetres and needs no fonts, so the pages can be checked without a display
 // and drawn onto any paint device afterwards.
@@ -39,7 +40,11 @@ private:
     void heading(const QString& text);
     void blocks(const std::vector<ReportTextBlock>& blocks);
     void placeBlocks(const std::vector<ReportTextBlock>& blocks);
+    void placeBlock(const ReportTextBlock& block, double x, double y, double width);
     static double blocksHeight(const std::vector<ReportTextBlock>& blocks);
+    static double blockHeight(const ReportTextBlock& block);
+    void pageFoot();
+    void box(const QRectF& rect);
     void table(const ReportSection& section);
     void columnHeads();
     void groupHeader(const ReportGroup& group);
@@ -61,6 +66,9 @@ private:
     double m_bottom;
     double m_y = 0;
     double m_pageTop = 0;
+    double m_linesTop = 0;                    // where the footer lines begin
+    double m_footTop = 0;                     // where the page's foot begins
+    const ReportSection* m_section = nullptr; // the section whose page header is repeated
     const ReportSection* m_table = nullptr;
     std::vector<double> m_columnX;
     std::vector<double> m_columnWidth;

@@ -100,6 +100,11 @@ void ReportPainter::paintPage(const ReportPage& page, QPainter& painter, double 
             painter.drawLine(rect.topLeft(), rect.topRight());
             break;
         }
+        case ReportItem::Kind::Box:
+            painter.setPen(QPen(Qt::black, dotsPerMm * 0.2));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(toDevice(item.rectMm, dotsPerMm));
+            break;
         case ReportItem::Kind::Text:
             painter.setPen(Qt::black);
             drawText(item, painter, dotsPerMm);

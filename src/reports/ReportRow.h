@@ -11,6 +11,7 @@ struct ReportRow
 {
     QVariantList values;
     QList<QStringList> extraLines;
+    bool shaded = false; // shaded whatever the section's alternate shading says
 };
 
 } // namespace korbelant

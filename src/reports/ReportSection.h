@@ -13,8 +13,11 @@ namespace korbelant {
 // then a table (column heads repeated on every page it runs over) made of groups, and at the
 // end the summary line with the sums of the summed columns over all groups and, when
 // countColumn is set, the number of detail rows followed by countSuffix in that column.
+// A section with its own page header starts on a new page and repeats the header on every
+// page it runs over (e.g. the address of the one guest a sheet is for).
 struct ReportSection
 {
+    std::vector<ReportTextBlock> pageHeader;
     QString heading;
     std::vector<ReportTextBlock> blocks;
     std::vector<ReportColumn> columns;

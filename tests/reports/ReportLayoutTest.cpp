@@ -181,6 +181,68 @@ TEST(ReportLayout, ExtraLinesShadingBlocksAndNewPageGroups)
     EXPECT_EQ(shaded, 2); // the second and fourth row
 }
 
+// A section's own page header stands on every page the section takes, under the document's;
+// the foot of page n is the document's n-th page footer, its room kept free on every page; framed
+// blocks are boxes, and a caption width sets the values of "caption\tvalue" lines in one column.
+TEST(ReportLayout, SectionPageHeadersPageFootsAndBoxes)
+{
+    ReportDocument doc = listDocument({80}, ReportDocument::Orientation::Portrait);
+    ReportTextBlock sheet{{QStringLiteral("Blatt für Anna")}, ReportTextBlock::Side::Left, true};
+    sheet.framed = true;
+    doc.sections[0].pageHeader = {sheet};
+    ReportTextBlock foot{{QStringLiteral("Fuß eins"), QStringLiteral("Termin\t20.02.2026")},
+                         ReportTextBlock::Side::Left,
+                         false};
+    foot.framed = true;
+    foot.captionWidthMm = 30;
+    doc.pageFooters = {foot};
+
+    const auto pages = ReportLayout::layout(doc);
+    ASSERT_GE(pages.size(), 2u);
+    const ReportItem* footTop = pages[0].findText(QStringLiteral("Fuß eins"));
+    ASSERT_NE(footTop, nullptr);
+    for (const ReportPage& page : pages) {
+        SCOPED_TRACE(page.number);
+        EXPECT_TRUE(page.hasText(QStringLiteral("Blatt für Anna")));
+        EXPECT_LT(page.findText(QStringLiteral("Ute Brandt"))->rectMm.bottom(),
+                  page.findText(QStringLiteral("Blatt für Anna"))->rectMm.top());
+        EXPECT_EQ(page.hasText(QStringLiteral("Fuß eins")), page.number == 1);
+        int boxes = 0;
+        for (const ReportItem& item : page.items) {
+            boxes += item.kind == ReportItem::Kind::Box;
+            if (item.kind == ReportItem::Kind::Text && item.text.startsWith(QStringLiteral("R"))) {
+                EXPECT_LT(item.rectMm.bottom(), footTop->rectMm.top()) << item.text.toStdString();
+            }
+        }
+        EXPECT_EQ(boxes, page.number == 1 ? 2 : 1);
+    }
+    const ReportItem* caption = pages[0].findText(QStringLiteral("Termin"));
+    const ReportItem* value = pages[0].findText(QStringLiteral("20.02.2026"));
+    ASSERT_TRUE(caption && value);
+    EXPECT_DOUBLE_EQ(value->rectMm.left(), caption->rectMm.left() + 30);
+    EXPECT_EQ(pages[0].lineOf(*caption), (QStringList{"Termin", "20.02.2026"}));
+}
+
+// A row marked shaded is shaded whatever the section's alternate shading says.
+TEST(ReportLayout, RowsShadedByTheirOwnMark)
+{
+    ReportDocument doc = listDocument({4}, ReportDocument::Orientation::Portrait);
+    doc.sections[0].groups[0].rows[0].shaded = true;
+    doc.sections[0].groups[0].rows[2].shaded = true;
+    const auto pages = ReportLayout::layout(doc);
+    std::vector<QString> shaded;
+    for (const ReportItem& shade : pages[0].items) {
+        if (shade.kind != ReportItem::Kind::Shade)
+            continue;
+        for (const ReportItem& item : pages[0].items) {
+            if (item.kind == ReportItem::Kind::Text && item.text.startsWith(QStringLiteral("R")) &&
+                shade.rectMm.contains(item.rectMm.center()))
+                shaded.push_back(item.text);
+        }
+    }
+    EXPECT_EQ(shaded, (std::vector<QString>{"R0", "R2"}));
+}
+
 TEST(ReportColumn, PrintedForms)
 {
     ReportColumn money = ReportColumn::number(QStringLiteral("Summe"), 20, Format::Money, true);
@@ -190,6 +252,11 @@ TEST(ReportColumn, PrintedForms)
     EXPECT_EQ(money.printed(0), QStringLiteral("0,00"));
     money.blankZero = true;
     EXPECT_EQ(money.printed(0), QString());
+    // Sums are never blank; a suffix follows values and sums, a sum suffix only the sums.
+    money.suffix = QStringLiteral(" €");
+    money.sumSuffix = QStringLiteral(" gesamt");
+    EXPECT_EQ(money.printed(5), QStringLiteral("5,00 €"));
+    EXPECT_EQ(money.printedSum(0), QStringLiteral("0,00 € gesamt"));
     const ReportColumn count = ReportColumn::number(QStringLiteral("Stück"), 20, Format::Integer, true);
     EXPECT_EQ(count.printed(12000), QStringLiteral("12.000"));
     EXPECT_EQ(ReportColumn::text(QStringLiteral("Text"), 20).printed(QStringLiteral("0")),

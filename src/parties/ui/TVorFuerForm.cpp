@@ -9,11 +9,9 @@
 #include "parties/ui/TR_NRChooser.h"
 #include "parties/ui/TWeekRangeForm.h"
 #include "reports/ui/ReportPreview.h"
-#include "reports/ui/ReportPrinter.h"
 #include "week/WeekOverviewReport.h"
 #include "widgets/DatabaseGuard.h"
 #include "widgets/GridColumns.h"
-#include "widgets/NotAvailable.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -129,6 +127,33 @@ QPushButton* TVorFuerForm::addButton(QWidget* parent, const QString& caption, co
     return b;
 }
 
+const std::vector<TVorFuerForm::ListButton>& TVorFuerForm::listButtons()
+{
+    static const std::vector<ListButton> buttons{{"Liste (pro &Gast)", "auslieferung-gast", false},
+                                                 {"Liste (&Einzelblätter)", "einzelblaetter", false},
+                                                 {"Gas&tgeb.-Liste", "gastgeberliste", false},
+                                                 {"Tup&p-Börse", "tupperboerse", false},
+                                                 {"Tupp-Gästeliste", "gaesteliste", false},
+                                                 {"KLV-G&ästeliste", "gaeste-bezahlt", false},
+                                                 {"&Sterneliste", "zusatzsterne", false},
+                                                 {"E&inzelblatt", "einzelblaetter", true}};
+    return buttons;
+}
+
+void TVorFuerForm::addListButtons(QWidget* parent, bool forGuest)
+{
+    for (const ListButton& list : listButtons()) {
+        if (list.forGuest != forGuest)
+            continue;
+        auto* b = new QPushButton(QString::fromUtf8(list.caption), parent);
+        b->setAutoDefault(false);
+        const QString report = QString::fromLatin1(list.report);
+        connect(b, &QPushButton::clicked, this,
+                [this, report, forGuest, b] { printList(report, forGuest, b); });
+        parent->layout()->addWidget(b);
+    }
+}
+
 QWidget* TVorFuerForm::buildPartyButtons()
 {
     auto* bar = new QWidget(this);
@@ -140,9 +165,7 @@ QWidget* TVorFuerForm::buildPartyButtons()
               &TVorFuerForm::editParty);
     addButton(bar, QStringLiteral("&Löschen"), QStringLiteral("Vorführung löschen"),
               &TVorFuerForm::deleteParty);
-    for (const char* list : {"Liste (pro &Gast)", "Liste (&Einzelblätter)", "Gas&tgeb.-Liste", "Tup&p-Börse",
-                             "Tupp-Gästeliste", "KLV-G&ästeliste", "&Sterneliste"})
-        addButton(bar, QString::fromUtf8(list), QString(), &TVorFuerForm::listNotAvailable);
+    addListButtons(bar, false);
     addButton(bar, QStringLiteral("&Übersicht"), QStringLiteral("Wochenübersicht drucken"),
               &TVorFuerForm::weekOverview);
     addButton(bar, QStringLiteral("&Verlassen"), QStringLiteral("Vorführungsverwaltung verlassen"),
@@ -161,7 +184,7 @@ QWidget* TVorFuerForm::buildGuestButtons()
     addButton(bar, QStringLiteral("Be&arbeiten"), QStringLiteral("Bestellungen des Gastes bearbeiten"),
               &TVorFuerForm::editGuest);
     addButton(bar, QStringLiteral("L&öschen"), QStringLiteral("Gast löschen"), &TVorFuerForm::deleteGuest);
-    addButton(bar, QStringLiteral("E&inzelblatt"), QString(), &TVorFuerForm::listNotAvailable);
+    addListButtons(bar, true);
     row->addStretch();
     return bar;
 }
@@ -413,10 +436,20 @@ void TVorFuerForm::weekOverview()
     });
 }
 
-void TVorFuerForm::listNotAvailable()
+void TVorFuerForm::printList(const QString& report, bool forGuest, QPushButton* button)
 {
-    if (ReportPrinter::CheckPrinter(m_ui))
-        m_ui.information(NotAvailable::kText);
+    QStringList args{currentParty()};
+    if (forGuest)
+        args << currentGuest();
+    if (args.contains(QString())) {
+        m_ui.information(kNoParticipant);
+        return;
+    }
+    if (button)
+        button->setEnabled(false);
+    ReportPreview::show(report, m_set, args, m_ui, this);
+    if (button)
+        button->setEnabled(true);
 }
 
 // ---------------------------------------------------------------- participants

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QHash>
 #include <functional>
+#include <vector>
 
 class QComboBox;
 class QGroupBox;
@@ -52,8 +53,19 @@ public:
     void editGuest();
     void deleteGuest();
     void weekOverview();
-    // A list that this edition cannot print yet: the printer check, then the notice.
-    void listNotAvailable();
+    // A printed list of the selected party, or of the selected participant when forGuest, in the
+    // report preview; its button stays disabled while the report is made.
+    void printList(const QString& report, bool forGuest, QPushButton* button = nullptr);
+
+    // The list buttons: caption, the report of the registry they open, whether it is for the
+    // selected participant (the participant buttons) rather than the whole party.
+    struct ListButton
+    {
+        const char* caption;
+        const char* report;
+        bool forGuest;
+    };
+    static const std::vector<ListButton>& listButtons();
 
     // The selected party and participant; empty when none.
     QString currentParty() const;
@@ -88,6 +100,7 @@ private:
     QWidget* buildDetailPanel();
     QPushButton* addButton(QWidget* parent, const QString& caption, const QString& hint,
                            void (TVorFuerForm::*handler)());
+    void addListButtons(QWidget* parent, bool forGuest);
     QLabel* addDetail(const QString& field);
     void reloadParties(const QString& keep);
     void reloadGuests(const QString& keep = {});

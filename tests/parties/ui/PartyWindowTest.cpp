@@ -4,9 +4,7 @@
 #include "parties/ui/TR_NRChooser.h"
 #include "parties/ui/TVorFuerForm.h"
 #include "parties/ui/TWeekRangeForm.h"
-#include "reports/ui/ReportPrinter.h"
 #include "support/PartyModuleFixture.h"
-#include "widgets/NotAvailable.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -365,18 +363,54 @@ TEST_F(PartyWindowTest, OverviewAsksForTheWeeksOfTheSelectedParty)
     EXPECT_TRUE(previewed);
 }
 
-TEST_F(PartyWindowTest, ListButtonsCheckThePrinterAndSayTheyAreNotYetAvailable)
+// Each list button previews its report of the selected party, "E&inzelblatt" the sheet of the
+// selected participant; the button is disabled while its report is made and shown.
+TEST_F(PartyWindowTest, ListButtonsPreviewTheirReportsOfTheSelection)
 {
-    auto form = window();
-    for (const char* caption :
-         {"Liste (pro &Gast)", "Liste (&Einzelblätter)", "Gas&tgeb.-Liste", "Tup&p-Börse", "Tupp-Gästeliste",
-          "KLV-G&ästeliste", "&Sterneliste", "E&inzelblatt"}) {
-        const auto before = ui().shownTexts().size();
-        click(*form, caption);
-        ASSERT_EQ(ui().shownTexts().size(), before + 1) << caption;
-        const QString shown = ui().shownTexts().last();
-        EXPECT_TRUE(shown == NotAvailable::kText || shown == ReportPrinter::NoPrinterMessage) << caption;
+    {
+        auto empty = window();
+        click(*empty, "Tup&p-Börse");
+        EXPECT_EQ(ui().shownTexts().value(ui().shownTexts().size() - 1), TVorFuerForm::kNoParticipant);
     }
+    const QString rNr = makeParty(QDate(2025, 3, 5), QStringLiteral("100010"));
+    const QString guest = addGuest(rNr, QStringLiteral("100011"));
+    auto form = window();
+    ASSERT_TRUE(form->selectParty(rNr));
+    ASSERT_TRUE(form->selectGuest(guest));
+    struct Case
+    {
+        const char* caption;
+        const char* title;
+    };
+    const std::vector<Case> cases{
+        {"Liste (pro &Gast)", "Auslieferungsliste pro Gast"},
+        {"Liste (&Einzelblätter)", "Einzelgastbestellung"},
+        {"Gas&tgeb.-Liste", "Gastgeberin-Liste"},
+        {"Tup&p-Börse", "Tupper-Börse"},
+        {"Tupp-Gästeliste", "Gästeliste"},
+        {"KLV-G&ästeliste", "KLV-Gästeliste"},
+        {"&Sterneliste", "Zusätzliche Sterne"},
+        {"E&inzelblatt", "Einzelgastbestellung"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption);
+        QPushButton* button = form->button(QString::fromUtf8(c.caption));
+        ASSERT_TRUE(button);
+        QString title;
+        bool enabledMeanwhile = true;
+        whenModal<QPrintPreviewDialog>([&](QPrintPreviewDialog* preview) {
+            title = preview->windowTitle();
+            enabledMeanwhile = button->isEnabled();
+            preview->reject();
+        });
+        button->click();
+        EXPECT_EQ(title, QString::fromUtf8(c.title));
+        EXPECT_FALSE(enabledMeanwhile);
+        EXPECT_TRUE(button->isEnabled());
+    }
+    for (const TVorFuerForm::ListButton& list : TVorFuerForm::listButtons())
+        EXPECT_EQ(list.forGuest, QString::fromUtf8(list.caption) == QStringLiteral("E&inzelblatt"))
+            << list.caption;
 }
 
 } // namespace
