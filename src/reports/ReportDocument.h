@@ -26,6 +26,7 @@ struct ReportDocument
     std::vector<ReportTextBlock> pageHeader;
     std::vector<ReportSection> sections;
     QStringList footerLines;
+    std::vector<qsizetype> boldFooterLines; // positions in footerLines of the lines printed bold
 };
 
 } // namespace korbelant

@@ -2,7 +2,11 @@
 
 #include "articles/ArticleListReport.h"
 #include "reports/ReportRegistry.h"
+#include "week/ExchangeListReport.h"
+#include "week/OrderListReport.h"
 #include "week/PrintedMatterOrderReport.h"
+#include "week/StarListReport.h"
+#include "week/SuccessOverviewReport.h"
 #include "week/WeekOverviewReport.h"
 
 namespace korbelant {
@@ -11,7 +15,11 @@ void StandardReports::registerAll(ReportRegistry& registry)
 {
     WeekOverviewReport::registerIn(registry);
     ArticleListReport::registerIn(registry);
+    SuccessOverviewReport::registerIn(registry);
+    OrderListReport::registerIn(registry);
+    ExchangeListReport::registerIn(registry);
     PrintedMatterOrderReport::registerIn(registry);
+    StarListReport::registerIn(registry);
 }
 
 } // namespace korbelant

@@ -5,8 +5,11 @@
 #include "core/WeekKey.h"
 #include "reports/ui/ReportPreview.h"
 #include "reports/ui/ReportPrinter.h"
+#include "week/ExchangeListReport.h"
+#include "week/OrderDataPreview.h"
 #include "week/TWocheDataModul.h"
 #include "week/WeekPrintRun.h"
+#include "week/ui/TBestellForm.h"
 #include "week/ui/TWeekRLeereWoche.h"
 #include "week/ui/WeekPartWeeksTab.h"
 #include "week/ui/WeekPrintTab.h"
@@ -152,7 +155,7 @@ void TWeekRForm::buildTabs()
     m_tabs->addTab(m_requests, QStringLiteral("Anforderungen/Posten"));
     m_tabs->addTab(m_print, QStringLiteral("Drucken"));
     connect(m_partWeeks, &WeekPartWeeksTab::currentPartWeekChanged, this, &TWeekRForm::partWeekChanged);
-    connect(m_partWeeks->previewButton(), &QPushButton::clicked, this, &TWeekRForm::notAvailable);
+    connect(m_partWeeks->previewButton(), &QPushButton::clicked, this, &TWeekRForm::orderDataPreview);
     connect(m_partWeeks->diskButton(), &QPushButton::clicked, this, &TWeekRForm::notAvailable);
     connect(m_print, &WeekPrintTab::previewRequested, this, &TWeekRForm::previewReport);
     connect(m_print, &WeekPrintTab::printRequested, this, &TWeekRForm::printReports);
@@ -258,7 +261,12 @@ void TWeekRForm::previewReport(int report)
     button->setEnabled(false);
     guardDatabase(m_ui, [&] {
         m_week.store();
-        const QStringList args = WeekPrintSet::arguments(m_week.actionRange());
+        const WeekRange range = m_week.actionRange();
+        if (report == WeekPrintSet::kExchangeList && ExchangeListReport::isEmpty(m_week.db(), range)) {
+            m_ui.information(ExchangeListReport::kNothing);
+            return;
+        }
+        const QStringList args = WeekPrintSet::arguments(range);
         if (ReportPreview::show(m_printSet.reportName(report), m_set, args, m_ui, this))
             m_week.MarkReportPrinted(report);
     });
@@ -284,6 +292,26 @@ void TWeekRForm::printReports()
     if (!result.unavailable.isEmpty())
         m_ui.information(NotAvailable::kText + QStringLiteral("\n") +
                          result.unavailable.join(QStringLiteral(", ")));
+}
+
+void TWeekRForm::orderDataPreview()
+{
+    if (!m_week.hasWeek())
+        return;
+    m_fields->commit();
+    int result = TBestellForm::Cancelled;
+    guardDatabase(m_ui, [&] {
+        m_week.store();
+        const auto data = OrderDataPreview::prepare(m_week, m_set.options(), m_ui);
+        if (!data)
+            return;
+        TBestellForm form(*data, this);
+        result = form.exec();
+    });
+    m_partWeeks->refresh();
+    // The transfer itself is not part of the program yet.
+    if (result != TBestellForm::Cancelled)
+        notAvailable();
 }
 
 void TWeekRForm::notAvailable()

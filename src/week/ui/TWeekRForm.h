@@ -69,6 +69,7 @@ private:
     void chooseWeek(const QString& key);
     void partWeekChanged();
     void notAvailable();
+    void orderDataPreview();
     void updateCaption();
 
     DataSet& m_set;
