@@ -28,8 +28,10 @@
 #include "parties/ui/TSternekonto.h"
 #include "parties/ui/TUMTForm.h"
 #include "parties/ui/TVorFuerForm.h"
+#include "week/OrderDataPreview.h"
 #include "week/TWocheDataModul.h"
 #include "week/WeekOverview.h"
+#include "week/ui/TBestellForm.h"
 #include "week/ui/TDruckSAChange.h"
 #include "week/ui/TWeekRForm.h"
 #include "week/ui/TWeekRLeereWoche.h"
@@ -118,6 +120,11 @@ bool saveWeekWindows(DataSet& set, ScriptedUi& ui, const QDir& target)
     saved &= save(rates, target, QStringLiteral("rate-chooser.png"));
     TDruckSAChange printedMatterName(QStringLiteral("01"), QStringLiteral("Einladungskarten"));
     saved &= save(printedMatterName, target, QStringLiteral("printed-matter-name.png"));
+    week.SelectPartWeeks(true);
+    if (const auto data = OrderDataPreview::prepare(week, set.options(), ui)) {
+        TBestellForm preview(*data);
+        saved &= save(preview, target, QStringLiteral("order-data-preview.png"));
+    }
     return saved;
 }
 

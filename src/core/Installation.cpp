@@ -28,6 +28,20 @@ void requireWritable(const QString& dir)
     probe.remove();
 }
 
+// The texts printed on reports (the exchange conditions), which the consultant may change.
+void installTexts(const DataHome& home)
+{
+    requireWritable(home.path(QStringLiteral("Texte")));
+    for (const char* name : {"Umtausch.rtf"}) {
+        const QString target = home.path(QStringLiteral("Texte/") + QString::fromLatin1(name));
+        if (!QFileInfo::exists(target) &&
+            !QFile::copy(QStringLiteral(":/data/") + QString::fromLatin1(name), target))
+            throw DatabaseError(QStringLiteral("Die Datei %1 kann nicht angelegt werden.").arg(target));
+        QFile::setPermissions(target,
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    }
+}
+
 } // namespace
 
 Installation::Result Installation::init(const DataHome& home)
@@ -66,6 +80,7 @@ Installation::Result Installation::init(const DataHome& home)
         throw DatabaseError(
             QStringLiteral("Die Datei %1 kann nicht angelegt werden.").arg(home.statusFile()));
     status.close();
+    installTexts(home);
     if (!HelpDocument::install(home))
         throw DatabaseError(
             QStringLiteral("Die Hilfedatei %1 kann nicht angelegt werden.").arg(home.helpFile()));

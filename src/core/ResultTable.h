@@ -27,6 +27,8 @@ public:
     QVariant value(int row, const QString& name) const;
     void setValue(int row, const QString& name, const QVariant& value);
     void removeColumn(const QString& name);
+    // Replaces the rows; each holds one value per column.
+    void setRows(std::vector<QVariantList> rows) { m_rows = std::move(rows); }
     // A column filled for every row by `valueOf(row)`.
     template <typename F> void addColumn(const QString& name, F valueOf)
     {

@@ -29,6 +29,7 @@ struct ReportDocument
     std::vector<ReportSection> sections;
     QStringList footerLines;
     std::vector<ReportTextBlock> pageFooters;
+    std::vector<qsizetype> boldFooterLines; // positions in footerLines of the lines printed bold
 };
 
 } // namespace korbelant

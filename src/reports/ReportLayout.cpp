@@ -78,9 +78,11 @@ void ReportLayout::frame()
     double y = m_linesTop + RuleGap;
     if (!m_document.footerLines.isEmpty())
         rule(y);
-    for (const QString& line : m_document.footerLines) {
-        text(QRectF(m_left, y, m_width, LineHeight), line, ReportColumn::Align::Center,
-             ReportItem::Font::Small);
+    const auto& bold = m_document.boldFooterLines;
+    for (qsizetype i = 0; i < m_document.footerLines.size(); ++i) {
+        const bool isBold = std::find(bold.begin(), bold.end(), i) != bold.end();
+        text(QRectF(m_left, y, m_width, LineHeight), m_document.footerLines.at(i),
+             ReportColumn::Align::Center, isBold ? ReportItem::Font::Bold : ReportItem::Font::Small);
         y += LineHeight;
     }
     pageFoot();
@@ -283,6 +285,13 @@ void ReportLayout::row(const ReportRow& r, bool shaded)
             text(cell(c, y, LineHeight), line.at(c), columns.at(c).align, ReportItem::Font::Normal);
         y += LineHeight;
     }
+    for (const QString& line : r.wideLines) {
+        text(QRectF(m_left + CellPadding, y, m_width - 2 * CellPadding, LineHeight), line,
+             ReportColumn::Align::Left, ReportItem::Font::Normal);
+        y += LineHeight;
+    }
+    if (r.underlined)
+        rule(m_y + (1 + r.extraLines.size()) * LineHeight);
     m_y += height;
 }
 
@@ -334,7 +343,7 @@ double ReportLayout::headHeight(const ReportSection& s)
 
 double ReportLayout::rowHeight(const ReportRow& r) const
 {
-    return (1 + r.extraLines.size()) * LineHeight;
+    return (1 + r.extraLines.size() + r.wideLines.size()) * LineHeight;
 }
 
 QRectF ReportLayout::cell(int column, double top, double height) const

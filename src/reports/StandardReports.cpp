@@ -6,7 +6,11 @@
 #include "parties/PartyStarFormReport.h"
 #include "parties/TupperBoerseReport.h"
 #include "reports/ReportRegistry.h"
+#include "week/ExchangeListReport.h"
+#include "week/OrderListReport.h"
 #include "week/PrintedMatterOrderReport.h"
+#include "week/StarListReport.h"
+#include "week/SuccessOverviewReport.h"
 #include "week/WeekOverviewReport.h"
 
 namespace korbelant {
@@ -15,11 +19,15 @@ void StandardReports::registerAll(ReportRegistry& registry)
 {
     WeekOverviewReport::registerIn(registry);
     ArticleListReport::registerIn(registry);
+    SuccessOverviewReport::registerIn(registry);
+    OrderListReport::registerIn(registry);
+    ExchangeListReport::registerIn(registry);
     PrintedMatterOrderReport::registerIn(registry);
     DeliveryListReport::registerIn(registry);
     TupperBoerseReport::registerIn(registry);
     GuestListReport::registerIn(registry);
     PartyStarFormReport::registerIn(registry);
+    StarListReport::registerIn(registry);
 }
 
 } // namespace korbelant

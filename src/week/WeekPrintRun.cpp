@@ -4,6 +4,7 @@
 #include "core/UiPort.h"
 #include "reports/ReportError.h"
 #include "reports/ReportRegistry.h"
+#include "week/ExchangeListReport.h"
 #include "week/TWocheDataModul.h"
 #include "week/WeekPrintSet.h"
 
@@ -15,12 +16,17 @@ WeekPrintRun::Result WeekPrintRun::run(TWocheDataModul& week, const WeekPrintSet
                                        UiPort& ui, const Printer& print)
 {
     Result result;
-    const QStringList args = WeekPrintSet::arguments(week.actionRange());
+    const WeekRange range = week.actionRange();
+    const QStringList args = WeekPrintSet::arguments(range);
     ui.progress(kWait);
     const auto hideProgress = qScopeGuard([&ui] { ui.progress(QString()); });
     for (int k : set.printOrder()) {
         if (!set.available(k)) {
             result.unavailable << set.row(k).title;
+            continue;
+        }
+        if (k == WeekPrintSet::kExchangeList && ExchangeListReport::isEmpty(week.db(), range)) {
+            ui.information(ExchangeListReport::kNothing);
             continue;
         }
         try {

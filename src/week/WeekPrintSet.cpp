@@ -2,7 +2,11 @@
 
 #include "core/Options.h"
 #include "reports/ReportRegistry.h"
+#include "week/ExchangeListReport.h"
+#include "week/OrderListReport.h"
 #include "week/PrintedMatterOrderReport.h"
+#include "week/StarListReport.h"
+#include "week/SuccessOverviewReport.h"
 #include "week/WeekReportArguments.h"
 
 #include <algorithm>
@@ -49,15 +53,15 @@ QString WeekPrintSet::reportName(int report) const
 {
     switch (report) {
     case 1:
-        return QStringLiteral("erfolgsuebersicht");
+        return SuccessOverviewReport::Name;
     case 2:
-        return twToggle() ? QStringLiteral("bestellliste") : QStringLiteral("bestellliste-ohne-tw");
+        return twToggle() ? OrderListReport::Name : OrderListReport::WholeName;
     case 3:
-        return QStringLiteral("umtausch");
+        return ExchangeListReport::Name;
     case 4:
         return PrintedMatterOrderReport::Name;
     case 5:
-        return QStringLiteral("sterneuebersicht");
+        return StarListReport::Name;
     default:
         return {};
     }

@@ -18,6 +18,7 @@ class WeekPrintSet
 {
 public:
     static constexpr int kReports = 5;
+    static constexpr int kExchangeList = 3; // not made when the week has nothing exchanged
     static constexpr int kMinCopies = 1;
     static constexpr int kMaxCopies = 99;
     static inline const QString kOrderListNote =

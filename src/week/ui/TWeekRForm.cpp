@@ -6,8 +6,11 @@
 #include "exchange/OrderTransfer.h"
 #include "reports/ui/ReportPreview.h"
 #include "reports/ui/ReportPrinter.h"
+#include "week/ExchangeListReport.h"
+#include "week/OrderDataPreview.h"
 #include "week/TWocheDataModul.h"
 #include "week/WeekPrintRun.h"
+#include "week/ui/TBestellForm.h"
 #include "week/ui/TWeekRLeereWoche.h"
 #include "week/ui/WeekPartWeeksTab.h"
 #include "week/ui/WeekPrintTab.h"
@@ -153,7 +156,7 @@ void TWeekRForm::buildTabs()
     m_tabs->addTab(m_requests, QStringLiteral("Anforderungen/Posten"));
     m_tabs->addTab(m_print, QStringLiteral("Drucken"));
     connect(m_partWeeks, &WeekPartWeeksTab::currentPartWeekChanged, this, &TWeekRForm::partWeekChanged);
-    connect(m_partWeeks->previewButton(), &QPushButton::clicked, this, &TWeekRForm::notAvailable);
+    connect(m_partWeeks->previewButton(), &QPushButton::clicked, this, &TWeekRForm::orderDataPreview);
     connect(m_partWeeks->diskButton(), &QPushButton::clicked, this, &TWeekRForm::transferWeek);
     connect(m_print, &WeekPrintTab::previewRequested, this, &TWeekRForm::previewReport);
     connect(m_print, &WeekPrintTab::printRequested, this, &TWeekRForm::printReports);
@@ -259,7 +262,12 @@ void TWeekRForm::previewReport(int report)
     button->setEnabled(false);
     guardDatabase(m_ui, [&] {
         m_week.store();
-        const QStringList args = WeekPrintSet::arguments(m_week.actionRange());
+        const WeekRange range = m_week.actionRange();
+        if (report == WeekPrintSet::kExchangeList && ExchangeListReport::isEmpty(m_week.db(), range)) {
+            m_ui.information(ExchangeListReport::kNothing);
+            return;
+        }
+        const QStringList args = WeekPrintSet::arguments(range);
         if (ReportPreview::show(m_printSet.reportName(report), m_set, args, m_ui, this))
             m_week.MarkReportPrinted(report);
     });
@@ -287,18 +295,46 @@ void TWeekRForm::printReports()
                          result.unavailable.join(QStringLiteral(", ")));
 }
 
-void TWeekRForm::transferWeek()
+void TWeekRForm::transferWeek(bool online)
 {
     if (!m_week.hasWeek())
         return;
-    // The exchange disk of the old interface comes with its own work.
-    if (m_set.options().checked(QStringLiteral("bzh_old"))) {
+    // The exchange disk of the old interface comes with its own work; the web button always
+    // writes the file of the new one.
+    if (!online && m_set.options().checked(QStringLiteral("bzh_old"))) {
         notAvailable();
         return;
     }
     m_fields->commit();
-    guardDatabase(m_ui, [this] { OrderTransfer(m_week, m_set.options(), m_set.home(), m_ui).run(); });
+    guardDatabase(m_ui, [&] {
+        OrderTransfer transfer(m_week, m_set.options(), m_set.home(), m_ui);
+        if (online)
+            transfer.run(OrderTransfer::Target{transfer.onlineFolder(), true});
+        else
+            transfer.run();
+    });
     m_partWeeks->refresh();
+}
+
+void TWeekRForm::orderDataPreview()
+{
+    if (!m_week.hasWeek())
+        return;
+    m_fields->commit();
+    int result = TBestellForm::Cancelled;
+    guardDatabase(m_ui, [&] {
+        m_week.store();
+        const auto data = OrderDataPreview::prepare(m_week, m_set.options(), m_ui);
+        if (!data)
+            return;
+        TBestellForm form(*data, this);
+        result = form.exec();
+    });
+    m_partWeeks->refresh();
+    if (result == TBestellForm::DiskTransfer)
+        transferWeek();
+    else if (result == TBestellForm::WebTransfer)
+        transferWeek(true);
 }
 
 void TWeekRForm::notAvailable()

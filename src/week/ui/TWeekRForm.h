@@ -55,7 +55,8 @@ public:
     void previewReport(int report);
     void printReports();
     // "TW-Bestelld&iskette": the week's transfer to the distributor.
-    void transferWeek();
+    // With `online` the file goes straight into the Online folder (the preview's web button).
+    void transferWeek(bool online = false);
 
     void done(int result) override;
 
@@ -71,6 +72,7 @@ private:
     void chooseWeek(const QString& key);
     void partWeekChanged();
     void notAvailable();
+    void orderDataPreview();
     void updateCaption();
 
     DataSet& m_set;
