@@ -20,6 +20,9 @@
 #include "customers/TClientDataModul.h"
 #include "customers/ui/TClientForm.h"
 #include "customers/ui/TClientNewForm.h"
+#include "exchange/ExchangeFolderChoice.h"
+#include "exchange/OrderTransfer.h"
+#include "exchange/ui/TPathMessageForm.h"
 #include "expenses/ui/TSatzArt.h"
 #include "parties/ExchangeReasons.h"
 #include "parties/TVorFuerModul.h"
@@ -118,6 +121,10 @@ bool saveWeekWindows(DataSet& set, ScriptedUi& ui, const QDir& target)
     saved &= save(newWeek, target, QStringLiteral("week-new.png"));
     TSatzArt rates(set.db(), ui);
     saved &= save(rates, target, QStringLiteral("rate-chooser.png"));
+    ExchangeFolderChoice folderChoice(set.options());
+    TPathMessageForm exchangeFolder(MainWindowState::kProgramName, OrderTransfer::kChooseFolder, folderChoice,
+                                    set.home().path(QStringLiteral("Online")), ui);
+    saved &= save(exchangeFolder, target, QStringLiteral("exchange-folder.png"));
     TDruckSAChange printedMatterName(QStringLiteral("01"), QStringLiteral("Einladungskarten"));
     saved &= save(printedMatterName, target, QStringLiteral("printed-matter-name.png"));
     week.SelectPartWeeks(true);

@@ -111,6 +111,8 @@ bool OrderTransfer::confirmPlanning()
 
 std::optional<OrderTransfer::Target> OrderTransfer::chooseTarget()
 {
+    if (m_chooser)
+        return m_chooser(kChooseFolder);
     const QString folder = m_ui.chooseDirectory(kChooseFolder, localFolder());
     if (folder.isEmpty())
         return std::nullopt;

@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace korbelant {
@@ -49,6 +50,9 @@ public:
     static inline const QString kOrderFile = QStringLiteral("Order.txt");
     static inline const QString kArchive = QStringLiteral("Order.zip");
 
+    // Shows the exchange folder dialog with its text; the chosen folder, nullopt when cancelled.
+    using TargetChooser = std::function<std::optional<Target>(const QString& text)>;
+
     static QString driveNotReady(const QString& letter);
     static QString confirmPath(const QString& path);
 
@@ -58,6 +62,8 @@ public:
     // drive, or BZHPFAD when BZHDRIVE is "Pfad:".
     QString localFolder() const;
     QString onlineFolder() const;
+    // The dialog that asks for the exchange folder; without one the UI port's folder choice.
+    void setTargetChooser(TargetChooser chooser) { m_chooser = std::move(chooser); }
 
     // Runs the transfer of the current week. Without a target the exchange folder is asked for
     // through the UI port. The path of the written archive; nullopt when the transfer ended
@@ -81,6 +87,7 @@ private:
     const Options& m_options;
     DataHome m_home;
     UiPort& m_ui;
+    TargetChooser m_chooser;
 };
 
 } // namespace korbelant

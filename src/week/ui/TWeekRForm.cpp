@@ -3,7 +3,9 @@
 #include "core/DataSet.h"
 #include "core/UiPort.h"
 #include "core/WeekKey.h"
+#include "exchange/ExchangeFolderChoice.h"
 #include "exchange/OrderTransfer.h"
+#include "exchange/ui/TPathMessageForm.h"
 #include "reports/ui/ReportPreview.h"
 #include "reports/ui/ReportPrinter.h"
 #include "week/ExchangeListReport.h"
@@ -308,6 +310,11 @@ void TWeekRForm::transferWeek(bool online)
     m_fields->commit();
     guardDatabase(m_ui, [&] {
         OrderTransfer transfer(m_week, m_set.options(), m_set.home(), m_ui);
+        ExchangeFolderChoice choice(m_set.options());
+        transfer.setTargetChooser([&](const QString& text) {
+            return TPathMessageForm::choose(m_programTitle, text, choice, transfer.onlineFolder(), m_ui,
+                                            this);
+        });
         if (online)
             transfer.run(OrderTransfer::Target{transfer.onlineFolder(), true});
         else

@@ -1,5 +1,7 @@
 #include "core/Options.h"
 #include "exchange/OrderTransfer.h"
+#include "exchange/ui/TPathMessageForm.h"
+#include "parties/ui/NextModal.h"
 #include "support/FileBytes.h"
 #include "support/OrderWeekFixture.h"
 #include "week/ui/TWeekRForm.h"
@@ -7,6 +9,7 @@
 #include "widgets/NotAvailable.h"
 
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -42,9 +45,17 @@ protected:
 TEST_F(WeekTransferButtonTest, WritesTheArchiveAndShowsThePartiesAsTransferred)
 {
     ASSERT_EQ(form->weekShown(), QStringLiteral("2006/49"));
-    ui().addFile(target.path());
     ui().addAnswer(UiPort::Answer::Ok);
+    QString caption;
+    QString proposed;
+    whenModal<TPathMessageForm>([&](TPathMessageForm* dialog) {
+        caption = dialog->windowTitle();
+        proposed = dialog->folderField()->text();
+        dialog->findChild<QPushButton*>(QStringLiteral("Ok"))->click();
+    });
     form->partWeeksTab()->diskButton()->click();
+    EXPECT_EQ(caption, QStringLiteral("Korbelant"));
+    EXPECT_EQ(proposed, target.path()) << "the options' path";
     EXPECT_TRUE(QFileInfo::exists(target.filePath(OrderTransfer::kArchive)))
         << ui().shownTexts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(form->partWeeksTab()->partyGrid()->rowCount(), 3) << "the unmarked week went as a whole";
