@@ -2,13 +2,12 @@
 
 #include "core/DataSet.h"
 #include "core/GermanFormat.h"
-#include "core/MWocheFields.h"
-#include "core/RecordStore.h"
 #include "core/WeekKey.h"
 #include "reports/ConsultantAddress.h"
 #include "reports/ReportRegistry.h"
 #include "week/PartWeekSums.h"
 #include "week/PrintedMatter.h"
+#include "week/TWocheDataModul.h"
 #include "week/WeekReportArguments.h"
 
 namespace korbelant {
@@ -64,9 +63,7 @@ ReportSection items(const QVariantMap& week, const QStringList& names)
 ReportDocument PrintedMatterOrderReport::build(DataSet& set, const QStringList& args)
 {
     const WeekRange range = WeekReportArguments::parse(set.db(), args);
-    const QVariantMap week =
-        RecordStore::selectOne(set.db(), MWocheFields::table(), QStringLiteral("MWoche = ?"), {range.week})
-            .value_or(QVariantMap{});
+    const QVariantMap week = TWocheDataModul::readRecord(set.db(), range.week);
     ReportDocument doc;
     doc.title = QStringLiteral("Drucksachenbestellung");
     ReportTextBlock account;

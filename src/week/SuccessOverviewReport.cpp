@@ -2,14 +2,13 @@
 
 #include "core/DataSet.h"
 #include "core/GermanFormat.h"
-#include "core/MWocheFields.h"
-#include "core/RecordStore.h"
 #include "core/RecordValue.h"
 #include "core/TuppkopfFields.h"
 #include "core/WeekKey.h"
 #include "exchange/TransferQueries.h"
 #include "reports/ConsultantAddress.h"
 #include "reports/ReportRegistry.h"
+#include "week/TWocheDataModul.h"
 #include "week/WeekPartyBlock.h"
 #include "week/WeekReportArguments.h"
 
@@ -157,9 +156,7 @@ ReportSection summary(DataSet& set, const QVariantMap& week, const std::vector<W
 ReportDocument SuccessOverviewReport::build(DataSet& set, const QStringList& args)
 {
     const WeekRange range = WeekReportArguments::parse(set.db(), args);
-    const QVariantMap week =
-        RecordStore::selectOne(set.db(), MWocheFields::table(), QStringLiteral("MWoche = ?"), {range.week})
-            .value_or(QVariantMap{});
+    const QVariantMap week = TWocheDataModul::readRecord(set.db(), range.week);
     const auto view = WeekPartyView::rows(set.db(), set.options(), range);
     ReportDocument doc;
     doc.title = QStringLiteral("Erfolgsübersicht");

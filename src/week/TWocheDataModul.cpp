@@ -58,11 +58,15 @@ bool TWocheDataModul::setCurrentWeek(const QString& key)
     return true;
 }
 
+TWocheDataModul::Record TWocheDataModul::readRecord(Database& db, const QString& key)
+{
+    return RecordStore::selectOne(db, W::table(), QStringLiteral("MWoche = ?"), {key}).value_or(Record{});
+}
+
 void TWocheDataModul::load(const QString& key)
 {
     m_key = key;
-    m_record =
-        RecordStore::selectOne(m_db, W::table(), QStringLiteral("MWoche = ?"), {key}).value_or(Record{});
+    m_record = readRecord(m_db, key);
     m_edited = false;
     m_marked = {};
     refresh();

@@ -54,6 +54,9 @@ public:
 
     TWocheDataModul(Database& db, Options& options, UiPort& ui);
 
+    // The week record of a key as stored; empty when there is none.
+    static Record readRecord(Database& db, const QString& key);
+
     Database& db() const { return m_db; }
 
     // --- weeks ---
