@@ -2,6 +2,7 @@
 
 #include "app/TLoadForm.h"
 #include "app/TMainForm.h"
+#include "core/DataSet.h"
 #include "core/ErrorLog.h"
 #include "core/Startup.h"
 #include "core/UnhandledError.h"
@@ -65,8 +66,10 @@ int DesktopStart::run()
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         mainForm.setGeometry(screen->availableGeometry());
     m_ui.setParentWidget(&mainForm);
+    m_ui.setOptions(&startup.dataSet().options());
     mainForm.showMaximized();
     const int exitCode = QApplication::exec();
+    m_ui.setOptions(nullptr);
     m_ui.setParentWidget(nullptr);
     return exitCode;
 }

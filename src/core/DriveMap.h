@@ -32,6 +32,8 @@ public:
     static inline const QString kDefaultA = QStringLiteral("/media/floppy0");
     static inline const QString kDefaultB = QStringLiteral("/media/floppy1");
 
+    // The default directories, for a program without its options.
+    DriveMap() : m_a(kDefaultA), m_b(kDefaultB) {}
     explicit DriveMap(const Options& options);
 
     static QStringList drives() { return {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}; }

@@ -1,6 +1,7 @@
 #include "widgets/DialogUi.h"
 
 #include "widgets/TCalendarForm.h"
+#include "widgets/TPfadForm.h"
 #include "widgets/TProgressForm.h"
 
 #include <QApplication>
@@ -139,7 +140,7 @@ QString DialogUi::chooseFile(const QString& caption, const QString& directory, c
 
 QString DialogUi::chooseDirectory(const QString& caption, const QString& directory)
 {
-    return QFileDialog::getExistingDirectory(owner(), caption, directory);
+    return TPfadForm::choose(caption, m_options ? DriveMap(*m_options) : DriveMap(), directory, owner());
 }
 
 std::optional<QDate> DialogUi::pickDate(const QDate& current)

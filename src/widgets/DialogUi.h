@@ -7,6 +7,7 @@
 
 namespace korbelant {
 
+class Options;
 class TProgressForm;
 
 // The desktop's side of the UI port: German message boxes, file dialogs, the calendar dialog
@@ -20,6 +21,8 @@ public:
     DialogUi& operator=(const DialogUi&) = delete;
 
     void setParentWidget(QWidget* parent);
+    // The options whose drive directories the folder chooser offers; without them the defaults.
+    void setOptions(const Options* options) { m_options = options; }
 
     void message(Severity severity, const QString& text) override;
     Answer question(const QString& text, Buttons buttons) override;
@@ -35,6 +38,7 @@ private:
 
     QPointer<QWidget> m_parent;
     QPointer<TProgressForm> m_progress;
+    const Options* m_options = nullptr;
 };
 
 } // namespace korbelant
