@@ -6,8 +6,10 @@
 #include "app/TLoadForm.h"
 #include "app/TMainForm.h"
 #include "app/TOptionsForm.h"
+#include "articles/ArticleImport.h"
 #include "articles/TArtikelModul.h"
 #include "articles/ui/TArtikelChangeForm.h"
+#include "articles/ui/TArtikelImportInfo.h"
 #include "articles/ui/TArtikelVerwaltForm.h"
 #include "cli/BenchDataGenerator.h"
 #include "core/DataHome.h"
@@ -39,6 +41,7 @@
 #include "week/ui/TWeekRForm.h"
 #include "week/ui/TWeekRLeereWoche.h"
 #include "week/ui/WeekPartWeeksTab.h"
+#include "widgets/TPfadForm.h"
 
 #include <QApplication>
 #include <QDir>
@@ -125,6 +128,20 @@ bool saveWeekWindows(DataSet& set, ScriptedUi& ui, const QDir& target)
     TPathMessageForm exchangeFolder(MainWindowState::kProgramName, OrderTransfer::kChooseFolder, folderChoice,
                                     set.home().path(QStringLiteral("Online")), ui);
     saved &= save(exchangeFolder, target, QStringLiteral("exchange-folder.png"));
+    TPfadForm folderChooser(TPfadForm::kCaption, DriveMap(set.options()), set.home().root());
+    saved &= save(folderChooser, target, QStringLiteral("folder-chooser.png"));
+    TArtikelImportInfo importInfo;
+    ArticleImportFigures figures;
+    figures.read = 1864;
+    figures.matched = 1790;
+    figures.removed = 12;
+    figures.before = 1802;
+    figures.after = 1866;
+    figures.created = QStringLiteral("07.12.2026");
+    figures.version = QStringLiteral("2.0");
+    figures.state = ArticleImport::kDone;
+    importInfo.finish(figures);
+    saved &= save(importInfo, target, QStringLiteral("article-import.png"));
     TDruckSAChange printedMatterName(QStringLiteral("01"), QStringLiteral("Einladungskarten"));
     saved &= save(printedMatterName, target, QStringLiteral("printed-matter-name.png"));
     week.SelectPartWeeks(true);

@@ -4,6 +4,7 @@
 #include "app/TOptionsForm.h"
 #include "app/TWeekOverviewChart.h"
 #include "articles/TArtikelModul.h"
+#include "articles/ui/TArtikelImportInfo.h"
 #include "articles/ui/TArtikelVerwaltForm.h"
 #include "core/DataSet.h"
 #include "core/HelpDocument.h"
@@ -295,6 +296,9 @@ void TMainForm::openArticleWindow()
     runWorkWindow([this] {
         TArtikelModul modul(m_dataSet, m_ui);
         TArtikelVerwaltForm form(modul, m_ui, m_state.applicationTitle(), this);
+        form.setImporter([this](QWidget* articleWindow) {
+            TArtikelImportInfo::run(m_dataSet, m_ui, m_state.applicationTitle(), articleWindow, this);
+        });
         form.exec();
     });
 }

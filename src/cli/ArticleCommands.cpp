@@ -1,5 +1,7 @@
 #include "cli/ArticleCommands.h"
 
+#include "articles/ArticleImport.h"
+#include "articles/ArticleImportDisplay.h"
 #include "articles/TArtikelModul.h"
 #include "cli/CliApp.h"
 #include "cli/CliArgs.h"
@@ -7,6 +9,8 @@
 #include "cli/CliUsageError.h"
 #include "cli/FunctionCommand.h"
 #include "core/Schema.h"
+#include "exchange/ExchangeDirectory.h"
+#include "exchange/ExchangeDrive.h"
 
 #include <functional>
 #include <map>
@@ -130,10 +134,45 @@ int kindValid(CliContext& c, const QStringList& args)
     return 0;
 }
 
+// "--source DIR" or "--online": the folder the exchange folder dialog would return; without
+// either, the folder the options name.
+ArticleImport::Source importSource(CliContext& c, QStringList& args)
+{
+    const bool online = args.removeAll(QStringLiteral("--online")) > 0;
+    const qsizetype at = args.indexOf(QStringLiteral("--source"));
+    if (at >= 0 && online)
+        throw CliUsageError(QStringLiteral("Bitte entweder --online oder --source angeben."));
+    if (online)
+        return {ExchangeDirectory(c.home(), c.ui()).online(), true};
+    if (at < 0)
+        return {ExchangeDrive(c.dataSet().options()).folder(), false};
+    if (at + 1 >= args.size() || args.at(at + 1).trimmed().isEmpty())
+        throw CliUsageError(QStringLiteral("Nach --source fehlt das Verzeichnis."));
+    const QString folder = args.at(at + 1);
+    args.remove(at, 2);
+    return {folder, false};
+}
+
+int import(CliContext& c, const QStringList& args)
+{
+    QStringList rest = args;
+    const ArticleImport::Source source = importSource(c, rest);
+    CliArgs::expectCount(rest, 0, 0);
+    ArticleImportDisplay display;
+    ArticleImport articles(c.dataSet(), c.ui(), display);
+    const bool done = articles.run(source);
+    const ArticleImportFigures& f = articles.figures();
+    c.out() << "eingelesen=" << f.read << "\nneu=" << f.added() << "\nentfernt=" << f.removed
+            << "\nvorher=" << f.before << "\nnachher=" << f.after << "\nerstellt=" << f.created
+            << "\nversion=" << f.version << '\n'
+            << f.state << Qt::endl;
+    return done ? 0 : 1;
+}
+
 int article(CliContext& c, const QStringList& args)
 {
     if (args.isEmpty())
-        throw CliUsageError(QStringLiteral("Es fehlt der Unterbefehl (new, list, kind-valid)."));
+        throw CliUsageError(QStringLiteral("Es fehlt der Unterbefehl (new, list, kind-valid, import)."));
     const QString sub = args.first();
     const QStringList rest = args.mid(1);
     if (sub == QStringLiteral("new"))
@@ -142,6 +181,8 @@ int article(CliContext& c, const QStringList& args)
         return list(c, rest);
     if (sub == QStringLiteral("kind-valid"))
         return kindValid(c, rest);
+    if (sub == QStringLiteral("import"))
+        return import(c, rest);
     throw CliUsageError(QStringLiteral("Unbekannter Unterbefehl \"%1\".").arg(sub));
 }
 
@@ -153,7 +194,7 @@ void ArticleCommands::registerAll(CliApp& app)
         QStringLiteral("article"),
         QStringLiteral(
             "--home VERZ article new FELD=WERT… | list [neu] [aktiv] [inaktiv] [entf] [bestand] [party] | "
-            "kind-valid VA L_NR"),
+            "kind-valid VA L_NR | import [--source VERZ] [--online]"),
         true, article));
 }
 

@@ -18,9 +18,14 @@ bool MediumCheck::CheckMedium(const QString& berIdPath, const QString& consultan
 
 QString MediumCheck::berIdFile(const QString& folder)
 {
+    return fileIn(folder, kFileName);
+}
+
+QString MediumCheck::fileIn(const QString& folder, const QString& name)
+{
     const QDir dir(folder);
-    const QStringList found = dir.entryList({kFileName}, QDir::Files | QDir::Hidden, QDir::Name);
-    return dir.filePath(found.isEmpty() ? kFileName : found.first());
+    const QStringList found = dir.entryList({name}, QDir::Files | QDir::Hidden, QDir::Name);
+    return dir.filePath(found.isEmpty() ? name : found.first());
 }
 
 } // namespace korbelant

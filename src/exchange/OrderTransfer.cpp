@@ -1,10 +1,10 @@
 #include "exchange/OrderTransfer.h"
 
-#include "core/DriveMap.h"
 #include "core/Options.h"
 #include "core/UiPort.h"
 #include "exchange/ArchiveError.h"
 #include "exchange/ExchangeDirectory.h"
+#include "exchange/ExchangeDrive.h"
 #include "exchange/MediumCheck.h"
 #include "exchange/OrderArchive.h"
 #include "exchange/OrderFileBuilder.h"
@@ -18,8 +18,6 @@
 namespace korbelant {
 
 namespace {
-
-const QString kPathChoice = QStringLiteral("Pfad:");
 
 bool sameFolder(const QString& a, const QString& b)
 {
@@ -38,7 +36,7 @@ QByteArray readAll(const QString& path)
 
 QString OrderTransfer::driveNotReady(const QString& letter)
 {
-    return QStringLiteral("Diskette in Laufwerk ") + letter + QStringLiteral(" nicht verfügbar.");
+    return ExchangeDrive::notReady(letter);
 }
 
 QString OrderTransfer::confirmPath(const QString& path)
@@ -53,18 +51,12 @@ OrderTransfer::OrderTransfer(TWocheDataModul& week, const Options& options, cons
 
 QString OrderTransfer::driveLetter() const
 {
-    const QString drive = m_options.text(QStringLiteral("BZHDRIVE")).trimmed();
-    if (drive.compare(kPathChoice, Qt::CaseInsensitive) == 0 || drive.size() != 1 ||
-        DriveMap(m_options).directoryOf(drive).isEmpty())
-        return {};
-    return drive;
+    return ExchangeDrive(m_options).letter();
 }
 
 QString OrderTransfer::localFolder() const
 {
-    const QString letter = driveLetter();
-    return letter.isEmpty() ? m_options.text(QStringLiteral("BZHPFAD"))
-                            : DriveMap(m_options).directoryOf(letter);
+    return ExchangeDrive(m_options).folder();
 }
 
 QString OrderTransfer::onlineFolder() const
@@ -121,15 +113,7 @@ std::optional<OrderTransfer::Target> OrderTransfer::chooseTarget()
 
 bool OrderTransfer::driveReady(const Target& target)
 {
-    const QString letter = driveLetter();
-    if (target.online || letter.isEmpty())
-        return true;
-    const DriveMap drives(m_options);
-    while (drives.check(letter).state != DriveMap::State::Ready) {
-        if (m_ui.question(driveNotReady(letter), UiPort::Buttons::RetryCancel) != UiPort::Answer::Retry)
-            return false;
-    }
-    return true;
+    return ExchangeDrive(m_options).waitReady(m_ui, target.online);
 }
 
 bool OrderTransfer::confirm(const Target& target)

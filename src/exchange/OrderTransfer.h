@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DataHome.h"
+#include "exchange/ExchangeTarget.h"
 #include "week/WeekRange.h"
 
 #include <QDate>
@@ -21,11 +22,7 @@ class UiPort;
 class OrderTransfer
 {
 public:
-    struct Target
-    {
-        QString folder;
-        bool online = false;
-    };
+    using Target = ExchangeTarget;
 
     static inline const QString kAskRepeat = QStringLiteral(
         "Sie haben in ihrer Wochenbestellung Vorführungen die schon einmal auf Diskette oder ins "

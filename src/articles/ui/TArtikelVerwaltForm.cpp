@@ -127,8 +127,7 @@ QWidget* TArtikelVerwaltForm::buildButtons()
         TArtikelVerkaufForm sales(m_modul, m_ui, this);
         sales.exec();
     });
-    add(QStringLiteral("&Einlesen"), QStringLiteral("Artikeldatei einlesen"),
-        [this] { notYet(QStringLiteral("Das Einlesen der Artikeldatei")); });
+    add(QStringLiteral("&Einlesen"), QStringLiteral("Artikeldatei einlesen"), [this] { importArticles(); });
     add(QStringLiteral("Artikel-L&iste"), QStringLiteral("Artikel-Liste drucken"),
         [this] { printList(false); });
     add(QStringLiteral("Artikelbestand"), QString(), [this] { printList(true); });
@@ -354,6 +353,17 @@ void TArtikelVerwaltForm::printList(bool stock)
     const ReportDocument document = ArticleListReport::viewDocument(
         m_modul, range.fromEdit()->text(), range.toEdit()->text(), answer == TWelcheArtikelForm::All, stock);
     ReportPreview::show(document, m_ui, this);
+}
+
+void TArtikelVerwaltForm::importArticles()
+{
+    if (!m_importer) {
+        notYet(QStringLiteral("Das Einlesen der Artikeldatei"));
+        return;
+    }
+    m_importer(this);
+    m_modul.refresh();
+    reloadGrid();
 }
 
 void TArtikelVerwaltForm::notYet(const QString& what)

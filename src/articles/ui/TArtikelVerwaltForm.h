@@ -3,6 +3,7 @@
 #include "articles/ArticleChooser.h"
 
 #include <QDialog>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -51,6 +52,10 @@ public:
     QPushButton* backButton() const { return m_back; }
     QLineEdit* searchEdit() const { return m_search; }
 
+    // "&Einlesen": the article import, given the article window to work from.
+    using Importer = std::function<void(QWidget* articleWindow)>;
+    void setImporter(Importer importer) { m_importer = std::move(importer); }
+
     // The actions of the buttons (the dialogs they open are modal).
     void editCurrent();
     void newArticle();
@@ -58,6 +63,7 @@ public:
     // Spare parts of the product with that number (after the prompt "Ersatzteile für Artikel").
     void showSpareParts(const QString& productNumber);
     void back();
+    void importArticles();
     void takeChoice();
     void cancelChoice();
     // The record count of the view ("Datenbankzähler").
@@ -94,6 +100,7 @@ private:
     ArticleStatusSwitches m_returned;
     bool m_closed = false;
     ArticleTableModel* m_model = nullptr;
+    Importer m_importer;
     QTableView* m_grid = nullptr;
     QComboBox* m_sort = nullptr;
     QComboBox* m_kind = nullptr;

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+namespace korbelant {
+
+class Options;
+class UiPort;
+
+// The exchange medium the options name: a floppy drive of old by its letter (BZHDRIVE "a" or
+// "b"), or any folder (BZHDRIVE "Pfad:" with BZHPFAD).
+class ExchangeDrive
+{
+public:
+    static QString notReady(const QString& letter);
+
+    explicit ExchangeDrive(const Options& options) : m_options(options) {}
+
+    // The drive letter of BZHDRIVE; empty when it is "Pfad:" or names no drive.
+    QString letter() const;
+    // The folder of the medium: the drive's directory, or BZHPFAD.
+    QString folder() const;
+    // Waits until the drive is ready, asking "Diskette in Laufwerk … nicht verfügbar." with
+    // Retry / Cancel after each failed test. True at once for a path, or for the Online folder.
+    bool waitReady(UiPort& ui, bool online) const;
+
+private:
+    const Options& m_options;
+};
+
+} // namespace korbelant
