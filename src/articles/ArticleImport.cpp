@@ -101,20 +101,40 @@ bool ArticleImport::runArchive(const Source& source)
     const TTWD_Table* articles = sectionRows(file, QStringLiteral("ARTIKEL"));
     int n = 0;
     const int count = articles ? articles->recordCount() : 0;
-    const bool merged = takeOver([&](std::optional<QVariantMap>& row) {
-        if (n >= count)
+    return changeData([&] {
+        const bool merged = takeOver([&](std::optional<QVariantMap>& row) {
+            if (n >= count)
+                return false;
+            row = ArticleRowMapping::fromArchive(*articles, n++, m_today);
+            if (!row)
+                m_ui.warning(kRowDropped);
+            return true;
+        });
+        if (!merged)
             return false;
-        row = ArticleRowMapping::fromArchive(*articles, n++, m_today);
-        if (!row)
-            m_ui.warning(kRowDropped);
+        readRequestItems(file);
+        readSpareParts(file);
+        setState(kDone);
         return true;
     });
-    if (!merged)
+}
+
+// Everything an import changes becomes lasting at once, so a program that ends in the middle
+// (power cut, killed) leaves the old catalogue, spare parts and request items. The steps keep
+// their own failures: a refill that fails is undone alone and the catalogue is kept.
+bool ArticleImport::changeData(const std::function<bool()>& steps)
+{
+    try {
+        Transaction transaction(m_set.db());
+        if (!steps())
+            return false;
+        transaction.commit();
+        return true;
+    } catch (const DatabaseError& e) {
+        m_ui.error(e.message());
+        m_figures.failed = true;
         return false;
-    readRequestItems(file);
-    readSpareParts(file);
-    setState(kDone);
-    return true;
+    }
 }
 
 // A file left from an earlier import must not pass for the new one: it goes before unpacking.

@@ -77,6 +77,8 @@ public:
     // for a dropped row, and false when the rows have ended.
     using RowReader = std::function<bool(std::optional<QVariantMap>& row)>;
     bool takeOver(const RowReader& next);
+    // Runs the steps that change data as one change: kept when they return true.
+    bool changeData(const std::function<bool()>& steps);
     // Copies Ber_ID.bin of the medium into the Online folder; a failure is ignored.
     void copyBerId(const Source& source);
 
