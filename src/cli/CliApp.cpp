@@ -10,6 +10,7 @@
 #include "cli/CustomerCommands.h"
 #include "cli/EuroCommands.h"
 #include "cli/PartyCommands.h"
+#include "cli/ReminderCommands.h"
 #include "cli/ReportCommands.h"
 #include "cli/TwdCommands.h"
 #include "cli/WeekCommands.h"
@@ -31,6 +32,7 @@ CliApp::CliApp()
     BenchDataCommands::registerAll(*this);
     TwdCommands::registerAll(*this);
     EuroCommands::registerAll(*this);
+    ReminderCommands::registerAll(*this);
 }
 
 void CliApp::add(std::unique_ptr<CliCommand> command)
