@@ -3,6 +3,7 @@
 //   korbelant-screenshots DIR [DATENVERZEICHNIS]
 // Without a data home one is made in a temporary directory. Writes the pictures of the
 // customer, article, party and week windows, their dialogs and the options window into DIR.
+#include "app/TInfoForm.h"
 #include "app/TLoadForm.h"
 #include "app/TMainForm.h"
 #include "app/TOptionsForm.h"
@@ -22,6 +23,7 @@
 #include "customers/TClientDataModul.h"
 #include "customers/ui/TClientForm.h"
 #include "customers/ui/TClientNewForm.h"
+#include "customers/ui/TVWFORM.h"
 #include "exchange/ExchangeFolderChoice.h"
 #include "exchange/OrderTransfer.h"
 #include "exchange/ui/TPathMessageForm.h"
@@ -142,6 +144,20 @@ bool saveWeekWindows(DataSet& set, ScriptedUi& ui, const QDir& target)
     figures.state = ArticleImport::kDone;
     importInfo.finish(figures);
     saved &= save(importInfo, target, QStringLiteral("article-import.png"));
+    TVWFORM appointments(set, ui);
+    const QDate day = kLastDay.addDays(-7);
+    for (const auto& [field, modulo, date] :
+         {std::tuple{"WiederVorlage", 97, day.addDays(-3)},
+          std::tuple{"GEBURTSTAG", 89, QDate(1968, day.month(), day.day() + 2)},
+          std::tuple{"N_DATUM", 83, day.addDays(4)}})
+        set.db().run(QStringLiteral("UPDATE Kunden SET %1 = ? WHERE rowid % %2 = 5")
+                         .arg(QLatin1String(field))
+                         .arg(modulo),
+                     {date.toString(Qt::ISODate)});
+    appointments.fill(day);
+    saved &= save(appointments, target, QStringLiteral("appointments.png"));
+    TInfoForm info(set, QDateTime(kLastDay, QTime(9, 15)));
+    saved &= save(info, target, QStringLiteral("information.png"));
     TDruckSAChange printedMatterName(QStringLiteral("01"), QStringLiteral("Einladungskarten"));
     saved &= save(printedMatterName, target, QStringLiteral("printed-matter-name.png"));
     week.SelectPartWeeks(true);

@@ -1,11 +1,13 @@
 #include "app/DesktopStart.h"
 
+#include "app/TInfoForm.h"
 #include "app/TLoadForm.h"
 #include "app/TMainForm.h"
 #include "core/DataSet.h"
 #include "core/ErrorLog.h"
 #include "core/Startup.h"
 #include "core/UnhandledError.h"
+#include "customers/ui/TVWFORM.h"
 #include "week/WeekOverview.h"
 #include "widgets/DialogUi.h"
 
@@ -67,6 +69,22 @@ int DesktopStart::run()
         mainForm.setGeometry(screen->availableGeometry());
     m_ui.setParentWidget(&mainForm);
     m_ui.setOptions(&startup.dataSet().options());
+    // The appointment window is made once, by the check half a second after start, and kept for
+    // the menu; the information window is shown once and discarded.
+    std::unique_ptr<TVWFORM> appointments;
+    const auto appointmentWindow = [&]() -> TVWFORM& {
+        if (!appointments)
+            appointments = std::make_unique<TVWFORM>(startup.dataSet(), m_ui, &mainForm);
+        return *appointments;
+    };
+    TMainForm::Hooks hooks;
+    hooks.followUpCheck = [&] { appointmentWindow().CheckDueReminders(); };
+    hooks.appointmentWindow = [&] { appointmentWindow().showFor(); };
+    hooks.informationWindow = [&] {
+        TInfoForm info(startup.dataSet(), QDateTime::currentDateTime(), &mainForm);
+        info.exec();
+    };
+    mainForm.setHooks(hooks);
     mainForm.showMaximized();
     const int exitCode = QApplication::exec();
     m_ui.setOptions(nullptr);

@@ -78,6 +78,8 @@ void TMainForm::setHooks(Hooks hooks)
         m_hooks.followUpCheck = std::move(hooks.followUpCheck);
     if (hooks.informationWindow)
         m_hooks.informationWindow = std::move(hooks.informationWindow);
+    if (hooks.appointmentWindow)
+        m_hooks.appointmentWindow = std::move(hooks.appointmentWindow);
     if (hooks.openDocument)
         m_hooks.openDocument = std::move(hooks.openDocument);
 }
@@ -107,7 +109,7 @@ void TMainForm::buildMenu()
                  &TMainForm::openPartyWindow);
     addMenuEntry(edit, QStringLiteral("&Wochenabschluß"), QStringLiteral("Wochenverwaltung starten."),
                  &TMainForm::openWeekWindow);
-    addMenuEntry(edit, QStringLiteral("&Termininfofenster zeigen"), QString(), &TMainForm::notYetAvailable);
+    addMenuEntry(edit, QStringLiteral("&Termininfofenster zeigen"), QString(), &TMainForm::showAppointments);
     edit->addSeparator();
     addMenuEntry(edit, QStringLiteral("&Verlassen"), QStringLiteral("Korbelantverwaltung verlassen."),
                  &TMainForm::leave);
@@ -372,6 +374,14 @@ void TMainForm::runGroupProgram()
     if (!ProgramRunner(m_ui).RunProgram(
             path.isEmpty() ? m_dataSet.options().text(QStringLiteral("ZKPfad")) + kGroupProgram : path))
         QApplication::beep();
+}
+
+void TMainForm::showAppointments()
+{
+    if (m_hooks.appointmentWindow)
+        m_hooks.appointmentWindow();
+    else
+        notYetAvailable();
 }
 
 void TMainForm::startTimerFired()

@@ -28,6 +28,7 @@ public:
     {
         std::function<void()> followUpCheck;     // half a second after the window is shown
         std::function<void()> informationWindow; // first activation while the option Info is set
+        std::function<void()> appointmentWindow; // "&Termininfofenster zeigen"
         std::function<bool(const QString& path)> openDocument; // the desktop's document opener
     };
 
@@ -82,6 +83,7 @@ private:
     void showInfoBox();
     void runGroupProgram();
     void startTimerFired();
+    void showAppointments();
 
     DataSet& m_dataSet;
     MainWindowState& m_state;
