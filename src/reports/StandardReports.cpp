@@ -1,6 +1,7 @@
 #include "reports/StandardReports.h"
 
 #include "articles/ArticleListReport.h"
+#include "customers/CustomerListReport.h"
 #include "parties/DeliveryListReport.h"
 #include "parties/GuestListReport.h"
 #include "parties/PartyStarFormReport.h"
@@ -19,6 +20,7 @@ void StandardReports::registerAll(ReportRegistry& registry)
 {
     WeekOverviewReport::registerIn(registry);
     ArticleListReport::registerIn(registry);
+    CustomerListReport::registerIn(registry);
     SuccessOverviewReport::registerIn(registry);
     OrderListReport::registerIn(registry);
     ExchangeListReport::registerIn(registry);

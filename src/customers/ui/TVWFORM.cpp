@@ -2,9 +2,11 @@
 
 #include "core/DataSet.h"
 #include "core/UiPort.h"
+#include "customers/CustomerListReport.h"
 #include "customers/TClientDataModul.h"
 #include "customers/ui/TClientNewForm.h"
-#include "widgets/NotAvailable.h"
+#include "reports/ui/ReportPreview.h"
+#include "reports/ui/ReportPrinter.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -72,13 +74,14 @@ QWidget* TVWFORM::buildToolBar()
         button->setToolTip(hint);
         connect(button, &QPushButton::clicked, this, action);
         row->addWidget(button);
+        return button;
     };
     add(QStringLiteral("Wiedervorlage &Zurücksetzen"), QStringLiteral("WV-Datum löschen"),
         [this] { resetFollowUp(); });
     add(QStringLiteral("Wiedervorlage &Bearbeiten"), QStringLiteral("Kunde bearbeiten"),
         [this] { editFollowUp(); });
-    add(QStringLiteral("Wiedervorlageliste &Drucken"), QStringLiteral("Kundenliste drucken"),
-        [this] { printFollowUps(); });
+    m_print = add(QStringLiteral("Wiedervorlageliste &Drucken"), QStringLiteral("Kundenliste drucken"),
+                  [this] { printFollowUps(); });
     add(QStringLiteral("&Ok"), QString(), [this] { accept(); });
     row->addStretch();
     return bar;
@@ -181,7 +184,15 @@ void TVWFORM::editFollowUp()
 
 void TVWFORM::printFollowUps()
 {
-    m_ui.information(NotAvailable::kText);
+    if (!ReportPrinter::CheckPrinter(m_ui))
+        return;
+    QStringList customers;
+    for (const DueReminders::Customer& c : m_due.followUps(m_today))
+        customers << c.kNr;
+    m_print->setEnabled(false);
+    ReportPreview::show(CustomerListReport::document(CustomerListReport::Kind::Phones, m_set.db(), customers),
+                        m_ui, this);
+    m_print->setEnabled(true);
 }
 
 // The check boxes become the options only now; they are saved at once.

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QPushButton;
 class QTableWidget;
 
 namespace korbelant {
@@ -60,6 +61,7 @@ private:
     QTableWidget* m_parties;
     QCheckBox* m_birthdayBox;
     QCheckBox* m_partyBox;
+    QPushButton* m_print = nullptr;
 };
 
 } // namespace korbelant
