@@ -1,6 +1,7 @@
 #include "reports/StandardReports.h"
 
 #include "articles/ArticleListReport.h"
+#include "customers/CustomerHistoryReport.h"
 #include "customers/CustomerListReport.h"
 #include "parties/DeliveryListReport.h"
 #include "parties/GuestListReport.h"
@@ -21,6 +22,7 @@ void StandardReports::registerAll(ReportRegistry& registry)
     WeekOverviewReport::registerIn(registry);
     ArticleListReport::registerIn(registry);
     CustomerListReport::registerIn(registry);
+    CustomerHistoryReport::registerIn(registry);
     SuccessOverviewReport::registerIn(registry);
     OrderListReport::registerIn(registry);
     ExchangeListReport::registerIn(registry);

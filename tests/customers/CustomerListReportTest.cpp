@@ -1,5 +1,8 @@
 #include "customers/CustomerListReport.h"
+#include "core/Schema.h"
+#include "customers/CustomerHistoryReport.h"
 #include "customers/GuestTypeName.h"
+#include "reports/ReportError.h"
 #include "support/CustomerBuilder.h"
 #include "support/DataSetFixture.h"
 
@@ -99,6 +102,34 @@ TEST_F(CustomerListReportTest, FreeShortListColumnsFromTheChosenFields)
     EXPECT_EQ(wide.orientation, ReportDocument::Orientation::Landscape);
     EXPECT_EQ(firstRow(wide).values.mid(4),
               (QVariantList{QStringLiteral("c"), QString(), QStringLiteral("Tennis")}));
+}
+
+} // namespace korbelant::test
+
+namespace korbelant::test {
+
+TEST_F(CustomerListReportTest, AttendanceListsBothPartiesWithHerRowsShaded)
+{
+    const TableDef& tupper = Schema::get(QStringLiteral("Tupper"));
+    for (const auto& [party, seat, customer, sales] :
+         std::vector<std::tuple<QString, QString, QString, double>>{{"0101260", "01", "900002", 10},
+                                                                    {"0101260", "02", "900001", 20},
+                                                                    {"0202260", "01", "900001", 30},
+                                                                    {"0303260", "01", "900002", 40}})
+        db().insert(tupper, {{"R_NR", party}, {"P_NR", seat}, {"K_NR", customer}, {"UMSATZ", sales}});
+    const ReportDocument doc = CustomerHistoryReport::attendance(db(), QStringLiteral("900001"));
+    const ReportSection& section = doc.sections.front();
+    EXPECT_EQ(section.heading,
+              QStringLiteral("Übersicht der Vorführungen an denen der Kunde : Anna Berg teilgenommen hat."));
+    ASSERT_EQ(section.groups.size(), 2u);
+    EXPECT_EQ(section.groups.at(0).header, QStringLiteral("Vorf.-Nr. : 0101260"));
+    EXPECT_EQ(section.groups.at(0).rows.size(), 2u);
+    EXPECT_FALSE(section.groups.at(0).rows.at(0).shaded);
+    EXPECT_TRUE(section.groups.at(0).rows.at(1).shaded);
+    EXPECT_EQ(section.groups.at(0).rows.at(0).values.at(4).toString(), QStringLiteral("Abel, Berta"));
+    EXPECT_DOUBLE_EQ(section.groups.at(0).sum(6), 30);
+    EXPECT_EQ(section.groups.at(1).header, QStringLiteral("Vorf.-Nr. : 0202260"));
+    EXPECT_THROW(CustomerHistoryReport::attendance(db(), QStringLiteral("999999")), ReportError);
 }
 
 } // namespace korbelant::test
