@@ -23,6 +23,8 @@
 #include "customers/TClientDataModul.h"
 #include "customers/ui/TClientForm.h"
 #include "customers/ui/TClientNewForm.h"
+#include "customers/ui/TFormatChooser.h"
+#include "customers/ui/TFreeListForm.h"
 #include "customers/ui/TVWFORM.h"
 #include "exchange/ExchangeFolderChoice.h"
 #include "exchange/OrderTransfer.h"
@@ -49,6 +51,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -156,6 +159,11 @@ bool saveWeekWindows(DataSet& set, ScriptedUi& ui, const QDir& target)
                      {date.toString(Qt::ISODate)});
     appointments.fill(day);
     saved &= save(appointments, target, QStringLiteral("appointments.png"));
+    TFormatChooser chooser(set.db(), ui);
+    chooser.list()->setCurrentRow(5);
+    saved &= save(chooser, target, QStringLiteral("report-chooser.png"));
+    TFreeListForm freeList(2);
+    saved &= save(freeList, target, QStringLiteral("free-short-list.png"));
     TInfoForm info(set, QDateTime(kLastDay, QTime(9, 15)));
     saved &= save(info, target, QStringLiteral("information.png"));
     TDruckSAChange printedMatterName(QStringLiteral("01"), QStringLiteral("Einladungskarten"));

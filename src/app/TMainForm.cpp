@@ -13,8 +13,10 @@
 #include "core/UiPort.h"
 #include "core/ui/TIndexForm.h"
 #include "core/ui/TResetForm.h"
+#include "customers/CustomerView.h"
 #include "customers/TClientDataModul.h"
 #include "customers/ui/TClientForm.h"
+#include "customers/ui/TFormatChooser.h"
 #include "euro/ui/TEuroForm.h"
 #include "euro/ui/TEuroRechner.h"
 #include "parties/TVorFuerModul.h"
@@ -289,6 +291,17 @@ void TMainForm::openCustomerWindow()
     runWorkWindow([this] {
         TClientDataModul store(m_dataSet.db(), m_ui);
         TClientForm form(store, m_dataSet.options(), m_dataSet.home().dbDir(), this);
+        form.setPrintHandler([this](const CustomerView& view, const QString& current) {
+            if (!ReportPrinter::CheckPrinter(m_ui))
+                return;
+            // The chooser lives for the whole run and keeps its selection.
+            if (!m_reportChooser)
+                m_reportChooser = std::make_unique<TFormatChooser>(m_dataSet.db(), m_ui, this);
+            QStringList customers;
+            for (const CustomerRow& row : view.rows())
+                customers << row.number;
+            m_reportChooser->run(customers, current);
+        });
         form.exec();
     });
 }

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 
 class QToolButton;
 class QTimer;
@@ -11,6 +12,7 @@ namespace korbelant {
 
 class DataSet;
 class MainWindowState;
+class TFormatChooser;
 class TOptionsForm;
 class TWeekOverviewChart;
 class UiPort;
@@ -96,6 +98,7 @@ private:
     QToolButton* m_zirkel = nullptr;
     QAction* m_zirkelAction = nullptr;
     QTimer* m_startTimer;
+    std::unique_ptr<TFormatChooser> m_reportChooser;
     bool m_shownOnce = false;
     bool m_infoShown = false;
 };

@@ -207,13 +207,13 @@ void TClientForm::buildToolBar(QVBoxLayout* layout)
         &TClientForm::exportCustomers);
     add(QStringLiteral("&Drucken"), QString(), [this] {
         if (m_print)
-            m_print(m_view);
+            m_print(m_view, m_grid->currentNumber());
     })->setEnabled(false);
     add(QStringLiteral("Serien-&Mail"), QString(), &TClientForm::serialMail);
     layout->addWidget(bar);
 }
 
-void TClientForm::setPrintHandler(std::function<void(const CustomerView&)> handler)
+void TClientForm::setPrintHandler(PrintHandler handler)
 {
     m_print = std::move(handler);
     action(QStringLiteral("&Drucken"))->setEnabled(static_cast<bool>(m_print));

@@ -40,7 +40,9 @@ public:
     // The customer dialog used by "&Neu" and "&Bearbeiten" (the real dialog unless set).
     void setEditor(CustomerEditor editor) { m_editor = std::move(editor); }
     // "&Drucken": the report chooser on the customers shown; the button is disabled without one.
-    void setPrintHandler(std::function<void(const CustomerView&)> handler);
+    // "&Drucken": the report chooser on the customers as the window shows them and the current one.
+    using PrintHandler = std::function<void(const CustomerView& view, const QString& current)>;
+    void setPrintHandler(PrintHandler handler);
     // The URL handed to the mail program; QDesktopServices unless set.
     void setMailOpener(std::function<void(const QUrl&)> opener) { m_openMail = std::move(opener); }
 
@@ -92,7 +94,7 @@ private:
     CustomerView m_view;
     CustomerEditor m_editor;
     std::function<void(const QUrl&)> m_openMail;
-    std::function<void(const CustomerView&)> m_print;
+    PrintHandler m_print;
     CustomerGrid* m_grid = nullptr;
     QComboBox* m_sortBox = nullptr;
     QLabel* m_filterPanel = nullptr;
