@@ -29,6 +29,18 @@ ReportDocument framed(Database& db, const QString& title)
     return doc;
 }
 
+// The group the next row belongs to: the last one while the header stays, else a new one.
+ReportGroup& groupFor(ReportSection& section, const QString& header, const QString& footer)
+{
+    if (section.groups.empty() || section.groups.back().header != header) {
+        ReportGroup group;
+        group.header = header;
+        group.footerLabel = footer;
+        section.groups.push_back(std::move(group));
+    }
+    return section.groups.back();
+}
+
 QString customerArgument(const QStringList& args)
 {
     if (args.size() != 1 || args.first().trimmed().isEmpty())
@@ -61,18 +73,13 @@ ReportDocument CustomerHistoryReport::attendance(Database& db, const QString& cu
                 {customer});
     for (const QVariantList& r : rows) {
         const QString party = r.at(0).toString();
-        if (section.groups.empty() ||
-            section.groups.back().header != QStringLiteral("Vorf.-Nr. : ") + party) {
-            ReportGroup group;
-            group.header = QStringLiteral("Vorf.-Nr. : ") + party;
-            group.footerLabel = QStringLiteral("Summe :");
-            section.groups.push_back(std::move(group));
-        }
+        ReportGroup& group =
+            groupFor(section, QStringLiteral("Vorf.-Nr. : ") + party, QStringLiteral("Summe :"));
         ReportRow row({party, r.at(1), r.at(2), r.at(3),
                        r.at(4).toString() + QStringLiteral(", ") + r.at(5).toString(),
                        r.at(6).toString() + QLatin1Char(' ') + r.at(7).toString(), r.at(8).toDouble()});
         row.shaded = r.at(3).toString() == customer;
-        section.groups.back().rows.push_back(std::move(row));
+        group.rows.push_back(std::move(row));
     }
     doc.sections.push_back(std::move(section));
     return doc;
@@ -104,16 +111,11 @@ ReportDocument CustomerHistoryReport::purchases(Database& db, const QString& cus
                                "ORDER BY t1.MWoche, t1.L_NR"),
                 {customer});
     for (const QVariantList& r : rows) {
-        const QString week = QStringLiteral("Woche ") + WeekKey::displayWeek(r.at(0).toString());
-        if (section.groups.empty() || section.groups.back().header != week) {
-            ReportGroup group;
-            group.header = week;
-            group.footerLabel = QStringLiteral("Teilsumme :");
-            section.groups.push_back(std::move(group));
-        }
-        section.groups.back().rows.push_back(
-            ReportRow({r.at(1), r.at(2), r.at(3), r.at(4).toDouble(), r.at(5).toInt(), r.at(6).toInt(),
-                       r.at(7).toDouble(), r.at(8)}));
+        ReportGroup& group =
+            groupFor(section, QStringLiteral("Woche ") + WeekKey::displayWeek(r.at(0).toString()),
+                     QStringLiteral("Teilsumme :"));
+        group.rows.push_back(ReportRow({r.at(1), r.at(2), r.at(3), r.at(4).toDouble(), r.at(5).toInt(),
+                                        r.at(6).toInt(), r.at(7).toDouble(), r.at(8)}));
     }
     doc.sections.push_back(std::move(section));
     return doc;

@@ -3,6 +3,7 @@
 #include "support/ArtInfosFile.h"
 #include "support/ArticleBuilder.h"
 #include "support/TestSupport.h"
+#include "support/TreeCopy.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -36,17 +37,6 @@ QString fingerprint(const QString& root)
                                    "(SELECT * FROM Ersatzteile ORDER BY 1, 2)"))
             .toString();
     return lager + QLatin1Char('|') + spares;
-}
-
-void copyTree(const QString& from, const QString& to)
-{
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = to + file.mid(from.size());
-        QDir().mkpath(QFileInfo(target).path());
-        ASSERT_TRUE(QFile::copy(file, target)) << qPrintable(file);
-    }
 }
 
 // A catalogue of 10,000 articles with stock and spare parts; the new list keeps half of them,

@@ -55,10 +55,7 @@ class DueRemindersTest : public DataSetFixture
 protected:
     void add(const char* number, const char* field, const QDate& date)
     {
-        CustomerBuilder(QString::fromLatin1(number))
-            .name(QStringLiteral("Kundin"), QString::fromLatin1(number))
-            .with(QString::fromLatin1(field), date)
-            .insertInto(db());
+        CustomerBuilder::addDated(db(), number, field, date);
     }
 };
 

@@ -5,6 +5,7 @@
 #include "euro/EuroPlan.h"
 #include "euro/EuroRequest.h"
 #include "support/TestSupport.h"
+#include "support/TreeCopy.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -33,17 +34,6 @@ QVariantList fingerprint(Database& db)
         values << row;
     }
     return values;
-}
-
-void copyTree(const QString& from, const QString& to)
-{
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = to + file.mid(from.size());
-        QDir().mkpath(QFileInfo(target).path());
-        ASSERT_TRUE(QFile::copy(file, target)) << qPrintable(file);
-    }
 }
 
 struct State

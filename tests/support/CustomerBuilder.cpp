@@ -16,4 +16,12 @@ CustomerBuilder& CustomerBuilder::name(const QString& name, const QString& first
     return *this;
 }
 
+void CustomerBuilder::addDated(Database& db, const char* number, const char* field, const QDate& date)
+{
+    CustomerBuilder(QString::fromLatin1(number))
+        .name(QStringLiteral("Kundin"), QString::fromLatin1(number))
+        .with(QString::fromLatin1(field), date)
+        .insertInto(db);
+}
+
 } // namespace korbelant::test

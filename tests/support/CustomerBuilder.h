@@ -13,6 +13,10 @@ public:
     explicit CustomerBuilder(const QString& number);
 
     CustomerBuilder& name(const QString& name, const QString& firstName = {});
+
+    // A customer "Kundin" whose first name is her number, with one date set (a follow-up, a
+    // birthday, a next party): the people of the appointment lists.
+    static void addDated(Database& db, const char* number, const char* field, const QDate& date);
 };
 
 } // namespace korbelant::test

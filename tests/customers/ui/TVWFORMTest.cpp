@@ -53,10 +53,7 @@ class TVWFORMTest : public DataSetFixture
 protected:
     void add(const char* number, const char* field, const QDate& date)
     {
-        CustomerBuilder(QString::fromLatin1(number))
-            .name(QStringLiteral("Kundin"), QString::fromLatin1(number))
-            .with(QString::fromLatin1(field), date)
-            .insertInto(db());
+        CustomerBuilder::addDated(db(), number, field, date);
     }
     ModalCloser closer;
 };
