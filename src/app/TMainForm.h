@@ -73,6 +73,9 @@ private:
     void openArticleWindow();
     void openPartyWindow();
     void openWeekWindow();
+    void openStatisticsWindow();
+    void openTravelAccount();
+    void openExpenseWindow();
     void openResetData();
     void openIndexRepair();
     void openEuroWindow();

@@ -9,8 +9,10 @@
 #include "cli/CoreCommands.h"
 #include "cli/CustomerCommands.h"
 #include "cli/EuroCommands.h"
+#include "cli/ExpenseCommands.h"
 #include "cli/PartyCommands.h"
 #include "cli/ReportCommands.h"
+#include "cli/StatisticsCommands.h"
 #include "cli/TwdCommands.h"
 #include "cli/WeekCommands.h"
 #include "core/DatabaseError.h"
@@ -31,6 +33,8 @@ CliApp::CliApp()
     BenchDataCommands::registerAll(*this);
     TwdCommands::registerAll(*this);
     EuroCommands::registerAll(*this);
+    StatisticsCommands::registerAll(*this);
+    ExpenseCommands::registerAll(*this);
 }
 
 void CliApp::add(std::unique_ptr<CliCommand> command)

@@ -1,11 +1,14 @@
 #include "reports/StandardReports.h"
 
 #include "articles/ArticleListReport.h"
+#include "expenses/ExpenseListReport.h"
+#include "expenses/TravelReport.h"
 #include "parties/DeliveryListReport.h"
 #include "parties/GuestListReport.h"
 #include "parties/PartyStarFormReport.h"
 #include "parties/TupperBoerseReport.h"
 #include "reports/ReportRegistry.h"
+#include "statistics/StatisticsReports.h"
 #include "week/ExchangeListReport.h"
 #include "week/OrderListReport.h"
 #include "week/PrintedMatterOrderReport.h"
@@ -28,6 +31,9 @@ void StandardReports::registerAll(ReportRegistry& registry)
     GuestListReport::registerIn(registry);
     PartyStarFormReport::registerIn(registry);
     StarListReport::registerIn(registry);
+    StatisticsReports::registerIn(registry);
+    TravelReport::registerIn(registry);
+    ExpenseListReport::registerIn(registry);
 }
 
 } // namespace korbelant
