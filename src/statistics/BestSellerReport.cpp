@@ -49,7 +49,9 @@ ReportDocument BestSellerReport::document(const std::vector<BestSeller>& rows,
     section.groups.push_back(group);
     section.summaryLabel = QStringLiteral("Summe :");
     ReportDocument doc;
-    doc.title = title(conditions);
+    // The long description stands under a short title, which the page head has room for.
+    doc.title = QStringLiteral("Artikel-Hitliste");
+    doc.subtitle = title(conditions);
     doc.orientation = ReportDocument::Orientation::Landscape;
     doc.sections.push_back(section);
     return doc;

@@ -19,6 +19,7 @@ class BestSellerReport
 public:
     static const QString Name; // "statistik-hitliste"
 
+    // The description under the title "Artikel-Hitliste":
     // "Übersicht von Artikel A1*  mit der VA Alle  der Wochen 2003/01 bis 2003/53".
     static QString title(const ArticleSalesQuery::Conditions& conditions);
     static ReportDocument document(const std::vector<BestSeller>& rows,

@@ -41,7 +41,8 @@ QString CustomerStatisticSort::label(Key key)
 
 QString CustomerStatisticSort::orderBy(Key key)
 {
-    return QStringLiteral(" ORDER BY ") + QString::fromLatin1(entry(key).orderBy) + QStringLiteral(", K_NR");
+    return QStringLiteral(" ORDER BY ") + QString::fromLatin1(entry(key).orderBy) +
+           QStringLiteral(", t.K_NR");
 }
 
 QString CustomerStatisticSort::markedColumn(Key key)

@@ -1,5 +1,6 @@
 #include "statistics/StatisticsReports.h"
 
+#include "articles/ArticleReportData.h"
 #include "articles/ArticleSalesReport.h"
 #include "core/DataSet.h"
 #include "reports/ReportRegistry.h"
@@ -12,6 +13,15 @@
 
 namespace korbelant {
 
+ReportDocument StatisticsReports::articleSales(const std::vector<ArticleSalesQuery::Sale>& sales,
+                                               const ArticleSalesQuery::Conditions& c)
+{
+    ReportDocument doc = ArticleSalesReport::document(sales, QStringLiteral("Artikel-Verkäufe"), false);
+    doc.subtitle = ArticleReportData::salesTitle(c.article, StatisticsArguments::kindShown(c.kind),
+                                                 c.fromWeek, c.toWeek);
+    return doc;
+}
+
 ReportDocument StatisticsReports::weeks(DataSet& set, const QStringList& args)
 {
     const StatisticsPeriod period = StatisticsArguments::period(args);
@@ -23,8 +33,7 @@ ReportDocument StatisticsReports::weeks(DataSet& set, const QStringList& args)
 ReportDocument StatisticsReports::articles(DataSet& set, const QStringList& args)
 {
     const StatisticsArguments::Articles request = StatisticsArguments::articles(args, false);
-    return ArticleSalesReport::document(TStatistikDataModul(set.db()).ArtikelQuery(request.conditions),
-                                        QStringLiteral("Artikel-Verkäufe"), false);
+    return articleSales(TStatistikDataModul(set.db()).ArtikelQuery(request.conditions), request.conditions);
 }
 
 void StatisticsReports::registerIn(ReportRegistry& registry)

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "articles/ArticleSalesQuery.h"
+
 #include <QStringList>
+#include <vector>
 
 namespace korbelant {
 
@@ -16,6 +19,10 @@ public:
     static inline const QString kWeeks = QStringLiteral("statistik-wochen");
     static inline const QString kArticles = QStringLiteral("statistik-artikel");
 
+    // The short article sales list titled "Artikel-Verkäufe", with the article, kind and weeks
+    // under the title.
+    static ReportDocument articleSales(const std::vector<ArticleSalesQuery::Sale>& sales,
+                                       const ArticleSalesQuery::Conditions& conditions);
     // The week overview of the period VON BIS.
     static ReportDocument weeks(DataSet& set, const QStringList& args);
     // The short article sales list for [--artikel PREFIX] [--va VA] [--von W] [--bis W].

@@ -74,13 +74,13 @@ TEST_F(ExpenseCommandsTest, TravelAccountWithDbaseCopyAndReport)
 {
     {
         auto db = home.openDb();
-        CustomerBuilder(QStringLiteral("100001"))
+        CustomerBuilder(QStringLiteral("200001"))
             .name(QStringLiteral("Meier"))
             .with(QStringLiteral("ORT"), QStringLiteral("Musterstadt"))
             .with(QStringLiteral("STRASSE"), QStringLiteral("Weg 1"))
             .insertInto(*db);
         PartyBuilder(QStringLiteral("0001"))
-            .host(QStringLiteral("100001"))
+            .host(QStringLiteral("200001"))
             .with(QStringLiteral("KM_EINFACH"), 12)
             .with(QStringLiteral("DATUM"), QDate(2001, 3, 10))
             .with(QStringLiteral("AUSLIEFER2"), QDate(2001, 4, 2))

@@ -19,25 +19,25 @@ protected:
     void SetUp() override
     {
         auto db = home.openDb();
-        CustomerBuilder(QStringLiteral("100001"))
+        CustomerBuilder(QStringLiteral("200001"))
             .name(QStringLiteral("Meier"), QStringLiteral("Erna"))
             .insertInto(*db);
-        CustomerBuilder(QStringLiteral("100002"))
+        CustomerBuilder(QStringLiteral("200002"))
             .name(QStringLiteral("O'Brien"), QStringLiteral("Ann"))
             .insertInto(*db);
         PartyBuilder(QStringLiteral("0001"))
             .week(QStringLiteral("202605"))
-            .host(QStringLiteral("100001"))
+            .host(QStringLiteral("200001"))
             .with(QStringLiteral("S_UMSATZ"), 400.5)
             .insertInto(*db);
         PartyBuilder(QStringLiteral("0002"))
             .week(QStringLiteral("202606"))
-            .host(QStringLiteral("100002"))
+            .host(QStringLiteral("200002"))
             .with(QStringLiteral("S_UMSATZ"), 100)
             .insertInto(*db);
-        participant(*db, "0001", "01", "100001", "0", 40); // a host marker to be put right
-        participant(*db, "0002", "01", "100002", "1", 10);
-        participant(*db, "0002", "02", "100001", "0", 20);
+        participant(*db, "0001", "01", "200001", "0", 40); // a host marker to be put right
+        participant(*db, "0002", "01", "200002", "1", 10);
+        participant(*db, "0002", "02", "200001", "0", 20);
         for (const char* va : {"10", "20"})
             db->insert(Schema::get(QStringLiteral("Tupper1")),
                        {{QStringLiteral("R_NR"), QStringLiteral("0001")},
@@ -79,17 +79,17 @@ TEST_F(StatisticsCommandsTest, ViewsAsLists)
          {"K_NR;NAME;XNAME;MAX OF NAME;MAX OF "
           "STRASSE;Ort;VANZAHL;GVANZAHL;Umsatz;AVUmsatz;GastGUmsatz;VUmsatz;"
           "Sterne;UM_Sterne",
-          "100001;Erna Meier;Meier Erna;Meier;; ;2;1;60,00;200,25;400,50;400,50;0;0,00",
-          "100002;Ann O'Brien;O'brien Ann;O'Brien;; ;1;1;10,00;100,00;100,00;100,00;0;0,00"}},
+          "200001;Erna Meier;Meier Erna;Meier;; ;2;1;60,00;200,25;400,50;400,50;0;0,00",
+          "200002;Ann O'Brien;O'brien Ann;O'Brien;; ;1;1;10,00;100,00;100,00;100,00;0;0,00"}},
         {{"stats", "customers", "202601", "202653", "--min", "2", "--sort", "gastgeber"},
          {"K_NR;NAME;XNAME;MAX OF NAME;MAX OF "
           "STRASSE;Ort;VANZAHL;GVANZAHL;Umsatz;AVUmsatz;GastGUmsatz;VUmsatz;"
           "Sterne;UM_Sterne",
-          "100001;Erna Meier;Meier Erna;Meier;; ;2;1;60,00;200,25;400,50;400,50;0;0,00"}},
+          "200001;Erna Meier;Meier Erna;Meier;; ;2;1;60,00;200,25;400,50;400,50;0;0,00"}},
         {{"stats", "unpaid", "202601", "202610"},
          {"R_NR;P_NR;K_NR;NAME;ORT;MWoche;UMSATZ;BEZAHLT",
-          "0002;01;100002;O'Brien, Ann; ;202605;10,00;nicht bezahlt",
-          "0002;02;100001;Meier, Erna; ;202605;20,00;nicht bezahlt"}},
+          "0002;01;200002;O'Brien, Ann; ;202605;10,00;nicht bezahlt",
+          "0002;02;200001;Meier, Erna; ;202605;20,00;nicht bezahlt"}},
         {{"stats", "hitlist", "--artikel", "a1%", "--sort", "umsatz"},
          {"L_NR;VA;Stueck;Sterne;L_TEXT;EINZ_KOST;EINZ_PREIS;KOSTEN;SUMME",
           "A1%9;10;2;0;;0,00;0,00;0,00;19,90", "A1%9;20;2;0;;0,00;0,00;0,00;19,90"}},

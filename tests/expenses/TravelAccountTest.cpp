@@ -19,13 +19,13 @@ class TravelAccountTest : public DataSetFixture
 protected:
     void SetUp() override
     {
-        CustomerBuilder(QStringLiteral("100001"))
+        CustomerBuilder(QStringLiteral("200001"))
             .name(QStringLiteral(" Meier "))
             .with(QStringLiteral("ORT"), QStringLiteral(" Musterstadt "))
             .with(QStringLiteral("STRASSE"), QStringLiteral("Weg 1"))
             .insertInto(db());
         PartyBuilder(QStringLiteral("0001"))
-            .host(QStringLiteral("100001"))
+            .host(QStringLiteral("200001"))
             .with(QStringLiteral("KM_EINFACH"), 12)
             .with(QStringLiteral("DATUM"), QDate(2001, 3, 10))
             .with(QStringLiteral("VORBEREIT1"), QDate(2001, 3, 1))
@@ -39,7 +39,7 @@ protected:
             .insertInto(db());
         // Collected, but outside the range.
         PartyBuilder(QStringLiteral("0003"))
-            .host(QStringLiteral("100001"))
+            .host(QStringLiteral("200001"))
             .with(QStringLiteral("KM_EINFACH"), 5)
             .with(QStringLiteral("DATUM"), QDate(2001, 5, 10))
             .insertInto(db());

@@ -19,22 +19,22 @@ class StatisticsFixture : public DataSetFixture
 protected:
     void SetUp() override
     {
-        CustomerBuilder(QStringLiteral("100001"))
+        CustomerBuilder(QStringLiteral("200001"))
             .name(QStringLiteral("mÜLLER-lüdenscheidt"), QStringLiteral("Erna"))
             .insertInto(db());
-        for (const char* k : {"100002", "100003", "100004"})
+        for (const char* k : {"200002", "200003", "200004"})
             CustomerBuilder(QString::fromLatin1(k)).insertInto(db());
-        party("0001", "200305", "100002", 100, 5, 10);
-        party("0002", "200306", "100003", 200, 7, 20);
-        party("0003", "200307", "100004", 300, 9, 30);
-        party("0004", "200310", "100001", 400, 11, 40);
-        guest("0001", "02", "100001", 10);
-        guest("0002", "02", "100001", 20);
-        guest("0003", "02", "100001", 30);
-        guest("0004", "01", "100001", 40);
-        guest("0001", "01", "100002", 1);
-        guest("0002", "01", "100003", 2);
-        guest("0003", "01", "100004", 3);
+        party("0001", "200305", "200002", 100, 5, 10);
+        party("0002", "200306", "200003", 200, 7, 20);
+        party("0003", "200307", "200004", 300, 9, 30);
+        party("0004", "200310", "200001", 400, 11, 40);
+        guest("0001", "02", "200001", 10);
+        guest("0002", "02", "200001", 20);
+        guest("0003", "02", "200001", 30);
+        guest("0004", "01", "200001", 40);
+        guest("0001", "01", "200002", 1);
+        guest("0002", "01", "200003", 2);
+        guest("0003", "01", "200004", 3);
     }
 
     void party(const char* rNr, const char* week, const char* host, double turnover, int stars,
@@ -80,7 +80,7 @@ protected:
 TEST_F(StatisticsFixture, GuestThreeTimesAndHostOnce)
 {
     const auto rows = all();
-    const CustomerStatistic* erna = find(rows, QStringLiteral("100001"));
+    const CustomerStatistic* erna = find(rows, QStringLiteral("200001"));
     ASSERT_NE(erna, nullptr);
     EXPECT_EQ(erna->VANZAHL, 4);
     EXPECT_EQ(erna->GVANZAHL, 1);
@@ -97,14 +97,14 @@ TEST_F(StatisticsFixture, GuestThreeTimesAndHostOnce)
 
 TEST_F(StatisticsFixture, CustomerWhoNeverHostedHasNoTurnoverPerParty)
 {
-    guest("0004", "03", "100002", 5);
-    const CustomerStatistic* guestOnly = find(all(), QStringLiteral("100002"));
+    guest("0004", "03", "200002", 5);
+    const CustomerStatistic* guestOnly = find(all(), QStringLiteral("200002"));
     ASSERT_NE(guestOnly, nullptr);
     EXPECT_EQ(guestOnly->GVANZAHL, 1);
     // A customer at a party that is not hers, and never a host:
-    CustomerBuilder(QStringLiteral("100005")).insertInto(db());
-    guest("0004", "04", "100005", 7);
-    const CustomerStatistic* newcomer = find(all(), QStringLiteral("100005"));
+    CustomerBuilder(QStringLiteral("200005")).insertInto(db());
+    guest("0004", "04", "200005", 7);
+    const CustomerStatistic* newcomer = find(all(), QStringLiteral("200005"));
     ASSERT_NE(newcomer, nullptr);
     EXPECT_EQ(newcomer->GVANZAHL, 0);
     EXPECT_FALSE(newcomer->VUmsatz.has_value());
@@ -119,11 +119,11 @@ TEST_F(StatisticsFixture, SortsAndMinimum)
         int minimum;
         QStringList expected;
     } cases[] = {
-        {Sort::Umsatz, 0, {"100001", "100004", "100003", "100002"}},
-        {Sort::Sterne, 0, {"100001", "100004", "100003", "100002"}},
-        {Sort::UmsatzAlsGastgeber, 0, {"100001", "100004", "100003", "100002"}},
-        {Sort::UmsatzProVorfuehrung, 0, {"100004", "100003", "100001", "100002"}},
-        {Sort::Umsatz, 2, {"100001"}},
+        {Sort::Umsatz, 0, {"200001", "200004", "200003", "200002"}},
+        {Sort::Sterne, 0, {"200001", "200004", "200003", "200002"}},
+        {Sort::UmsatzAlsGastgeber, 0, {"200001", "200004", "200003", "200002"}},
+        {Sort::UmsatzProVorfuehrung, 0, {"200004", "200003", "200001", "200002"}},
+        {Sort::Umsatz, 2, {"200001"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(CustomerStatisticSort::label(c.sort).toStdString() + " min " +
@@ -149,18 +149,18 @@ TEST_F(StatisticsFixture, MinimumAlsoNarrowsThePrint)
 TEST_F(StatisticsFixture, PeriodCountsThePartiesOfItsWeeks)
 {
     const auto rows = TStatistikDataModul(db()).KundenStatistik({"200306", "200307"}, Sort::Umsatz);
-    const CustomerStatistic* erna = find(rows, QStringLiteral("100001"));
+    const CustomerStatistic* erna = find(rows, QStringLiteral("200001"));
     ASSERT_NE(erna, nullptr);
     EXPECT_EQ(erna->VANZAHL, 2);
     EXPECT_EQ(erna->GVANZAHL, 0);
-    EXPECT_EQ(find(rows, QStringLiteral("100002")), nullptr);
+    EXPECT_EQ(find(rows, QStringLiteral("200002")), nullptr);
     EXPECT_EQ(StatisticsPeriod::fromFields("2003", "6", "2003", "").to, QStringLiteral("200353"));
 }
 
 TEST_F(StatisticsFixture, HostMarkersAreCorrectedWithoutTouchingRightRecords)
 {
-    guest("0004", "02", "100002", 0, "1");
-    guest("0004", "03", "100003", 0, "");
+    guest("0004", "02", "200002", 0, "1");
+    guest("0004", "03", "200003", 0, "");
     db().run(QStringLiteral("UPDATE Tupper SET V_GTYP = '0' WHERE R_NR = '0001' AND P_NR = '01'"));
     db().run(QStringLiteral("CREATE TEMP TABLE touched (r TEXT, p TEXT)"));
     db().run(QStringLiteral("CREATE TEMP TRIGGER t AFTER UPDATE ON Tupper BEGIN "
@@ -176,7 +176,7 @@ TEST_F(StatisticsFixture, HostMarkersAreCorrectedWithoutTouchingRightRecords)
                   .toInt(),
               0);
     EXPECT_EQ(TStatistikDataModul(db()).CorrectHostMarkers(), 0);
-    EXPECT_EQ(find(all(), QStringLiteral("100002"))->GVANZAHL, 1);
+    EXPECT_EQ(find(all(), QStringLiteral("200002"))->GVANZAHL, 1);
 }
 
 TEST_F(StatisticsFixture, UnpaidOrdersOfThePeriod)
@@ -277,10 +277,10 @@ TEST_F(BestSellerFixture, SumsOfOneArticleAndKind)
 
 TEST_F(BestSellerFixture, ArticleViewStaysSortedByArticleWithAnEndWeek)
 {
-    CustomerBuilder(QStringLiteral("100001")).insertInto(db());
+    CustomerBuilder(QStringLiteral("200001")).insertInto(db());
     db().insert(Schema::get(QStringLiteral("Tupper")), {{QStringLiteral("R_NR"), QStringLiteral("0001")},
                                                         {QStringLiteral("P_NR"), QStringLiteral("02")},
-                                                        {QStringLiteral("K_NR"), QStringLiteral("100001")}});
+                                                        {QStringLiteral("K_NR"), QStringLiteral("200001")}});
     QStringList order;
     for (const auto& sale : TStatistikDataModul(db()).ArtikelQuery({"", "", "", "200316"}))
         order << sale.lNr;

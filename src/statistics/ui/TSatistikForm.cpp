@@ -1,7 +1,5 @@
 #include "statistics/ui/TSatistikForm.h"
 
-#include "articles/ArticleReportData.h"
-#include "articles/ArticleSalesReport.h"
 #include "articles/KindTable.h"
 #include "core/DataSet.h"
 #include "core/GermanFormat.h"
@@ -9,6 +7,7 @@
 #include "reports/ui/ReportPreview.h"
 #include "statistics/BestSellerReport.h"
 #include "statistics/CustomerStatisticsReport.h"
+#include "statistics/StatisticsReports.h"
 #include "statistics/UnpaidOrdersReport.h"
 #include "statistics/ui/TStatistikChartForm.h"
 #include "widgets/GridColumns.h"
@@ -431,9 +430,7 @@ ReportDocument TSatistikForm::document() const
         break;
     case View::Artikel: {
         const ArticleSalesQuery::Conditions c = articleConditions();
-        doc = ArticleSalesReport::document(
-            m_modul.ArtikelQuery(c),
-            ArticleReportData::salesTitle(c.article, m_kind->currentText(), c.fromWeek, c.toWeek), false);
+        doc = StatisticsReports::articleSales(m_modul.ArtikelQuery(c), c);
         break;
     }
     case View::Hitliste:

@@ -90,9 +90,9 @@ TEST_F(ExpenseWindowTest, DialogTakesTheEntries)
 
 TEST_F(ExpenseWindowTest, TravelAccountDialog)
 {
-    CustomerBuilder(QStringLiteral("100001")).name(QStringLiteral("Meier")).insertInto(db());
+    CustomerBuilder(QStringLiteral("200001")).name(QStringLiteral("Meier")).insertInto(db());
     PartyBuilder(QStringLiteral("0001"))
-        .host(QStringLiteral("100001"))
+        .host(QStringLiteral("200001"))
         .with(QStringLiteral("KM_EINFACH"), 12)
         .with(QStringLiteral("DATUM"), QDate(2001, 3, 10))
         .insertInto(db());

@@ -34,7 +34,7 @@ protected:
     {
         const QString year = QString::number(QDate::currentDate().year());
         for (int n = 1; n <= 45; ++n) {
-            const QString k = QString::number(100000 + n);
+            const QString k = QString::number(200000 + n);
             const QString r = QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
             CustomerBuilder(k)
                 .name(QStringLiteral("Kundin%1").arg(n), QStringLiteral("Eva"))
@@ -48,7 +48,7 @@ protected:
                 .insertInto(db());
             participant(r, "01", k, n == 1 ? "0" : "1", n, n % 2 == 0);
             if (n > 1)
-                participant(r, "02", QStringLiteral("100001"), "0", 1, false);
+                participant(r, "02", QStringLiteral("200001"), "0", 1, false);
         }
         db().insert(Schema::get(QStringLiteral("Tupper1")),
                     {{QStringLiteral("R_NR"), QStringLiteral("0001")},
@@ -89,7 +89,7 @@ TEST_F(StatisticsWindowTest, OpensOnTheCustomersOfTheYear)
     EXPECT_TRUE(form.articlePanel()->isHidden());
     QTableWidget* grid = form.grid(View::Kunden);
     ASSERT_EQ(grid->rowCount(), 45);
-    EXPECT_EQ(grid->item(0, 0)->text(), QStringLiteral("100001"));
+    EXPECT_EQ(grid->item(0, 0)->text(), QStringLiteral("200001"));
     EXPECT_EQ(grid->item(0, 9)->text(), QStringLiteral("45"));
     EXPECT_EQ(headColor(grid, 3), QColor(Qt::red));
 
@@ -144,7 +144,7 @@ TEST_F(StatisticsWindowTest, ViewsAndTheirPrints)
     form.start();
     ASSERT_EQ(form.grid(View::Hitliste)->rowCount(), 1);
     EXPECT_EQ(form.grid(View::Hitliste)->item(0, 8)->text(), QStringLiteral("30,00"));
-    EXPECT_TRUE(form.document().title.startsWith(
+    EXPECT_TRUE(form.document().subtitle.startsWith(
         QStringLiteral("Übersicht von Artikel A1*  mit der VA Alle  der Wochen ")));
 }
 
