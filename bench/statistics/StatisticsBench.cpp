@@ -7,6 +7,7 @@
 // of the statistics window and the travel account, as the mean and the slowest of a few runs.
 #include "core/DataSet.h"
 #include "core/Database.h"
+#include "core/GermanCollation.h"
 #include "core/ScriptedUi.h"
 #include "expenses/TravelAccount.h"
 #include "statistics/TStatistikDataModul.h"
@@ -29,7 +30,10 @@ QTextStream out(stdout);
 int rawRows(sqlite3* db, const QString& sql, const QVariantMap& params)
 {
     sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &st, nullptr);
+    if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &st, nullptr) != SQLITE_OK) {
+        out << "SQLite: " << sqlite3_errmsg(db) << Qt::endl;
+        return -1;
+    }
     for (auto it = params.cbegin(); it != params.cend(); ++it) {
         const int at =
             sqlite3_bind_parameter_index(st, (QStringLiteral(":") + it.key()).toUtf8().constData());
@@ -86,6 +90,8 @@ int main(int argc, char* argv[])
         out << "  :" << it.key() << " = '" << it.value().toString() << "'" << Qt::endl;
     sqlite3* raw = nullptr;
     sqlite3_open_v2(db.path().toUtf8().constData(), &raw, SQLITE_OPEN_READONLY, nullptr);
+    // The tables' text columns are declared with the German order.
+    GermanCollation::registerWith(raw);
     int moduleRows = 0;
     int sqliteRows = 0;
     const double moduleMs =

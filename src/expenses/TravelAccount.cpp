@@ -18,7 +18,11 @@ constexpr int kTextWidth = 80;
 const char* const kPartySelect =
     "SELECT h.DATUM, h.VORBEREIT1, h.VORBEREIT2, h.AUSLIEFER1, h.AUSLIEFER2, IFNULL(h.KM_EINFACH, 0), "
     "TRIM(IFNULL(k.ORT, '')), TRIM(IFNULL(k.STRASSE, '')), TRIM(IFNULL(k.NAME, '')) "
-    "FROM Tuppkopf h JOIN Kunden k ON k.K_NR = h.K_NR ORDER BY h.R_NR";
+    "FROM Tuppkopf h JOIN Kunden k ON k.K_NR = h.K_NR "
+    // Trips of other dates would be left out of the account anyway.
+    "WHERE h.DATUM BETWEEN :VON AND :BIS OR h.VORBEREIT1 BETWEEN :VON AND :BIS "
+    "OR h.VORBEREIT2 BETWEEN :VON AND :BIS OR h.AUSLIEFER1 BETWEEN :VON AND :BIS "
+    "OR h.AUSLIEFER2 BETWEEN :VON AND :BIS ORDER BY h.R_NR";
 
 QDate dateOf(const QVariant& value)
 {
@@ -70,7 +74,7 @@ std::vector<TravelEntry> TravelAccount::entries(const Range& range)
         Transaction work(m_db);
         m_db.run(QStringLiteral("DELETE FROM Reise"));
         const double rate = kilometreRate();
-        collectPartyTrips(rate);
+        collectPartyTrips(range, rate);
         collectWeekTrips(range, rate);
         result = restricted(range);
         m_db.run(QStringLiteral("DELETE FROM Reise"));
@@ -86,9 +90,10 @@ void TravelAccount::add(const QDate& date, const QString& text, int km, double a
              {date, text.left(kTextWidth), km, amount});
 }
 
-void TravelAccount::collectPartyTrips(double rate)
+void TravelAccount::collectPartyTrips(const Range& range, double rate)
 {
     Statement st = m_db.prepare(QString::fromLatin1(kPartySelect));
+    st.bindAll(QVariantMap{{QStringLiteral("VON"), range.from}, {QStringLiteral("BIS"), range.to}});
     while (st.next()) {
         const int km = 2 * st.value(5).toInt();
         const double amount = km * rate;

@@ -41,7 +41,7 @@ public:
     double kilometreRate() const;
 
 private:
-    void collectPartyTrips(double rate);
+    void collectPartyTrips(const Range& range, double rate);
     void collectWeekTrips(const Range& range, double rate);
     void add(const QDate& date, const QString& text, int km, double amount);
     std::vector<TravelEntry> restricted(const Range& range);

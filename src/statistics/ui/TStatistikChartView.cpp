@@ -4,6 +4,8 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QValueAxis>
@@ -33,31 +35,25 @@ double ceiling(double value)
 } // namespace
 
 TStatistikChartView::TStatistikChartView(QWidget* parent)
-    : QChartView(new QChart, parent), m_money(new QBarSeries), m_stars(new QBarSeries),
+    : QChartView(new QChart, parent), m_series(new QBarSeries),
       m_umsatz(new QBarSet(QStringLiteral("Umsatz"))), m_gastg(new QBarSet(QStringLiteral("Ums / Gastg"))),
-      m_sterne(new QBarSet(QStringLiteral("Sterne"))), m_axisX(new QBarCategoryAxis),
-      m_axisMoney(new QValueAxis), m_axisStars(new QValueAxis)
+      m_sterne(new QBarSet(QStringLiteral("Sterne"))), m_axisX(new QBarCategoryAxis), m_axisY(new QValueAxis)
 {
     setObjectName(QStringLiteral("StatistikChart"));
     QChart* c = chart();
     c->setTitle(QStringLiteral("Kundenstatistik"));
     c->setAnimationOptions(QChart::NoAnimation);
-    m_money->append(m_umsatz);
-    m_money->append(m_gastg);
-    m_stars->append(m_sterne);
-    c->addSeries(m_money);
-    c->addSeries(m_stars);
+    for (QBarSet* set : {m_umsatz, m_gastg, m_sterne})
+        m_series->append(set);
+    c->addSeries(m_series);
     m_axisX->setLabelsAngle(-60);
-    m_axisMoney->setLabelFormat(QStringLiteral("%.2f"));
-    m_axisStars->setLabelFormat(QStringLiteral("%.0f"));
-    m_axisStars->setTitleText(QStringLiteral("Sterne"));
+    // The chart names are short; shortened further they would say nothing.
+    m_axisX->setTruncateLabels(false);
+    m_axisY->setLabelFormat(QStringLiteral("%.0f"));
     c->addAxis(m_axisX, Qt::AlignBottom);
-    c->addAxis(m_axisMoney, Qt::AlignLeft);
-    c->addAxis(m_axisStars, Qt::AlignRight);
-    for (QBarSeries* s : {m_money, m_stars})
-        s->attachAxis(m_axisX);
-    m_money->attachAxis(m_axisMoney);
-    m_stars->attachAxis(m_axisStars);
+    c->addAxis(m_axisY, Qt::AlignLeft);
+    m_series->attachAxis(m_axisX);
+    m_series->attachAxis(m_axisY);
     setRenderHint(QPainter::Antialiasing);
     applyLook();
     showPage();
@@ -74,20 +70,17 @@ void TStatistikChartView::showPage()
     for (QBarSet* s : {m_umsatz, m_gastg, m_sterne})
         s->remove(0, s->count());
     QStringList names;
-    double money = 0;
-    double stars = 0;
+    double highest = 0;
     for (const CustomerStatistic& r : m_pages.rowsOfPage()) {
         names << r.XNAME;
         m_umsatz->append(r.Umsatz);
         m_gastg->append(r.GastGUmsatz);
         m_sterne->append(r.Sterne);
-        money = std::max({money, r.Umsatz, r.GastGUmsatz});
-        stars = std::max(stars, static_cast<double>(r.Sterne));
+        highest = std::max({highest, r.Umsatz, r.GastGUmsatz, static_cast<double>(r.Sterne)});
     }
     m_axisX->clear();
     m_axisX->append(names);
-    m_axisMoney->setRange(0, ceiling(money));
-    m_axisStars->setRange(0, ceiling(stars));
+    m_axisY->setRange(0, ceiling(highest));
 }
 
 void TStatistikChartView::setThreeD(bool on)
@@ -121,10 +114,18 @@ QStringList TStatistikChartView::labels() const
 
 QImage TStatistikChartView::picture()
 {
+    // The chart is laid out for the view's size here, so that a view never shown (the command
+    // line) draws the same picture as the window.
+    const QRectF area(QPointF(0, 0), size());
+    chart()->setGeometry(area);
+    scene()->setSceneRect(area);
+    if (QGraphicsLayout* layout = chart()->layout())
+        layout->activate();
     QImage image(size(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    render(&painter);
+    painter.setRenderHint(QPainter::Antialiasing);
+    scene()->render(&painter, QRectF(image.rect()), area);
     return image;
 }
 

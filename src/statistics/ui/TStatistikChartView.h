@@ -12,8 +12,8 @@ class QValueAxis;
 namespace korbelant {
 
 // The bar chart "Kundenstatistik": per customer of the page her turnover ("Umsatz"), the turnover
-// of the parties she hosted ("Ums / Gastg") and her stars ("Sterne", on their own axis at the
-// right), labelled with the chart names. The 3-D look gives the bars shaded faces and a shadow.
+// of the parties she hosted ("Ums / Gastg") and her stars ("Sterne"), labelled with the chart
+// names. The 3-D look gives the bars shaded faces and a shadow.
 class TStatistikChartView : public QChartView
 {
     Q_OBJECT
@@ -37,14 +37,12 @@ private:
     void applyLook();
 
     CustomerChartPages m_pages;
-    QBarSeries* m_money;
-    QBarSeries* m_stars;
+    QBarSeries* m_series;
     QBarSet* m_umsatz;
     QBarSet* m_gastg;
     QBarSet* m_sterne;
     QBarCategoryAxis* m_axisX;
-    QValueAxis* m_axisMoney;
-    QValueAxis* m_axisStars;
+    QValueAxis* m_axisY;
     bool m_threeD = false;
 };
 
