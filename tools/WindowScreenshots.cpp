@@ -29,7 +29,9 @@
 #include "exchange/ExchangeFolderChoice.h"
 #include "exchange/OrderTransfer.h"
 #include "exchange/ui/TPathMessageForm.h"
+#include "expenses/ui/TRAbrechForm.h"
 #include "expenses/ui/TSatzArt.h"
+#include "expenses/ui/TSonstAusgabenForm.h"
 #include "parties/ExchangeReasons.h"
 #include "parties/TVorFuerModul.h"
 #include "parties/ui/TNewGuestForm.h"
@@ -37,6 +39,8 @@
 #include "parties/ui/TSternekonto.h"
 #include "parties/ui/TUMTForm.h"
 #include "parties/ui/TVorFuerForm.h"
+#include "statistics/ui/TSatistikForm.h"
+#include "statistics/ui/TStatistikChartForm.h"
 #include "week/OrderDataPreview.h"
 #include "week/TWocheDataModul.h"
 #include "week/WeekOverview.h"
@@ -45,12 +49,14 @@
 #include "week/ui/TWeekRForm.h"
 #include "week/ui/TWeekRLeereWoche.h"
 #include "week/ui/WeekPartWeeksTab.h"
+#include "widgets/DateField.h"
 #include "widgets/TPfadForm.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -176,6 +182,28 @@ bool saveWeekWindows(DataSet& set, ScriptedUi& ui, const QDir& target)
     return saved;
 }
 
+// The statistics window on the customers of the last year with its chart, the travel account
+// dialog and the expense window.
+bool saveStatisticsWindows(DataSet& set, ScriptedUi& ui, const QDir& target)
+{
+    TSatistikForm statistics(set, ui, MainWindowState::kProgramName);
+    const QString year = QString::number(kLastDay.year());
+    statistics.fromYear()->setText(year);
+    statistics.toYear()->setText(year);
+    statistics.start();
+    bool saved = save(statistics, target, QStringLiteral("statistics-window.png"));
+    TStatistikChartForm chart(ui);
+    chart.setRows(statistics.customerRows());
+    saved &= save(chart, target, QStringLiteral("statistics-chart.png"));
+    TRAbrechForm travel(set, ui);
+    travel.fromField()->setDate(QDate(kLastDay.year(), 12, 1));
+    travel.toField()->setDate(kLastDay);
+    saved &= save(travel, target, QStringLiteral("travel-account.png"));
+    TSonstAusgabenForm expenses(set, ui);
+    saved &= save(expenses, target, QStringLiteral("expense-window.png"));
+    return saved;
+}
+
 QString first(Database& db, const char* sql)
 {
     return db.scalar(QString::fromLatin1(sql)).toString();
@@ -243,5 +271,6 @@ int main(int argc, char* argv[])
     TArtikelChangeForm articleDialog(articles, article, longest);
     saved &= save(articleDialog, target, QStringLiteral("article-dialog.png"));
     saved &= saveWeekWindows(*set, ui, target);
+    saved &= saveStatisticsWindows(*set, ui, target);
     return saved ? 0 : 1;
 }

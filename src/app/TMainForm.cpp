@@ -19,10 +19,13 @@
 #include "customers/ui/TFormatChooser.h"
 #include "euro/ui/TEuroForm.h"
 #include "euro/ui/TEuroRechner.h"
+#include "expenses/ui/TRAbrechForm.h"
+#include "expenses/ui/TSonstAusgabenForm.h"
 #include "parties/TVorFuerModul.h"
 #include "parties/ui/TNewGuestForm.h"
 #include "parties/ui/TVorFuerForm.h"
 #include "reports/ui/ReportPrinter.h"
+#include "statistics/ui/TSatistikForm.h"
 #include "week/WeekOverview.h"
 #include "week/ui/TWeekRForm.h"
 #include "widgets/NotAvailable.h"
@@ -116,8 +119,8 @@ void TMainForm::buildMenu()
     addMenuEntry(edit, QStringLiteral("&Verlassen"), QStringLiteral("Korbelantverwaltung verlassen."),
                  &TMainForm::leave);
 
-    addMenuEntry(nullptr, QStringLiteral("&Reiseabrechnung"), QString(), &TMainForm::notYetAvailable);
-    addMenuEntry(nullptr, QStringLiteral("Aus&gaben"), QString(), &TMainForm::notYetAvailable);
+    addMenuEntry(nullptr, QStringLiteral("&Reiseabrechnung"), QString(), &TMainForm::openTravelAccount);
+    addMenuEntry(nullptr, QStringLiteral("Aus&gaben"), QString(), &TMainForm::openExpenseWindow);
 
     QMenu* services = menuBar()->addMenu(QStringLiteral("&Dienste"));
     addMenuEntry(services, QStringLiteral("Daten&übernahme von Korbelant (DOS)"), QString(),
@@ -183,7 +186,7 @@ void TMainForm::buildToolBar()
                                    &TMainForm::openWeekWindow));
     tools->addWidget(addToolButton(QStringLiteral("&Statistik"),
                                    QStringLiteral("Statistische Auswertung starten"),
-                                   &TMainForm::notYetAvailable));
+                                   &TMainForm::openStatisticsWindow));
     QAction* euro = tools->addWidget(addToolButton(
         QStringLiteral("&Euro"), QStringLiteral("Euroverwaltung starten."), &TMainForm::openEuroWindow));
     euro->setVisible(false);
@@ -339,6 +342,28 @@ void TMainForm::openWeekWindow()
 {
     runWorkWindow([this] { TWeekRForm::run(m_dataSet, m_ui, m_state.applicationTitle(), this); });
     refreshOverview();
+}
+
+void TMainForm::openStatisticsWindow()
+{
+    runWorkWindow([this] {
+        TSatistikForm form(m_dataSet, m_ui, m_state.applicationTitle(), this);
+        form.exec();
+    });
+}
+
+void TMainForm::openTravelAccount()
+{
+    TRAbrechForm form(m_dataSet, m_ui, this);
+    form.exec();
+}
+
+void TMainForm::openExpenseWindow()
+{
+    runWorkWindow([this] {
+        TSonstAusgabenForm form(m_dataSet, m_ui, this);
+        form.exec();
+    });
 }
 
 void TMainForm::openResetData()

@@ -76,6 +76,9 @@ private:
     void openArticleWindow();
     void openPartyWindow();
     void openWeekWindow();
+    void openStatisticsWindow();
+    void openTravelAccount();
+    void openExpenseWindow();
     void openResetData();
     void openIndexRepair();
     void openEuroWindow();

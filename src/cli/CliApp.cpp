@@ -9,9 +9,11 @@
 #include "cli/CoreCommands.h"
 #include "cli/CustomerCommands.h"
 #include "cli/EuroCommands.h"
+#include "cli/ExpenseCommands.h"
 #include "cli/PartyCommands.h"
 #include "cli/ReminderCommands.h"
 #include "cli/ReportCommands.h"
+#include "cli/StatisticsCommands.h"
 #include "cli/TwdCommands.h"
 #include "cli/WeekCommands.h"
 #include "core/DatabaseError.h"
@@ -33,6 +35,8 @@ CliApp::CliApp()
     TwdCommands::registerAll(*this);
     EuroCommands::registerAll(*this);
     ReminderCommands::registerAll(*this);
+    StatisticsCommands::registerAll(*this);
+    ExpenseCommands::registerAll(*this);
 }
 
 void CliApp::add(std::unique_ptr<CliCommand> command)

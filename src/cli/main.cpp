@@ -1,14 +1,15 @@
 #include "cli/CliApp.h"
 
+#include <QApplication>
 #include <QDir>
-#include <QGuiApplication>
 #include <cstdio>
 #include <unistd.h>
 
 int main(int argc, char* argv[])
 {
-    // Reports are drawn with fonts, which need a GUI application; without windows it runs on the
-    // offscreen platform unless another one is asked for.
+    // Reports are drawn with fonts and the statistics chart with its widget, which need an
+    // application of widgets; without windows it runs on the offscreen platform unless another one
+    // is asked for.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Without a desktop session there is no runtime directory; give Qt a private one instead of
@@ -21,7 +22,7 @@ int main(int argc, char* argv[])
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
         }
     }
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     out.setEncoding(QStringConverter::Utf8);

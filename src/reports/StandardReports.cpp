@@ -3,11 +3,14 @@
 #include "articles/ArticleListReport.h"
 #include "customers/CustomerHistoryReport.h"
 #include "customers/CustomerListReport.h"
+#include "expenses/ExpenseListReport.h"
+#include "expenses/TravelReport.h"
 #include "parties/DeliveryListReport.h"
 #include "parties/GuestListReport.h"
 #include "parties/PartyStarFormReport.h"
 #include "parties/TupperBoerseReport.h"
 #include "reports/ReportRegistry.h"
+#include "statistics/StatisticsReports.h"
 #include "week/ExchangeListReport.h"
 #include "week/OrderListReport.h"
 #include "week/PrintedMatterOrderReport.h"
@@ -32,6 +35,9 @@ void StandardReports::registerAll(ReportRegistry& registry)
     GuestListReport::registerIn(registry);
     PartyStarFormReport::registerIn(registry);
     StarListReport::registerIn(registry);
+    StatisticsReports::registerIn(registry);
+    TravelReport::registerIn(registry);
+    ExpenseListReport::registerIn(registry);
 }
 
 } // namespace korbelant

@@ -56,7 +56,7 @@ std::vector<WeekOverviewReport::Party> WeekOverviewReport::parties(const Range& 
         "SELECT k.R_NR, k.K_NR, CASE WHEN c.K_NR IS NULL THEN '' "
         "ELSE IFNULL(c.NAME, '') || ', ' || IFNULL(c.VORNAME, '') END, "
         "IFNULL(k.MWoche, ''), IFNULL(k.TWoche, ''), k.VERABRED, k.GAESTE, k.STERNE, k.STERNE_DM, "
-        "k.S_UMSATZ, k.S_AUSGABE, k.VKG_UMSATZ, k.WB_UMSATZ "
+        "k.S_UMSATZ, k.S_AUSGABE, k.VKG_UMSATZ, k.WB_UMSATZ, k.ERSTELLT "
         "FROM Tuppkopf k LEFT JOIN Kunden c ON c.K_NR = k.K_NR");
     SqlCondition where;
     if (!range.from.isEmpty())
@@ -81,6 +81,7 @@ std::vector<WeekOverviewReport::Party> WeekOverviewReport::parties(const Range& 
         p.S_AUSGABE = r.at(10).toDouble();
         p.VKG_UMSATZ = r.at(11).toDouble();
         p.WB_UMSATZ = r.at(12).toDouble();
+        p.ERSTELLT = r.at(13).toInt() != 0;
         result.push_back(p);
     }
     return result;

@@ -40,6 +40,7 @@ public:
         double S_AUSGABE = 0;
         double VKG_UMSATZ = 0;
         double WB_UMSATZ = 0;
+        bool ERSTELLT = false; // sent to the distributor
     };
 
     static const QString Name; // "wochenuebersicht"

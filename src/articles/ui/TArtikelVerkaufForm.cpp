@@ -8,6 +8,7 @@
 #include "core/UiPort.h"
 #include "core/WeekKey.h"
 #include "reports/ui/ReportPreview.h"
+#include "widgets/WeekEntry.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -26,16 +27,6 @@ namespace korbelant {
 
 namespace {
 
-QLineEdit* digits(QWidget* parent, int count)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setMaxLength(count);
-    edit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,%1}").arg(count)), edit));
-    edit->setFixedWidth(count * 14 + 12);
-    return edit;
-}
-
 QString fullYear(const QLineEdit* year)
 {
     return year->text().size() == 4 ? year->text() : QString();
@@ -45,8 +36,9 @@ QString fullYear(const QLineEdit* year)
 
 TArtikelVerkaufForm::TArtikelVerkaufForm(TArtikelModul& modul, UiPort& ui, QWidget* parent)
     : QDialog(parent), m_modul(modul), m_ui(ui), m_article(new QLineEdit(this)), m_kind(new QComboBox(this)),
-      m_fromYear(digits(this, 4)), m_fromWeek(digits(this, 2)), m_toYear(digits(this, 4)),
-      m_toWeek(digits(this, 2)), m_grid(new QTableWidget(this))
+      m_fromYear(WeekEntry::digitField(this, 4)), m_fromWeek(WeekEntry::digitField(this, 2)),
+      m_toYear(WeekEntry::digitField(this, 4)), m_toWeek(WeekEntry::digitField(this, 2)),
+      m_grid(new QTableWidget(this))
 {
     setWindowTitle(QStringLiteral("Artikel-Verkäufe an welchen Kunden ?"));
     m_article->setMaxLength(8);
@@ -112,12 +104,7 @@ QLayout* TArtikelVerkaufForm::weekRow()
 
 void TArtikelVerkaufForm::pickWeek(QLineEdit* year, QLineEdit* week)
 {
-    const auto picked = m_ui.pickDate(QDate::currentDate());
-    if (!picked)
-        return;
-    const QString key = WeekKey::weekKey(*picked);
-    year->setText(key.left(4));
-    week->setText(key.mid(4, 2));
+    WeekEntry::pick(m_ui, year, week);
 }
 
 ArticleSalesQuery::Conditions TArtikelVerkaufForm::conditions() const
