@@ -9,6 +9,7 @@
 #include "cli/CoreCommands.h"
 #include "cli/CustomerCommands.h"
 #include "cli/EuroCommands.h"
+#include "cli/ExchangeCommands.h"
 #include "cli/PartyCommands.h"
 #include "cli/ReportCommands.h"
 #include "cli/TwdCommands.h"
@@ -31,6 +32,7 @@ CliApp::CliApp()
     BenchDataCommands::registerAll(*this);
     TwdCommands::registerAll(*this);
     EuroCommands::registerAll(*this);
+    ExchangeCommands::registerAll(*this);
 }
 
 void CliApp::add(std::unique_ptr<CliCommand> command)

@@ -1,8 +1,8 @@
 #include "exchange/MediumCheck.h"
 
 #include "core/Cp1252.h"
+#include "exchange/MediumFile.h"
 
-#include <QDir>
 #include <QFile>
 
 namespace korbelant {
@@ -18,9 +18,7 @@ bool MediumCheck::CheckMedium(const QString& berIdPath, const QString& consultan
 
 QString MediumCheck::berIdFile(const QString& folder)
 {
-    const QDir dir(folder);
-    const QStringList found = dir.entryList({kFileName}, QDir::Files | QDir::Hidden, QDir::Name);
-    return dir.filePath(found.isEmpty() ? kFileName : found.first());
+    return MediumFile::find(folder, kFileName);
 }
 
 } // namespace korbelant
