@@ -119,8 +119,8 @@ bool DistributorDisk::sourceReadable(const QString& source, bool withMessages)
 
 bool DistributorDisk::destinationReady(const QString& letter, bool withMessages)
 {
-    if (letter.isEmpty())
-        return true;
+    if (root(letter).isEmpty())
+        return true; // a folder, not a drive
     const DriveMap::Check check = DriveMap(m_options).check(letter);
     if (check.state == DriveMap::State::EmptyDisk) {
         if (withMessages)

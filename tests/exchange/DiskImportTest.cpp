@@ -91,7 +91,8 @@ TEST_F(DiskImportTest, MissingOrDamagedFilesAreNotRead)
             QFile::remove(path);
         }
         ScriptedUi caseUi;
-        DiskImport reader(options(), transtup(), drive, protocol, caseUi);
+        DistributorDisk caseDrive(options(), transtup(), caseUi);
+        DiskImport reader(options(), transtup(), caseDrive, protocol, caseUi);
         EXPECT_FALSE(reader.readDisk(disk.path())) << k.file;
         const QStringList expected =
             k.damage ? QStringList{DistributorDisk::checksumError(QString::fromLatin1(k.file)), k.message}

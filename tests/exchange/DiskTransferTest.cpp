@@ -51,7 +51,7 @@ protected:
     {
         return m_home.home().path(QStringLiteral("TRANSTUP/") + name);
     }
-    QString shown() const { return ui().shownTexts().join(QLatin1Char('|')); }
+    QString shown() { return ui().shownTexts().join(QLatin1Char('|')); }
 
     QTemporaryDir target;
 };
@@ -60,6 +60,8 @@ TEST_F(DiskTransferTest, WeekFilesGoOntoTheDiskAsTheDistributorReadsThem)
 {
     // A town with a district: the part after the dash is the ORTSTEIL.
     db().run(QStringLiteral("UPDATE Kunden SET ORT = 'Kassel-Wehlheiden' WHERE K_NR = '200003'"));
+    // A's nomination, counted in its header as the party's totals count it.
+    db().run(QStringLiteral("UPDATE Tuppkopf SET BENENN_TUP = 1 WHERE R_NR = ?"), {a});
     ui().addAnswer(Answer::Ok);
     const DiskTransfer::Result result = run();
     EXPECT_EQ(result.disks, 1);
