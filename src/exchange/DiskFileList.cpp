@@ -13,8 +13,13 @@ namespace korbelant {
 
 namespace {
 
+// A file that holds these bytes already is left as it is.
 bool save(const QString& path, const QByteArray& bytes)
 {
+    QFile existing(path);
+    if (existing.open(QIODevice::ReadOnly) && existing.size() == bytes.size() && existing.readAll() == bytes)
+        return true;
+    existing.close();
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) >= 0 && file.commit();
 }

@@ -8,6 +8,7 @@
 #include "exchange/DistributorDisk.h"
 
 #include <QDir>
+#include <QSaveFile>
 
 namespace korbelant {
 
@@ -64,8 +65,11 @@ std::optional<QStringList> DiskFileWriter::records(const Kind& kind, const Check
 
 bool DiskFileWriter::put(const Kind& kind, const QStringList& records)
 {
+    // Saved with its seal in one write, as sealing the saved file would leave it.
     const QString file = QDir(m_transtup).filePath(kind.diskName);
-    if (!DiskTextFile::write(file, records) || !DiskFileSeal::SealFile(file) ||
+    QSaveFile sealed(file);
+    if (!sealed.open(QIODevice::WriteOnly) ||
+        sealed.write(DiskFileSeal::sealed(DiskTextFile::bytes(records))) < 0 || !sealed.commit() ||
         !m_disk.CopyChecked(file, QDir(m_target).filePath(kind.diskName), true, true, m_letter)) {
         fail(kind.notWritten);
         return false;
