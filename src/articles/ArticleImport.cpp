@@ -15,6 +15,7 @@
 #include "exchange/ExchangeDrive.h"
 #include "exchange/ExchangeFolderChoice.h"
 #include "exchange/MediumCheck.h"
+#include "exchange/MediumFile.h"
 #include "exchange/TTWD_File.h"
 #include "exchange/TransferQueries.h"
 #include "exchange/TwdError.h"
@@ -143,7 +144,7 @@ bool ArticleImport::openArticleFile(const Source& source, TTWD_File& file)
     ExchangeDirectory exchange(m_set.home(), m_ui);
     const QString path = QDir(exchange.transtup()).filePath(kArticleFile);
     QFile::remove(path);
-    if (!exchange.PrepareTranstup(MediumCheck::fileIn(source.folder, kArchiveName))) {
+    if (!exchange.PrepareTranstup(MediumFile::find(source.folder, kArchiveName))) {
         m_ui.error(kNoArchive);
         return false;
     }

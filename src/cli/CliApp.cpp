@@ -9,6 +9,7 @@
 #include "cli/CoreCommands.h"
 #include "cli/CustomerCommands.h"
 #include "cli/EuroCommands.h"
+#include "cli/ExchangeCommands.h"
 #include "cli/ExpenseCommands.h"
 #include "cli/PartyCommands.h"
 #include "cli/ReminderCommands.h"
@@ -37,6 +38,7 @@ CliApp::CliApp()
     ReminderCommands::registerAll(*this);
     StatisticsCommands::registerAll(*this);
     ExpenseCommands::registerAll(*this);
+    ExchangeCommands::registerAll(*this);
 }
 
 void CliApp::add(std::unique_ptr<CliCommand> command)

@@ -10,6 +10,7 @@
 #include "cli/FunctionCommand.h"
 #include "core/FieldWidthCheck.h"
 #include "core/MWocheFields.h"
+#include "exchange/DiskTransfer.h"
 #include "exchange/OrderTransfer.h"
 #include "exchange/TransferQueries.h"
 #include "reports/ReportError.h"
@@ -29,7 +30,8 @@ const QString kUsage = QStringLiteral(
     "set MWOCHE FELD=WERT… | spin MWOCHE FELD up|down | request MWOCHE KODIERUNG up|down | plan MWOCHE | "
     "printed MWOCHE K | exported MWOCHE [--von T --bis T] | rebuild | mark MWOCHE T… | "
     "query MWOCHE orders|addresses|bookings|success [--von T --bis T] | "
-    "transfer MWOCHE [--von T --bis T] [--online] [--target VERZ]");
+    "transfer MWOCHE [--von T --bis T] [--online] [--target VERZ] | "
+    "disk MWOCHE [--von T --bis T] [--target VERZ]…");
 
 using Module = TWocheDataModul;
 
@@ -285,6 +287,24 @@ int transfer(CliContext& c, Module& week, const QStringList& args)
     return 0;
 }
 
+// The week onto the exchange disks; every "--target DIR" is the folder of one disk in turn.
+int disk(CliContext& c, Module& week, const QStringList& args)
+{
+    QStringList rest = args;
+    QStringList targets;
+    while (const auto target = CliArgs::takeOption(rest, QStringLiteral("--target"),
+                                                   QStringLiteral("Nach --target fehlt das Verzeichnis.")))
+        targets << *target;
+    const WeekRange range = weekRange(week, rest);
+    if (rest.contains(QStringLiteral("--von")))
+        week.markRange(range);
+    DiskTransfer transfer(week, c.dataSet().options(), c.home(), c.ui());
+    transfer.setTargets(targets);
+    const DiskTransfer::Result result = transfer.run(false);
+    c.out() << "Disketten=" << result.disks << Qt::endl << "Geschrieben=" << result.written << Qt::endl;
+    return !result.ended && result.written == result.disks ? 0 : 1;
+}
+
 using Sub = std::function<int(CliContext&, Module&, const QStringList&)>;
 
 int week(CliContext& c, const QStringList& args)
@@ -296,7 +316,8 @@ int week(CliContext& c, const QStringList& args)
         {QStringLiteral("request"), request}, {QStringLiteral("plan"), plan},
         {QStringLiteral("printed"), printed}, {QStringLiteral("exported"), exported},
         {QStringLiteral("rebuild"), rebuild}, {QStringLiteral("mark"), mark},
-        {QStringLiteral("query"), query},     {QStringLiteral("transfer"), transfer}};
+        {QStringLiteral("query"), query},     {QStringLiteral("transfer"), transfer},
+        {QStringLiteral("disk"), disk}};
     if (args.isEmpty())
         throw CliUsageError(QStringLiteral("Es fehlt, was mit der Woche geschehen soll."));
     const auto sub = subs.find(args.first());

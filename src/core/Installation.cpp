@@ -42,6 +42,16 @@ void installTexts(const DataHome& home)
     }
 }
 
+// The reference boot sector of the distributor's exchange disks.
+void installExchangeFiles(const DataHome& home)
+{
+    requireWritable(home.path(QStringLiteral("TRANSTUP")));
+    const QString target = home.path(QStringLiteral("TRANSTUP/Boot3hd.dat"));
+    if (!QFileInfo::exists(target) && !QFile::copy(QStringLiteral(":/data/Boot3hd.dat"), target))
+        throw DatabaseError(QStringLiteral("Die Datei %1 kann nicht angelegt werden.").arg(target));
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+}
+
 } // namespace
 
 Installation::Result Installation::init(const DataHome& home)
@@ -81,6 +91,7 @@ Installation::Result Installation::init(const DataHome& home)
             QStringLiteral("Die Datei %1 kann nicht angelegt werden.").arg(home.statusFile()));
     status.close();
     installTexts(home);
+    installExchangeFiles(home);
     if (!HelpDocument::install(home))
         throw DatabaseError(
             QStringLiteral("Die Hilfedatei %1 kann nicht angelegt werden.").arg(home.helpFile()));

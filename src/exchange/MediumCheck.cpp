@@ -1,8 +1,8 @@
 #include "exchange/MediumCheck.h"
 
 #include "core/Cp1252.h"
+#include "exchange/MediumFile.h"
 
-#include <QDir>
 #include <QFile>
 
 namespace korbelant {
@@ -18,14 +18,7 @@ bool MediumCheck::CheckMedium(const QString& berIdPath, const QString& consultan
 
 QString MediumCheck::berIdFile(const QString& folder)
 {
-    return fileIn(folder, kFileName);
-}
-
-QString MediumCheck::fileIn(const QString& folder, const QString& name)
-{
-    const QDir dir(folder);
-    const QStringList found = dir.entryList({name}, QDir::Files | QDir::Hidden, QDir::Name);
-    return dir.filePath(found.isEmpty() ? name : found.first());
+    return MediumFile::find(folder, kFileName);
 }
 
 } // namespace korbelant

@@ -17,9 +17,6 @@ public:
     // Ber_ID.bin in a folder, its name matched without regard to case; the exact spelling when
     // the folder holds none.
     static QString berIdFile(const QString& folder);
-    // A file of a medium by its name without regard to case (media written elsewhere spell names
-    // as they like); the name as given when the folder holds none.
-    static QString fileIn(const QString& folder, const QString& name);
 };
 
 } // namespace korbelant

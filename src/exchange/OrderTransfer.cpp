@@ -49,9 +49,9 @@ OrderTransfer::OrderTransfer(TWocheDataModul& week, const Options& options, cons
 {
 }
 
-QString OrderTransfer::driveLetter() const
+QString OrderTransfer::driveLetter(const Options& options)
 {
-    return ExchangeDrive(m_options).letter();
+    return ExchangeDrive(options).letter();
 }
 
 QString OrderTransfer::localFolder() const
@@ -68,7 +68,7 @@ std::optional<QString> OrderTransfer::run(std::optional<Target> target, const QD
 {
     if (m_week.isEdited())
         m_week.store();
-    if (!confirmRepeat() || !confirmPlanning())
+    if (!confirmRepeat() || !confirmPlanning(m_week, m_ui))
         return std::nullopt;
     if (!target)
         target = chooseTarget();
@@ -92,13 +92,13 @@ bool OrderTransfer::confirmRepeat()
     return true;
 }
 
-bool OrderTransfer::confirmPlanning()
+bool OrderTransfer::confirmPlanning(const TWocheDataModul& week, UiPort& ui)
 {
     for (int k = 1; k <= 6; ++k) {
-        if (m_week.field(QStringLiteral("VORFUEHR_%1").arg(k)).toInt() != 0)
+        if (week.field(QStringLiteral("VORFUEHR_%1").arg(k)).toInt() != 0)
             return true;
     }
-    return m_ui.question(kNotEdited, UiPort::Buttons::OkCancel) == UiPort::Answer::Ok;
+    return ui.question(kNotEdited, UiPort::Buttons::OkCancel) == UiPort::Answer::Ok;
 }
 
 std::optional<OrderTransfer::Target> OrderTransfer::chooseTarget()

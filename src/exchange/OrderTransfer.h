@@ -62,6 +62,12 @@ public:
     // The dialog that asks for the exchange folder; without one the UI port's folder choice.
     void setTargetChooser(TargetChooser chooser) { m_chooser = std::move(chooser); }
 
+    // The drive letter of BZHDRIVE; empty when it is "Pfad:" or names no drive.
+    static QString driveLetter(const Options& options);
+    // When all six planned-party fields of the week are 0: "Sie haben die Erfolgsdaten noch nicht
+    // bearbeitet." (OK/Abort); false when aborted.
+    static bool confirmPlanning(const TWocheDataModul& week, UiPort& ui);
+
     // Runs the transfer of the current week. Without a target the exchange folder is asked for
     // through the UI port. The path of the written archive; nullopt when the transfer ended
     // (declined, a check failed or a write failed; its message has been shown).
@@ -70,15 +76,13 @@ public:
 
 private:
     bool confirmRepeat();
-    bool confirmPlanning();
     std::optional<Target> chooseTarget();
     bool driveReady(const Target& target);
     bool confirm(const Target& target);
     bool checkMedium(const Target& target);
     std::optional<WeekRange> rangeWithOrders();
     std::optional<QString> write(const WeekRange& range, const Target& target, const QDate& today);
-    // The drive letter of BZHDRIVE; empty when it is "Pfad:" or names no drive.
-    QString driveLetter() const;
+    QString driveLetter() const { return driveLetter(m_options); }
 
     TWocheDataModul& m_week;
     const Options& m_options;

@@ -3,6 +3,7 @@
 #include "core/DataSet.h"
 #include "core/UiPort.h"
 #include "core/WeekKey.h"
+#include "exchange/DiskTransfer.h"
 #include "exchange/ExchangeFolderChoice.h"
 #include "exchange/OrderTransfer.h"
 #include "exchange/ui/TPathMessageForm.h"
@@ -159,7 +160,7 @@ void TWeekRForm::buildTabs()
     m_tabs->addTab(m_print, QStringLiteral("Drucken"));
     connect(m_partWeeks, &WeekPartWeeksTab::currentPartWeekChanged, this, &TWeekRForm::partWeekChanged);
     connect(m_partWeeks->previewButton(), &QPushButton::clicked, this, &TWeekRForm::orderDataPreview);
-    connect(m_partWeeks->diskButton(), &QPushButton::clicked, this, &TWeekRForm::transferWeek);
+    connect(m_partWeeks->diskButton(), &QPushButton::clicked, this, [this] { transferWeek(); });
     connect(m_print, &WeekPrintTab::previewRequested, this, &TWeekRForm::previewReport);
     connect(m_print, &WeekPrintTab::printRequested, this, &TWeekRForm::printReports);
 }
@@ -297,17 +298,19 @@ void TWeekRForm::printReports()
                          result.unavailable.join(QStringLiteral(", ")));
 }
 
-void TWeekRForm::transferWeek(bool online)
+void TWeekRForm::transferWeek(bool online, bool fromPreview)
 {
     if (!m_week.hasWeek())
         return;
-    // The exchange disk of the old interface comes with its own work; the web button always
-    // writes the file of the new one.
+    m_fields->commit();
+    // The old interface writes the exchange disks; the web button always writes the file of the
+    // new one.
     if (!online && m_set.options().checked(QStringLiteral("bzh_old"))) {
-        notAvailable();
+        guardDatabase(m_ui,
+                      [&] { DiskTransfer(m_week, m_set.options(), m_set.home(), m_ui).run(fromPreview); });
+        m_partWeeks->refresh();
         return;
     }
-    m_fields->commit();
     guardDatabase(m_ui, [&] {
         OrderTransfer transfer(m_week, m_set.options(), m_set.home(), m_ui);
         ExchangeFolderChoice choice(m_set.options());
@@ -339,7 +342,7 @@ void TWeekRForm::orderDataPreview()
     });
     m_partWeeks->refresh();
     if (result == TBestellForm::DiskTransfer)
-        transferWeek();
+        transferWeek(false, true);
     else if (result == TBestellForm::WebTransfer)
         transferWeek(true);
 }

@@ -56,7 +56,9 @@ public:
     void printReports();
     // "TW-Bestelld&iskette": the week's transfer to the distributor.
     // With `online` the file goes straight into the Online folder (the preview's web button).
-    void transferWeek(bool online = false);
+    // With the option bzh_old the week goes onto the exchange disks; `fromPreview` when the
+    // order-data preview asked its questions already.
+    void transferWeek(bool online = false, bool fromPreview = false);
 
     void done(int result) override;
 

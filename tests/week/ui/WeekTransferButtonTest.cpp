@@ -1,12 +1,13 @@
 #include "core/Options.h"
+#include "exchange/DiskFileWriter.h"
 #include "exchange/OrderTransfer.h"
 #include "exchange/ui/TPathMessageForm.h"
 #include "parties/ui/NextModal.h"
+#include "support/DistributorDiskFiles.h"
 #include "support/FileBytes.h"
 #include "support/OrderWeekFixture.h"
 #include "week/ui/TWeekRForm.h"
 #include "week/ui/WeekPartWeeksTab.h"
-#include "widgets/NotAvailable.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
@@ -62,12 +63,18 @@ TEST_F(WeekTransferButtonTest, WritesTheArchiveAndShowsThePartiesAsTransferred)
     EXPECT_EQ(diskPictures(), 3);
 }
 
-TEST_F(WeekTransferButtonTest, OldInterfaceIsNotThereYet)
+TEST_F(WeekTransferButtonTest, OldInterfaceWritesTheExchangeDisk)
 {
     options().setChecked(QStringLiteral("bzh_old"), true);
+    copyDiskFixture(target.path());
+    ui().addAnswer(UiPort::Answer::Ok);
     form->partWeeksTab()->diskButton()->click();
-    EXPECT_TRUE(ui().wasShown(NotAvailable::kText));
+    EXPECT_EQ(ui().shownTexts(), QStringList{OrderTransfer::confirmPath(target.path())});
+    for (const QString& name :
+         {DiskFileWriter::kOrders, DiskFileWriter::kSuccess, DiskFileWriter::kAddresses})
+        EXPECT_TRUE(QFileInfo::exists(target.filePath(name))) << name.toStdString();
     EXPECT_FALSE(QFileInfo::exists(target.filePath(OrderTransfer::kArchive)));
+    EXPECT_EQ(diskPictures(), 3);
 }
 
 } // namespace korbelant::test
