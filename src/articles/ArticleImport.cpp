@@ -1,5 +1,6 @@
 #include "articles/ArticleImport.h"
 
+#include "articles/ArticleDiskReader.h"
 #include "articles/ArticleImportDisplay.h"
 #include "articles/ArticleMerge.h"
 #include "articles/ArticleRowMapping.h"
@@ -45,7 +46,7 @@ QDate creationDate(const QString& text)
 } // namespace
 
 ArticleImport::ArticleImport(DataSet& set, UiPort& ui, ArticleImportDisplay& display)
-    : m_set(set), m_ui(ui), m_display(display)
+    : m_set(set), m_ui(ui), m_display(display), m_diskReader(&ArticleDiskReader::read)
 {
 }
 
@@ -59,7 +60,7 @@ bool ArticleImport::run(std::optional<Source> source, const QDate& today)
     if (!source || !ExchangeDrive(m_set.options()).waitReady(m_ui, source->online))
         return false;
     bool done = false;
-    if (m_set.options().checked(QStringLiteral("bzh_old")) && m_diskReader)
+    if (m_set.options().checked(QStringLiteral("bzh_old")))
         done = m_diskReader(*this, *source);
     else
         done = runArchive(*source);
@@ -94,9 +95,7 @@ bool ArticleImport::runArchive(const Source& source)
     setState(kReading);
     const QDate created = creationDate(file.GetValue(QStringLiteral("ERSTELLT")));
     m_figures.version = file.GetValue(QStringLiteral("VERSION"));
-    if (created.isValid())
-        m_figures.created = created.toString(QStringLiteral("dd.MM.yyyy"));
-    m_display.update(m_figures);
+    setCreationDate(created);
     if (!acceptAge(created))
         return false;
     const TTWD_Table* articles = sectionRows(file, QStringLiteral("ARTIKEL"));
@@ -257,7 +256,6 @@ void ArticleImport::readRequestItems(const TTWD_File& file)
 
 void ArticleImport::readSpareParts(const TTWD_File& file)
 {
-    setState(kSpareParts);
     std::vector<SparePartsRefill::Pair> pairs;
     if (const TTWD_Table* rows = sectionRows(file, QStringLiteral("Ersatzteile"))) {
         for (int n = 0; n < rows->recordCount(); ++n)
@@ -265,12 +263,25 @@ void ArticleImport::readSpareParts(const TTWD_File& file)
                 {rows->GetField(n, QStringLiteral("FORMNUMMER")).trimmed(),
                  ArticleRowMapping::withoutBlanks(rows->GetField(n, QStringLiteral("PRODUKTNR5")))});
     }
+    replaceSpareParts(pairs);
+}
+
+void ArticleImport::replaceSpareParts(const std::vector<SparePartsRefill::Pair>& pairs)
+{
+    setState(kSpareParts);
     try {
         SparePartsRefill::replace(m_set.db(), pairs);
     } catch (const DatabaseError&) {
         m_ui.error(SparePartsRefill::kFailed);
         m_figures.failed = true;
     }
+}
+
+void ArticleImport::setCreationDate(const QDate& created)
+{
+    if (created.isValid())
+        m_figures.created = created.toString(QStringLiteral("dd.MM.yyyy"));
+    m_display.update(m_figures);
 }
 
 void ArticleImport::finish()

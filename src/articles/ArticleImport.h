@@ -1,6 +1,7 @@
 #pragma once
 
 #include "articles/ArticleImportFigures.h"
+#include "articles/SparePartsRefill.h"
 #include "exchange/ExchangeTarget.h"
 
 #include <QDate>
@@ -27,7 +28,7 @@ public:
     using Source = ExchangeTarget;
     // Shows the exchange folder dialog with its text; the chosen source, nullopt when cancelled.
     using SourceChooser = std::function<std::optional<Source>(const QString& text)>;
-    // Reads the disk of old into the work table; installed by the disk exchange.
+    // Reads the disk of old into the catalogue (ArticleDiskReader unless a test sets another).
     using DiskReader = std::function<bool(ArticleImport& import, const Source& source)>;
 
     static inline const QString kChecking = QStringLiteral("Überprüfe die Diskette");
@@ -79,6 +80,10 @@ public:
     bool takeOver(const RowReader& next);
     // Runs the steps that change data as one change: kept when they return true.
     bool changeData(const std::function<bool()>& steps);
+    // Replaces the spare-part relation; a failure is shown and the old pairs stay.
+    void replaceSpareParts(const std::vector<SparePartsRefill::Pair>& pairs);
+    // The creation date of the article file, shown as read ("nicht lesbar" when invalid).
+    void setCreationDate(const QDate& created);
     // Copies Ber_ID.bin of the medium into the Online folder; a failure is ignored.
     void copyBerId(const Source& source);
 

@@ -13,6 +13,7 @@
 #include "exchange/DiskTextFile.h"
 #include "exchange/DistributorDisk.h"
 #include "exchange/ExchangeDirectory.h"
+#include "exchange/ExchangeDrive.h"
 #include "exchange/MediumFile.h"
 #include "exchange/OrderTransfer.h"
 #include "exchange/TransferQueries.h"
@@ -41,8 +42,7 @@ QString DiskTransfer::transtup() const
 
 QString DiskTransfer::diskFolder(const Options& options)
 {
-    const QString letter = OrderTransfer::driveLetter(options);
-    return letter.isEmpty() ? options.text(QStringLiteral("BZHPFAD")) : DriveMap(options).directoryOf(letter);
+    return ExchangeDrive(options).folder();
 }
 
 QString DiskTransfer::diskLetter(const Options& options)
