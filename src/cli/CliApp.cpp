@@ -1,6 +1,7 @@
 #include "cli/CliApp.h"
 
 #include "cli/ArticleCommands.h"
+#include "cli/BackOrderCommands.h"
 #include "cli/BenchDataCommands.h"
 #include "cli/CliCancelled.h"
 #include "cli/CliContext.h"
@@ -10,6 +11,7 @@
 #include "cli/CustomerCommands.h"
 #include "cli/EuroCommands.h"
 #include "cli/PartyCommands.h"
+#include "cli/PlanCommands.h"
 #include "cli/ReportCommands.h"
 #include "cli/TwdCommands.h"
 #include "cli/WeekCommands.h"
@@ -27,6 +29,8 @@ CliApp::CliApp()
     CustomerCommands::registerAll(*this);
     ArticleCommands::registerAll(*this);
     PartyCommands::registerAll(*this);
+    BackOrderCommands::registerAll(*this);
+    PlanCommands::registerAll(*this);
     WeekCommands::registerAll(*this);
     BenchDataCommands::registerAll(*this);
     TwdCommands::registerAll(*this);

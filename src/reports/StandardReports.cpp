@@ -1,10 +1,12 @@
 #include "reports/StandardReports.h"
 
 #include "articles/ArticleListReport.h"
+#include "parties/BackOrderListReport.h"
 #include "parties/DeliveryListReport.h"
 #include "parties/GuestListReport.h"
 #include "parties/PartyStarFormReport.h"
 #include "parties/TupperBoerseReport.h"
+#include "planning/PlanAddressListReport.h"
 #include "reports/ReportRegistry.h"
 #include "week/ExchangeListReport.h"
 #include "week/OrderListReport.h"
@@ -28,6 +30,8 @@ void StandardReports::registerAll(ReportRegistry& registry)
     GuestListReport::registerIn(registry);
     PartyStarFormReport::registerIn(registry);
     StarListReport::registerIn(registry);
+    BackOrderListReport::registerIn(registry);
+    PlanAddressListReport::registerIn(registry);
 }
 
 } // namespace korbelant
