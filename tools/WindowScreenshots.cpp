@@ -26,11 +26,13 @@
 #include "expenses/ui/TSatzArt.h"
 #include "parties/ExchangeReasons.h"
 #include "parties/TVorFuerModul.h"
+#include "parties/ui/TNachliefForm.h"
 #include "parties/ui/TNewGuestForm.h"
 #include "parties/ui/TNewVorFForm.h"
 #include "parties/ui/TSternekonto.h"
 #include "parties/ui/TUMTForm.h"
 #include "parties/ui/TVorFuerForm.h"
+#include "planning/ui/TVorPlaForm.h"
 #include "week/OrderDataPreview.h"
 #include "week/TWocheDataModul.h"
 #include "week/WeekOverview.h"
@@ -202,5 +204,11 @@ int main(int argc, char* argv[])
     TArtikelChangeForm articleDialog(articles, article, longest);
     saved &= save(articleDialog, target, QStringLiteral("article-dialog.png"));
     saved &= saveWeekWindows(*set, ui, target);
+
+    const QString week = first(db, "SELECT MWoche FROM Tuppkopf ORDER BY DATUM DESC, R_NR DESC LIMIT 1");
+    TNachliefForm backOrders(*set, ui, week);
+    saved &= save(backOrders, target, QStringLiteral("back-order-window.png"));
+    TVorPlaForm planning(*set, customers, parties, ui, MainWindowState::kProgramName);
+    saved &= save(planning, target, QStringLiteral("planning-window.png"));
     return saved ? 0 : 1;
 }

@@ -72,6 +72,7 @@ private:
     void openCustomerWindow();
     void openArticleWindow();
     void openPartyWindow();
+    void openPlanningWindow();
     void openWeekWindow();
     void openResetData();
     void openIndexRepair();

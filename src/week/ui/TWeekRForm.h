@@ -57,6 +57,8 @@ public:
     // "TW-Bestelld&iskette": the week's transfer to the distributor.
     // With `online` the file goes straight into the Online folder (the preview's web button).
     void transferWeek(bool online = false);
+    // "&Nachlieferungen": the back-order window on the current week.
+    void openBackOrders();
 
     void done(int result) override;
 
