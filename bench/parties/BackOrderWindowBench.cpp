@@ -1,7 +1,7 @@
 // Timings of the back-order window itself (offscreen) on a data set made by
 // `korbelant-cli bench-data large --end 27.12.2025`:
 //   korbelant-backorder-window-bench DIR
-// Every 50th order line is put into a back-order state first (every other one of them delivered
+// Every 1000th order line is put into a back-order state first (every other one of them delivered
 // afterwards), as a season of back-orders would leave them; then the window opens on the last
 // week, switches to "&Bearbeiten" and back, and the edit window opens.
 #include "core/DataSet.h"
@@ -44,8 +44,8 @@ int main(int argc, char* argv[])
     {
         Transaction tx(set->db());
         set->db().run(
-            QStringLiteral("UPDATE Tupper1 SET NACHLIEF = CASE WHEN ID % 100 = 0 THEN 'B' ELSE 'J' END, "
-                           "NA_STUECK = 1 WHERE ID % 50 = 0 AND VORAB IS NULL"));
+            QStringLiteral("UPDATE Tupper1 SET NACHLIEF = CASE WHEN ID % 2000 = 0 THEN 'B' ELSE 'J' END, "
+                           "NA_STUECK = 1 WHERE ID % 1000 = 0 AND IFNULL(VORAB, '') NOT IN ('V', 'L')"));
         tx.commit();
     }
     const QString lastWeek = set->db().scalar(QStringLiteral("SELECT MAX(MWoche) FROM Tupper1")).toString();
@@ -72,7 +72,8 @@ int main(int argc, char* argv[])
         return QStringLiteral("%1 Positionen").arg(edit.lines()->rowCount());
     });
     // Leaves the data set as it was.
-    set->db().run(QStringLiteral(
-        "UPDATE Tupper1 SET NACHLIEF = NULL, NA_STUECK = NULL WHERE ID % 50 = 0 AND VORAB IS NULL"));
+    set->db().run(
+        QStringLiteral("UPDATE Tupper1 SET NACHLIEF = NULL, NA_STUECK = NULL WHERE ID % 1000 = 0 AND "
+                       "IFNULL(VORAB, '') NOT IN ('V', 'L')"));
     return 0;
 }
