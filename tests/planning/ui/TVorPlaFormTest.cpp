@@ -108,6 +108,8 @@ TEST_F(PlanningWindow, CreatesThePartyFromThePlan)
     form->action(QStringLiteral("Vor&führung"))->trigger();
     EXPECT_TRUE(ui().wasShown(PartyPlanning::kNoHost));
     EXPECT_TRUE(offered.isEmpty());
+    EXPECT_TRUE(form->planFilterButton()->isChecked());
+    form->planFilterButton()->click(); // all customers again, to mark them
 
     on(*form, QStringLiteral("100012"), QStringLiteral("G&ast"));
     on(*form, QStringLiteral("100011"), QStringLiteral("G&ast"));
