@@ -34,11 +34,13 @@
 #include "expenses/ui/TSonstAusgabenForm.h"
 #include "parties/ExchangeReasons.h"
 #include "parties/TVorFuerModul.h"
+#include "parties/ui/TNachliefForm.h"
 #include "parties/ui/TNewGuestForm.h"
 #include "parties/ui/TNewVorFForm.h"
 #include "parties/ui/TSternekonto.h"
 #include "parties/ui/TUMTForm.h"
 #include "parties/ui/TVorFuerForm.h"
+#include "planning/ui/TVorPlaForm.h"
 #include "statistics/ui/TSatistikForm.h"
 #include "statistics/ui/TStatistikChartForm.h"
 #include "week/OrderDataPreview.h"
@@ -272,5 +274,11 @@ int main(int argc, char* argv[])
     saved &= save(articleDialog, target, QStringLiteral("article-dialog.png"));
     saved &= saveWeekWindows(*set, ui, target);
     saved &= saveStatisticsWindows(*set, ui, target);
+
+    const QString week = first(db, "SELECT MWoche FROM Tuppkopf ORDER BY DATUM DESC, R_NR DESC LIMIT 1");
+    TNachliefForm backOrders(*set, ui, week);
+    saved &= save(backOrders, target, QStringLiteral("back-order-window.png"));
+    TVorPlaForm planning(*set, customers, parties, ui, MainWindowState::kProgramName);
+    saved &= save(planning, target, QStringLiteral("planning-window.png"));
     return saved ? 0 : 1;
 }

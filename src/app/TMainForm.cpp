@@ -24,6 +24,7 @@
 #include "parties/TVorFuerModul.h"
 #include "parties/ui/TNewGuestForm.h"
 #include "parties/ui/TVorFuerForm.h"
+#include "planning/ui/TVorPlaForm.h"
 #include "reports/ui/ReportPrinter.h"
 #include "statistics/ui/TSatistikForm.h"
 #include "week/WeekOverview.h"
@@ -178,7 +179,7 @@ void TMainForm::buildToolBar()
                                    &TMainForm::openArticleWindow));
     tools->addWidget(addToolButton(QStringLiteral("Vor&planung"),
                                    QStringLiteral("Vorplanungsverwaltung starten"),
-                                   &TMainForm::notYetAvailable));
+                                   &TMainForm::openPlanningWindow));
     tools->addWidget(addToolButton(QStringLiteral("&Vorführung"),
                                    QStringLiteral("Vorführungsverwaltung starten."),
                                    &TMainForm::openPartyWindow));
@@ -335,6 +336,12 @@ void TMainForm::openPartyWindow()
         TVorFuerForm form(m_dataSet, parties, customers, m_ui, guestWindow, QDate::currentDate(), this);
         form.exec();
     });
+    refreshOverview();
+}
+
+void TMainForm::openPlanningWindow()
+{
+    runWorkWindow([this] { TVorPlaForm::run(m_dataSet, m_ui, m_state.applicationTitle(), this); });
     refreshOverview();
 }
 

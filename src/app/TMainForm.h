@@ -75,6 +75,7 @@ private:
     void openCustomerWindow();
     void openArticleWindow();
     void openPartyWindow();
+    void openPlanningWindow();
     void openWeekWindow();
     void openStatisticsWindow();
     void openTravelAccount();

@@ -1,6 +1,7 @@
 #include "cli/CliApp.h"
 
 #include "cli/ArticleCommands.h"
+#include "cli/BackOrderCommands.h"
 #include "cli/BenchDataCommands.h"
 #include "cli/CliCancelled.h"
 #include "cli/CliContext.h"
@@ -12,6 +13,7 @@
 #include "cli/ExchangeCommands.h"
 #include "cli/ExpenseCommands.h"
 #include "cli/PartyCommands.h"
+#include "cli/PlanCommands.h"
 #include "cli/ReminderCommands.h"
 #include "cli/ReportCommands.h"
 #include "cli/StatisticsCommands.h"
@@ -31,6 +33,8 @@ CliApp::CliApp()
     CustomerCommands::registerAll(*this);
     ArticleCommands::registerAll(*this);
     PartyCommands::registerAll(*this);
+    BackOrderCommands::registerAll(*this);
+    PlanCommands::registerAll(*this);
     WeekCommands::registerAll(*this);
     BenchDataCommands::registerAll(*this);
     TwdCommands::registerAll(*this);

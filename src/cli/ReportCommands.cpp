@@ -57,6 +57,8 @@ int report(CliContext& c, const QStringList& arguments)
         return 1;
     }
     c.out() << "Bericht \"" << document.title << "\" gespeichert in " << path << Qt::endl;
+    if (const ReportRegistry::Entry* entry = registry.find(name); entry->afterPrint)
+        entry->afterPrint(c.dataSet(), c.ui());
     return 0;
 }
 

@@ -280,7 +280,9 @@ TableDef tupper1()
         {index("WocheIndex", {Field::Z_NR, Field::MWoche}),
          index("L_NRIndex", {Field::L_NR, Field::VA, Field::VORAB}),
          // The week closing reads a week's lines by week and part-week.
-         index("TeilwocheIndex", {Field::MWoche, Field::TWoche})}};
+         index("TeilwocheIndex", {Field::MWoche, Field::TWoche}),
+         // The back-order window lists the lines still to be worked, of any week.
+         index("NachliefIndex", {Field::NACHLIEF})}};
 }
 
 TableDef tuppkopf()

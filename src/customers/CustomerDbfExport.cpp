@@ -2,26 +2,16 @@
 
 #include "core/Cp437.h"
 #include "core/Database.h"
-#include "core/DatabaseError.h"
+#include "core/DbfTableWriter.h"
 #include "core/UiPort.h"
 #include "customers/CustomerView.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTime>
-#include <shapefil.h>
-
-#include <filesystem>
-#include <memory>
-#include <system_error>
 
 namespace korbelant {
 
 namespace {
-
-// The language driver byte of dBASE for code page 437, German (DB437DE0).
-const char* const kCodePage = "LDID/15";
 
 enum class Kind
 {
@@ -65,12 +55,6 @@ const Column kColumns[] = {
     {"N_WOTAG", "N_DATUM", Kind::Weekday, 10},
 };
 
-struct DbfCloser
-{
-    void operator()(DBFInfo* handle) const { DBFClose(handle); }
-};
-using DbfFile = std::unique_ptr<DBFInfo, DbfCloser>;
-
 QString sourceList()
 {
     QStringList names;
@@ -96,36 +80,12 @@ QByteArray cell(const Column& column, const QVariant& stored)
     return {};
 }
 
-void fail(const QString& file)
+std::vector<DbfTableWriter::Field> fields()
 {
-    throw DatabaseError(QStringLiteral("Die Exportdatei %1 kann nicht geschrieben werden.")
-                            .arg(QDir::toNativeSeparators(file)));
-}
-
-DbfFile createTable(const QString& file)
-{
-    DbfFile dbf(DBFCreateEx(QFile::encodeName(file).constData(), kCodePage));
-    if (!dbf)
-        fail(file);
-    for (const Column& c : kColumns) {
-        const char type = c.kind == Kind::Date ? 'D' : 'C';
-        if (DBFAddNativeFieldType(dbf.get(), c.name, type, c.width, 0) < 0)
-            fail(file);
-    }
-    return dbf;
-}
-
-// The header carries the date of the last change (years since 1900, month, day).
-void stampDate(const QString& file)
-{
-    QFile dbf(file);
-    if (!dbf.open(QIODevice::ReadWrite) || !dbf.seek(1))
-        fail(file);
-    const QDate today = QDate::currentDate();
-    const char date[3] = {static_cast<char>(today.year() - 1900), static_cast<char>(today.month()),
-                          static_cast<char>(today.day())};
-    if (dbf.write(date, 3) != 3)
-        fail(file);
+    std::vector<DbfTableWriter::Field> list;
+    for (const Column& c : kColumns)
+        list.push_back({c.name, c.kind == Kind::Date ? 'D' : 'C', c.width});
+    return list;
 }
 
 } // namespace
@@ -153,45 +113,19 @@ bool CustomerDbfExport::Export(const CustomerView& view, const QString& director
 
 int CustomerDbfExport::write(const CustomerView& view, const QString& targetFile)
 {
-    const QFileInfo target(targetFile);
-    // The part file keeps the extension, because the dBASE library names its files by it.
-    const QString partFile = target.dir().filePath(target.completeBaseName() + QStringLiteral(".neu.dbf"));
-    QFile::remove(partFile);
-    int written = 0;
-    {
-        DbfFile dbf = createTable(partFile);
-        const SqlCondition where = view.condition();
-        Statement st = m_db.prepare(QStringLiteral("SELECT %1 FROM Kunden WHERE %2 ORDER BY %3")
-                                        .arg(sourceList(), where.sql(), view.orderBy()));
-        st.bindAll(where.params());
-        while (st.next()) {
-            for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
-                const QByteArray value = cell(kColumns[i], st.value(i));
-                int ok = 0;
-                if (kColumns[i].kind == Kind::Date) { // "YYYYMMDD", or blanks for no date
-                    QByteArray date = value.isEmpty() ? QByteArray(8, ' ') : value;
-                    ok = DBFWriteAttributeDirectly(dbf.get(), written, i, date.data());
-                } else if (value.isEmpty())
-                    ok = DBFWriteNULLAttribute(dbf.get(), written, i);
-                else
-                    ok = DBFWriteStringAttribute(dbf.get(), written, i, value.constData());
-                if (!ok) {
-                    QFile::remove(partFile);
-                    fail(targetFile);
-                }
-            }
-            ++written;
-        }
+    DbfTableWriter dbf(targetFile, fields());
+    const SqlCondition where = view.condition();
+    Statement st = m_db.prepare(QStringLiteral("SELECT %1 FROM Kunden WHERE %2 ORDER BY %3")
+                                    .arg(sourceList(), where.sql(), view.orderBy()));
+    st.bindAll(where.params());
+    while (st.next()) {
+        QList<QByteArray> values;
+        for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
+            values << cell(kColumns[i], st.value(i));
+        dbf.append(values);
     }
-    stampDate(partFile);
-    std::error_code ec;
-    std::filesystem::rename(QFile::encodeName(partFile).toStdString(),
-                            QFile::encodeName(targetFile).toStdString(), ec);
-    if (ec) {
-        QFile::remove(partFile);
-        fail(targetFile);
-    }
-    return written;
+    dbf.commit();
+    return dbf.written();
 }
 
 } // namespace korbelant

@@ -10,6 +10,7 @@
 namespace korbelant {
 
 class DataSet;
+class UiPort;
 
 // The reports the program can make, by name. A report's builder reads the data set and its
 // arguments and returns the document; wrong arguments throw ReportError. Every report adds
@@ -25,6 +26,8 @@ public:
         QString arguments; // usage of the arguments, e.g. "[VON] [BIS]"
         QString description;
         Builder builder;
+        // What follows once the report has been printed or saved (the pack list's question).
+        std::function<void(DataSet&, UiPort&)> afterPrint = {};
     };
 
     // The registry holding every report of the program.

@@ -5,10 +5,12 @@
 #include "customers/CustomerListReport.h"
 #include "expenses/ExpenseListReport.h"
 #include "expenses/TravelReport.h"
+#include "parties/BackOrderListReport.h"
 #include "parties/DeliveryListReport.h"
 #include "parties/GuestListReport.h"
 #include "parties/PartyStarFormReport.h"
 #include "parties/TupperBoerseReport.h"
+#include "planning/PlanAddressListReport.h"
 #include "reports/ReportRegistry.h"
 #include "statistics/StatisticsReports.h"
 #include "week/ExchangeListReport.h"
@@ -38,6 +40,8 @@ void StandardReports::registerAll(ReportRegistry& registry)
     StatisticsReports::registerIn(registry);
     TravelReport::registerIn(registry);
     ExpenseListReport::registerIn(registry);
+    BackOrderListReport::registerIn(registry);
+    PlanAddressListReport::registerIn(registry);
 }
 
 } // namespace korbelant

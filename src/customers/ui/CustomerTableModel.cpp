@@ -73,16 +73,30 @@ QVariant CustomerTableModel::data(const QModelIndex& index, int role) const
     const CustomerRow* r = rowAt(index.row());
     if (!r || index.column() >= columnCount())
         return {};
+    const Column& column = m_columns.at(index.column());
     switch (role) {
     case Qt::DisplayRole:
-        return text(*r, m_columns.at(index.column()).field);
-    case Qt::BackgroundRole:
-        return r->planningMark > 0 ? QVariant(QBrush(QColor(0, 255, 0))) : QVariant();
+        return column.text ? column.text(*r) : text(*r, column.field);
+    case Qt::BackgroundRole: {
+        const QVariant colour = background(*r, false);
+        return colour.isValid() ? QVariant(QBrush(colour.value<QColor>())) : QVariant();
+    }
+    case kSelectedBackgroundRole:
+        return background(*r, true);
     case kPlanningMarkRole:
         return r->planningMark;
     default:
         return {};
     }
+}
+
+QVariant CustomerTableModel::background(const CustomerRow& r, bool selected) const
+{
+    if (r.planningMark <= 0)
+        return {};
+    if (m_colours == MarkColours::HostAndGuests && r.planningMark == 1)
+        return selected ? QColor(Qt::red) : QColor(255, 170, 170);
+    return selected ? QColor(0, 100, 0) : QColor(0, 255, 0);
 }
 
 QVariant CustomerTableModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace korbelant {
@@ -17,11 +18,23 @@ class CustomerTableModel : public QAbstractTableModel
 
 public:
     static constexpr int kPlanningMarkRole = Qt::UserRole + 1;
+    // The background of a selected row of a marked customer; invalid for the others.
+    static constexpr int kSelectedBackgroundRole = Qt::UserRole + 2;
 
     struct Column
     {
         QString field; // "K_NR", "NAME", …
         QString title;
+        // The text of a column that shows more than its field; the field's text when empty.
+        std::function<QString(const CustomerRow&)> text = {};
+    };
+
+    // How marked customers are painted: every mark green (the customer window), or the host
+    // light red and the guests green (the planning window).
+    enum class MarkColours
+    {
+        AnyMark,
+        HostAndGuests
     };
 
     explicit CustomerTableModel(std::vector<Column> columns, QObject* parent = nullptr);
@@ -31,6 +44,7 @@ public:
     const CustomerRow* rowAt(int row) const;
     int rowOf(const QString& number) const; // -1 when not shown
     void setMarkedField(const QString& field);
+    void setMarkColours(MarkColours colours) { m_colours = colours; }
     QString fieldOf(int column) const { return m_columns.at(column).field; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -40,10 +54,12 @@ public:
 
 private:
     static QString text(const CustomerRow& row, const QString& field);
+    QVariant background(const CustomerRow& row, bool selected) const;
 
     std::vector<Column> m_columns;
     std::vector<CustomerRow> m_rows;
     QString m_markedField;
+    MarkColours m_colours = MarkColours::AnyMark;
 };
 
 } // namespace korbelant

@@ -7,8 +7,9 @@ namespace korbelant {
 void PlanningMarkDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
 {
     QStyledItemDelegate::initStyleOption(option, index);
-    if (index.data(CustomerTableModel::kPlanningMarkRole).toInt() > 0) {
-        option->palette.setColor(QPalette::Highlight, QColor(0, 100, 0));
+    const QVariant selected = index.data(CustomerTableModel::kSelectedBackgroundRole);
+    if (selected.isValid()) {
+        option->palette.setColor(QPalette::Highlight, selected.value<QColor>());
         option->palette.setColor(QPalette::HighlightedText, Qt::black);
     }
 }

@@ -4,7 +4,7 @@
 
 namespace korbelant {
 
-// Draws a selected row of a marked customer dark green with black text.
+// Draws a selected row of a marked customer in the colour its model gives, with black text.
 class PlanningMarkDelegate : public QStyledItemDelegate
 {
     Q_OBJECT

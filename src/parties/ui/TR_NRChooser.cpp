@@ -97,6 +97,12 @@ QString TR_NRChooser::previewText() const
     return TVorFuerModul::partyNumber(*d, m_suffix->text());
 }
 
+void TR_NRChooser::setDate(const QDate& date)
+{
+    m_date->setText(GermanFormat::date(date));
+    refreshPreview();
+}
+
 void TR_NRChooser::refreshPreview()
 {
     m_preview->setText(previewText());

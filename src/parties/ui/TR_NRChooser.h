@@ -33,6 +33,8 @@ public:
                                         QWidget* parent);
 
     std::optional<Choice> choice() const { return m_choice; }
+    // Puts a date into the date field (the planning's party date); the day letter stays.
+    void setDate(const QDate& date);
     // "dd.mm.yy X" of the entries; what the number will be, with separators.
     QString previewText() const;
 

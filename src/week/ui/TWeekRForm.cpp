@@ -7,6 +7,7 @@
 #include "exchange/ExchangeFolderChoice.h"
 #include "exchange/OrderTransfer.h"
 #include "exchange/ui/TPathMessageForm.h"
+#include "parties/ui/TNachliefForm.h"
 #include "reports/ui/ReportPreview.h"
 #include "reports/ui/ReportPrinter.h"
 #include "week/ExchangeListReport.h"
@@ -118,7 +119,7 @@ QWidget* TWeekRForm::buildToolBar()
             &QToolButton::clicked, this, &TWeekRForm::deleteWeek);
     connect(toolButton(bar, QStringLiteral("Nachlieferungen"), QStringLiteral("&Nachlieferungen"),
                        QStringLiteral("Nachlieferungen bearbeiten")),
-            &QToolButton::clicked, this, &TWeekRForm::notAvailable);
+            &QToolButton::clicked, this, &TWeekRForm::openBackOrders);
     bar->addSeparator();
     connect(toolButton(bar, QStringLiteral("Verlassen"), QStringLiteral("&Verlassen"),
                        QStringLiteral("Wochenverwaltung verlassen")),
@@ -345,6 +346,13 @@ void TWeekRForm::orderDataPreview()
         transferWeek(false, true);
     else if (result == TBestellForm::WebTransfer)
         transferWeek(true);
+}
+
+void TWeekRForm::openBackOrders()
+{
+    m_fields->commit();
+    TNachliefForm::run(m_set, m_ui, m_week.currentWeek(), this);
+    m_partWeeks->refresh();
 }
 
 void TWeekRForm::notAvailable()

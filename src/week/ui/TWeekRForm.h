@@ -59,6 +59,8 @@ public:
     // With the option bzh_old the week goes onto the exchange disks; `fromPreview` when the
     // order-data preview asked its questions already.
     void transferWeek(bool online = false, bool fromPreview = false);
+    // "&Nachlieferungen": the back-order window on the current week.
+    void openBackOrders();
 
     void done(int result) override;
 

@@ -1,6 +1,7 @@
 #include "core/MWocheFields.h"
 #include "expenses/ui/TSatzArt.h"
 #include "parties/ui/NextModal.h"
+#include "parties/ui/TNachliefForm.h"
 #include "support/PartyModuleFixture.h"
 #include "week/TWocheDataModul.h"
 #include "week/WeekRequestItems.h"
@@ -13,7 +14,6 @@
 #include "week/ui/WeekRecordBinder.h"
 #include "week/ui/WeekRequestTab.h"
 #include "week/ui/WeekSuccessTab.h"
-#include "widgets/NotAvailable.h"
 #include "widgets/SpinEdit.h"
 
 #include <QApplication>
@@ -278,8 +278,14 @@ TEST_F(WeekWindowTest, NewAndDeletedWeeksThroughTheToolBar)
     EXPECT_TRUE(ui().wasShown(QStringLiteral("Sie können nur eine leere Woche löschen.")));
     EXPECT_EQ(form->weekList()->count(), 2);
 
+    // "&Nachlieferungen" opens the back-order window on the week shown.
+    QString openedOn;
+    whenModal<TNachliefForm>([&](TNachliefForm* window) {
+        openedOn = window->yearEdit()->text() + window->weekEdit()->text();
+        window->reject();
+    });
     form->findChild<QToolButton*>(QStringLiteral("Nachlieferungen"))->click();
-    EXPECT_TRUE(ui().wasShown(NotAvailable::kText));
+    EXPECT_EQ(openedOn, QStringLiteral("202604"));
 }
 
 TEST_F(WeekWindowTest, PrintTabKeepsTheOrderListChoiceInTheOptions)
