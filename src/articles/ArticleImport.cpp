@@ -57,7 +57,7 @@ bool ArticleImport::run(std::optional<Source> source, const QDate& today)
     m_today = today;
     if (!source)
         source = chooseSource();
-    if (!source || !ExchangeDrive(m_set.options()).waitReady(m_ui, source->online))
+    if (!source || !ExchangeDrive(m_set.options()).waitReady(m_ui, *source))
         return false;
     bool done = false;
     if (m_set.options().checked(QStringLiteral("bzh_old")))

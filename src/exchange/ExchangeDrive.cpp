@@ -5,6 +5,8 @@
 #include "core/Options.h"
 #include "core/UiPort.h"
 
+#include <QDir>
+
 namespace korbelant {
 
 QString ExchangeDrive::notReady(const QString& letter)
@@ -28,10 +30,19 @@ QString ExchangeDrive::folder() const
                            : DriveMap(m_options).directoryOf(drive);
 }
 
-bool ExchangeDrive::waitReady(UiPort& ui, bool online) const
+bool ExchangeDrive::isDriveFolder(const QString& folder) const
 {
     const QString drive = letter();
-    if (online || drive.isEmpty())
+    if (drive.isEmpty())
+        return false;
+    const auto clean = [](const QString& path) { return QDir::cleanPath(QDir(path).absolutePath()); };
+    return clean(folder) == clean(DriveMap(m_options).directoryOf(drive));
+}
+
+bool ExchangeDrive::waitReady(UiPort& ui, const ExchangeTarget& target) const
+{
+    const QString drive = letter();
+    if (target.online || !isDriveFolder(target.folder))
         return true;
     const DriveMap drives(m_options);
     while (drives.check(drive).state != DriveMap::State::Ready) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exchange/ExchangeTarget.h"
+
 #include <QString>
 
 namespace korbelant {
@@ -20,9 +22,12 @@ public:
     QString letter() const;
     // The folder of the medium: the drive's directory, or BZHPFAD.
     QString folder() const;
+    // Whether a chosen folder is the directory of the options' drive.
+    bool isDriveFolder(const QString& folder) const;
     // Waits until the drive is ready, asking "Diskette in Laufwerk … nicht verfügbar." with
-    // Retry / Cancel after each failed test. True at once for a path, or for the Online folder.
-    bool waitReady(UiPort& ui, bool online) const;
+    // Retry / Cancel after each failed test. True at once for a path, for the Online folder and
+    // for any folder chosen instead of the drive.
+    bool waitReady(UiPort& ui, const ExchangeTarget& target) const;
 
 private:
     const Options& m_options;

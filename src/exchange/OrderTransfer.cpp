@@ -113,7 +113,7 @@ std::optional<OrderTransfer::Target> OrderTransfer::chooseTarget()
 
 bool OrderTransfer::driveReady(const Target& target)
 {
-    return ExchangeDrive(m_options).waitReady(m_ui, target.online);
+    return ExchangeDrive(m_options).waitReady(m_ui, target);
 }
 
 bool OrderTransfer::confirm(const Target& target)

@@ -118,11 +118,17 @@ TEST_F(OrderTransferTest, TransferAgainAsksFirstAndDiskThatIsNotThereCanBeRetrie
     options().setText(QStringLiteral("LaufwerkB"), target.filePath(QStringLiteral("fehlt")));
     for (const Answer answer : {Answer::Yes, Answer::Retry, Answer::Retry, Answer::Cancel})
         ui().addAnswer(answer);
-    ui().addFile(target.path());
+    ui().addFile(target.filePath(QStringLiteral("fehlt")));
     EXPECT_FALSE(transfer().run(std::nullopt, kToday).has_value());
     EXPECT_EQ(ui().shownTexts(), (QStringList{T::kAskRepeat, T::kChooseFolder, T::driveNotReady("b"),
                                               T::driveNotReady("b"), T::driveNotReady("b")}));
     EXPECT_EQ(transferred(), 1);
+
+    // Another folder chosen instead of the drive: the drive is not asked for.
+    ui() = ScriptedUi({Answer::Yes, Answer::Ok});
+    ui().addFile(target.path());
+    EXPECT_TRUE(transfer().run(std::nullopt, kToday).has_value());
+    EXPECT_FALSE(ui().wasShown(T::driveNotReady("b")));
 }
 
 // A transfer that ends on the way: the folder chosen in the dialog (none: cancelled), the
