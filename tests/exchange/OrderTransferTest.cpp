@@ -138,6 +138,7 @@ struct EndCase
     enum class Folder
     {
         Local,
+        Drive, // the directory of the options' drive, here a folder "fehlt" that is not there
         Online,
         None
     };
@@ -157,7 +158,9 @@ TEST_P(OrderTransferEnds, NothingIsWrittenOrMarked)
     const EndCase& k = GetParam();
     Scene s = scene();
     if (k.folder != EndCase::Folder::None)
-        ui().addFile(k.folder == EndCase::Folder::Online ? online() : target.path());
+        ui().addFile(k.folder == EndCase::Folder::Online  ? online()
+                     : k.folder == EndCase::Folder::Drive ? target.filePath(QStringLiteral("fehlt"))
+                                                          : target.path());
     k.prepare(s);
     for (const Answer answer : k.answers)
         ui().addAnswer(answer);
@@ -196,7 +199,8 @@ INSTANTIATE_TEST_SUITE_P(
                     s.options.setText(QStringLiteral("LaufwerkA"), s.target + QStringLiteral("/fehlt"));
                 },
                 {Answer::Cancel},
-                T::driveNotReady(QStringLiteral("a"))},
+                T::driveNotReady(QStringLiteral("a")),
+                EndCase::Folder::Drive},
         EndCase{"ConfirmationDeclined", [](Scene&) {}, {Answer::Cancel}, QStringLiteral(" überspielt.")},
         EndCase{"NoBerIdOnTheMedium",
                 [](Scene& s) { QFile::remove(s.target + QStringLiteral("/Ber_ID.bin")); },
