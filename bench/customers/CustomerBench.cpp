@@ -1,5 +1,6 @@
 // Timing of the customer window's data work on a large data set: 20,000 customers, opened in
-// name order, filtered, re-sorted.   korbelant-customer-bench [CUSTOMERS]
+// name order, filtered, re-sorted, and the customer lists built over all of them.
+//   korbelant-customer-bench [CUSTOMERS]
 #include "CustomerBenchData.h"
 #include "core/DataHome.h"
 #include "core/Database.h"
@@ -8,8 +9,10 @@
 #include "core/ScriptedUi.h"
 #include "core/Transaction.h"
 #include "customers/CustomerFilter.h"
+#include "customers/CustomerListReport.h"
 #include "customers/CustomerView.h"
 #include "customers/TClientDataModul.h"
+#include "reports/ReportDocument.h"
 #include "support/BenchTiming.h"
 
 #include <QCoreApplication>
@@ -27,6 +30,31 @@ QTextStream out(stdout);
 void timed(const QString& what, const std::function<int()>& work)
 {
     BenchTiming::timed(out, what, 52, work);
+}
+
+// Every list of the customer window over all customers, as the window hands them over.
+void timeCustomerLists(Database& db, const CustomerView& view)
+{
+    QStringList numbers;
+    for (const CustomerRow& row : view.rows())
+        numbers << row.number;
+    const QStringList fields{QStringLiteral("NAME"), QStringLiteral("ORT"), QStringLiteral("TELEFON"),
+                             QStringLiteral("GEBURTSTAG")};
+    using Kind = CustomerListReport::Kind;
+    const std::vector<std::pair<QString, Kind>> lists{
+        {QStringLiteral("Adressenliste"), Kind::Addresses},
+        {QStringLiteral("Adressenliste mit Bemerkungen"), Kind::AddressesWithNotes},
+        {QStringLiteral("Terminbuch"), Kind::AppointmentBook},
+        {QStringLiteral("Telefonliste"), Kind::Phones},
+        {QStringLiteral("Kurzliste"), Kind::Short},
+        {QStringLiteral("Freie Kurzliste"), Kind::FreeShort},
+        {QStringLiteral("Freie Kurzliste quer"), Kind::FreeShortLandscape}};
+    for (const auto& [what, kind] : lists) {
+        timed(QStringLiteral("Liste: ") + what, [&] {
+            CustomerListReport::document(kind, db, numbers, fields, what);
+            return static_cast<int>(numbers.size());
+        });
+    }
 }
 
 } // namespace
@@ -88,5 +116,6 @@ int main(int argc, char** argv)
         timed(QStringLiteral("Sortieren: ") + CustomerSort::caption(order),
               [&] { return static_cast<int>(view.rows().size()); });
     }
+    timeCustomerLists(*db, view);
     return 0;
 }

@@ -156,4 +156,22 @@ QVariant Statement::value(int column) const
     }
 }
 
+bool Statement::isNull(int column) const
+{
+    return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
+}
+
+double Statement::real(int column) const
+{
+    return sqlite3_column_double(m_stmt, column);
+}
+
+std::string_view Statement::utf8(int column) const
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
+    if (!text)
+        return {};
+    return {text, static_cast<size_t>(sqlite3_column_bytes(m_stmt, column))};
+}
+
 } // namespace korbelant

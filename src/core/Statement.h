@@ -4,6 +4,7 @@
 #include <QVariant>
 #include <QVariantList>
 #include <QVariantMap>
+#include <string_view>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -37,6 +38,10 @@ public:
     bool hasColumnName(int column, const QString& asciiName) const;
     QVariant value(int column) const;
     QString text(int column) const { return value(column).toString(); }
+    // Raw access for loops over many rows, without a QVariant per value.
+    bool isNull(int column) const;
+    double real(int column) const;           // NULL gives 0
+    std::string_view utf8(int column) const; // NULL gives an empty view
 
 private:
     [[noreturn]] void fail(int rc) const;

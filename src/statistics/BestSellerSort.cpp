@@ -7,16 +7,16 @@ namespace {
 struct Entry
 {
     const char* label;
-    const char* orderBy;
+    double BestSeller::*measure;
     const char* marked;
     const char* word;
 };
 
 const Entry kEntries[] = {
-    {"Artikel-Nr. + VA", " ORDER BY L_NR, VA", "L_NR", "artikel"},
-    {"Menge", " ORDER BY Stueck DESC, L_NR, VA", "STUECK", "menge"},
-    {"Gesamtumsatz", " ORDER BY SUMME DESC, L_NR, VA", "SUMME", "umsatz"},
-    {"Sterne", " ORDER BY Sterne DESC, L_NR, VA", "Sterne", "sterne"},
+    {"Artikel-Nr. + VA", nullptr, "L_NR", "artikel"},
+    {"Menge", &BestSeller::Stueck, "STUECK", "menge"},
+    {"Gesamtumsatz", &BestSeller::SUMME, "SUMME", "umsatz"},
+    {"Sterne", &BestSeller::Sterne, "Sterne", "sterne"},
 };
 
 } // namespace
@@ -34,9 +34,9 @@ QString BestSellerSort::label(Key key)
     return QString::fromUtf8(kEntries[static_cast<int>(key)].label);
 }
 
-QString BestSellerSort::orderBy(Key key)
+double BestSeller::*BestSellerSort::measure(Key key)
 {
-    return QString::fromLatin1(kEntries[static_cast<int>(key)].orderBy);
+    return kEntries[static_cast<int>(key)].measure;
 }
 
 QString BestSellerSort::markedColumn(Key key)

@@ -1,5 +1,7 @@
 #include "statistics/TStatistikDataModul.h"
 
+#include "statistics/BestSellerTally.h"
+
 #include "core/Database.h"
 #include "core/SqlCondition.h"
 #include "core/SqlPattern.h"
@@ -70,24 +72,9 @@ UnpaidOrder unpaidFrom(const Statement& st)
     return u;
 }
 
-const char* const kBestSellerSelect =
-    "SELECT L_NR, VA, SUM(STUECK) AS Stueck, SUM(STERNE) AS Sterne, MAX(L_TEXT), MIN(EINZ_KOST), "
-    "MIN(EINZ_PREIS), SUM(KOSTEN) AS KOSTEN, SUM(SUMME) AS SUMME FROM Tupper1";
-
-BestSeller bestSellerFrom(const Statement& st)
-{
-    BestSeller b;
-    b.L_NR = st.text(0);
-    b.VA = st.text(1);
-    b.Stueck = st.value(2).toDouble();
-    b.Sterne = st.value(3).toDouble();
-    b.L_TEXT = st.text(4);
-    b.EINZ_KOST = st.value(5).toDouble();
-    b.EINZ_PREIS = st.value(6).toDouble();
-    b.KOSTEN = st.value(7).toDouble();
-    b.SUMME = st.value(8).toDouble();
-    return b;
-}
+const char* const kBestSellerLines =
+    "SELECT L_NR, VA, STUECK, STERNE, L_TEXT, EINZ_KOST, EINZ_PREIS, KOSTEN, "
+    "SUMME FROM Tupper1";
 
 } // namespace
 
@@ -155,21 +142,21 @@ TStatistikDataModul::ArtikelQuery(const ArticleSalesQuery::Conditions& condition
 std::vector<BestSeller> TStatistikDataModul::ArtikelSumQuery(const ArticleSalesQuery::Conditions& c,
                                                              BestSellerSort::Key sort) const
 {
-    SqlCondition where(QStringLiteral("L_NR IS NOT NULL AND L_NR <> ''"), {});
+    // The unary plus keeps the article index out of this test: it matches nearly every line, and
+    // walking the index would fetch each line by a separate lookup; the week range is selective.
+    SqlCondition where(QStringLiteral("+L_NR IS NOT NULL AND +L_NR <> ''"), {});
     if (!c.article.trimmed().isEmpty())
         where.add(SqlPattern::like(QStringLiteral("L_NR"), QStringLiteral("?")),
                   {SqlPattern::beginningWith(c.article.trimmed())});
     if (!c.kind.isEmpty())
         where.add(QStringLiteral("VA = ?"), {c.kind});
     StatisticsPeriod{c.fromWeek, c.toWeek}.addTo(where, QStringLiteral("MWoche"));
-    Statement st = m_db.prepare(QString::fromLatin1(kBestSellerSelect) + where.where() +
-                                QStringLiteral(" GROUP BY L_NR COLLATE BINARY, VA COLLATE BINARY") +
-                                BestSellerSort::orderBy(sort));
+    Statement st = m_db.prepare(QString::fromLatin1(kBestSellerLines) + where.where());
     where.bindTo(st);
-    std::vector<BestSeller> rows;
+    BestSellerTally tally;
     while (st.next())
-        rows.push_back(bestSellerFrom(st));
-    return rows;
+        tally.add(st);
+    return tally.sorted(sort);
 }
 
 } // namespace korbelant

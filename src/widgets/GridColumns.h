@@ -10,6 +10,8 @@ class GridColumns
 {
 public:
     static void fitToContents(QTableView* grid);
+    // After one row changed: the columns its texts no longer fit are widened, none made narrower.
+    static void widenToFit(QTableView* grid, int row);
 };
 
 } // namespace korbelant

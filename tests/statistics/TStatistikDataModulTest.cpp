@@ -275,6 +275,34 @@ TEST_F(BestSellerFixture, SumsOfOneArticleAndKind)
     EXPECT_DOUBLE_EQ(rows[0].KOSTEN, 23.5);
 }
 
+TEST_F(BestSellerFixture, EmptyPricesAreNoLowestPriceAndTheTextIsTheGreatestInGermanOrder)
+{
+    const auto add = [&](const char* lNr, const char* va, const QVariant& price, const QString& text) {
+        db().insert(Schema::get(QStringLiteral("Tupper1")),
+                    {{QStringLiteral("R_NR"), QStringLiteral("0002")},
+                     {QStringLiteral("P_NR"), QStringLiteral("02")},
+                     {QStringLiteral("L_NR"), QString::fromLatin1(lNr)},
+                     {QStringLiteral("VA"), QString::fromLatin1(va)},
+                     {QStringLiteral("MWoche"), QStringLiteral("200401")},
+                     {QStringLiteral("STUECK"), 1},
+                     {QStringLiteral("EINZ_PREIS"), price},
+                     {QStringLiteral("L_TEXT"), text}});
+    };
+    add("C7", "10", QVariant(), QStringLiteral("Zange"));
+    add("C7", "10", 4.5, QStringLiteral("Ärmelschoner"));
+    add("C7", "10", QVariant(), QString());
+    // Number and kind are told apart as a pair, not as one run of characters.
+    add("C71", "0", 2.0, QStringLiteral("Becher"));
+    const auto rows =
+        TStatistikDataModul(db()).ArtikelSumQuery({"C", "", "", ""}, BestSellerSort::Key::Artikel);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].L_NR + QLatin1Char('/') + rows[0].VA, QStringLiteral("C7/10"));
+    EXPECT_EQ(rows[1].L_NR + QLatin1Char('/') + rows[1].VA, QStringLiteral("C71/0"));
+    EXPECT_DOUBLE_EQ(rows[0].Stueck, 3);
+    EXPECT_DOUBLE_EQ(rows[0].EINZ_PREIS, 4.5) << "lines without a price have none to be the lowest";
+    EXPECT_EQ(rows[0].L_TEXT, QStringLiteral("Zange")) << "Ä sorts with A, before Z";
+}
+
 TEST_F(BestSellerFixture, ArticleViewStaysSortedByArticleWithAnEndWeek)
 {
     CustomerBuilder(QStringLiteral("200001")).insertInto(db());

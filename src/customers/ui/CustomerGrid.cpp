@@ -32,6 +32,25 @@ void CustomerGrid::setRows(std::vector<CustomerRow> rows, const QString& keepNum
     moveTo(keep < 0 ? 0 : keep);
 }
 
+void CustomerGrid::changeCurrent(const std::function<void(CustomerRow&)>& change)
+{
+    const int row = currentIndex().row();
+    const CustomerRow* shown = m_model->rowAt(row);
+    if (!shown)
+        return;
+    CustomerRow changed = *shown;
+    change(changed);
+    m_model->replaceRow(row, std::move(changed));
+    GridColumns::widenToFit(this, row);
+}
+
+void CustomerGrid::dropCurrent()
+{
+    const int row = currentIndex().row();
+    m_model->dropRow(row);
+    moveTo(row);
+}
+
 void CustomerGrid::setSortOrder(CustomerSort::Order order)
 {
     m_order = order;

@@ -5,6 +5,7 @@
 #include "customers/ui/CustomerTableModel.h"
 
 #include <QTableView>
+#include <functional>
 
 namespace korbelant {
 
@@ -20,6 +21,11 @@ public:
     CustomerTableModel* customers() const { return m_model; }
     // New rows; the current row stays on the given customer when she is shown, else the first.
     void setRows(std::vector<CustomerRow> rows, const QString& keepNumber = {});
+    // The current customer as changed by the caller, in her place: for a change that neither moves
+    // her in the sort order nor takes her out of the filter. Her cells widen their columns as needed.
+    void changeCurrent(const std::function<void(CustomerRow&)>& change);
+    // The current customer leaves the list; the one after her becomes current.
+    void dropCurrent();
     void setSortOrder(CustomerSort::Order order);
     CustomerSort::Order sortOrder() const { return m_order; }
     const CustomerRow* current() const;

@@ -22,6 +22,23 @@ const CustomerRow* CustomerTableModel::rowAt(int row) const
     return row >= 0 && row < static_cast<int>(m_rows.size()) ? &m_rows.at(row) : nullptr;
 }
 
+void CustomerTableModel::replaceRow(int row, CustomerRow customer)
+{
+    if (!rowAt(row))
+        return;
+    m_rows[static_cast<size_t>(row)] = std::move(customer);
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+}
+
+void CustomerTableModel::dropRow(int row)
+{
+    if (!rowAt(row))
+        return;
+    beginRemoveRows({}, row, row);
+    m_rows.erase(m_rows.begin() + row);
+    endRemoveRows();
+}
+
 int CustomerTableModel::rowOf(const QString& number) const
 {
     for (int i = 0; i < static_cast<int>(m_rows.size()); ++i) {

@@ -43,6 +43,9 @@ public:
     const std::vector<CustomerRow>& rows() const { return m_rows; }
     const CustomerRow* rowAt(int row) const;
     int rowOf(const QString& number) const; // -1 when not shown
+    // One customer changed or left the list; the other rows stay as they are.
+    void replaceRow(int row, CustomerRow customer);
+    void dropRow(int row);
     void setMarkedField(const QString& field);
     void setMarkColours(MarkColours colours) { m_colours = colours; }
     QString fieldOf(int column) const { return m_columns.at(column).field; }

@@ -299,26 +299,37 @@ void TVorPlaForm::setPlanFilter(bool on)
     refresh(m_grid->currentNumber());
 }
 
-void TVorPlaForm::mark(bool (PartyPlanning::*setter)(const QString&))
+void TVorPlaForm::mark(bool (PartyPlanning::*setter)(const QString&), int newMark)
 {
     const QString number = m_grid->currentNumber();
-    guardDatabase(m_ui, [&] { (m_planning.*setter)(number); });
-    refresh(number);
+    bool changed = false;
+    guardDatabase(m_ui, [&] {
+        changed = (m_planning.*setter)(number);
+        m_guestCount->setText(QString::number(m_planning.counts().guests));
+    });
+    if (!changed)
+        return;
+    // Only her row changes; reading every customer again would take long with thousands of them.
+    if (newMark == PartyPlanning::None && m_view.activeFilter() == CustomerView::FilterKind::Marked)
+        m_grid->dropCurrent();
+    else
+        m_grid->changeCurrent([newMark](CustomerRow& r) { r.planningMark = newMark; });
+    updateInfo();
 }
 
 void TVorPlaForm::markHost()
 {
-    mark(&PartyPlanning::markHost);
+    mark(&PartyPlanning::markHost, PartyPlanning::Host);
 }
 
 void TVorPlaForm::markGuest()
 {
-    mark(&PartyPlanning::markGuest);
+    mark(&PartyPlanning::markGuest, PartyPlanning::Guest);
 }
 
 void TVorPlaForm::clearMark()
 {
-    mark(&PartyPlanning::clear);
+    mark(&PartyPlanning::clear, PartyPlanning::None);
 }
 
 void TVorPlaForm::resetPlan()

@@ -90,7 +90,7 @@ private:
     void applySortOrder(int index);
     void updateInfo();
     void updateCaption();
-    void mark(bool (PartyPlanning::*setter)(const QString&));
+    void mark(bool (PartyPlanning::*setter)(const QString&), int newMark);
     std::optional<PartyNumber> choosePartyNumber(const QDate& date);
 
     DataSet& m_set;
