@@ -1,5 +1,6 @@
 #include "articles/ArticleImport.h"
 
+#include "core/BackupBeforeChange.h"
 #include "articles/ArticleDiskReader.h"
 #include "articles/ArticleImportDisplay.h"
 #include "articles/ArticleMerge.h"
@@ -124,6 +125,10 @@ bool ArticleImport::runArchive(const Source& source)
 // their own failures: a refill that fails is undone alone and the catalogue is kept.
 bool ArticleImport::changeData(const std::function<bool()>& steps)
 {
+    if (!BackupBeforeChange::make(m_set.db(), m_ui, m_today)) {
+        m_figures.failed = true;
+        return false;
+    }
     try {
         Transaction transaction(m_set.db());
         if (!steps())
