@@ -1,12 +1,12 @@
 #include "articles/ArticleImport.h"
 
-#include "core/BackupBeforeChange.h"
 #include "articles/ArticleDiskReader.h"
 #include "articles/ArticleImportDisplay.h"
 #include "articles/ArticleMerge.h"
 #include "articles/ArticleRowMapping.h"
 #include "articles/ArticleTempStore.h"
 #include "articles/SparePartsRefill.h"
+#include "core/BackupBeforeChange.h"
 #include "core/DataSet.h"
 #include "core/DatabaseError.h"
 #include "core/Schema.h"

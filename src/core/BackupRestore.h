@@ -25,8 +25,9 @@ public:
     };
 
     // What the desktop program says after a restore, before it ends to start on the restored set.
-    static inline const QString kRestart = QStringLiteral(
-        "Die Datensicherung wurde zurückgespielt. Das Programm wird jetzt beendet; bitte starten Sie es neu.");
+    static inline const QString kRestart =
+        QStringLiteral("Die Datensicherung wurde zurückgespielt. Das Programm wird jetzt beendet; bitte "
+                       "starten Sie es neu.");
 
     static QString question(const QDate& day);
 

@@ -1,9 +1,9 @@
 #include "core/DatabaseBackup.h"
 
 #include "core/DataHome.h"
+#include "core/DataTextFiles.h"
 #include "core/Database.h"
 #include "core/DatabaseError.h"
-#include "core/DataTextFiles.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -70,8 +70,8 @@ RowCounts::Counts DatabaseCopy::copyTo(Database& db, const QString& targetFile)
 void DatabaseCopy::restoreFrom(Database& db, const QString& sourceFile)
 {
     sqlite3* source = nullptr;
-    int rc = sqlite3_open_v2(QFile::encodeName(sourceFile).constData(), &source, SQLITE_OPEN_READONLY,
-                             nullptr);
+    int rc =
+        sqlite3_open_v2(QFile::encodeName(sourceFile).constData(), &source, SQLITE_OPEN_READONLY, nullptr);
     // A kept statement still prepared would hold the data set against the copy.
     db.schemaChanged();
     if (rc == SQLITE_OK)

@@ -7,6 +7,7 @@
 #include <QDirIterator>
 #include <QFileInfo>
 #include <algorithm>
+#include <functional>
 
 namespace korbelant {
 

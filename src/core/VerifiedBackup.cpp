@@ -43,13 +43,14 @@ VerifiedBackup::VerifiedBackup(Database& db, const DataHome& home) : m_db(db), m
 VerifiedBackup::Pending VerifiedBackup::copy(const QDate& day)
 {
     Pending pending;
-    pending.day = day;
-    pending.directory = m_kept.dayDirectory(day) + kNewSuffix;
+    // A caller without a day of its own backs up as of today.
+    pending.day = day.isValid() ? day : QDate::currentDate();
+    pending.directory = m_kept.dayDirectory(pending.day) + kNewSuffix;
     pending.databaseFile = QDir(pending.directory).filePath(KeptBackups::kDatabaseName);
     removeDirectory(pending.directory);
     if (!QDir().mkpath(pending.directory))
-        throw DatabaseError(
-            QStringLiteral("Das Sicherungsverzeichnis %1 kann nicht angelegt werden.").arg(pending.directory));
+        throw DatabaseError(QStringLiteral("Das Sicherungsverzeichnis %1 kann nicht angelegt werden.")
+                                .arg(pending.directory));
     try {
         pending.counts = DatabaseCopy::copyTo(m_db, pending.databaseFile);
         const QStringList failures = DataTextFiles::copy(m_home.dbDir(), pending.directory);
@@ -119,7 +120,7 @@ std::optional<KeptBackup> VerifiedBackup::make(const QDate& day, UiPort* ui)
         ErrorLog(m_home.errorLogFile()).LogException(*problem, ui == nullptr, ui);
         return std::nullopt;
     }
-    return m_kept.ofDay(day);
+    return m_kept.ofDay(day.isValid() ? day : QDate::currentDate());
 }
 
 } // namespace korbelant

@@ -1,8 +1,8 @@
 #include "euro/EuroBackup.h"
 
 #include "core/DataHome.h"
-#include "core/Database.h"
 #include "core/DataTextFiles.h"
+#include "core/Database.h"
 #include "core/DatabaseBackup.h"
 #include "core/DatabaseCopy.h"
 

@@ -1,7 +1,7 @@
+#include "core/KeptBackups.h"
 #include "core/BackupCheck.h"
 #include "core/BackupRestore.h"
 #include "core/DataTextFiles.h"
-#include "core/KeptBackups.h"
 #include "core/VerifiedBackup.h"
 #include "support/DataSetFixture.h"
 #include "support/FileBytes.h"
@@ -82,7 +82,8 @@ TEST_F(KeptBackupsTest, SecondBackupOfTheDayReplacesTheFirst)
 TEST_F(KeptBackupsTest, DamagedCopyIsRemoved)
 {
     for (int i = 0; i < 200; ++i)
-        addCustomer(QStringLiteral("3%1").arg(i, 5, 10, QLatin1Char('0')), QStringLiteral("Kundin %1").arg(i));
+        addCustomer(QStringLiteral("3%1").arg(i, 5, 10, QLatin1Char('0')),
+                    QStringLiteral("Kundin %1").arg(i));
     ASSERT_TRUE(backup().make(kDay, nullptr));
     const QByteArray earlier = fileBytes(kept().ofDay(kDay)->databaseFile);
     addCustomer("400000", "Später");
@@ -100,7 +101,8 @@ TEST_F(KeptBackupsTest, DamagedCopyIsRemoved)
              writeFileBytes(file, bytes);
          }},
         {"cut short", [](const QString& file) { writeFileBytes(file, fileBytes(file).left(3 * 4096)); }},
-        {"header gone", [](const QString& file) {
+        {"header gone",
+         [](const QString& file) {
              QByteArray bytes = fileBytes(file);
              bytes.replace(0, 100, QByteArray(100, 'x'));
              writeFileBytes(file, bytes);
@@ -255,7 +257,8 @@ TEST_F(KeptBackupsTest, FindsByDayOrPath)
             continue;
         EXPECT_EQ(found->databaseFile, c.databaseFile);
         EXPECT_EQ(found->textDirectory, c.textDirectory);
-        EXPECT_EQ(found->day, c.textDirectory.isEmpty() ? QFileInfo(c.databaseFile).lastModified().date() : kDay);
+        EXPECT_EQ(found->day,
+                  c.textDirectory.isEmpty() ? QFileInfo(c.databaseFile).lastModified().date() : kDay);
     }
 }
 
