@@ -5,6 +5,7 @@
 #include "core/DataTextFiles.h"
 #include "core/DatabaseCopy.h"
 #include "core/DatabaseError.h"
+#include "core/FileLink.h"
 #include "core/GermanFormat.h"
 #include "core/TableCheck.h"
 #include "core/UiPort.h"
@@ -49,7 +50,7 @@ bool BackupRestore::replaceDataSet(const KeptBackup& backup, const QDate& today)
     QDir().mkpath(m_set.home().backupDir());
     QTemporaryDir aside(QDir(m_set.home().backupDir()).filePath(QStringLiteral("zurueck-XXXXXX")));
     const QString copy = aside.filePath(QStringLiteral("korbelant.sqlite"));
-    if (!aside.isValid() || !QFile::copy(backup.databaseFile, copy) ||
+    if (!aside.isValid() || !FileLink::linkOrCopy(backup.databaseFile, copy) ||
         (!backup.textDirectory.isEmpty() &&
          !DataTextFiles::copy(backup.textDirectory, aside.path()).isEmpty())) {
         fail(QStringLiteral("Die Sicherung %1 kann nicht gelesen werden.").arg(backup.databaseFile));

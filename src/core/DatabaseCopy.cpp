@@ -44,6 +44,10 @@ RowCounts::Counts DatabaseCopy::copyTo(Database& db, const QString& targetFile)
                              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
         if (rc == SQLITE_OK)
             rc = copyPages(target, db.handle());
+        // The copy takes the data set's write-ahead mode with its pages; as a file of its own it is
+        // better off without, so that reading it leaves no -wal and -shm files beside it.
+        if (rc == SQLITE_OK)
+            rc = sqlite3_exec(target, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
         detail = rc == SQLITE_OK ? QString() : QString::fromUtf8(sqlite3_errmsg(target));
     } catch (const DatabaseError& e) {
         rc = e.code() ? e.code() : SQLITE_ERROR;

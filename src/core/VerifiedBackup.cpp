@@ -7,6 +7,7 @@
 #include "core/DatabaseCopy.h"
 #include "core/DatabaseError.h"
 #include "core/ErrorLog.h"
+#include "core/FileLink.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,18 +23,6 @@ const QString kOldSuffix = QStringLiteral(".alt");
 void removeDirectory(const QString& path)
 {
     QDir(path).removeRecursively();
-}
-
-// Copies a file under a temporary name and renames it, so that the old copy stays whole until the
-// new one is complete.
-bool replaceFile(const QString& from, const QString& to)
-{
-    const QString temporary = to + kNewSuffix;
-    QFile::remove(temporary);
-    if (!QFile::copy(from, temporary))
-        return false;
-    QFile::remove(to);
-    return QFile::rename(temporary, to);
 }
 
 } // namespace
@@ -102,10 +91,10 @@ void VerifiedBackup::refreshLatestCopy(const Pending& pending)
 {
     const QString day = m_kept.dayDirectory(pending.day);
     const QDir target(m_kept.directory());
-    replaceFile(QDir(day).filePath(KeptBackups::kDatabaseName),
-                target.filePath(QFileInfo(m_db.path()).fileName()));
+    FileLink::linkOrCopy(QDir(day).filePath(KeptBackups::kDatabaseName),
+                         target.filePath(QFileInfo(m_db.path()).fileName()));
     for (const QString& name : DataTextFiles::names(day))
-        replaceFile(QDir(day).filePath(name), target.filePath(name));
+        FileLink::linkOrCopy(QDir(day).filePath(name), target.filePath(name));
 }
 
 std::optional<KeptBackup> VerifiedBackup::make(const QDate& day, UiPort* ui)

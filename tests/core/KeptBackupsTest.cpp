@@ -2,6 +2,7 @@
 #include "core/BackupCheck.h"
 #include "core/BackupRestore.h"
 #include "core/DataTextFiles.h"
+#include "core/Schema.h"
 #include "core/VerifiedBackup.h"
 #include "support/DataSetFixture.h"
 #include "support/FileBytes.h"
