@@ -47,7 +47,8 @@ TEST_F(RestoreFormTest, ListsAndRestoresTheChosenBackup)
     ASSERT_EQ(list->rowCount(), 2);
     EXPECT_EQ(list->item(0, 0)->text(), QStringLiteral("08.12.2025"));
     EXPECT_EQ(list->item(1, 0)->text(), QStringLiteral("01.12.2025"));
-    EXPECT_TRUE(list->item(0, 1)->text().endsWith(QStringLiteral(" MB"))) << list->item(0, 1)->text();
+    EXPECT_TRUE(list->item(0, 1)->text().endsWith(QStringLiteral(" MB")))
+        << list->item(0, 1)->text().toStdString();
     EXPECT_EQ(list->currentRow(), 0);
 
     list->selectRow(1);
