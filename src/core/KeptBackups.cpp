@@ -96,6 +96,22 @@ std::optional<KeptBackup> KeptBackups::find(const QString& dayOrFile) const
     return at(dayOrFile);
 }
 
+void KeptBackups::tidyUp() const
+{
+    const QDir directory(m_directory);
+    for (const QString& name : directory.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        for (const QString& suffix : {kNewSuffix, kOldSuffix}) {
+            if (!name.endsWith(suffix) || !dayOfName(name.chopped(suffix.size())))
+                continue;
+            const QString day = directory.filePath(name.chopped(suffix.size()));
+            if (suffix == kOldSuffix && !QFileInfo(day).exists() &&
+                QDir().rename(directory.filePath(name), day))
+                continue;
+            QDir(directory.filePath(name)).removeRecursively();
+        }
+    }
+}
+
 QStringList KeptBackups::removeOld(int keep) const
 {
     QStringList removed;

@@ -17,6 +17,8 @@ class KeptBackups
 {
 public:
     static constexpr int kKept = 8;
+    static inline const QString kNewSuffix = QStringLiteral(".neu");
+    static inline const QString kOldSuffix = QStringLiteral(".alt");
     static inline const QString kDatabaseName = QStringLiteral("korbelant.sqlite");
 
     explicit KeptBackups(const DataHome& home);
@@ -29,6 +31,10 @@ public:
     // A day (dd.mm.yyyy or yyyy-mm-dd) of a kept backup, a backup directory or a database file;
     // nullopt when there is no such backup.
     std::optional<KeptBackup> find(const QString& dayOrFile) const;
+    // Puts right what a backup that was cut short left behind: a new copy not yet checked
+    // (<day>.neu) is removed; a day's older backup set aside (<day>.alt) goes back to its place
+    // when the new one never got there, and is removed otherwise.
+    void tidyUp() const;
     // Removes the directories of all but the newest `keep` days; returns the days removed.
     QStringList removeOld(int keep = kKept) const;
 

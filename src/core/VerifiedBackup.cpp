@@ -17,9 +17,6 @@ namespace korbelant {
 
 namespace {
 
-const QString kNewSuffix = QStringLiteral(".neu");
-const QString kOldSuffix = QStringLiteral(".alt");
-
 void removeDirectory(const QString& path)
 {
     QDir(path).removeRecursively();
@@ -34,9 +31,9 @@ VerifiedBackup::Pending VerifiedBackup::copy(const QDate& day)
     Pending pending;
     // A caller without a day of its own backs up as of today.
     pending.day = day.isValid() ? day : QDate::currentDate();
-    pending.directory = m_kept.dayDirectory(pending.day) + kNewSuffix;
+    pending.directory = m_kept.dayDirectory(pending.day) + KeptBackups::kNewSuffix;
     pending.databaseFile = QDir(pending.directory).filePath(KeptBackups::kDatabaseName);
-    removeDirectory(pending.directory);
+    m_kept.tidyUp();
     if (!QDir().mkpath(pending.directory))
         throw DatabaseError(QStringLiteral("Das Sicherungsverzeichnis %1 kann nicht angelegt werden.")
                                 .arg(pending.directory));
@@ -69,7 +66,7 @@ std::optional<QString> VerifiedBackup::keep(const Pending& pending)
 std::optional<QString> VerifiedBackup::replaceDay(const Pending& pending)
 {
     const QString day = m_kept.dayDirectory(pending.day);
-    const QString old = day + kOldSuffix;
+    const QString old = day + KeptBackups::kOldSuffix;
     removeDirectory(old);
     const bool hadOne = QFileInfo(day).isDir();
     if (hadOne && !QDir().rename(day, old)) {

@@ -129,6 +129,24 @@ TEST_F(KeptBackupsTest, DamagedCopyIsRemoved)
     EXPECT_EQ(kept().list().size(), 1u);
 }
 
+// What a backup cut short (a killed program) left is put right by the next one: an unchecked copy
+// goes, the day's older backup set aside comes back when nothing took its place.
+TEST_F(KeptBackupsTest, LeftoversOfABackupCutShort)
+{
+    ASSERT_TRUE(backup().make(kDay, nullptr));
+    const QString day = kept().dayDirectory(kDay);
+    const QString other = kept().dayDirectory(kDay.addDays(1));
+    ASSERT_TRUE(QDir().rename(day, day + ".alt"));
+    writeFileBytes(other + ".neu/korbelant.sqlite", "halb");
+    writeFileBytes(other + ".alt/korbelant.sqlite", "alt");
+    writeFileBytes(other + "/korbelant.sqlite", "neu");
+    kept().tidyUp();
+    EXPECT_TRUE(kept().ofDay(kDay)) << "set aside, and no new one in its place";
+    EXPECT_EQ(fileBytes(other + "/korbelant.sqlite"), QByteArray("neu"));
+    EXPECT_EQ(QDir(m_home.home().backupDir()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+              (QStringList{kDay.toString(Qt::ISODate), kDay.addDays(1).toString(Qt::ISODate)}));
+}
+
 // A backup that cannot be made is appended to ExceptList.EXC and shown.
 TEST_F(KeptBackupsTest, FailedBackupIsLoggedAndShown)
 {
