@@ -15,11 +15,12 @@
 #include "cli/BenchDataGenerator.h"
 #include "core/DataHome.h"
 #include "core/DataSet.h"
-#include "core/DatabaseBackup.h"
 #include "core/Installation.h"
 #include "core/MainWindowState.h"
 #include "core/ScriptedUi.h"
 #include "core/Startup.h"
+#include "core/VerifiedBackup.h"
+#include "core/ui/TRestoreForm.h"
 #include "customers/TClientDataModul.h"
 #include "customers/ui/TClientForm.h"
 #include "customers/ui/TClientNewForm.h"
@@ -82,7 +83,8 @@ void fill(const DataHome& home)
     auto set = DataSet::open(home);
     BenchDataGenerator(set->db(), set->options(), 1, kLastDay).generate(BenchDataGenerator::kSmall);
     set->options().SaveOptions();
-    DatabaseBackup(set->db(), home).BackupDatabase();
+    // The weekly backup, kept as the backup of that day.
+    VerifiedBackup(set->db(), home).make(kLastDay, nullptr);
 }
 
 bool save(QWidget& window, const QDir& target, const QString& name)
@@ -280,5 +282,7 @@ int main(int argc, char* argv[])
     saved &= save(backOrders, target, QStringLiteral("back-order-window.png"));
     TVorPlaForm planning(*set, customers, parties, ui, MainWindowState::kProgramName);
     saved &= save(planning, target, QStringLiteral("planning-window.png"));
+    TRestoreForm restore(*set, ui);
+    saved &= save(restore, target, QStringLiteral("restore-window.png"));
     return saved ? 0 : 1;
 }

@@ -13,6 +13,7 @@
 #include "core/UiPort.h"
 #include "core/ui/TIndexForm.h"
 #include "core/ui/TResetForm.h"
+#include "core/ui/TRestoreForm.h"
 #include "customers/CustomerView.h"
 #include "customers/TClientDataModul.h"
 #include "customers/ui/TClientForm.h"
@@ -136,6 +137,8 @@ void TMainForm::buildMenu()
     addMenuEntry(services, QStringLiteral("Daten &löschen/zurücksetzen"), QString(),
                  &TMainForm::openResetData);
     addMenuEntry(services, QStringLiteral("Index &wiederherstellen"), QString(), &TMainForm::openIndexRepair);
+    addMenuEntry(services, QStringLiteral("Daten&sicherung zurückspielen"), QString(),
+                 &TMainForm::openRestore);
     services->addSeparator();
     addMenuEntry(services, QStringLiteral("Euroum&rechner für Einzelbeträge"), QString(),
                  &TMainForm::openEuroCalculator);
@@ -376,6 +379,15 @@ void TMainForm::openExpenseWindow()
 void TMainForm::openResetData()
 {
     runWorkWindow([this] { TResetForm::run(m_dataSet, m_ui, this); });
+}
+
+void TMainForm::openRestore()
+{
+    bool ends = false;
+    runWorkWindow([&, this] { ends = TRestoreForm::run(m_dataSet, m_ui, this); });
+    // The options and the currency are read at the start: the program starts anew on the restored set.
+    if (ends)
+        close();
 }
 
 void TMainForm::openIndexRepair()

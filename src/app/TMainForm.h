@@ -82,6 +82,7 @@ private:
     void openExpenseWindow();
     void openResetData();
     void openIndexRepair();
+    void openRestore();
     void openEuroWindow();
     void openEuroCalculator();
     void openOptions();

@@ -10,6 +10,8 @@ int main(int argc, char* argv[])
 {
     korbelant::KorbelantApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korbelant"));
+    // The desktop entry of the installed program, for the icon and the name a desktop shows.
+    QApplication::setDesktopFileName(QStringLiteral("de.korbelant.Korbelant"));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Korbelant-Verwaltung"));
     parser.addHelpOption();

@@ -6,6 +6,7 @@
 #include "articles/ArticleRowMapping.h"
 #include "articles/ArticleTempStore.h"
 #include "articles/SparePartsRefill.h"
+#include "core/BackupBeforeChange.h"
 #include "core/DataSet.h"
 #include "core/DatabaseError.h"
 #include "core/Schema.h"
@@ -124,6 +125,10 @@ bool ArticleImport::runArchive(const Source& source)
 // their own failures: a refill that fails is undone alone and the catalogue is kept.
 bool ArticleImport::changeData(const std::function<bool()>& steps)
 {
+    if (!BackupBeforeChange::make(m_set.db(), m_ui, m_today)) {
+        m_figures.failed = true;
+        return false;
+    }
     try {
         Transaction transaction(m_set.db());
         if (!steps())

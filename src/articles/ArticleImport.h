@@ -78,7 +78,8 @@ public:
     // for a dropped row, and false when the rows have ended.
     using RowReader = std::function<bool(std::optional<QVariantMap>& row)>;
     bool takeOver(const RowReader& next);
-    // Runs the steps that change data as one change: kept when they return true.
+    // Runs the steps that change data as one change, after a backup of the data set: kept when they
+    // return true. Without the backup nothing runs.
     bool changeData(const std::function<bool()>& steps);
     // Replaces the spare-part relation; a failure is shown and the old pairs stay.
     void replaceSpareParts(const std::vector<SparePartsRefill::Pair>& pairs);

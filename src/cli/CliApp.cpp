@@ -2,6 +2,7 @@
 
 #include "cli/ArticleCommands.h"
 #include "cli/BackOrderCommands.h"
+#include "cli/BackupCommands.h"
 #include "cli/BenchDataCommands.h"
 #include "cli/CliCancelled.h"
 #include "cli/CliContext.h"
@@ -29,6 +30,7 @@ namespace korbelant {
 CliApp::CliApp()
 {
     CoreCommands::registerAll(*this);
+    BackupCommands::registerAll(*this);
     ReportCommands::registerAll(*this);
     CustomerCommands::registerAll(*this);
     ArticleCommands::registerAll(*this);

@@ -6,7 +6,6 @@
 #include "cli/CliUsageError.h"
 #include "cli/FunctionCommand.h"
 #include "core/Currency.h"
-#include "core/DatabaseBackup.h"
 #include "core/DistanceRebuild.h"
 #include "core/GermanFormat.h"
 #include "core/IncompleteRecords.h"
@@ -51,19 +50,6 @@ int repair(CliContext& c, const QStringList& args)
     c.out() << "Unvollständige Sätze entfernt: " << removed.lines << " Positionen, " << removed.participants
             << " Teilnehmer, " << removed.parties << " Vorführungen" << Qt::endl;
     c.out() << "Entfernungen ergänzt: " << distances << " (" << timer.elapsed() << " ms)" << Qt::endl;
-    return 0;
-}
-
-int backup(CliContext& c, const QStringList& args)
-{
-    CliArgs::expectCount(args, 0, 0);
-    DataSet& set = c.dataSet();
-    const QStringList failures = DatabaseBackup(set.db(), set.home()).BackupDatabase();
-    for (const QString& failure : failures)
-        c.err() << failure << Qt::endl;
-    if (!failures.isEmpty())
-        return 1;
-    c.out() << "Datensicherung in " << set.home().backupDir() << " erstellt." << Qt::endl;
     return 0;
 }
 
@@ -112,8 +98,6 @@ void CoreCommands::registerAll(CliApp& app)
                                               true, init));
     app.add(std::make_unique<FunctionCommand>(QStringLiteral("repair"), QStringLiteral("--home VERZ repair"),
                                               true, repair));
-    app.add(std::make_unique<FunctionCommand>(QStringLiteral("backup"), QStringLiteral("--home VERZ backup"),
-                                              true, backup));
     app.add(std::make_unique<FunctionCommand>(
         QStringLiteral("option"), QStringLiteral("--home VERZ option SCHLÜSSEL [WERT]"), true, option));
     app.add(std::make_unique<FunctionCommand>(QStringLiteral("week-key"),

@@ -4,7 +4,7 @@ namespace korbelant {
 
 class CliApp;
 
-// The commands of the data set itself: init, repair, backup, option, week-key, dm-to-euro,
+// The commands of the data set itself: init, repair, option, week-key, dm-to-euro,
 // euro-to-dm.
 class CoreCommands
 {

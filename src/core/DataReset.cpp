@@ -1,5 +1,6 @@
 #include "core/DataReset.h"
 
+#include "core/BackupBeforeChange.h"
 #include "core/DataSet.h"
 #include "core/Database.h"
 #include "core/DatabaseError.h"
@@ -21,6 +22,8 @@ void DataReset::resetAll(DataSet& set, UiPort& ui, const std::function<void()>& 
 
 std::optional<QString> DataReset::emptyTables(DataSet& set)
 {
+    if (auto failure = BackupBeforeChange::failure(set.db()))
+        return failure;
     try {
         DataReset(set.db()).EmptyAllTables();
     } catch (const DatabaseError& e) {

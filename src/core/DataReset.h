@@ -27,8 +27,9 @@ public:
     // tables through emptyTables() when the consultant confirms. Whatever it did, the fixed
     // customers come back afterwards; a failure there is appended to the error log and shown.
     static void resetAll(DataSet& set, UiPort& ui, const std::function<void()>& warning);
-    // Empties the data tables (EmptyAllTables). A failure is appended to the error log and its
-    // message returned for the window to show; the tables then keep their contents.
+    // Backs the data set up (BackupBeforeChange), then empties the data tables (EmptyAllTables). A
+    // failure is appended to the error log and its message returned for the window to show; the
+    // tables then keep their contents.
     static std::optional<QString> emptyTables(DataSet& set);
 
     explicit DataReset(Database& db) : m_db(db) {}

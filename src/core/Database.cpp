@@ -1,5 +1,6 @@
 #include "core/Database.h"
 
+#include "core/DatabaseCopy.h"
 #include "core/DatabaseError.h"
 #include "core/GermanCollation.h"
 #include "core/SqlName.h"
@@ -198,36 +199,7 @@ qint64 Database::insertReturningAutoInc(const TableDef& table, const QVariantMap
 
 void Database::backupTo(const QString& targetFile)
 {
-    const QString temporary = targetFile + QStringLiteral(".neu");
-    QFile::remove(temporary);
-    sqlite3* target = nullptr;
-    int rc = sqlite3_open_v2(QFile::encodeName(temporary).constData(), &target,
-                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    if (rc == SQLITE_OK) {
-        sqlite3_backup* backup = sqlite3_backup_init(target, "main", m_db, "main");
-        if (backup) {
-            rc = sqlite3_backup_step(backup, -1);
-            sqlite3_backup_finish(backup);
-            if (rc == SQLITE_DONE)
-                rc = SQLITE_OK;
-        } else {
-            rc = sqlite3_errcode(target);
-        }
-    }
-    const QString detail = engineMessage(target);
-    sqlite3_close_v2(target);
-    if (rc != SQLITE_OK) {
-        QFile::remove(temporary);
-        throw DatabaseError(
-            QStringLiteral("Die Datensicherung nach %1 ist fehlgeschlagen (%2).").arg(targetFile, detail),
-            rc);
-    }
-    QFile::remove(targetFile);
-    if (!QFile::rename(temporary, targetFile)) {
-        QFile::remove(temporary);
-        throw DatabaseError(
-            QStringLiteral("Die Datensicherung %1 kann nicht geschrieben werden.").arg(targetFile));
-    }
+    DatabaseCopy::copyTo(*this, targetFile);
 }
 
 } // namespace korbelant

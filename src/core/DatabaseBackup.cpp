@@ -1,11 +1,11 @@
 #include "core/DatabaseBackup.h"
 
 #include "core/DataHome.h"
+#include "core/DataTextFiles.h"
 #include "core/Database.h"
 #include "core/DatabaseError.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace korbelant {
@@ -31,14 +31,7 @@ QStringList DatabaseBackup::BackupDatabase()
     } catch (const DatabaseError& e) {
         failures << e.message();
     }
-    const QDir db(m_home.dbDir());
-    const QStringList texts = db.entryList({QStringLiteral("*.txt"), QStringLiteral("*.TXT")}, QDir::Files);
-    for (const QString& name : texts) {
-        const QString copy = target + QLatin1Char('/') + name;
-        QFile::remove(copy);
-        if (!QFile::copy(db.filePath(name), copy))
-            failures << QStringLiteral("Die Datei %1 kann nicht gesichert werden.").arg(name);
-    }
+    failures << DataTextFiles::copy(m_home.dbDir(), target);
     return failures;
 }
 

@@ -10,11 +10,10 @@
 #include "core/GermanFormat.h"
 #include "core/HelpDocument.h"
 #include "core/Installation.h"
-#include "core/InstalledData.h"
 #include "core/Options.h"
 #include "core/StarPlan.h"
 #include "core/TableBuilder.h"
-#include "core/TableUpgrade.h"
+#include "core/TableCheck.h"
 #include "core/UiPort.h"
 #include "core/WeeklyMaintenance.h"
 
@@ -128,11 +127,7 @@ void Startup::createTablesOnFirstStart()
 
 void Startup::upgradeTables()
 {
-    try {
-        TableUpgrade(m_dataSet->db()).UpgradeTables();
-    } catch (const DatabaseError& e) {
-        m_dataSet->log().LogException(e.message(), true);
-    }
+    TableCheck::upgrade(*m_dataSet);
 }
 
 bool Startup::openDataModules()
@@ -163,20 +158,14 @@ void Startup::readStarPlan()
 
 void Startup::repairAfterFailure()
 {
-    try {
-        TableBuilder(m_dataSet->db()).RepairTables();
-        // The installed tables cannot be rebuilt from definitions alone: bring back their contents too.
-        InstalledData(m_dataSet->db()).install();
-    } catch (const DatabaseError& e) {
-        m_dataSet->log().LogException(e.message(), true);
-    }
+    TableCheck::repair(*m_dataSet);
     m_ui.error(kDatabaseFailure);
 }
 
 void Startup::runWeeklyMaintenance()
 {
     try {
-        WeeklyMaintenance(m_dataSet->db(), m_home, m_dataSet->options(), m_dataSet->log())
+        WeeklyMaintenance(m_dataSet->db(), m_home, m_dataSet->options(), &m_ui)
             .run(m_env.today, [this](const QString& text, int progress) { step(text, progress); });
     } catch (const DatabaseError& e) {
         logAndShow(e.message());

@@ -1,12 +1,11 @@
 #include "core/WeeklyMaintenance.h"
 
 #include "core/DataHome.h"
-#include "core/DatabaseBackup.h"
-#include "core/ErrorLog.h"
 #include "core/GermanFormat.h"
 #include "core/IncompleteRecords.h"
 #include "core/Options.h"
 #include "core/TableBuilder.h"
+#include "core/VerifiedBackup.h"
 
 namespace korbelant {
 
@@ -22,8 +21,7 @@ bool WeeklyMaintenance::run(const QDate& today, const Step& step)
         return false;
     if (step)
         step(QStringLiteral("Automatische wöchentliche Datenbanksicherung"), 30);
-    for (const QString& failure : DatabaseBackup(m_db, m_home).BackupDatabase())
-        m_log.LogException(failure, true);
+    VerifiedBackup(m_db, m_home).make(today, m_ui);
     m_options.setText(QStringLiteral("Datum"), GermanFormat::date(today));
     m_options.SaveOptions();
     if (step)

@@ -8,18 +8,20 @@ namespace korbelant {
 
 class Database;
 class DataHome;
-class ErrorLog;
 class Options;
+class UiPort;
 
-// At most once in seven days at start-up: back the data set up into DBSicher/, then rebuild the
-// tables and remove incomplete order records. The option Datum holds the day of the last run.
+// At most once in seven days at start-up: back the data set up into DBSicher/ (checked and kept as
+// the day's backup, VerifiedBackup), then rebuild the tables and remove incomplete order records.
+// The option Datum holds the day of the last run. A failed backup is logged and shown through the
+// port when one is given.
 class WeeklyMaintenance
 {
 public:
     using Step = std::function<void(const QString& text, int progress)>;
 
-    WeeklyMaintenance(Database& db, const DataHome& home, Options& options, const ErrorLog& log)
-        : m_db(db), m_home(home), m_options(options), m_log(log)
+    WeeklyMaintenance(Database& db, const DataHome& home, Options& options, UiPort* ui = nullptr)
+        : m_db(db), m_home(home), m_options(options), m_ui(ui)
     {
     }
 
@@ -30,7 +32,7 @@ private:
     Database& m_db;
     const DataHome& m_home;
     Options& m_options;
-    const ErrorLog& m_log;
+    UiPort* m_ui;
 };
 
 } // namespace korbelant

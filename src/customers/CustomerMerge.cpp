@@ -1,5 +1,6 @@
 #include "customers/CustomerMerge.h"
 
+#include "core/BackupBeforeChange.h"
 #include "core/Database.h"
 #include "core/FixedCustomers.h"
 #include "core/Transaction.h"
@@ -48,6 +49,8 @@ bool CustomerMerge::merge(const QString& first, const QString& second)
             return false;
         }
     }
+    if (!BackupBeforeChange::make(db, ui))
+        return false;
     Transaction tx(db);
     db.run(QStringLiteral("UPDATE Tupper SET K_NR = ? WHERE K_NR = ?"), {k1, k2});
     db.run(QStringLiteral("UPDATE Tuppkopf SET K_NR = ? WHERE K_NR = ?"), {k1, k2});

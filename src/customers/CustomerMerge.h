@@ -7,7 +7,8 @@ namespace korbelant {
 class TClientDataModul;
 
 // "Vere&inen": two records of the same person become one. The parties and participations of the
-// second customer move to the first, and the second is removed, all in one transaction.
+// second customer move to the first, and the second is removed, all in one transaction, after a
+// backup of the data set (BackupBeforeChange).
 class CustomerMerge
 {
 public:

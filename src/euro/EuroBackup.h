@@ -26,7 +26,6 @@ public:
 
 private:
     QString copyOfDatabase() const;
-    void restoreDatabase();
 
     Database& m_db;
     const DataHome& m_home;

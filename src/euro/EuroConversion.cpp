@@ -1,5 +1,6 @@
 #include "euro/EuroConversion.h"
 
+#include "core/BackupBeforeChange.h"
 #include "core/Cp1252.h"
 #include "core/CurrencyRecord.h"
 #include "core/DataSet.h"
@@ -57,6 +58,9 @@ bool EuroConversion::backUp()
 {
     m_ui.progressStep(QStringLiteral("Daten sichern."),
                       QStringLiteral("Datenbanken werden in Sicherungsverzeichniss kopiert"), 15);
+    // The day's backup in DBSicher/ comes beside the D-Mark copy in DMDB/.
+    if (!BackupBeforeChange::make(m_set.db(), m_ui, m_today))
+        return false;
     const QStringList failures = EuroBackup(m_set.db(), m_set.home()).make();
     for (const QString& failure : failures)
         m_ui.error(failure);

@@ -152,6 +152,7 @@ TEST_F(MainFormTest, CaptionMenuAndToolBar)
                               "Datenübernahme von Quarnel(Win)",
                               "Daten &löschen/zurücksetzen",
                               "Index &wiederherstellen",
+                              "Daten&sicherung zurückspielen",
                               "Euroum&rechner für Einzelbeträge",
                               "Datenbestand in &Euro umrechnen",
                               "&Drucker",

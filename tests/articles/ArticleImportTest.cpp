@@ -1,9 +1,12 @@
 #include "articles/ArticleImport.h"
+
 #include "articles/ArticleFileCurrency.h"
 #include "articles/ArticleImportDisplay.h"
 #include "articles/ArticleMerge.h"
 #include "articles/ArticleNumberRules.h"
 #include "articles/SparePartsRefill.h"
+#include "core/BackupBeforeChange.h"
+#include "core/KeptBackups.h"
 #include "core/WeekKey.h"
 #include "exchange/ArchiveExtractor.h"
 #include "support/ArtInfosFile.h"
@@ -241,6 +244,27 @@ TEST_F(ArticleImportTest, RefusedMediumOrArchiveLeavesEverythingAsItWas)
     EXPECT_TRUE(ui().wasShown(I::kNoArchive));
     EXPECT_FALSE(QFile::exists(m_home.home().path(QStringLiteral("boese.txt"))));
     EXPECT_FALSE(QFile::exists(m_home.home().path(QStringLiteral("TRANSTUP/ArtInfos.txt"))));
+    EXPECT_EQ(contents(), before);
+}
+
+// The catalogue as it was goes into the day's backup before the import changes it; without that
+// backup nothing is imported.
+TEST_F(ArticleImportTest, BacksTheCatalogueUpFirst)
+{
+    ArticleBuilder(QStringLiteral("111111")).with(QStringLiteral("AKTIV"), true).insertInto(db());
+    ASSERT_TRUE(import(artInfosText(kFresh, {row(QStringLiteral("444444"))})));
+    const auto kept = KeptBackups(m_home.home()).ofDay(kToday);
+    ASSERT_TRUE(kept);
+    auto copy = Database::open(kept->databaseFile, Database::Mode::OpenExisting);
+    EXPECT_EQ(copy->scalar(QStringLiteral("SELECT group_concat(L_NR) FROM Lager")).toString(), "111111");
+    EXPECT_EQ(numbers(), (QStringList{"111111", "444444"}));
+
+    const QString before = contents();
+    QDir(m_home.home().backupDir()).removeRecursively();
+    writeFileBytes(m_home.home().backupDir(), "kein Verzeichnis");
+    EXPECT_FALSE(import(artInfosText(kFresh, {row(QStringLiteral("555555"))})));
+    EXPECT_TRUE(figures.failed);
+    EXPECT_TRUE(ui().shownTexts().join("|").contains(BackupBeforeChange::kFailed));
     EXPECT_EQ(contents(), before);
 }
 

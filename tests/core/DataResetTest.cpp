@@ -1,10 +1,13 @@
 #include "core/DataReset.h"
 
+#include "core/BackupBeforeChange.h"
 #include "core/DataSet.h"
+#include "core/KeptBackups.h"
 #include "core/Schema.h"
 #include "core/ScriptedUi.h"
 #include "support/TestSupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -76,6 +79,30 @@ TEST_F(DataResetTest, AFailureWhileEmptyingIsLoggedAndKeepsEveryTable)
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Kunden WHERE K_NR = '100002'")), 1)
         << "the customers are kept";
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Tuppkopf")), 1);
+    EXPECT_TRUE(ui.shown().isEmpty()) << "the window shows it";
+}
+
+// The tables are emptied only after a backup of the day that still holds everything; without one
+// nothing is emptied and the window is given the message.
+TEST_F(DataResetTest, EmptiesOnlyAfterABackup)
+{
+    ASSERT_EQ(DataReset::emptyTables(*set), std::nullopt);
+    const auto backup = KeptBackups(home.home()).ofDay(QDate::currentDate());
+    ASSERT_TRUE(backup);
+    auto copy = Database::open(backup->databaseFile, Database::Mode::OpenExisting);
+    EXPECT_EQ(copy->scalar(QStringLiteral("SELECT count(*) FROM Tuppkopf")).toInt(), 1);
+    EXPECT_EQ(copy->scalar(QStringLiteral("SELECT count(*) FROM Kunden WHERE K_NR = '100002'")).toInt(), 1);
+
+    set->db().insert(Schema::get(QStringLiteral("Kunden")),
+                     {{QStringLiteral("K_NR"), QStringLiteral("100003")}});
+    QDir(home.home().backupDir()).removeRecursively();
+    QFile blocker(home.home().backupDir());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const std::optional<QString> failure = DataReset::emptyTables(*set);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_TRUE(failure->endsWith(BackupBeforeChange::kFailed)) << failure->toStdString();
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Kunden WHERE K_NR = '100003'")), 1);
     EXPECT_TRUE(ui.shown().isEmpty()) << "the window shows it";
 }
 

@@ -270,7 +270,6 @@ TEST_F(MaintenanceTest, WeeklyMaintenanceRunsAfterSevenDaysOnly)
 {
     Options options(home.home().optionsFile());
     ASSERT_TRUE(options.LoadOptions());
-    ErrorLog log(home.home().errorLogFile());
     const QDate today(2005, 3, 14);
     QFile status(home.home().statusFile());
     ASSERT_TRUE(status.open(QIODevice::WriteOnly));
@@ -279,12 +278,12 @@ TEST_F(MaintenanceTest, WeeklyMaintenanceRunsAfterSevenDaysOnly)
     db->insert(kopf, party("010305A", "200509", "1"));
 
     options.setText(QStringLiteral("Datum"), QStringLiteral("08.03.2005"));
-    EXPECT_FALSE(WeeklyMaintenance(*db, home.home(), options, log).run(today));
+    EXPECT_FALSE(WeeklyMaintenance(*db, home.home(), options).run(today));
     EXPECT_FALSE(QDir(home.home().backupDir()).exists());
 
     QStringList steps;
     options.setText(QStringLiteral("Datum"), QStringLiteral("07.03.2005"));
-    EXPECT_TRUE(WeeklyMaintenance(*db, home.home(), options, log).run(today, [&](const QString& text, int) {
+    EXPECT_TRUE(WeeklyMaintenance(*db, home.home(), options).run(today, [&](const QString& text, int) {
         steps << text;
     }));
     EXPECT_EQ(steps, (QStringList{QStringLiteral("Automatische wöchentliche Datenbanksicherung"),
@@ -294,10 +293,13 @@ TEST_F(MaintenanceTest, WeeklyMaintenanceRunsAfterSevenDaysOnly)
     auto copy = Database::open(home.home().backupDir() + QStringLiteral("/korbelant.sqlite"),
                                Database::Mode::OpenExisting);
     EXPECT_EQ(count(*copy, QStringLiteral("SELECT count(*) FROM Tuppkopf")), 1);
+    // The same copy is kept as the day's backup.
+    EXPECT_TRUE(QFile::exists(home.home().backupDir() + QStringLiteral("/2005-03-14/korbelant.sqlite")));
+    EXPECT_TRUE(QFile::exists(home.home().backupDir() + QStringLiteral("/2005-03-14/Status.txt")));
     EXPECT_EQ(count(*db, QStringLiteral("SELECT count(*) FROM MWoche WHERE MWoche = '200509'")), 1);
 
     options.setText(QStringLiteral("Datum"), QStringLiteral("kein Datum"));
-    EXPECT_FALSE(WeeklyMaintenance(*db, home.home(), options, log).run(today));
+    EXPECT_FALSE(WeeklyMaintenance(*db, home.home(), options).run(today));
     Options saved(home.home().optionsFile());
     ASSERT_TRUE(saved.LoadOptions());
     EXPECT_EQ(saved.text(QStringLiteral("Datum")), QStringLiteral("14.03.2005"));

@@ -1,7 +1,12 @@
 #include "support/CustomerStoreFixture.h"
 
+#include "core/BackupBeforeChange.h"
+#include "core/KeptBackups.h"
 #include "core/Schema.h"
 #include "customers/CustomerMerge.h"
+
+#include <QDir>
+#include <QFile>
 
 namespace korbelant::test {
 
@@ -86,6 +91,37 @@ TEST_F(CustomerMergeTest, RefusedMergesMoveNothing)
         EXPECT_EQ(rowsOf("Tupper", "099999"), 1);
         EXPECT_TRUE(store.load(k2));
     }
+}
+
+// The day's backup is made before anything moves: it still holds both customers and their rows.
+TEST_F(CustomerMergeTest, BacksTheDataSetUpBeforeItMerges)
+{
+    ASSERT_TRUE(CustomerMerge(store).merge(k1, k2));
+    const auto backup = KeptBackups(home.home()).ofDay(QDate::currentDate());
+    ASSERT_TRUE(backup);
+    auto copy = Database::open(backup->databaseFile, Database::Mode::OpenExisting);
+    EXPECT_EQ(copy->scalar("SELECT count(*) FROM Kunden WHERE K_NR IN (?, ?)", {k1, k2}).toInt(), 2);
+    EXPECT_EQ(copy->scalar("SELECT count(*) FROM Tupper WHERE K_NR = ?", {k2}).toInt(), 2);
+    EXPECT_FALSE(store.load(k2));
+}
+
+// Without a backup the merge does not start: the failure is shown, logged, and nothing moves.
+TEST_F(CustomerMergeTest, NoBackupNoMerge)
+{
+    // A file where the backup directory belongs cannot take a backup.
+    QFile blocker(home.home().backupDir());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    ScriptedUi fresh;
+    TClientDataModul s(*db, fresh);
+    EXPECT_FALSE(CustomerMerge(s).merge(k1, k2));
+    EXPECT_TRUE(fresh.shownTexts().join("|").contains(BackupBeforeChange::kFailed))
+        << fresh.shownTexts().join("|").toStdString();
+    EXPECT_TRUE(store.load(k2));
+    EXPECT_EQ(rowsOf("Tupper", k2), 2);
+    QFile log(home.home().errorLogFile());
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(log.readAll()).contains(QStringLiteral("Sicherungsverzeichnis")));
 }
 
 } // namespace korbelant::test

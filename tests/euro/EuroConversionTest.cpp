@@ -2,11 +2,13 @@
 
 #include "core/CurrencyRecord.h"
 #include "core/CurrencyState.h"
+#include "core/KeptBackups.h"
 #include "core/Schema.h"
 #include "euro/EuroAmount.h"
 #include "euro/EuroBackup.h"
 #include "euro/EuroPlan.h"
 #include "support/DataSetFixture.h"
+#include "support/FileBytes.h"
 #include "support/PartyBuilder.h"
 
 #include <QDir>
@@ -194,6 +196,12 @@ TEST_F(EuroConversionTest, EveryAmountWithArticlesAndStarPlanThenEuroIsRecorded)
     QFile oldStatus(backup + "/Status.txt");
     ASSERT_TRUE(oldStatus.open(QIODevice::ReadOnly));
     EXPECT_EQ(oldStatus.readAll(), QByteArray("DEM\r\n"));
+    // Beside it the checked backup of the day, in D-Mark as well.
+    const auto kept = KeptBackups(m_home.home()).ofDay(kToday);
+    ASSERT_TRUE(kept);
+    auto copy = Database::open(kept->databaseFile, Database::Mode::OpenExisting);
+    EXPECT_EQ(copy->scalar("SELECT PREIS FROM Lager").toDouble(), 9.99);
+    EXPECT_EQ(fileBytes(QDir(kept->textDirectory).filePath("Status.txt")), QByteArray("DEM\r\n"));
 }
 
 TEST_F(EuroConversionTest, EveryWayOfStoppingBeforeTheBackupChangesNothing)
