@@ -11,11 +11,24 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include <memory>
+
 namespace korbelant {
 
 namespace {
 
-using Record = QHash<QString, QString>;
+// One customer's printed values; a field that was not read gives an empty text.
+struct Record
+{
+    std::shared_ptr<const QHash<QString, int>> columns;
+    QStringList values;
+
+    QString value(const QString& field) const
+    {
+        const auto it = columns->constFind(field);
+        return it == columns->cend() ? QString() : values.at(*it);
+    }
+};
 using Kind = CustomerListReport::Kind;
 
 const QStringList kFields{
@@ -51,12 +64,14 @@ const QHash<QString, QString>& freeLabels()
 QString printable(const QVariant& value)
 {
     const QString text = value.toString();
-    const QDate date = QDate::fromString(text, Qt::ISODate);
-    if (text.size() == 10 && date.isValid())
-        return date.toString(QStringLiteral("dd.MM.yyyy"));
-    const QTime time = QTime::fromString(text, QStringLiteral("HH:mm:ss"));
-    if (text.size() == 8 && time.isValid())
-        return time.toString(QStringLiteral("HH:mm"));
+    if (text.size() == 10) {
+        if (const QDate date = QDate::fromString(text, Qt::ISODate); date.isValid())
+            return date.toString(QStringLiteral("dd.MM.yyyy"));
+    }
+    if (text.size() == 8) {
+        if (const QTime time = QTime::fromString(text, QStringLiteral("HH:mm:ss")); time.isValid())
+            return time.toString(QStringLiteral("HH:mm"));
+    }
     return text;
 }
 
@@ -84,13 +99,19 @@ std::vector<Record> records(Database& db, const QStringList& customers, const QS
     QStringList quoted;
     for (const QString& field : fields)
         quoted << QLatin1Char('"') + field + QLatin1Char('"');
+    auto columns = std::make_shared<QHash<QString, int>>();
+    for (int i = 0; i < fields.size(); ++i)
+        columns->insert(fields.at(i), i);
     QHash<QString, Record> byNumber;
+    byNumber.reserve(customers.size());
     Statement query = db.prepare(QStringLiteral("SELECT %1 FROM Kunden").arg(quoted.join(QLatin1Char(','))));
     while (query.next()) {
-        Record r;
+        Record r{columns, {}};
+        r.values.reserve(fields.size());
         for (int i = 0; i < fields.size(); ++i)
-            r.insert(fields.at(i), printable(query.value(i)));
-        byNumber.insert(r.value(QStringLiteral("K_NR")), std::move(r));
+            r.values << printable(query.value(i));
+        const QString number = r.values.first(); // K_NR comes first
+        byNumber.insert(number, std::move(r));
     }
     std::vector<Record> list;
     list.reserve(static_cast<size_t>(customers.size()));
