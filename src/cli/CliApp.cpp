@@ -12,6 +12,7 @@
 #include "cli/EuroCommands.h"
 #include "cli/ExchangeCommands.h"
 #include "cli/ExpenseCommands.h"
+#include "cli/OdbcCommands.h"
 #include "cli/PartyCommands.h"
 #include "cli/PlanCommands.h"
 #include "cli/ReminderCommands.h"
@@ -43,6 +44,7 @@ CliApp::CliApp()
     StatisticsCommands::registerAll(*this);
     ExpenseCommands::registerAll(*this);
     ExchangeCommands::registerAll(*this);
+    OdbcCommands::registerAll(*this);
 }
 
 void CliApp::add(std::unique_ptr<CliCommand> command)
