@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <sql.h>
+#include <sqlext.h>
 
 namespace korbelant {
 
@@ -19,32 +20,24 @@ public:
     OdbcApi(const OdbcApi&) = delete;
     OdbcApi& operator=(const OdbcApi&) = delete;
 
-    SQLRETURN (*SQLAllocHandle)(SQLSMALLINT, SQLHANDLE, SQLHANDLE*) = nullptr;
-    SQLRETURN (*SQLSetEnvAttr)(SQLHENV, SQLINTEGER, SQLPOINTER, SQLINTEGER) = nullptr;
-    SQLRETURN (*SQLSetConnectAttr)(SQLHDBC, SQLINTEGER, SQLPOINTER, SQLINTEGER) = nullptr;
-    SQLRETURN (*SQLSetStmtAttr)(SQLHSTMT, SQLINTEGER, SQLPOINTER, SQLINTEGER) = nullptr;
-    SQLRETURN (*SQLDriverConnect)
-    (SQLHDBC, SQLHWND, SQLCHAR*, SQLSMALLINT, SQLCHAR*, SQLSMALLINT, SQLSMALLINT*, SQLUSMALLINT) = nullptr;
-    SQLRETURN (*SQLDisconnect)(SQLHDBC) = nullptr;
-    SQLRETURN (*SQLFreeHandle)(SQLSMALLINT, SQLHANDLE) = nullptr;
-    SQLRETURN (*SQLColumns)
-    (SQLHSTMT, SQLCHAR*, SQLSMALLINT, SQLCHAR*, SQLSMALLINT, SQLCHAR*, SQLSMALLINT, SQLCHAR*,
-     SQLSMALLINT) = nullptr;
-    SQLRETURN (*SQLSpecialColumns)
-    (SQLHSTMT, SQLUSMALLINT, SQLCHAR*, SQLSMALLINT, SQLCHAR*, SQLSMALLINT, SQLCHAR*, SQLSMALLINT,
-     SQLUSMALLINT, SQLUSMALLINT) = nullptr;
-    SQLRETURN (*SQLExecDirect)(SQLHSTMT, SQLCHAR*, SQLINTEGER) = nullptr;
-    SQLRETURN (*SQLNumResultCols)(SQLHSTMT, SQLSMALLINT*) = nullptr;
-    SQLRETURN (*SQLDescribeCol)
-    (SQLHSTMT, SQLUSMALLINT, SQLCHAR*, SQLSMALLINT, SQLSMALLINT*, SQLSMALLINT*, SQLULEN*, SQLSMALLINT*,
-     SQLSMALLINT*) = nullptr;
-    SQLRETURN (*SQLFetch)(SQLHSTMT) = nullptr;
-    SQLRETURN (*SQLFetchScroll)(SQLHSTMT, SQLSMALLINT, SQLLEN) = nullptr;
-    SQLRETURN (*SQLGetData)(SQLHSTMT, SQLUSMALLINT, SQLSMALLINT, SQLPOINTER, SQLLEN, SQLLEN*) = nullptr;
-    SQLRETURN (*SQLCloseCursor)(SQLHSTMT) = nullptr;
-    SQLRETURN (*SQLGetDiagRec)
-    (SQLSMALLINT, SQLHANDLE, SQLSMALLINT, SQLCHAR*, SQLINTEGER*, SQLCHAR*, SQLSMALLINT,
-     SQLSMALLINT*) = nullptr;
+    // Typed as the declarations of sql.h and sqlext.h, which are only looked at, never linked.
+    decltype(&::SQLAllocHandle) SQLAllocHandle = nullptr;
+    decltype(&::SQLSetEnvAttr) SQLSetEnvAttr = nullptr;
+    decltype(&::SQLSetConnectAttr) SQLSetConnectAttr = nullptr;
+    decltype(&::SQLSetStmtAttr) SQLSetStmtAttr = nullptr;
+    decltype(&::SQLDriverConnect) SQLDriverConnect = nullptr;
+    decltype(&::SQLDisconnect) SQLDisconnect = nullptr;
+    decltype(&::SQLFreeHandle) SQLFreeHandle = nullptr;
+    decltype(&::SQLColumns) SQLColumns = nullptr;
+    decltype(&::SQLSpecialColumns) SQLSpecialColumns = nullptr;
+    decltype(&::SQLExecDirect) SQLExecDirect = nullptr;
+    decltype(&::SQLNumResultCols) SQLNumResultCols = nullptr;
+    decltype(&::SQLDescribeCol) SQLDescribeCol = nullptr;
+    decltype(&::SQLFetch) SQLFetch = nullptr;
+    decltype(&::SQLFetchScroll) SQLFetchScroll = nullptr;
+    decltype(&::SQLGetData) SQLGetData = nullptr;
+    decltype(&::SQLCloseCursor) SQLCloseCursor = nullptr;
+    decltype(&::SQLGetDiagRec) SQLGetDiagRec = nullptr;
 
 private:
     template <typename F> void bind(F& function, const char* name);
