@@ -23,14 +23,10 @@ QString OrvelaDatabase::file(const QString& directory)
 
 QStringList OrvelaDatabase::parameters(const QString& databaseFile)
 {
-    return {QStringLiteral("DBQ=") + databaseFile,
-            QStringLiteral("DefaultDir="),
-            QStringLiteral("DriverId=281"),
-            QStringLiteral("FIL=MS Access"),
-            QStringLiteral("MaxBufferSize=2048"),
-            QStringLiteral("PageTimeout=5"),
-            QStringLiteral("UID=admin"),
-            QStringLiteral("DRIVER=") + OdbcDriverMap::kAccessDriver};
+    return {QStringLiteral("DBQ=") + databaseFile, QStringLiteral("DefaultDir="),
+            QStringLiteral("DriverId=281"),        QStringLiteral("FIL=MS Access"),
+            QStringLiteral("MaxBufferSize=2048"),  QStringLiteral("PageTimeout=5"),
+            QStringLiteral("UID=admin"),           QStringLiteral("DRIVER=") + OdbcDriverMap::kAccessDriver};
 }
 
 } // namespace korbelant

@@ -1,5 +1,5 @@
-#include "support/OrvelaSource.h"
 #include "takeover/OrvelaDatabase.h"
+#include "support/OrvelaSource.h"
 #include "takeover/TmDataBase.h"
 #include "takeover/TmTable.h"
 
@@ -49,6 +49,7 @@ TEST(OrvelaDatabaseTest, KorbdatComesBeforeKorbdat2000)
     }
     EXPECT_EQ(OrvelaDatabase::file(QStringLiteral("/nicht/da")), QString());
     EXPECT_EQ(OrvelaDatabase::parameters(QStringLiteral("/d/Korbdat.mdb")),
-              (QStringList{"DBQ=/d/Korbdat.mdb", "DefaultDir=", "DriverId=281", "FIL=MS Access", "MaxBufferSize=2048",
-                           "PageTimeout=5", "UID=admin", "DRIVER=Microsoft Access-Treiber (*.mdb)"}));
+              (QStringList{"DBQ=/d/Korbdat.mdb", "DefaultDir=", "DriverId=281", "FIL=MS Access",
+                           "MaxBufferSize=2048", "PageTimeout=5", "UID=admin",
+                           "DRIVER=Microsoft Access-Treiber (*.mdb)"}));
 }
