@@ -7,7 +7,10 @@
 #include <QFileInfo>
 #include <mutex>
 
+// pxlib declares its functions without C linkage for C++.
+extern "C" {
 #include <paradox.h>
+}
 
 namespace korbelant {
 

@@ -4,7 +4,10 @@
 #include <QDateTime>
 #include <QTime>
 
+// pxlib declares its functions without C linkage for C++.
+extern "C" {
 #include <paradox.h>
+}
 
 namespace korbelant {
 

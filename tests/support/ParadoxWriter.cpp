@@ -3,7 +3,10 @@
 #include <QDate>
 #include <stdexcept>
 
+// pxlib declares its functions without C linkage for C++.
+extern "C" {
 #include <paradox.h>
+}
 
 namespace korbelant::test {
 
