@@ -13,6 +13,7 @@
 #include "cli/EuroCommands.h"
 #include "cli/ExchangeCommands.h"
 #include "cli/ExpenseCommands.h"
+#include "cli/OdbcCommands.h"
 #include "cli/PartyCommands.h"
 #include "cli/PlanCommands.h"
 #include "cli/ReminderCommands.h"
@@ -45,6 +46,7 @@ CliApp::CliApp()
     StatisticsCommands::registerAll(*this);
     ExpenseCommands::registerAll(*this);
     ExchangeCommands::registerAll(*this);
+    OdbcCommands::registerAll(*this);
 }
 
 void CliApp::add(std::unique_ptr<CliCommand> command)

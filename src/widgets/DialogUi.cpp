@@ -1,5 +1,6 @@
 #include "widgets/DialogUi.h"
 
+#include "takeover/ui/TOdbcErrorForm.h"
 #include "widgets/TCalendarForm.h"
 #include "widgets/TPfadForm.h"
 #include "widgets/TProgressForm.h"
@@ -104,6 +105,13 @@ void DialogUi::showInfo(const QString& caption, const QPixmap& picture, const QS
     box.setIconPixmap(picture);
     box.setText(text);
     box.exec();
+}
+
+void DialogUi::showRecords(const QString& caption, const QStringList& records)
+{
+    TOdbcErrorForm form(caption, records, owner());
+    keepInFrontOf(owner(), form);
+    form.exec();
 }
 
 UiPort::Answer DialogUi::question(const QString& text, Buttons buttons)

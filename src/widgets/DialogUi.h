@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/RecordPagesUi.h"
 #include "core/UiPort.h"
 
 #include <QPointer>
@@ -10,9 +11,9 @@ namespace korbelant {
 class Options;
 class TProgressForm;
 
-// The desktop's side of the UI port: German message boxes, file dialogs, the calendar dialog
-// and the progress window.
-class DialogUi : public UiPort
+// The desktop's side of the UI port: German message boxes, file dialogs, the calendar dialog,
+// the progress window and the pages of a failure's records.
+class DialogUi : public UiPort, public RecordPagesUi
 {
 public:
     explicit DialogUi(QWidget* parent = nullptr);
@@ -32,6 +33,7 @@ public:
     std::optional<QDate> pickDate(const QDate& current) override;
     void progress(const QString& text) override;
     void showInfo(const QString& caption, const QPixmap& picture, const QString& text) override;
+    void showRecords(const QString& caption, const QStringList& records) override;
 
 private:
     QWidget* owner() const;
