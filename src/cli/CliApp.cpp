@@ -17,6 +17,7 @@
 #include "cli/ReminderCommands.h"
 #include "cli/ReportCommands.h"
 #include "cli/StatisticsCommands.h"
+#include "cli/TakeOverCommands.h"
 #include "cli/TwdCommands.h"
 #include "cli/WeekCommands.h"
 #include "core/DatabaseError.h"
@@ -43,6 +44,7 @@ CliApp::CliApp()
     StatisticsCommands::registerAll(*this);
     ExpenseCommands::registerAll(*this);
     ExchangeCommands::registerAll(*this);
+    TakeOverCommands::registerAll(*this);
 }
 
 void CliApp::add(std::unique_ptr<CliCommand> command)
