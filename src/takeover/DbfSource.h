@@ -27,6 +27,7 @@ public:
     int recordCount() const override { return static_cast<int>(m_records.size()); }
     bool seek(int record) override;
     QVariant value(int index) const override;
+    using TakeOverSource::value;
 
     // The code page the texts are read in: 437, 850 or 1252.
     int codePage() const { return m_codePage; }

@@ -117,14 +117,20 @@ QString DbfFileBuilder::write() const
                 }
             }
             raw = raw.leftJustified(f.width, ' ', true);
-            check(DBFWriteAttributeDirectly(dbf, r, i, raw.constData()) != 0, m_path);
+            check(DBFWriteAttributeDirectly(dbf, r, i, raw.data()) != 0, m_path);
         }
         if (m_deleted.at(r))
-            DBFMarkRecordDeleted(dbf, r, TRUE);
+            DBFMarkRecordDeleted(dbf, r, 1);
     }
     DBFClose(dbf);
+    // shapelib names the file with a small ".dbf"; the test asked for its own spelling.
+    const QFileInfo info(m_path);
+    const QString created = info.dir().filePath(info.completeBaseName() + QStringLiteral(".dbf"));
+    if (created != m_path) {
+        QFile::remove(m_path);
+        check(QFile::rename(created, m_path), m_path);
+    }
     if (memo) {
-        const QFileInfo info(m_path);
         memoFile.write(info.dir().filePath(info.completeBaseName() + QStringLiteral(".dbt")));
         QFile file(m_path);
         check(file.open(QIODevice::ReadWrite) && file.seek(0) && file.write("\x83", 1) == 1, m_path);

@@ -91,7 +91,7 @@ TEST_F(DosTakeOverTest, WeekTextsGetTheirCenturyAndPartWeek)
     int day = 1;
     for (const Case& c : cases)
         headers.push_back(
-            {{"R_NR", QStringLiteral("%1%2").arg(day++, 2, 10, QLatin1Char('0')) + QStringLiteral("0103A")},
+            {{"R_NR", QStringLiteral("%1").arg(day++, 2, 10, QLatin1Char('0')) + QStringLiteral("0103A")},
              {"WOCHE", QString::fromLatin1(c.week)}});
     writeTable(QStringLiteral("TUPPKOPF.DBF"), DosLayouts::partyHeaders(), headers);
     ASSERT_EQ(run(), TakeOverRun::Outcome::Finished);
@@ -234,16 +234,16 @@ TEST_F(DosTakeOverTest, TheAliasFileOfTheDataHomeReplacesTheBuiltInList)
 {
     QFile file(QDir(m_home.root()).filePath(QStringLiteral("talias.txt")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("NOTIZ\r\nTEXT\r\nTEXT1\r\nE_MAIL\r\n");
+    file.write("NOTIZ\r\nTEXT\r\nTEXT1\r\nFAX\r\n");
     file.close();
     writeTable(QStringLiteral("Kunden.dbf"), {{"K_NR", 'C', 6}, {"NOTIZ", 'C', 40}, {"TEXT1", 'C', 40}},
                {{{"K_NR", QStringLiteral("200001")},
                  {"NOTIZ", QStringLiteral("Notiz")},
-                 {"TEXT1", QStringLiteral("a@b.de")}}});
+                 {"TEXT1", QStringLiteral("0711 99")}}});
     ASSERT_EQ(run(), TakeOverRun::Outcome::Finished);
     EXPECT_EQ(customer(QStringLiteral("200001"), QStringLiteral("TEXT")).toString(), QStringLiteral("Notiz"));
-    EXPECT_EQ(customer(QStringLiteral("200001"), QStringLiteral("E_MAIL")).toString(),
-              QStringLiteral("a@b.de"));
+    EXPECT_EQ(customer(QStringLiteral("200001"), QStringLiteral("FAX")).toString(),
+              QStringLiteral("0711 99"));
 }
 
 TEST(FieldAliasesTest, TargetsAreFoundByTheSourceLinesOnly)

@@ -3,10 +3,13 @@
 #include "core/DatabaseError.h"
 #include "support/TableContents.h"
 #include "support/TakeOverSources.h"
+#include "takeover/KalmoOrderLine.h"
 #include "takeover/TakeOverDisplay.h"
 #include "takeover/TakeOverRun.h"
 
 #include <QDate>
+#include <QDir>
+#include <QFileInfo>
 #include <functional>
 
 namespace korbelant::test {
@@ -57,6 +60,8 @@ protected:
     void writeParties(const std::vector<QVariantMap>& parties, const std::vector<QVariantMap>& guests = {},
                       const std::vector<QVariantMap>& lines = {})
     {
+        if (!QFileInfo::exists(QDir(sourceDir()).filePath(QStringLiteral("GBADR.DBF"))))
+            writeCustomers({});
         writeTable(QStringLiteral("GBVF.dbf"), KalmoLayouts::parties(), parties);
         writeTable(QStringLiteral("GBVFGL.DBF"), KalmoLayouts::guests(), guests);
         writeTable(QStringLiteral("GBVFPR.DBF"), KalmoLayouts::lines(), lines);
@@ -312,7 +317,7 @@ TEST_F(KalmoTakeOverTest, AFailureInTheMiddleOfARowUndoesThatRow)
 
 TEST_F(KalmoTakeOverTest, ADirectoryWithoutTheAddressTableShowsThePathMessage)
 {
-    writeParties({partyRecord("VF1", QDate(1999, 3, 24))});
+    writeTable(QStringLiteral("GBVF.dbf"), KalmoLayouts::parties(), {partyRecord("VF1", QDate(1999, 3, 24))});
     EXPECT_EQ(run(), TakeOverRun::Outcome::InvalidSource);
     EXPECT_TRUE(ui().wasShown(KalmoTakeOver::kInvalidPath));
     EXPECT_EQ(count(QStringLiteral("Tuppkopf")), 0);

@@ -8,6 +8,7 @@
 #include <vector>
 
 class QCheckBox;
+class QGridLayout;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -78,7 +79,7 @@ private:
         QLabel* targetCount;
     };
 
-    void buildRows(class QGridLayout* grid);
+    void buildRows(QGridLayout* grid);
     void setControlsEnabled(bool enabled);
     void advance();
 
