@@ -41,7 +41,7 @@ protected:
     static void whenShown(std::function<void(TDatenImport&)> work)
     {
         QTimer::singleShot(0, [work] {
-            if (auto* window = qobject_cast<TDatenImport*>(QApplication::activeModalWidget()))
+            if (auto* window = dynamic_cast<TDatenImport*>(QApplication::activeModalWidget()))
                 work(*window);
         });
     }
