@@ -28,6 +28,10 @@
 #include "planning/ui/TVorPlaForm.h"
 #include "reports/ui/ReportPrinter.h"
 #include "statistics/ui/TSatistikForm.h"
+#include "takeover/DosTakeOver.h"
+#include "takeover/KalmoTakeOver.h"
+#include "takeover/TakeOverKinds.h"
+#include "takeover/ui/TDatenImport.h"
 #include "week/WeekOverview.h"
 #include "week/ui/TWeekRForm.h"
 #include "widgets/NotAvailable.h"
@@ -126,9 +130,9 @@ void TMainForm::buildMenu()
 
     QMenu* services = menuBar()->addMenu(QStringLiteral("&Dienste"));
     addMenuEntry(services, QStringLiteral("Daten&übernahme von Korbelant (DOS)"), QString(),
-                 &TMainForm::notYetAvailable);
+                 &TMainForm::openDosTakeOver);
     addMenuEntry(services, QStringLiteral("Datenübernahme von KALMOR (DOS)"), QString(),
-                 &TMainForm::notYetAvailable);
+                 &TMainForm::openKalmoTakeOver);
     addMenuEntry(services, QStringLiteral("Datenübernahme von Orvela(Win)"), QString(),
                  &TMainForm::notYetAvailable);
     addMenuEntry(services, QStringLiteral("Datenübernahme von Quarnel(Win)"), QString(),
@@ -374,6 +378,23 @@ void TMainForm::openExpenseWindow()
         TSonstAusgabenForm form(m_dataSet, m_ui, this);
         form.exec();
     });
+}
+
+void TMainForm::openTakeOver(const QString& kindKey)
+{
+    const std::unique_ptr<TakeOverKind> kind = TakeOverKinds::make(kindKey);
+    runWorkWindow([&, this] { TDatenImport::run(m_dataSet, m_ui, *kind, this); });
+    refreshOverview();
+}
+
+void TMainForm::openDosTakeOver()
+{
+    openTakeOver(DosTakeOver::kKey);
+}
+
+void TMainForm::openKalmoTakeOver()
+{
+    openTakeOver(KalmoTakeOver::kKey);
 }
 
 void TMainForm::openResetData()

@@ -80,6 +80,10 @@ private:
     void openStatisticsWindow();
     void openTravelAccount();
     void openExpenseWindow();
+    // The takeover window of a kind of takeover (TakeOverKinds).
+    void openTakeOver(const QString& kindKey);
+    void openDosTakeOver();
+    void openKalmoTakeOver();
     void openResetData();
     void openIndexRepair();
     void openRestore();

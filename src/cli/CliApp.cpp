@@ -19,6 +19,7 @@
 #include "cli/ReminderCommands.h"
 #include "cli/ReportCommands.h"
 #include "cli/StatisticsCommands.h"
+#include "cli/TakeOverCommands.h"
 #include "cli/TwdCommands.h"
 #include "cli/WeekCommands.h"
 #include "core/DatabaseError.h"
@@ -47,6 +48,7 @@ CliApp::CliApp()
     ExpenseCommands::registerAll(*this);
     ExchangeCommands::registerAll(*this);
     OdbcCommands::registerAll(*this);
+    TakeOverCommands::registerAll(*this);
 }
 
 void CliApp::add(std::unique_ptr<CliCommand> command)

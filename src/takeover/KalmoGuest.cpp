@@ -1,0 +1,35 @@
+#include "takeover/KalmoGuest.h"
+
+#include "takeover/TakeOverSource.h"
+
+namespace korbelant {
+
+QString KalmoGuest::participantNumber(const TakeOverSource& source)
+{
+    bool ok = false;
+    const int number = source.text(QStringLiteral("GASTNRLFD")).trimmed().toInt(&ok) + 1;
+    if (!ok || number < 1 || number > 99)
+        return {};
+    return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
+}
+
+std::optional<QVariantMap> KalmoGuest::participant(const TakeOverSource& source, const QVariantMap& header)
+{
+    if (source.text(QStringLiteral("KZ")).trimmed() != QStringLiteral("00"))
+        return std::nullopt;
+    const QString pNr = participantNumber(source);
+    if (pNr.isEmpty())
+        return std::nullopt;
+    QVariantMap p;
+    p.insert(QStringLiteral("R_NR"), header.value(QStringLiteral("R_NR")));
+    p.insert(QStringLiteral("MWoche"), header.value(QStringLiteral("MWoche")));
+    p.insert(QStringLiteral("TWoche"), QStringLiteral("1"));
+    p.insert(QStringLiteral("K_NR"), customerNumber(source.text(QStringLiteral("GASTNR"))));
+    p.insert(QStringLiteral("UMSATZ"), source.value(QStringLiteral("UMSATZ")));
+    p.insert(QStringLiteral("P_NR"), pNr);
+    p.insert(QStringLiteral("V_GTYP"),
+             pNr == QStringLiteral("01") ? QStringLiteral("J") : QStringLiteral("N"));
+    return p;
+}
+
+} // namespace korbelant

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "support/DataSetFixture.h"
+#include "support/DbfFileBuilder.h"
+
+#include <QTemporaryDir>
+#include <QVariantMap>
+#include <vector>
+
+namespace korbelant::test {
+
+// Table layouts of the programs whose data is taken over, as far as the takeovers read them.
+struct DosLayouts
+{
+    static std::vector<DbfFileBuilder::Field> customers();
+    static std::vector<DbfFileBuilder::Field> partyHeaders();
+    static std::vector<DbfFileBuilder::Field> participants();
+    static std::vector<DbfFileBuilder::Field> orderLines();
+    static std::vector<DbfFileBuilder::Field> weeks();
+};
+
+struct KalmoLayouts
+{
+    static std::vector<DbfFileBuilder::Field> customers();
+    static std::vector<DbfFileBuilder::Field> parties();
+    static std::vector<DbfFileBuilder::Field> guests();
+    static std::vector<DbfFileBuilder::Field> lines();
+};
+
+// A data home and a source directory beside it, into which a test writes the tables of the
+// program it takes over from.
+class TakeOverFixture : public DataSetFixture
+{
+protected:
+    QString sourceDir() const { return m_source.path(); }
+    // Writes a table of that name with the layout and records into the source directory.
+    QString writeTable(const QString& name, const std::vector<DbfFileBuilder::Field>& layout,
+                       const std::vector<QVariantMap>& records);
+    int count(const QString& table);
+    // One value of the first record of the table that matches `where` (bound parameters).
+    QVariant value(const QString& table, const QString& field, const QString& where,
+                   const QVariantList& params);
+
+    QTemporaryDir m_source;
+};
+
+} // namespace korbelant::test
