@@ -55,7 +55,7 @@ int takeover(CliContext& c, const QStringList& arguments)
     TakeOverRun run(c.dataSet(), c.ui(), *kind, quiet);
     const TakeOverRun::Outcome outcome =
         run.start(source.value_or(kind->initialSource(c.dataSet().options())), checked);
-    if (outcome == TakeOverRun::Outcome::InvalidSource)
+    if (outcome == TakeOverRun::Outcome::InvalidSource || outcome == TakeOverRun::Outcome::NoBackup)
         return 1;
     const std::vector<TakeOverRow> rows = kind->rows();
     c.out() << "Zeile;Status;" << kind->sourceCaption() << ';' << kind->targetCaption() << '\n';

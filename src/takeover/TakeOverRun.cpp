@@ -1,5 +1,6 @@
 #include "takeover/TakeOverRun.h"
 
+#include "core/BackupBeforeChange.h"
 #include "core/DataSet.h"
 #include "core/DatabaseError.h"
 #include "core/Transaction.h"
@@ -26,6 +27,8 @@ TakeOverRun::Outcome TakeOverRun::start(const QString& source, const std::vector
         m_ui.error(problem);
         return Outcome::InvalidSource;
     }
+    if (!BackupBeforeChange::make(db(), m_ui))
+        return Outcome::NoBackup;
     m_source = source;
     m_running = true;
     m_stopRequested = false;

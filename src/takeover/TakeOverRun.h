@@ -26,6 +26,7 @@ public:
     {
         Finished,      // the checked rows ran (a row may have failed; its status says so)
         InvalidSource, // the source check failed: nothing was copied
+        NoBackup,      // the backup before the takeover could not be made: nothing was copied
         Aborted        // stopped by the user: the row under way was undone, the rest skipped
     };
 

@@ -1,5 +1,8 @@
 #include "takeover/DosTakeOver.h"
+#include "core/BackupBeforeChange.h"
 #include "core/DataSet.h"
+#include "core/Database.h"
+#include "core/KeptBackups.h"
 #include "support/TableContents.h"
 #include "support/TakeOverSources.h"
 #include "takeover/FieldAliases.h"
@@ -212,6 +215,29 @@ TEST_F(DosTakeOverTest, AnInvalidSourceShowsThePathMessageAndCopiesNothing)
     EXPECT_EQ(run(), TakeOverRun::Outcome::InvalidSource);
     EXPECT_TRUE(ui().wasShown(DosTakeOver::kInvalidPath));
     EXPECT_EQ(tableContents(db(), {"Kunden", "Lager"}), before);
+}
+
+// The day's backup is made before the first row runs; without one nothing is taken over.
+TEST_F(DosTakeOverTest, BacksTheDataSetUpBeforeTheFirstRowAndDoesNotStartWithoutABackup)
+{
+    writeCustomers({kPlainCustomer});
+    const int before = count(QStringLiteral("Kunden"));
+    ASSERT_EQ(run(), TakeOverRun::Outcome::Finished);
+    ASSERT_EQ(count(QStringLiteral("Kunden")), before + 1);
+    const auto backup = KeptBackups(m_home.home()).ofDay(QDate::currentDate());
+    ASSERT_TRUE(backup);
+    auto copy = Database::open(backup->databaseFile, Database::Mode::OpenExisting);
+    EXPECT_EQ(copy->scalar(QStringLiteral("SELECT count(*) FROM Kunden")).toInt(), before);
+
+    // A file where the backup directory belongs cannot take a backup.
+    QDir(m_home.home().backupDir()).removeRecursively();
+    QFile blocker(m_home.home().backupDir());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    db().run(QStringLiteral("DELETE FROM Kunden WHERE K_NR = '200001'"));
+    EXPECT_EQ(run(), TakeOverRun::Outcome::NoBackup);
+    EXPECT_TRUE(ui().shownTexts().join(QLatin1Char('|')).contains(BackupBeforeChange::kFailed));
+    EXPECT_EQ(count(QStringLiteral("Kunden")), before);
 }
 
 // Only the checked rows run; a table missing from the directory ends its step quietly.

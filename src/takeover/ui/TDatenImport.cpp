@@ -178,6 +178,7 @@ void TDatenImport::start()
     setControlsEnabled(true);
     switch (outcome) {
     case TakeOverRun::Outcome::InvalidSource:
+    case TakeOverRun::Outcome::NoBackup:
         m_bar->setVisible(false);
         break;
     case TakeOverRun::Outcome::Finished:
