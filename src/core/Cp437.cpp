@@ -1,6 +1,6 @@
 #include "core/Cp437.h"
 
-#include <QHash>
+#include "core/DosCodePage.h"
 
 namespace korbelant {
 
@@ -19,42 +19,22 @@ const char16_t kHigh[128] = {
     0x03A6, 0x0398, 0x03A9, 0x03B4, 0x221E, 0x03C6, 0x03B5, 0x2229, 0x2261, 0x00B1, 0x2265, 0x2264, 0x2320,
     0x2321, 0x00F7, 0x2248, 0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0};
 
-const QHash<char16_t, char>& encodeTable()
+const DosCodePage& page()
 {
-    static const QHash<char16_t, char> table = [] {
-        QHash<char16_t, char> t;
-        for (int i = 0; i < 128; ++i)
-            t.insert(kHigh[i], static_cast<char>(0x80 + i));
-        return t;
-    }();
-    return table;
+    static const DosCodePage codePage(kHigh);
+    return codePage;
 }
 
 } // namespace
 
 QString Cp437::decode(const QByteArray& bytes)
 {
-    QString text;
-    text.reserve(bytes.size());
-    for (const char b : bytes) {
-        const auto u = static_cast<unsigned char>(b);
-        text.append(u < 0x80 ? QChar(u) : QChar(kHigh[u - 0x80]));
-    }
-    return text;
+    return page().decode(bytes);
 }
 
 QByteArray Cp437::encode(const QString& text)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80) {
-            bytes.append(static_cast<char>(c.unicode()));
-            continue;
-        }
-        bytes.append(encodeTable().value(c.unicode(), '?'));
-    }
-    return bytes;
+    return page().encode(text);
 }
 
 } // namespace korbelant

@@ -1,6 +1,6 @@
 #include "core/Cp850.h"
 
-#include <QHash>
+#include "core/DosCodePage.h"
 
 namespace korbelant {
 
@@ -19,42 +19,22 @@ const char16_t kHigh[128] = {
     0x00DE, 0x00DA, 0x00DB, 0x00D9, 0x00FD, 0x00DD, 0x00AF, 0x00B4, 0x00AD, 0x00B1, 0x2017, 0x00BE, 0x00B6,
     0x00A7, 0x00F7, 0x00B8, 0x00B0, 0x00A8, 0x00B7, 0x00B9, 0x00B3, 0x00B2, 0x25A0, 0x00A0};
 
-const QHash<char16_t, char>& encodeTable()
+const DosCodePage& page()
 {
-    static const QHash<char16_t, char> table = [] {
-        QHash<char16_t, char> t;
-        for (int i = 0; i < 128; ++i)
-            t.insert(kHigh[i], static_cast<char>(0x80 + i));
-        return t;
-    }();
-    return table;
+    static const DosCodePage codePage(kHigh);
+    return codePage;
 }
 
 } // namespace
 
 QString Cp850::decode(const QByteArray& bytes)
 {
-    QString text;
-    text.reserve(bytes.size());
-    for (const char b : bytes) {
-        const auto u = static_cast<unsigned char>(b);
-        text.append(u < 0x80 ? QChar(u) : QChar(kHigh[u - 0x80]));
-    }
-    return text;
+    return page().decode(bytes);
 }
 
 QByteArray Cp850::encode(const QString& text)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80) {
-            bytes.append(static_cast<char>(c.unicode()));
-            continue;
-        }
-        bytes.append(encodeTable().value(c.unicode(), '?'));
-    }
-    return bytes;
+    return page().encode(text);
 }
 
 } // namespace korbelant
