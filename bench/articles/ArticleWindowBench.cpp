@@ -10,6 +10,7 @@
 #include "core/Installation.h"
 #include "core/ScriptedUi.h"
 #include "support/BenchTiming.h"
+#include "support/WindowBenchHome.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -35,8 +36,7 @@ void timed(const QString& what, const std::function<int()>& work)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    WindowBenchHome::useOffscreen();
     QApplication app(argc, argv);
     const int articles = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 10000;
     QTemporaryDir dir;

@@ -13,6 +13,7 @@
 #include "customers/ui/TClientForm.h"
 #include "customers/ui/TSimpleFilterForm.h"
 #include "support/BenchTiming.h"
+#include "support/WindowBenchHome.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -38,8 +39,7 @@ void timed(const QString& what, const std::function<int()>& work)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    WindowBenchHome::useOffscreen();
     QApplication app(argc, argv);
     const int customers = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 20000;
     QTemporaryDir dir;

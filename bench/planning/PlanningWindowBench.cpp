@@ -12,6 +12,7 @@
 #include "parties/TVorFuerModul.h"
 #include "planning/ui/TVorPlaForm.h"
 #include "support/BenchTiming.h"
+#include "support/WindowBenchHome.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,8 +37,7 @@ void timed(const QString& what, const std::function<int()>& work)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    WindowBenchHome::useOffscreen();
     QApplication app(argc, argv);
     const int customers = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 20000;
     QTemporaryDir dir;
