@@ -26,11 +26,6 @@ enum Row
 const QString kWeekField = QStringLiteral("WOCHE");
 const QString kPlanningMarks = QStringLiteral("V_ANZAHL");
 
-int countOf(Database& db, const QString& table)
-{
-    return db.scalar(QStringLiteral("SELECT COUNT(*) FROM ") + table).toInt();
-}
-
 // A DOS week text, which has no namesake in the target, fills its week key and part-week.
 void copyWeek(TargetRecord& record, const TakeOverSource::Field& field, const QVariant& value)
 {
@@ -121,7 +116,7 @@ void DosTakeOver::copy(TakeOverRun& run, const Step& step, bool showCounts)
     }
     const TableDef& target = Schema::get(QString::fromUtf8(step.table));
     if (showCounts)
-        run.counts(source->recordCount(), countOf(run.db(), target.name));
+        run.counts(source->recordCount(), run.recordsIn(target.name));
     run.status(QString::fromUtf8(step.status));
     TakeOverTable(run, *source, target, m_aliases);
 }

@@ -1,5 +1,6 @@
 #include "takeover/KalmoGuest.h"
 
+#include "takeover/TakeOverParty.h"
 #include "takeover/TakeOverSource.h"
 
 namespace korbelant {
@@ -20,13 +21,9 @@ std::optional<QVariantMap> KalmoGuest::participant(const TakeOverSource& source,
     const QString pNr = participantNumber(source);
     if (pNr.isEmpty())
         return std::nullopt;
-    QVariantMap p;
-    p.insert(QStringLiteral("R_NR"), header.value(QStringLiteral("R_NR")));
-    p.insert(QStringLiteral("MWoche"), header.value(QStringLiteral("MWoche")));
-    p.insert(QStringLiteral("TWoche"), QStringLiteral("1"));
-    p.insert(QStringLiteral("K_NR"), customerNumber(source.text(QStringLiteral("GASTNR"))));
+    QVariantMap p =
+        TakeOverParty::participant(header, customerNumber(source.text(QStringLiteral("GASTNR"))), pNr);
     p.insert(QStringLiteral("UMSATZ"), source.value(QStringLiteral("UMSATZ")));
-    p.insert(QStringLiteral("P_NR"), pNr);
     p.insert(QStringLiteral("V_GTYP"),
              pNr == QStringLiteral("01") ? QStringLiteral("J") : QStringLiteral("N"));
     return p;

@@ -9,12 +9,11 @@
 #include "takeover/KalmoOrderLine.h"
 #include "takeover/SourceFolder.h"
 #include "takeover/SourceIndex.h"
+#include "takeover/TakeOverParty.h"
 #include "takeover/TakeOverRun.h"
 #include "takeover/TakeOverWeek.h"
 #include "takeover/TargetRecord.h"
 #include "week/TWocheDataModul.h"
-
-#include <QDate>
 
 namespace korbelant {
 
@@ -30,11 +29,6 @@ const QString kCustomers = QStringLiteral("Kunden");
 const QString kHeaders = QStringLiteral("Tuppkopf");
 const QString kPartyKey = QStringLiteral("VFNR");
 
-int countOf(Database& db, const QString& table)
-{
-    return db.scalar(QStringLiteral("SELECT COUNT(*) FROM ") + table).toInt();
-}
-
 // A table of the source directory; nullptr when it is not there or cannot be read.
 std::unique_ptr<DbfSource> openTable(const QString& directory, const QString& name)
 {
@@ -46,43 +40,6 @@ std::unique_ptr<DbfSource> openTable(const QString& directory, const QString& na
     } catch (const DatabaseError&) {
         return nullptr;
     }
-}
-
-// The party number of a KALMO party: its date as "ddMMyy" and the day letter "A".
-QString partyNumber(const QVariant& date)
-{
-    QDate day = date.toDate();
-    if (!day.isValid())
-        day = QDate::fromString(date.toString().trimmed(), QStringLiteral("dd.MM.yyyy"));
-    return day.isValid() ? day.toString(QStringLiteral("ddMMyy")) + QLatin1Char('A') : QString();
-}
-
-bool isWholeNumber(const QString& text)
-{
-    bool ok = false;
-    text.trimmed().toLongLong(&ok);
-    return ok;
-}
-
-bool numberTaken(Database& db, const QString& number)
-{
-    return db.scalar(QStringLiteral("SELECT COUNT(*) FROM Tuppkopf WHERE R_NR = ?"), {number}).toInt() > 0;
-}
-
-// A party header whose number is taken moves on to the next free day letter, up to "Z".
-bool storeHeader(Database& db, TargetRecord& record)
-{
-    QString number = record.text(QStringLiteral("R_NR"));
-    if (number.size() != 7)
-        return false;
-    for (char letter = number.at(6).toLatin1(); letter >= 'A' && letter <= 'Z'; ++letter) {
-        number[6] = QLatin1Char(letter);
-        if (numberTaken(db, number))
-            continue;
-        record.set(QStringLiteral("R_NR"), number);
-        return record.store(db);
-    }
-    return false;
 }
 
 void copyField(TargetRecord& record, const TakeOverSource& source, int index)
@@ -105,7 +62,7 @@ void copyField(TargetRecord& record, const TakeOverSource& source, int index)
     if (name == QStringLiteral("NR") || name == QStringLiteral("GGBNR"))
         record.set(target->name, KalmoGuest::customerNumber(source.text(field.name)));
     else if (name == kPartyKey)
-        record.set(target->name, partyNumber(source.value(QStringLiteral("DATUM"))));
+        record.set(target->name, TakeOverParty::partyNumber(source.value(QStringLiteral("DATUM"))));
 }
 
 } // namespace
@@ -157,9 +114,10 @@ std::optional<QVariantMap> KalmoTakeOver::TakeOverRecord(Database& db, const Tak
     }
     if (headers)
         record.set(QStringLiteral("ERSTELLT"), true);
-    if (record.hasField(QStringLiteral("K_NR")) && !isWholeNumber(record.text(QStringLiteral("K_NR"))))
+    if (record.hasField(QStringLiteral("K_NR")) &&
+        !TakeOverParty::isWholeNumber(record.text(QStringLiteral("K_NR"))))
         return std::nullopt;
-    const bool stored = headers ? storeHeader(db, record) : record.store(db);
+    const bool stored = headers ? TakeOverParty::storeHeader(db, record) : record.store(db);
     return stored ? std::optional<QVariantMap>(record.values()) : std::nullopt;
 }
 
@@ -177,9 +135,9 @@ void KalmoTakeOver::customers(TakeOverRun& run)
     if (!source)
         return;
     const TableDef& target = Schema::get(kCustomers);
-    run.counts(source->recordCount(), countOf(run.db(), target.name));
+    run.counts(source->recordCount(), run.recordsIn(target.name));
     run.status(QStringLiteral("GBAdr.dbf wird übernommen"));
-    int count = countOf(run.db(), target.name);
+    int count = run.recordsIn(target.name);
     while (source->next()) {
         if (TakeOverRecord(run.db(), *source, target))
             run.counts(std::nullopt, ++count);
@@ -193,13 +151,13 @@ void KalmoTakeOver::parties(TakeOverRun& run)
     const auto headers = openTable(run.source(), QStringLiteral("GBVF.dbf"));
     if (!headers)
         return;
-    run.counts(headers->recordCount(), countOf(run.db(), kHeaders));
+    run.counts(headers->recordCount(), run.recordsIn(kHeaders));
     const auto guests = openTable(run.source(), QStringLiteral("GBVFGL.DBF"));
     const auto lines = openTable(run.source(), QStringLiteral("GBVFPR.DBF"));
     const SourceIndex guestIndex = guests ? SourceIndex(*guests, kPartyKey) : SourceIndex();
     const SourceIndex lineIndex = lines ? SourceIndex(*lines, kPartyKey) : SourceIndex();
     const KindTable kinds(run.db());
-    int count = countOf(run.db(), kHeaders);
+    int count = run.recordsIn(kHeaders);
     while (headers->next()) {
         if (party(run, *headers, guests.get(), guestIndex, lines.get(), lineIndex, kinds))
             run.counts(std::nullopt, ++count);

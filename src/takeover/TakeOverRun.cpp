@@ -20,6 +20,11 @@ Database& TakeOverRun::db()
     return m_set.db();
 }
 
+int TakeOverRun::recordsIn(const QString& table)
+{
+    return db().scalar(QStringLiteral("SELECT COUNT(*) FROM ") + table).toInt();
+}
+
 TakeOverRun::Outcome TakeOverRun::start(const QString& source, const std::vector<bool>& checked)
 {
     const QString problem = m_kind.checkSource(source);

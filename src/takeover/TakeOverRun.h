@@ -64,6 +64,8 @@ public:
     // --- for the kinds ---
     DataSet& dataSet() { return m_set; }
     Database& db();
+    // The records of one of the program's tables.
+    int recordsIn(const QString& table);
     UiPort& ui() { return m_ui; }
     const QString& source() const { return m_source; }
     int currentRow() const { return m_row; }
