@@ -30,6 +30,7 @@
 #include "statistics/ui/TSatistikForm.h"
 #include "takeover/DosTakeOver.h"
 #include "takeover/KalmoTakeOver.h"
+#include "takeover/OrvelaTakeOver.h"
 #include "takeover/TakeOverKinds.h"
 #include "takeover/ui/TDatenImport.h"
 #include "week/WeekOverview.h"
@@ -134,9 +135,9 @@ void TMainForm::buildMenu()
     addMenuEntry(services, QStringLiteral("Datenübernahme von KALMOR (DOS)"), QString(),
                  &TMainForm::openKalmoTakeOver);
     addMenuEntry(services, QStringLiteral("Datenübernahme von Orvela(Win)"), QString(),
-                 &TMainForm::notYetAvailable);
+                 &TMainForm::openOrvelaTakeOver);
     addMenuEntry(services, QStringLiteral("Datenübernahme von Quarnel(Win)"), QString(),
-                 &TMainForm::notYetAvailable);
+                 &TMainForm::openQuarnelTakeOver);
     services->addSeparator();
     addMenuEntry(services, QStringLiteral("Daten &löschen/zurücksetzen"), QString(),
                  &TMainForm::openResetData);
@@ -383,6 +384,10 @@ void TMainForm::openExpenseWindow()
 void TMainForm::openTakeOver(const QString& kindKey)
 {
     const std::unique_ptr<TakeOverKind> kind = TakeOverKinds::make(kindKey);
+    if (!kind) {
+        notYetAvailable();
+        return;
+    }
     runWorkWindow([&, this] { TDatenImport::run(m_dataSet, m_ui, *kind, this); });
     refreshOverview();
 }
@@ -395,6 +400,16 @@ void TMainForm::openDosTakeOver()
 void TMainForm::openKalmoTakeOver()
 {
     openTakeOver(KalmoTakeOver::kKey);
+}
+
+void TMainForm::openOrvelaTakeOver()
+{
+    openTakeOver(OrvelaTakeOver::kKey);
+}
+
+void TMainForm::openQuarnelTakeOver()
+{
+    openTakeOver(QStringLiteral("quarnel"));
 }
 
 void TMainForm::openResetData()

@@ -84,6 +84,8 @@ private:
     void openTakeOver(const QString& kindKey);
     void openDosTakeOver();
     void openKalmoTakeOver();
+    void openOrvelaTakeOver();
+    void openQuarnelTakeOver();
     void openResetData();
     void openIndexRepair();
     void openRestore();

@@ -32,7 +32,10 @@ const QString OdbcDriverMap::kAccessDriver = QStringLiteral("Microsoft Access-Tr
 OdbcDriverMap OdbcDriverMap::standard()
 {
     OdbcDriverMap map;
-    map.add({kAccessDriver, libraryPath(QStringLiteral("libmdbodbc.so")), kDatabaseKey});
+    const QString library = qEnvironmentVariable("KORBELANT_ACCESS_ODBC_DRIVER");
+    const QString key = qEnvironmentVariable("KORBELANT_ACCESS_ODBC_DATABASE_KEY");
+    map.add({kAccessDriver, library.isEmpty() ? libraryPath(QStringLiteral("libmdbodbc.so")) : library,
+             key.isEmpty() ? kDatabaseKey : key});
     return map;
 }
 

@@ -22,7 +22,9 @@ public:
 
     static const QString kAccessDriver; // "Microsoft Access-Treiber (*.mdb)"
 
-    // The Access driver read by the MDB Tools driver.
+    // The Access driver read by the MDB Tools driver, or by the driver library that
+    // $KORBELANT_ACCESS_ODBC_DRIVER names (its database file under the key that
+    // $KORBELANT_ACCESS_ODBC_DATABASE_KEY names, else DBQ).
     static OdbcDriverMap standard();
     // The first of the candidate files that exists, else the plain file name (the loader's path).
     static QString libraryPath(const QString& fileName);

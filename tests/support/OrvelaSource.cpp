@@ -63,4 +63,17 @@ void OrvelaSource::insert(const QString& table, const QVariantList& values)
         values);
 }
 
+void OrvelaSource::add(const QString& table, const QVariantMap& columns)
+{
+    QStringList names;
+    QStringList marks;
+    for (const QString& name : columns.keys()) {
+        names << SqlName::quote(name);
+        marks << QStringLiteral("?");
+    }
+    m_db->run(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                  .arg(SqlName::quote(table), names.join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
+              columns.values());
+}
+
 } // namespace korbelant::test

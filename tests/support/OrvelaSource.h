@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QVariantList>
+#include <QVariantMap>
 #include <memory>
 
 namespace korbelant::test {
@@ -30,6 +31,8 @@ public:
     Database& db() { return *m_db; }
     // Appends a row; the values stand in the table's column order.
     void insert(const QString& table, const QVariantList& values);
+    // Appends a row with the named columns; the others stay null.
+    void add(const QString& table, const QVariantMap& columns);
 
 private:
     QTemporaryDir m_dir;

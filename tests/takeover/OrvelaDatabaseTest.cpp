@@ -12,11 +12,11 @@
 using namespace korbelant;
 using korbelant::test::OrvelaSource;
 
-// Open: the connection through the Orvela parameters still fails with the SQLite stand-in.
-TEST(OrvelaDatabaseTest, DISABLED_OnlyKorbdat2000IsReadThroughTheOrvelaParameters)
+TEST(OrvelaDatabaseTest, OnlyKorbdat2000IsReadThroughTheOrvelaParameters)
 {
     OrvelaSource source(QStringLiteral("Korbdat2000.mdb"));
-    source.insert(QStringLiteral("Adressen"), {4711, 1, QStringLiteral("Frau"), QStringLiteral("Schön")});
+    source.add(QStringLiteral("Adressen"),
+               {{QStringLiteral("Index"), 4711}, {QStringLiteral("Name"), QStringLiteral("Schön")}});
     const QString file = OrvelaDatabase::file(source.directory());
     ASSERT_EQ(file, source.databasePath());
 

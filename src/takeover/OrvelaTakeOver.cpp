@@ -1,0 +1,169 @@
+#include "takeover/OrvelaTakeOver.h"
+
+#include "articles/KindTable.h"
+#include "core/DataSet.h"
+#include "core/Schema.h"
+#include "takeover/ESQLerror.h"
+#include "takeover/OdbcSource.h"
+#include "takeover/OrvelaDatabase.h"
+#include "takeover/OrvelaGuest.h"
+#include "takeover/OrvelaRecord.h"
+#include "takeover/SourceIndex.h"
+#include "takeover/TakeOverRun.h"
+#include "takeover/TargetRecord.h"
+#include "takeover/TmDataBase.h"
+#include "week/TWocheDataModul.h"
+
+namespace korbelant {
+
+namespace {
+
+enum Row
+{
+    Customers,
+    Parties
+};
+
+const QString kCustomers = QStringLiteral("Kunden");
+const QString kHeaders = QStringLiteral("Tuppkopf");
+const QString kAddresses = QStringLiteral("Adressen");
+const QString kPartyKey = QStringLiteral("VID");
+
+} // namespace
+
+OrvelaTakeOver::OrvelaTakeOver(OdbcDriverMap drivers) : m_drivers(std::move(drivers)) {}
+
+OrvelaTakeOver::~OrvelaTakeOver() = default;
+
+std::vector<TakeOverRow> OrvelaTakeOver::rows() const
+{
+    return {{QStringLiteral("Kundenstamm"), QStringLiteral("kunden")},
+            {QStringLiteral("Vorführungsdaten"), QStringLiteral("vorfuehrungen")}};
+}
+
+QString OrvelaTakeOver::initialSource(const Options& options) const
+{
+    (void)options;
+    return kPreset;
+}
+
+bool OrvelaTakeOver::reportsDone(int row) const
+{
+    return row == Customers;
+}
+
+std::unique_ptr<TmDataBase> OrvelaTakeOver::connect(const QString& directory) const
+{
+    const QString file = OrvelaDatabase::file(directory);
+    if (file.isEmpty())
+        return nullptr;
+    auto database = std::make_unique<TmDataBase>(OrvelaDatabase::parameters(file));
+    database->setDriverMap(m_drivers);
+    return database;
+}
+
+QString OrvelaTakeOver::checkSource(const QString& source) const
+{
+    const std::unique_ptr<TmDataBase> database = connect(source);
+    if (!database)
+        return kInvalidPath;
+    try {
+        OdbcSource::read(*database, kAddresses);
+    } catch (const std::exception&) {
+        return kInvalidPath;
+    }
+    return {};
+}
+
+TmDataBase& OrvelaTakeOver::database(const QString& directory)
+{
+    if (!m_database || m_directory != directory) {
+        m_database = connect(directory);
+        m_directory = directory;
+    }
+    if (!m_database)
+        throw ESQLerror(kInvalidPath);
+    return *m_database;
+}
+
+std::unique_ptr<OdbcSource> OrvelaTakeOver::table(const QString& directory, const QString& name)
+{
+    try {
+        return OdbcSource::read(database(directory), name);
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+}
+
+void OrvelaTakeOver::runRow(TakeOverRun& run, int row)
+{
+    if (row == Customers)
+        customers(run);
+    else if (row == Parties)
+        parties(run);
+}
+
+void OrvelaTakeOver::customers(TakeOverRun& run)
+{
+    const auto source = table(run.source(), kAddresses);
+    if (!source)
+        return;
+    const TableDef& target = Schema::get(kCustomers);
+    int count = run.recordsIn(target.name);
+    run.counts(source->recordCount(), count);
+    run.status(QStringLiteral("Adressen werden übernommen"));
+    while (source->next()) {
+        if (OrvelaRecord::TakeOverRecord(run.db(), *source, target))
+            run.counts(std::nullopt, ++count);
+        run.recordDone();
+    }
+}
+
+void OrvelaTakeOver::parties(TakeOverRun& run)
+{
+    const auto headers = table(run.source(), QStringLiteral("Vorführungen"));
+    if (!headers)
+        return;
+    int count = run.recordsIn(kHeaders);
+    run.counts(headers->recordCount(), count);
+    const auto guests = table(run.source(), QStringLiteral("Gästeliste"));
+    const auto lines = table(run.source(), QStringLiteral("Preislisten"));
+    const SourceIndex guestIndex = guests ? SourceIndex(*guests, kPartyKey) : SourceIndex();
+    const SourceIndex lineIndex = lines ? SourceIndex(*lines, kPartyKey) : SourceIndex();
+    const KindTable kinds(run.db());
+    while (headers->next()) {
+        if (party(run, *headers, guests.get(), guestIndex, lines.get(), lineIndex, kinds))
+            run.counts(std::nullopt, ++count);
+        run.recordDone();
+    }
+    TWocheDataModul(run.db(), run.dataSet().options(), run.ui()).RebuildWeekRecords();
+}
+
+bool OrvelaTakeOver::party(TakeOverRun& run, const TakeOverSource& headers, OdbcSource* guests,
+                           const SourceIndex& guestIndex, OdbcSource* lines, const SourceIndex& lineIndex,
+                           const KindTable& kinds)
+{
+    const auto header = OrvelaRecord::TakeOverRecord(run.db(), headers, Schema::get(kHeaders));
+    if (!header)
+        return false;
+    const QString key = headers.text(QStringLiteral("ID")).trimmed();
+    const QList<int> partyLines = lines ? lineIndex.records(key) : QList<int>();
+    for (int record : guests ? guestIndex.records(key) : QList<int>()) {
+        guests->seek(record);
+        const auto participant = OrvelaGuest::participant(*guests, *header);
+        if (!participant)
+            continue;
+        TargetRecord::insert(run.db(), Schema::get(QStringLiteral("Tupper")), *participant);
+        const QString guest = guests->text(QStringLiteral("GID")).trimmed();
+        const QString pNr = participant->value(QStringLiteral("P_NR")).toString();
+        for (int line : partyLines) {
+            lines->seek(line);
+            if (lines->text(QStringLiteral("GID")).trimmed() == guest)
+                TargetRecord::insert(run.db(), Schema::get(QStringLiteral("Tupper1")),
+                                     OrvelaGuest::line(*lines, *header, pNr, kinds));
+        }
+    }
+    return true;
+}
+
+} // namespace korbelant
