@@ -1,3 +1,4 @@
+#include "support/OrvelaSource.h"
 #include "support/TakeOverSources.h"
 #include "takeover/DosTakeOver.h"
 #include "takeover/KalmoTakeOver.h"
@@ -87,6 +88,25 @@ TEST_F(TakeOverCommandsTest, WrongSourcesAndArgumentsEndWithAMessage)
         EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
         EXPECT_TRUE(run.out.isEmpty());
     }
+}
+
+// The Access driver of the Orvela database is the one the environment names, here the SQLite
+// driver serving a stand-in of the database.
+TEST_F(TakeOverCommandsTest, OrvelaTakeoverReadsThroughTheDriverOfTheEnvironment)
+{
+    OrvelaSource orvela;
+    orvela.add(QStringLiteral("Adressen"), {{QStringLiteral("Index"), 4711}});
+    qputenv("KORBELANT_ACCESS_ODBC_DRIVER", OrvelaSource::sqliteDriver().toLocal8Bit());
+    qputenv("KORBELANT_ACCESS_ODBC_DATABASE_KEY", "Database");
+    const CliRun run = cli({QStringLiteral("takeover"), QStringLiteral("orvela"), QStringLiteral("--source"),
+                            orvela.directory(), QStringLiteral("--nur"), QStringLiteral("kunden")});
+    qunsetenv("KORBELANT_ACCESS_ODBC_DRIVER");
+    qunsetenv("KORBELANT_ACCESS_ODBC_DATABASE_KEY");
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringLiteral("Zeile;Status;Orvela;KLV\n"
+                                      "Kundenstamm;abgeschlossen;1;4\n"
+                                      "Vorführungsdaten;nicht gewählt;;\n"));
+    EXPECT_EQ(count(QStringLiteral("Kunden")), 4);
 }
 
 } // namespace korbelant::test

@@ -1,7 +1,9 @@
 #include "core/DataSet.h"
+#include "support/OrvelaSource.h"
 #include "support/TakeOverSources.h"
 #include "takeover/DosTakeOver.h"
 #include "takeover/KalmoTakeOver.h"
+#include "takeover/OrvelaTakeOver.h"
 #include "takeover/ui/TDatenImport.h"
 
 #include <QApplication>
@@ -151,6 +153,42 @@ TEST_F(TakeOverWindowTest, KalmoWindowCanBeStoppedWhileItRuns)
     EXPECT_EQ(options().text(DosTakeOver::kOption),
               DataSet::open(m_home.home())->options().text(DosTakeOver::kOption))
         << "the KALMO directory is no option";
+}
+
+// The Orvela window reads the Access database of the chosen folder; the preset folder has none,
+// so the first start shows the path message once and the window stays. The party row shows its
+// counts without a status.
+TEST_F(TakeOverWindowTest, OrvelaWindowTakesOverFromTheDatabaseOfTheFolder)
+{
+    OrvelaSource orvela;
+    orvela.add(QStringLiteral("Adressen"), {{QStringLiteral("Index"), 4711}, {QStringLiteral("Ordner"), 1}});
+    orvela.add(QStringLiteral("Vorführungen"), {{QStringLiteral("ID"), 1},
+                                                {QStringLiteral("Datum"), QDate(2004, 3, 24)},
+                                                {QStringLiteral("GgID"), 4711}});
+    OrvelaTakeOver kind(OrvelaSource::driverMap());
+    TDatenImport window(*m_set, ui(), kind);
+
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Daten von ORVELA importieren  "));
+    EXPECT_EQ(window.source(), OrvelaTakeOver::kPreset);
+    EXPECT_TRUE(hasLabel(window, QStringLiteral("Orvela")));
+    EXPECT_TRUE(hasLabel(window, QStringLiteral("KLV")));
+    EXPECT_EQ(window.rowCheck(0)->text(), QStringLiteral("Kundenstamm"));
+    EXPECT_EQ(window.rowCheck(1)->text(), QStringLiteral("Vorführungsdaten"));
+    window.startButton()->click();
+    EXPECT_EQ(ui().shownTexts().count(OrvelaTakeOver::kInvalidPath), 1);
+    EXPECT_EQ(window.result(), 0);
+
+    ui().addFile(orvela.directory());
+    window.folderButton()->click();
+    window.show();
+    window.startButton()->click();
+    EXPECT_EQ(window.result(), TDatenImport::Ok);
+    EXPECT_EQ(window.rowStatus(0), QStringLiteral("abgeschlossen"));
+    EXPECT_EQ(window.rowSourceCount(0), QStringLiteral("1"));
+    EXPECT_EQ(window.rowStatus(1), QString());
+    EXPECT_EQ(window.rowSourceCount(1), QStringLiteral("1"));
+    EXPECT_EQ(window.rowTargetCount(1), QStringLiteral("1"));
+    EXPECT_EQ(count(QStringLiteral("Tuppkopf")), 1);
 }
 
 } // namespace korbelant::test
