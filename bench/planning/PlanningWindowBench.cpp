@@ -51,11 +51,16 @@ int main(int argc, char** argv)
     TVorFuerModul parties(set->db(), set->options(), ui, store, articles);
 
     std::unique_ptr<TVorPlaForm> form;
-    timed(QStringLiteral("Vorplanungsverwaltung öffnen"), [&] {
+    const auto open = [&] {
         form = std::make_unique<TVorPlaForm>(*set, store, parties, ui, QStringLiteral("Korbelant"));
         form->show();
         return form->grid()->model()->rowCount();
-    });
+    };
+    // The first window of the process also loads fonts and styles; in the program the main
+    // window has done that before the planning window opens.
+    timed(QStringLiteral("Vorplanungsverwaltung öffnen, erstes Fenster"), open);
+    form.reset();
+    timed(QStringLiteral("Vorplanungsverwaltung öffnen"), open);
     timed(QStringLiteral("Gastgeberin markieren"), [&] {
         form->grid()->moveTo(100);
         form->action(QStringLiteral("&Gastgeb."))->trigger();

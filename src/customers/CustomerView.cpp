@@ -2,6 +2,7 @@
 
 #include "core/Database.h"
 #include "core/SqlPattern.h"
+#include "core/Statement.h"
 #include "core/UiPort.h"
 
 #include <QJsonArray>
@@ -14,6 +15,44 @@ namespace {
 const QString kRowColumns =
     QStringLiteral("K_NR, NAME, VORNAME, STRASSE, PLZ, ORT, TELEFON, \"E-MAIL\", V_ANZAHL, GASTGEBER, "
                    "N_DATUM, N_ZEIT, WiederVorlage, MCODE, L_DATUM");
+
+// The list of every customer reads tens of thousands of rows; the values are taken straight from
+// the statement's UTF-8 text rather than through a variant each.
+QString textAt(const Statement& st, int column)
+{
+    const std::string_view text = st.utf8(column);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The digits of text[from, from + count) as a number; -1 when one is no digit.
+int digitsAt(std::string_view text, size_t from, size_t count)
+{
+    int number = 0;
+    for (size_t i = from; i < from + count; ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return -1;
+        number = number * 10 + (text[i] - '0');
+    }
+    return number;
+}
+
+// A date as the tables keep it ("2004-03-24"); invalid for anything else.
+QDate dateAt(const Statement& st, int column)
+{
+    const std::string_view text = st.utf8(column);
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return QDate::fromString(textAt(st, column), Qt::ISODate);
+    return QDate(digitsAt(text, 0, 4), digitsAt(text, 5, 2), digitsAt(text, 8, 2));
+}
+
+// A time as the tables keep it ("09:30:00"); invalid for anything else.
+QTime timeAt(const Statement& st, int column)
+{
+    const std::string_view text = st.utf8(column);
+    if (text.size() != 8 || text[2] != ':' || text[5] != ':')
+        return QTime::fromString(textAt(st, column), QStringLiteral("HH:mm:ss"));
+    return QTime(digitsAt(text, 0, 2), digitsAt(text, 3, 2), digitsAt(text, 6, 2));
+}
 
 } // namespace
 
@@ -137,21 +176,21 @@ std::vector<CustomerRow> CustomerView::readRows(Database& db, const SqlCondition
     std::vector<CustomerRow> list;
     while (st.next()) {
         CustomerRow r;
-        r.number = st.text(0);
-        r.name = st.text(1);
-        r.firstName = st.text(2);
-        r.street = st.text(3);
-        r.postcode = st.text(4);
-        r.town = st.text(5);
-        r.telephone = st.text(6);
-        r.email = st.text(7);
-        r.planningMark = st.value(8).toInt();
-        r.guestType = st.text(9);
-        r.nextParty = QDate::fromString(st.text(10), Qt::ISODate);
-        r.nextPartyTime = QTime::fromString(st.text(11), QStringLiteral("HH:mm:ss"));
-        r.followUp = QDate::fromString(st.text(12), Qt::ISODate);
-        r.matchCode = st.text(13);
-        r.lastParty = QDate::fromString(st.text(14), Qt::ISODate);
+        r.number = textAt(st, 0);
+        r.name = textAt(st, 1);
+        r.firstName = textAt(st, 2);
+        r.street = textAt(st, 3);
+        r.postcode = textAt(st, 4);
+        r.town = textAt(st, 5);
+        r.telephone = textAt(st, 6);
+        r.email = textAt(st, 7);
+        r.planningMark = static_cast<int>(st.real(8));
+        r.guestType = textAt(st, 9);
+        r.nextParty = dateAt(st, 10);
+        r.nextPartyTime = timeAt(st, 11);
+        r.followUp = dateAt(st, 12);
+        r.matchCode = textAt(st, 13);
+        r.lastParty = dateAt(st, 14);
         list.push_back(std::move(r));
     }
     return list;
