@@ -1,7 +1,10 @@
 #include "core/DataSet.h"
+#include "core/Transaction.h"
+#include "support/OrvelaSource.h"
 #include "support/TakeOverSources.h"
 #include "takeover/DosTakeOver.h"
 #include "takeover/KalmoTakeOver.h"
+#include "takeover/OrvelaTakeOver.h"
 #include "takeover/TakeOverDisplay.h"
 #include "takeover/TakeOverRun.h"
 
@@ -24,13 +27,13 @@ constexpr qint64 kMostMs = 60000;
 class TakeOverLargeTest : public TakeOverFixture
 {
 protected:
-    qint64 timedRun(TakeOverKind& kind)
+    qint64 timedRun(TakeOverKind& kind, const QString& source = {})
     {
         TakeOverDisplay display;
         TakeOverRun run(*m_set, ui(), kind, display);
         QElapsedTimer timer;
         timer.start();
-        EXPECT_EQ(run.start(sourceDir()), TakeOverRun::Outcome::Finished);
+        EXPECT_EQ(run.start(source.isEmpty() ? sourceDir() : source), TakeOverRun::Outcome::Finished);
         const qint64 ms = timer.elapsed();
         std::cout << kind.key().toStdString() << ": " << kCustomers << " Kunden, " << kParties
                   << " Vorführungen in " << ms << " ms" << std::endl;
@@ -129,6 +132,46 @@ TEST_F(TakeOverLargeTest, TwentyThousandKalmoCustomersAndTwoThousandPartiesTakeS
     EXPECT_EQ(count(QStringLiteral("Kunden")), kCustomers + 3);
     EXPECT_EQ(count(QStringLiteral("Tuppkopf")), kParties);
     EXPECT_EQ(count(QStringLiteral("Tupper")), kParties * kGuests);
+    EXPECT_EQ(count(QStringLiteral("Tupper1")), kParties * kGuests * kLinesPerGuest);
+}
+
+// The same through ODBC: the Orvela tables served by the SQLite driver.
+TEST_F(TakeOverLargeTest, TwentyThousandOrvelaAddressesAndTwoThousandPartiesTakeSeconds)
+{
+    OrvelaSource orvela;
+    {
+        Transaction tx(orvela.db());
+        for (int i = 0; i < kCustomers; ++i)
+            orvela.add(QStringLiteral("Adressen"),
+                       {{QStringLiteral("Index"), 200000 + i},
+                        {QStringLiteral("Name"), QStringLiteral("Name %1").arg(i)}});
+        for (int p = 0; p < kParties; ++p) {
+            orvela.add(QStringLiteral("Vorführungen"), {{QStringLiteral("ID"), p},
+                                                        {QStringLiteral("Datum"), dayOf(p / 2)},
+                                                        {QStringLiteral("GgID"), 200000 + p},
+                                                        {QStringLiteral("WB Umsatz"), 400.0}});
+            for (int g = 0; g < kGuests; ++g) {
+                orvela.add(QStringLiteral("Gästeliste"), {{QStringLiteral("VID"), p},
+                                                          {QStringLiteral("GID"), 200000 + p * kGuests + g},
+                                                          {QStringLiteral("lfd"), g},
+                                                          {QStringLiteral("Umsatz"), 40.0}});
+                for (int l = 0; l < kLinesPerGuest; ++l)
+                    orvela.add(QStringLiteral("Preislisten"),
+                               {{QStringLiteral("VID"), p},
+                                {QStringLiteral("GID"), 200000 + p * kGuests + g},
+                                {QStringLiteral("PrdNr"), QStringLiteral("A%1").arg(l)},
+                                {QStringLiteral("MENGE"), 2},
+                                {QStringLiteral("Preis"), 9.95},
+                                {QStringLiteral("VA"), QStringLiteral("10")}});
+            }
+        }
+        tx.commit();
+    }
+
+    OrvelaTakeOver kind(OrvelaSource::driverMap());
+    EXPECT_LT(timedRun(kind, orvela.directory()), kMostMs);
+    EXPECT_EQ(count(QStringLiteral("Kunden")), kCustomers + 3);
+    EXPECT_EQ(count(QStringLiteral("Tuppkopf")), kParties);
     EXPECT_EQ(count(QStringLiteral("Tupper1")), kParties * kGuests * kLinesPerGuest);
 }
 
