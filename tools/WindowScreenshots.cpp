@@ -44,6 +44,9 @@
 #include "planning/ui/TVorPlaForm.h"
 #include "statistics/ui/TSatistikForm.h"
 #include "statistics/ui/TStatistikChartForm.h"
+#include "takeover/TakeOverKind.h"
+#include "takeover/TakeOverKinds.h"
+#include "takeover/ui/TDatenImport.h"
 #include "week/OrderDataPreview.h"
 #include "week/TWocheDataModul.h"
 #include "week/WeekOverview.h"
@@ -208,6 +211,18 @@ bool saveStatisticsWindows(DataSet& set, ScriptedUi& ui, const QDir& target)
     return saved;
 }
 
+// The takeover window of every kind of takeover, before its start.
+bool saveTakeOverWindows(DataSet& set, ScriptedUi& ui, const QDir& target)
+{
+    bool saved = true;
+    for (const QString& key : TakeOverKinds::keys()) {
+        const std::unique_ptr<TakeOverKind> kind = TakeOverKinds::make(key);
+        TDatenImport window(set, ui, *kind);
+        saved &= save(window, target, QStringLiteral("takeover-%1.png").arg(key));
+    }
+    return saved;
+}
+
 QString first(Database& db, const char* sql)
 {
     return db.scalar(QString::fromLatin1(sql)).toString();
@@ -284,5 +299,6 @@ int main(int argc, char* argv[])
     saved &= save(planning, target, QStringLiteral("planning-window.png"));
     TRestoreForm restore(*set, ui);
     saved &= save(restore, target, QStringLiteral("restore-window.png"));
+    saved &= saveTakeOverWindows(*set, ui, target);
     return saved ? 0 : 1;
 }
