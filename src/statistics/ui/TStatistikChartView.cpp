@@ -46,7 +46,7 @@ TStatistikChartView::TStatistikChartView(QWidget* parent)
     for (QBarSet* set : {m_umsatz, m_gastg, m_sterne})
         m_series->append(set);
     c->addSeries(m_series);
-    m_axisX->setLabelsAngle(-60);
+    m_axisX->setLabelsAngle(-90);
     // The chart names are short; shortened further they would say nothing.
     m_axisX->setTruncateLabels(false);
     m_axisY->setLabelFormat(QStringLiteral("%.0f"));
