@@ -7,6 +7,7 @@
 #include "core/DataSet.h"
 #include "core/Database.h"
 #include "core/ScriptedUi.h"
+#include "core/TableUpgrade.h"
 #include "core/Transaction.h"
 #include "parties/ui/BackOrderLineModel.h"
 #include "parties/ui/TNachliefBearForm.h"
@@ -41,6 +42,8 @@ int main(int argc, char* argv[])
     if (!home)
         return 2;
     auto set = DataSet::open(*home);
+    // A home made by an older build lacks the indexes added since; the program's start adds them.
+    TableUpgrade(set->db()).UpgradeTables();
     {
         Transaction tx(set->db());
         set->db().run(

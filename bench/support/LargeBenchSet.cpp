@@ -2,6 +2,7 @@
 
 #include "cli/BenchDataGenerator.h"
 #include "core/Installation.h"
+#include "core/TableUpgrade.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -15,6 +16,8 @@ std::unique_ptr<DataSet> LargeBenchSet::open(const QString& homeDir, QTextStream
         Installation::init(home);
     auto set = DataSet::open(home);
     Database& db = set->db();
+    // A home made by an older build lacks the indexes added since; the program's start adds them.
+    TableUpgrade(db).UpgradeTables();
     if (db.scalar(QStringLiteral("SELECT COUNT(*) FROM Tuppkopf")).toLongLong() == 0) {
         QElapsedTimer timer;
         timer.start();
