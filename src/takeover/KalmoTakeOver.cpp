@@ -69,8 +69,7 @@ void copyField(TargetRecord& record, const TakeOverSource& source, int index)
 
 std::vector<TakeOverRow> KalmoTakeOver::rows() const
 {
-    return {{QStringLiteral("Kundenstamm"), QStringLiteral("kunden")},
-            {QStringLiteral("Vorführungsdaten"), QStringLiteral("vorfuehrungen")}};
+    return TakeOverRow::customersAndParties();
 }
 
 QString KalmoTakeOver::initialSource(const Options& options) const
@@ -135,14 +134,9 @@ void KalmoTakeOver::customers(TakeOverRun& run)
     if (!source)
         return;
     const TableDef& target = Schema::get(kCustomers);
-    run.counts(source->recordCount(), run.recordsIn(target.name));
     run.status(QStringLiteral("GBAdr.dbf wird übernommen"));
-    int count = run.recordsIn(target.name);
-    while (source->next()) {
-        if (TakeOverRecord(run.db(), *source, target))
-            run.counts(std::nullopt, ++count);
-        run.recordDone();
-    }
+    run.eachRecord(*source, target.name,
+                   [&] { return TakeOverRecord(run.db(), *source, target).has_value(); });
 }
 
 void KalmoTakeOver::parties(TakeOverRun& run)
@@ -151,18 +145,14 @@ void KalmoTakeOver::parties(TakeOverRun& run)
     const auto headers = openTable(run.source(), QStringLiteral("GBVF.dbf"));
     if (!headers)
         return;
-    run.counts(headers->recordCount(), run.recordsIn(kHeaders));
     const auto guests = openTable(run.source(), QStringLiteral("GBVFGL.DBF"));
     const auto lines = openTable(run.source(), QStringLiteral("GBVFPR.DBF"));
     const SourceIndex guestIndex = guests ? SourceIndex(*guests, kPartyKey) : SourceIndex();
     const SourceIndex lineIndex = lines ? SourceIndex(*lines, kPartyKey) : SourceIndex();
     const KindTable kinds(run.db());
-    int count = run.recordsIn(kHeaders);
-    while (headers->next()) {
-        if (party(run, *headers, guests.get(), guestIndex, lines.get(), lineIndex, kinds))
-            run.counts(std::nullopt, ++count);
-        run.recordDone();
-    }
+    run.eachRecord(*headers, kHeaders, [&] {
+        return party(run, *headers, guests.get(), guestIndex, lines.get(), lineIndex, kinds);
+    });
     TWocheDataModul(run.db(), run.dataSet().options(), run.ui()).RebuildWeekRecords();
 }
 

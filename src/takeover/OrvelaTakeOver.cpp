@@ -37,8 +37,7 @@ OrvelaTakeOver::~OrvelaTakeOver() = default;
 
 std::vector<TakeOverRow> OrvelaTakeOver::rows() const
 {
-    return {{QStringLiteral("Kundenstamm"), QStringLiteral("kunden")},
-            {QStringLiteral("Vorführungsdaten"), QStringLiteral("vorfuehrungen")}};
+    return TakeOverRow::customersAndParties();
 }
 
 QString OrvelaTakeOver::initialSource(const Options& options) const
@@ -109,14 +108,9 @@ void OrvelaTakeOver::customers(TakeOverRun& run)
     if (!source)
         return;
     const TableDef& target = Schema::get(kCustomers);
-    int count = run.recordsIn(target.name);
-    run.counts(source->recordCount(), count);
     run.status(QStringLiteral("Adressen werden übernommen"));
-    while (source->next()) {
-        if (OrvelaRecord::TakeOverRecord(run.db(), *source, target))
-            run.counts(std::nullopt, ++count);
-        run.recordDone();
-    }
+    run.eachRecord(*source, target.name,
+                   [&] { return OrvelaRecord::TakeOverRecord(run.db(), *source, target).has_value(); });
 }
 
 void OrvelaTakeOver::parties(TakeOverRun& run)
@@ -124,18 +118,14 @@ void OrvelaTakeOver::parties(TakeOverRun& run)
     const auto headers = table(run.source(), QStringLiteral("Vorführungen"));
     if (!headers)
         return;
-    int count = run.recordsIn(kHeaders);
-    run.counts(headers->recordCount(), count);
     const auto guests = table(run.source(), QStringLiteral("Gästeliste"));
     const auto lines = table(run.source(), QStringLiteral("Preislisten"));
     const SourceIndex guestIndex = guests ? SourceIndex(*guests, kPartyKey) : SourceIndex();
     const SourceIndex lineIndex = lines ? SourceIndex(*lines, kPartyKey) : SourceIndex();
     const KindTable kinds(run.db());
-    while (headers->next()) {
-        if (party(run, *headers, guests.get(), guestIndex, lines.get(), lineIndex, kinds))
-            run.counts(std::nullopt, ++count);
-        run.recordDone();
-    }
+    run.eachRecord(*headers, kHeaders, [&] {
+        return party(run, *headers, guests.get(), guestIndex, lines.get(), lineIndex, kinds);
+    });
     TWocheDataModul(run.db(), run.dataSet().options(), run.ui()).RebuildWeekRecords();
 }
 

@@ -7,6 +7,7 @@
 #include "core/UiPort.h"
 #include "takeover/TakeOverDisplay.h"
 #include "takeover/TakeOverKind.h"
+#include "takeover/TakeOverSource.h"
 
 namespace korbelant {
 
@@ -99,6 +100,18 @@ void TakeOverRun::counts(std::optional<int> source, std::optional<int> target)
     if (target)
         state.target = target;
     m_display.rowCounts(m_row, source, target);
+}
+
+void TakeOverRun::eachRecord(TakeOverSource& source, const QString& table,
+                             const std::function<bool()>& takeOver)
+{
+    int count = recordsIn(table);
+    counts(source.recordCount(), count);
+    while (source.next()) {
+        if (takeOver())
+            counts(std::nullopt, ++count);
+        recordDone();
+    }
 }
 
 void TakeOverRun::recordDone()

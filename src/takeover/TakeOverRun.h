@@ -3,6 +3,7 @@
 #include "takeover/TakeOverRow.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -12,6 +13,7 @@ class DataSet;
 class Database;
 class TakeOverDisplay;
 class TakeOverKind;
+class TakeOverSource;
 class UiPort;
 
 // One run of a takeover: checks the source, then runs the checked rows of its kind in order,
@@ -74,6 +76,9 @@ public:
     // After each record: keeps the display going; when the user has stopped, throws Stopped,
     // which undoes the row.
     void recordDone();
+    // Takes over every record of the source in turn: shows the source's count and the table's,
+    // and counts the table's up for each record `takeOver` stores (it answers true for those).
+    void eachRecord(TakeOverSource& source, const QString& table, const std::function<bool()>& takeOver);
     struct Stopped
     {
     };
