@@ -19,12 +19,6 @@ namespace korbelant {
 
 namespace {
 
-enum Row
-{
-    Customers,
-    Parties
-};
-
 const QString kCustomers = QStringLiteral("Kunden");
 const QString kHeaders = QStringLiteral("Tuppkopf");
 const QString kPartyKey = QStringLiteral("VFNR");
@@ -66,11 +60,6 @@ void copyField(TargetRecord& record, const TakeOverSource& source, int index)
 }
 
 } // namespace
-
-std::vector<TakeOverRow> KalmoTakeOver::rows() const
-{
-    return TakeOverRow::customersAndParties();
-}
 
 QString KalmoTakeOver::initialSource(const Options& options) const
 {
@@ -118,14 +107,6 @@ std::optional<QVariantMap> KalmoTakeOver::TakeOverRecord(Database& db, const Tak
         return std::nullopt;
     const bool stored = headers ? TakeOverParty::storeHeader(db, record) : record.store(db);
     return stored ? std::optional<QVariantMap>(record.values()) : std::nullopt;
-}
-
-void KalmoTakeOver::runRow(TakeOverRun& run, int row)
-{
-    if (row == Customers)
-        customers(run);
-    else if (row == Parties)
-        parties(run);
 }
 
 void KalmoTakeOver::customers(TakeOverRun& run)

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "takeover/CustomerPartyTakeOver.h"
 #include "takeover/FieldAliases.h"
-#include "takeover/TakeOverKind.h"
 
 #include <QVariantMap>
 #include <optional>
@@ -17,7 +17,7 @@ struct TableDef;
 // The takeover from the DOS program KALMO: its customers (GBAdr.dbf) and its parties with guests
 // and order lines (GBVF.dbf, GBVFGL.DBF, GBVFPR.DBF), one record at a time. Customer numbers of
 // KALMO carry two characters before the program's six; a party gets its number from its date.
-class KalmoTakeOver : public TakeOverKind
+class KalmoTakeOver : public CustomerPartyTakeOver
 {
 public:
     static inline const QString kKey = QStringLiteral("kalmo");
@@ -31,11 +31,8 @@ public:
     QString title() const override { return QStringLiteral("Daten von Kalmor (Dos) importieren  "); }
     QString sourceCaption() const override { return QStringLiteral("Kalmor"); }
     QString targetCaption() const override { return QStringLiteral("KLV 2003"); }
-    std::vector<TakeOverRow> rows() const override;
     QString initialSource(const Options& options) const override;
-    bool stoppableWhileRunning() const override { return true; }
     QString checkSource(const QString& source) const override;
-    void runRow(TakeOverRun& run, int row) override;
 
     static FieldAliases aliases();
     // Copies the source's current record into a new record of the target table (customers or
@@ -44,8 +41,8 @@ public:
                                                      const TableDef& target);
 
 private:
-    void customers(TakeOverRun& run);
-    void parties(TakeOverRun& run);
+    void customers(TakeOverRun& run) override;
+    void parties(TakeOverRun& run) override;
     // False when the header was dropped.
     bool party(TakeOverRun& run, TakeOverSource& headers, TakeOverSource* guests,
                const SourceIndex& guestIndex, TakeOverSource* lines, const SourceIndex& lineIndex,

@@ -18,12 +18,6 @@ namespace korbelant {
 
 namespace {
 
-enum Row
-{
-    Customers,
-    Parties
-};
-
 const QString kCustomers = QStringLiteral("Kunden");
 const QString kHeaders = QStringLiteral("Tuppkopf");
 const QString kAddresses = QStringLiteral("Adressen");
@@ -34,11 +28,6 @@ const QString kPartyKey = QStringLiteral("VID");
 OrvelaTakeOver::OrvelaTakeOver(OdbcDriverMap drivers) : m_drivers(std::move(drivers)) {}
 
 OrvelaTakeOver::~OrvelaTakeOver() = default;
-
-std::vector<TakeOverRow> OrvelaTakeOver::rows() const
-{
-    return TakeOverRow::customersAndParties();
-}
 
 QString OrvelaTakeOver::initialSource(const Options& options) const
 {
@@ -92,14 +81,6 @@ std::unique_ptr<OdbcSource> OrvelaTakeOver::table(const QString& directory, cons
     } catch (const std::exception&) {
         return nullptr;
     }
-}
-
-void OrvelaTakeOver::runRow(TakeOverRun& run, int row)
-{
-    if (row == Customers)
-        customers(run);
-    else if (row == Parties)
-        parties(run);
 }
 
 void OrvelaTakeOver::customers(TakeOverRun& run)

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "takeover/CustomerPartyTakeOver.h"
 #include "takeover/OdbcDriverMap.h"
-#include "takeover/TakeOverKind.h"
 
 #include <memory>
 
@@ -16,7 +16,7 @@ class TmDataBase;
 // The takeover from the Windows program Orvela, whose Access database (Korbdat.mdb, or
 // Korbdat2000.mdb) is read through ODBC: its addresses, and its parties with their guest lists
 // and price lists, one record at a time.
-class OrvelaTakeOver : public TakeOverKind
+class OrvelaTakeOver : public CustomerPartyTakeOver
 {
 public:
     static inline const QString kKey = QStringLiteral("orvela");
@@ -32,12 +32,9 @@ public:
     QString title() const override { return QStringLiteral("Daten von ORVELA importieren  "); }
     QString sourceCaption() const override { return QStringLiteral("Orvela"); }
     QString targetCaption() const override { return QStringLiteral("KLV"); }
-    std::vector<TakeOverRow> rows() const override;
     QString initialSource(const Options& options) const override;
-    bool stoppableWhileRunning() const override { return true; }
     bool reportsDone(int row) const override;
     QString checkSource(const QString& source) const override;
-    void runRow(TakeOverRun& run, int row) override;
 
 private:
     // A connection to the Orvela database of the directory; nullptr when it has none.
@@ -45,8 +42,8 @@ private:
     TmDataBase& database(const QString& directory);
     // A table of the database; nullptr when it cannot be read.
     std::unique_ptr<OdbcSource> table(const QString& directory, const QString& name);
-    void customers(TakeOverRun& run);
-    void parties(TakeOverRun& run);
+    void customers(TakeOverRun& run) override;
+    void parties(TakeOverRun& run) override;
     bool party(TakeOverRun& run, const TakeOverSource& headers, OdbcSource* guests,
                const SourceIndex& guestIndex, OdbcSource* lines, const SourceIndex& lineIndex,
                const KindTable& kinds);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <vector>
 
 namespace korbelant {
 
@@ -11,13 +10,6 @@ struct TakeOverRow
     QString name;            // "Kundenstamm"
     QString key;             // what the command line calls it: "kunden"
     bool showsCounts = true; // false: the row shows only its status
-
-    // The two rows of the programs that hand over customers and parties only.
-    static std::vector<TakeOverRow> customersAndParties()
-    {
-        return {{QStringLiteral("Kundenstamm"), QStringLiteral("kunden")},
-                {QStringLiteral("Vorführungsdaten"), QStringLiteral("vorfuehrungen")}};
-    }
 };
 
 } // namespace korbelant
