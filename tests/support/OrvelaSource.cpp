@@ -8,16 +8,17 @@ namespace korbelant::test {
 
 namespace {
 
-// Column types as Access reports them through its driver, in the forms the SQLite ODBC driver
-// maps to the same ODBC types. "Sterne DM" is the sixteenth column of the parties and "Umsatz"
+// Column types as Access reports them through its driver (a date is a timestamp there, as the
+// birthday and the party date show), in the forms the SQLite ODBC driver maps to the same ODBC
+// types. "Sterne DM" is the sixteenth column of the parties and "Umsatz"
 // the ninth of the guest list; both are read by position.
 const char* const kSchema = R"(
 CREATE TABLE "Adressen" ("Index" integer, "Ordner" integer, "Anrede" varchar(20), "Name" varchar(40),
   "Vorname" varchar(40), "Strasse" varchar(50), "Land" varchar(3), "PLZ" varchar(10), "Ort" varchar(40),
   "Telefon1" varchar(25), "Telefon2" varchar(25), "Fax" varchar(25), "Handy" varchar(25), "eMail" varchar(60),
-  "Sonstiges" varchar(50), "Kunde seit" date, "Letzte Vorführung" date, "Geburtsdatum" date,
+  "Sonstiges" varchar(50), "Kunde seit" date, "Letzte Vorführung" date, "Geburtsdatum" timestamp,
   "Bemerkung" text, "Gastgeberin" bit, "Gast" bit, "Mitbesteller" bit, "Club" bit);
-CREATE TABLE "Vorführungen" ("ID" integer, "Datum" date, "Woche" varchar(6), "Gäste" integer, "GgID" integer,
+CREATE TABLE "Vorführungen" ("ID" integer, "Datum" timestamp, "Woche" varchar(6), "Gäste" integer, "GgID" integer,
   "WB Umsatz" double, "Provision" double, "Verabredungen" integer, "Sterne" integer, "Benennungen" integer,
   "Ort" varchar(40), "Uhrzeit" varchar(5), "Bemerkung" text, "Bonus" double, "Status" integer,
   "Sterne DM" double);
