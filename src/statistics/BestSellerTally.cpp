@@ -38,6 +38,23 @@ void keepLowest(double& lowest, bool& seen, const Statement& line, int column)
     seen = true;
 }
 
+// FNV-1a over the number, a separator and the kind, mixed at the end so that the low bits that
+// pick the slot depend on every byte.
+std::uint64_t hashOf(std::string_view number, std::string_view kind)
+{
+    std::uint64_t hash = 14695981039346656037ull;
+    const auto mix = [&hash](std::string_view text) {
+        for (const char c : text)
+            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    };
+    mix(number);
+    hash = (hash ^ 0xffu) * 1099511628211ull;
+    mix(kind);
+    hash ^= hash >> 29;
+    hash *= 0xbf58476d1ce4e5b9ull;
+    return hash ^ (hash >> 32);
+}
+
 } // namespace
 
 void BestSellerTally::add(const Statement& line)
@@ -49,17 +66,42 @@ BestSellerTally::Group& BestSellerTally::groupOf(const Statement& line)
 {
     const std::string_view number = line.utf8(Number);
     const std::string_view kind = line.utf8(Kind);
-    std::string key;
-    key.reserve(number.size() + kind.size() + 1);
-    key.append(number).push_back('\0');
-    key.append(kind);
-    const auto [it, added] = m_index.try_emplace(std::move(key), m_groups.size());
-    if (added) {
-        Group& group = m_groups.emplace_back();
-        group.number = number;
-        group.kind = kind;
+    const std::uint64_t hash = hashOf(number, kind);
+    const size_t mask = m_slots.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        Slot& slot = m_slots[i];
+        if (slot.group == 0) {
+            Group& group = m_groups.emplace_back();
+            group.number = number;
+            group.kind = kind;
+            slot = {hash, static_cast<std::uint32_t>(m_groups.size())};
+            if (m_groups.size() * 2 > m_slots.size()) {
+                grow();
+                return m_groups.back();
+            }
+            return group;
+        }
+        if (slot.hash == hash) {
+            Group& group = m_groups[slot.group - 1];
+            if (group.number == number && group.kind == kind)
+                return group;
+        }
     }
-    return m_groups[it->second];
+}
+
+void BestSellerTally::grow()
+{
+    std::vector<Slot> table(m_slots.size() * 2);
+    const size_t mask = table.size() - 1;
+    for (const Slot& slot : m_slots) {
+        if (slot.group == 0)
+            continue;
+        size_t i = slot.hash & mask;
+        while (table[i].group != 0)
+            i = (i + 1) & mask;
+        table[i] = slot;
+    }
+    m_slots = std::move(table);
 }
 
 void BestSellerTally::addLine(Group& group, const Statement& line)

@@ -3,8 +3,8 @@
 #include "statistics/BestSeller.h"
 #include "statistics/BestSellerSort.h"
 
+#include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace korbelant {
@@ -13,7 +13,7 @@ class Statement;
 
 // Sums the order lines of the best-seller list per article number and transaction kind (told
 // apart exactly, as written). Grouping in SQL would sort every order line of the period first; a
-// hash over the articles keeps twenty years of order lines well under a second.
+// flat hash index over the articles keeps twenty years of order lines well under a second.
 class BestSellerTally
 {
 public:
@@ -35,10 +35,19 @@ private:
         BestSeller sums;
     };
 
+    // A slot of the open-addressing index over the groups: the key's hash and the group's
+    // position plus one (0 marks a free slot). A lookup touches the group only on a hash match.
+    struct Slot
+    {
+        std::uint64_t hash = 0;
+        std::uint32_t group = 0;
+    };
+
     Group& groupOf(const Statement& line);
+    void grow();
     static void addLine(Group& group, const Statement& line);
 
-    std::unordered_map<std::string, size_t> m_index;
+    std::vector<Slot> m_slots = std::vector<Slot>(1024);
     std::vector<Group> m_groups;
 };
 
