@@ -1,6 +1,7 @@
 #include "statistics/TStatistikDataModul.h"
 #include "core/Database.h"
 #include "core/Schema.h"
+#include "core/Transaction.h"
 #include "statistics/CustomerStatisticsReport.h"
 #include "support/CustomerBuilder.h"
 #include "support/DataSetFixture.h"
@@ -301,6 +302,29 @@ TEST_F(BestSellerFixture, EmptyPricesAreNoLowestPriceAndTheTextIsTheGreatestInGe
     EXPECT_DOUBLE_EQ(rows[0].Stueck, 3);
     EXPECT_DOUBLE_EQ(rows[0].EINZ_PREIS, 4.5) << "lines without a price have none to be the lowest";
     EXPECT_EQ(rows[0].L_TEXT, QStringLiteral("Zange")) << "Ä sorts with A, before Z";
+}
+
+// Thousands of articles, each line of one article and kind far from the other: every pair keeps
+// its own sums however large the tally grows.
+TEST_F(BestSellerFixture, ThousandsOfArticlesKeepTheirOwnSums)
+{
+    constexpr int kArticles = 3000;
+    {
+        Transaction tx(db());
+        for (int round = 0; round < 2; ++round)
+            for (int a = 0; a < kArticles; ++a)
+                for (const char* va : {"10", "20"})
+                    line(QStringLiteral("X%1").arg(a).toLatin1().constData(), va, "200401", a % 7 + 1, 1, 0);
+        tx.commit();
+    }
+    const auto rows =
+        TStatistikDataModul(db()).ArtikelSumQuery({"X", "", "", ""}, BestSellerSort::Key::Artikel);
+    ASSERT_EQ(rows.size(), static_cast<size_t>(2 * kArticles));
+    for (const BestSeller& row : rows) {
+        const int a = row.L_NR.mid(1).toInt();
+        EXPECT_DOUBLE_EQ(row.Stueck, 2 * (a % 7 + 1))
+            << row.L_NR.toStdString() << '/' << row.VA.toStdString();
+    }
 }
 
 TEST_F(BestSellerFixture, ArticleViewStaysSortedByArticleWithAnEndWeek)
