@@ -20,12 +20,14 @@ cmake --build "$build" --parallel "$(nproc)" --target korbelant korbelant-cli ko
 echo "Prüfe Desktop-Eintrag, Metainfo und Handbuchseite …"
 desktop-file-validate packaging/de.korbelant.Korbelant.desktop
 appstreamcli validate --no-net --explain "$build/packaging/de.korbelant.Korbelant.metainfo.xml"
-man_warnings="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$build/packaging/korbelant-cli.1" 2>&1 >/dev/null)"
-if [ -n "$man_warnings" ]; then
-  echo "$man_warnings" >&2
-  echo "Die Handbuchseite hat Fehler." >&2
-  exit 1
-fi
+for page in korbelant.1 korbelant-cli.1; do
+  man_warnings="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$build/packaging/$page" 2>&1 >/dev/null)"
+  if [ -n "$man_warnings" ]; then
+    echo "$man_warnings" >&2
+    echo "Die Handbuchseite $page hat Fehler." >&2
+    exit 1
+  fi
+done
 
 mkdir -p "$out"
 rm -f "$out"/korbelant_*.deb
@@ -41,6 +43,7 @@ for path in ./usr/bin/korbelant ./usr/bin/korbelant-cli \
   ./usr/share/metainfo/de.korbelant.Korbelant.metainfo.xml \
   ./usr/share/icons/hicolor/scalable/apps/korbelant.svg \
   ./usr/share/icons/hicolor/48x48/apps/korbelant.png \
+  ./usr/share/man/man1/korbelant.1.gz \
   ./usr/share/man/man1/korbelant-cli.1.gz; do
   if ! grep -q " $path\$" <<<"$contents"; then
     echo "Im Paket fehlt $path." >&2
