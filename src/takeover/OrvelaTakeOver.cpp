@@ -2,6 +2,7 @@
 
 #include "articles/KindTable.h"
 #include "core/DataSet.h"
+#include "core/DatabaseError.h"
 #include "core/Schema.h"
 #include "takeover/ESQLerror.h"
 #include "takeover/OdbcSource.h"
@@ -74,20 +75,22 @@ TmDataBase& OrvelaTakeOver::database(const QString& directory)
     return *m_database;
 }
 
-std::unique_ptr<OdbcSource> OrvelaTakeOver::table(const QString& directory, const QString& name)
+std::unique_ptr<OdbcSource> OrvelaTakeOver::table(TakeOverRun& run, const QString& name)
 {
     try {
-        return OdbcSource::read(database(directory), name);
-    } catch (const std::exception&) {
-        return nullptr;
+        return OdbcSource::read(database(run.source()), name);
+    } catch (const ESQLerror& error) {
+        // A table that cannot be read would leave its records out without a word: the row fails
+        // whole and the driver's records are shown.
+        error.show(run.ui());
+        throw DatabaseError(QStringLiteral("Die Tabelle %1 von Orvela kann nicht gelesen werden: %2")
+                                .arg(name, error.message()));
     }
 }
 
 void OrvelaTakeOver::customers(TakeOverRun& run)
 {
-    const auto source = table(run.source(), kAddresses);
-    if (!source)
-        return;
+    const auto source = table(run, kAddresses);
     const TableDef& target = Schema::get(kCustomers);
     run.status(QStringLiteral("Adressen werden übernommen"));
     run.eachRecord(*source, target.name,
@@ -96,42 +99,39 @@ void OrvelaTakeOver::customers(TakeOverRun& run)
 
 void OrvelaTakeOver::parties(TakeOverRun& run)
 {
-    const auto headers = table(run.source(), QStringLiteral("Vorführungen"));
-    if (!headers)
-        return;
-    const auto guests = table(run.source(), QStringLiteral("Gästeliste"));
-    const auto lines = table(run.source(), QStringLiteral("Preislisten"));
-    const SourceIndex guestIndex = guests ? SourceIndex(*guests, kPartyKey) : SourceIndex();
-    const SourceIndex lineIndex = lines ? SourceIndex(*lines, kPartyKey) : SourceIndex();
+    const auto headers = table(run, QStringLiteral("Vorführungen"));
+    const auto guests = table(run, QStringLiteral("Gästeliste"));
+    const auto lines = table(run, QStringLiteral("Preislisten"));
+    const SourceIndex guestIndex(*guests, kPartyKey);
+    const SourceIndex lineIndex(*lines, kPartyKey);
     const KindTable kinds(run.db());
-    run.eachRecord(*headers, kHeaders, [&] {
-        return party(run, *headers, guests.get(), guestIndex, lines.get(), lineIndex, kinds);
-    });
+    run.eachRecord(*headers, kHeaders,
+                   [&] { return party(run, *headers, *guests, guestIndex, *lines, lineIndex, kinds); });
     TWocheDataModul(run.db(), run.dataSet().options(), run.ui()).RebuildWeekRecords();
 }
 
-bool OrvelaTakeOver::party(TakeOverRun& run, const TakeOverSource& headers, OdbcSource* guests,
-                           const SourceIndex& guestIndex, OdbcSource* lines, const SourceIndex& lineIndex,
+bool OrvelaTakeOver::party(TakeOverRun& run, const TakeOverSource& headers, TakeOverSource& guests,
+                           const SourceIndex& guestIndex, TakeOverSource& lines, const SourceIndex& lineIndex,
                            const KindTable& kinds)
 {
     const auto header = OrvelaRecord::TakeOverRecord(run.db(), headers, Schema::get(kHeaders));
     if (!header)
         return false;
     const QString key = headers.text(QStringLiteral("ID")).trimmed();
-    const QList<int> partyLines = lines ? lineIndex.records(key) : QList<int>();
-    for (int record : guests ? guestIndex.records(key) : QList<int>()) {
-        guests->seek(record);
-        const auto participant = OrvelaGuest::participant(*guests, *header);
+    const QList<int> partyLines = lineIndex.records(key);
+    for (int record : guestIndex.records(key)) {
+        guests.seek(record);
+        const auto participant = OrvelaGuest::participant(guests, *header);
         if (!participant)
             continue;
         TargetRecord::insert(run.db(), Schema::get(QStringLiteral("Tupper")), *participant);
-        const QString guest = guests->text(QStringLiteral("GID")).trimmed();
+        const QString guest = guests.text(QStringLiteral("GID")).trimmed();
         const QString pNr = participant->value(QStringLiteral("P_NR")).toString();
         for (int line : partyLines) {
-            lines->seek(line);
-            if (lines->text(QStringLiteral("GID")).trimmed() == guest)
+            lines.seek(line);
+            if (lines.text(QStringLiteral("GID")).trimmed() == guest)
                 TargetRecord::insert(run.db(), Schema::get(QStringLiteral("Tupper1")),
-                                     OrvelaGuest::line(*lines, *header, pNr, kinds));
+                                     OrvelaGuest::line(lines, *header, pNr, kinds));
         }
     }
     return true;

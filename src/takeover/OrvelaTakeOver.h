@@ -40,12 +40,13 @@ private:
     // A connection to the Orvela database of the directory; nullptr when it has none.
     std::unique_ptr<TmDataBase> connect(const QString& directory) const;
     TmDataBase& database(const QString& directory);
-    // A table of the database; nullptr when it cannot be read.
-    std::unique_ptr<OdbcSource> table(const QString& directory, const QString& name);
+    // A table of the database read whole; a table that cannot be read fails the row (throws
+    // DatabaseError) after the driver's records are shown.
+    std::unique_ptr<OdbcSource> table(TakeOverRun& run, const QString& name);
     void customers(TakeOverRun& run) override;
     void parties(TakeOverRun& run) override;
-    bool party(TakeOverRun& run, const TakeOverSource& headers, OdbcSource* guests,
-               const SourceIndex& guestIndex, OdbcSource* lines, const SourceIndex& lineIndex,
+    bool party(TakeOverRun& run, const TakeOverSource& headers, TakeOverSource& guests,
+               const SourceIndex& guestIndex, TakeOverSource& lines, const SourceIndex& lineIndex,
                const KindTable& kinds);
 
     OdbcDriverMap m_drivers;

@@ -247,4 +247,21 @@ TEST_F(OrvelaTakeOverTest, AMissingOrUnreadableDatabaseShowsThePathMessageOnce)
     EXPECT_EQ(count(QStringLiteral("Kunden")), customers);
 }
 
+// A party table the driver cannot read fails the whole party row instead of leaving its guests
+// out: the driver's records are shown, and the parties stay as they were.
+TEST_F(OrvelaTakeOverTest, APartyTableThatCannotBeReadFailsTheRowWithTheDriversRecords)
+{
+    addParty(7, QDate(2004, 3, 24));
+    addGuest(7, 4711, 0, 80.0);
+    m_orvela.db().run(QStringLiteral("DROP TABLE \"Gästeliste\""));
+    const int parties = count(QStringLiteral("Tuppkopf"));
+    ASSERT_EQ(run({false, true}), TakeOverRun::Outcome::Finished);
+    EXPECT_EQ(m_states.at(1).status, TakeOverRun::kFailed);
+    EXPECT_EQ(count(QStringLiteral("Tuppkopf")), parties);
+    ASSERT_FALSE(ui().shown().isEmpty());
+    EXPECT_EQ(ui().shown().first().kind, QStringLiteral("Fehler"));
+    EXPECT_TRUE(ui().shown().first().text.contains(QStringLiteral("Gästeliste")))
+        << ui().shown().first().text.toStdString();
+}
+
 } // namespace korbelant::test
