@@ -25,9 +25,9 @@ void keepError(pxdoc_t* doc, int level, const char* message, void* data)
     *static_cast<QString*>(data) = QString::fromLocal8Bit(message);
 }
 
-ParadoxSource::Kind kindOf(int type)
+TakeOverSource::Kind kindOf(int type)
 {
-    using K = ParadoxSource::Kind;
+    using K = TakeOverSource::Kind;
     switch (type) {
     case pxfAlpha:
         return K::Text;
@@ -66,6 +66,21 @@ QString memoFileOf(const QString& path)
     return {};
 }
 
+// The fixed part of a table header, before its field descriptions.
+constexpr qint64 kFixedHeader = 0x58;
+
+// The file types of a table (with and without primary key); the others are index files.
+bool isTableType(int type)
+{
+    return type == pxfFileTypIndexDB || type == pxfFileTypNonIndexDB;
+}
+
+// Blocks of 1, 2, 3, 4, 8, 16 or 32 kilobytes.
+bool isBlockSize(int kilobytes)
+{
+    return (kilobytes >= 1 && kilobytes <= 4) || kilobytes == 8 || kilobytes == 16 || kilobytes == 32;
+}
+
 } // namespace
 
 ParadoxSource::ParadoxSource(QString path) : m_path(std::move(path)) {}
@@ -91,17 +106,43 @@ std::unique_ptr<ParadoxSource> ParadoxSource::open(const QString& path)
     static std::once_flag booted;
     std::call_once(booted, [] { PX_boot(); });
     std::unique_ptr<ParadoxSource> source(new ParadoxSource(path));
-    if (!QFileInfo(path).isFile())
+    const QFileInfo file(path);
+    if (!file.isFile())
         source->fail(QStringLiteral("Die Datei fehlt."));
+    if (file.size() < kFixedHeader)
+        source->fail(QStringLiteral("Die Datei ist beschädigt."));
     source->m_doc = PX_new3(keepError, nullptr, nullptr, nullptr, &source->m_error);
     if (!source->m_doc || PX_open_file(source->m_doc, path.toLocal8Bit().constData()) < 0)
         source->fail(source->m_error);
+    source->checkHeader();
     PX_set_targetencoding(source->m_doc, "UTF-8");
     const QString memo = memoFileOf(path);
     if (!memo.isEmpty())
         PX_set_blob_file(source->m_doc, memo.toLocal8Bit().constData());
     source->readFields();
     return source;
+}
+
+// pxlib reads any bytes as a header; a table is taken only when its header is consistent: a
+// table type, a known block size, fields that make up the record, and the header and the
+// blocks it counts within the file.
+void ParadoxSource::checkHeader() const
+{
+    const pxhead_t* head = m_doc->px_head;
+    const QString damaged = QStringLiteral("Die Datei ist beschädigt.");
+    if (!head || !isTableType(head->px_filetype) || !isBlockSize(head->px_maxtablesize) ||
+        head->px_recordsize <= 0 || head->px_numfields <= 0 || head->px_numrecords < 0 ||
+        head->px_headersize <= 0)
+        fail(damaged);
+    qint64 recordSize = 0;
+    for (int i = 0; i < head->px_numfields; ++i)
+        recordSize += head->px_fields[i].px_flen;
+    const qint64 blockSize = qint64(head->px_maxtablesize) * 1024;
+    const qint64 needed = qint64(head->px_headersize) + qint64(head->px_fileblocks) * blockSize;
+    const qint64 perBlock = (blockSize - 6) / head->px_recordsize;
+    if (recordSize != head->px_recordsize || QFileInfo(m_path).size() < needed ||
+        qint64(head->px_numrecords) > qint64(head->px_fileblocks) * perBlock)
+        fail(damaged);
 }
 
 void ParadoxSource::readFields()
@@ -120,6 +161,7 @@ void ParadoxSource::readFields()
         m_fields.push_back({QString::fromLatin1(f->px_fname), kind, hasWidth ? f->px_flen : 0,
                             f->px_ftype == pxfBCD ? f->px_fdc : 0});
         m_types.push_back(f->px_ftype);
+        m_lengths.push_back(f->px_flen);
     }
 }
 
@@ -127,14 +169,25 @@ bool ParadoxSource::seek(int record)
 {
     if (record < 0 || record >= m_recordCount)
         return false;
+    // Paradox keeps a null value as a field of zero bytes, whatever its type; pxlib reads such a
+    // date, long or number as a value, so nulls are told from the record's own bytes.
+    QByteArray raw(m_doc->px_head->px_recordsize, '\0');
+    if (!PX_get_record(m_doc, record, raw.data()))
+        fail(m_error);
     const int count = static_cast<int>(m_fields.size());
     pxval_t** values = PX_retrieve_record(m_doc, record);
     if (!values)
         fail(m_error);
     m_current.clear();
-    for (int i = 0; i < count; ++i)
-        m_current << ParadoxValue::of(values[i], m_types[static_cast<size_t>(i)]);
+    qsizetype offset = 0;
+    for (int i = 0; i < count; ++i) {
+        const int length = m_lengths[static_cast<size_t>(i)];
+        const bool null = raw.mid(offset, length).count('\0') == length;
+        m_current << (null ? QVariant() : ParadoxValue::of(values[i], m_types[static_cast<size_t>(i)]));
+        offset += length;
+    }
     ParadoxValue::release(m_doc, values, count);
+    setPosition(record);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "takeover/DosTakeOver.h"
 #include "takeover/KalmoTakeOver.h"
+#include "takeover/QuarnelTakeOver.h"
 
 #include <functional>
 #include <utility>
@@ -18,6 +19,7 @@ const std::vector<std::pair<QString, Maker>>& makers()
     static const std::vector<std::pair<QString, Maker>> all{
         {DosTakeOver::kKey, [] { return std::make_unique<DosTakeOver>(); }},
         {KalmoTakeOver::kKey, [] { return std::make_unique<KalmoTakeOver>(); }},
+        {QuarnelTakeOver::kKey, [] { return std::make_unique<QuarnelTakeOver>(); }},
     };
     return all;
 }

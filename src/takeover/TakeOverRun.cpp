@@ -63,7 +63,8 @@ void TakeOverRun::runRow(int row)
         Transaction tx(db());
         m_kind.runRow(*this, row);
         tx.commit();
-        status(kDone);
+        if (m_rows.at(static_cast<size_t>(row)).showsDone)
+            status(kDone);
     } catch (const Stopped&) {
         status(kUndone);
     } catch (const DatabaseError& e) {
