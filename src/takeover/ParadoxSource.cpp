@@ -1,6 +1,7 @@
 #include "takeover/ParadoxSource.h"
 
 #include "core/DatabaseError.h"
+#include "takeover/ParadoxHeader.h"
 #include "takeover/ParadoxValue.h"
 
 #include <QDir>
@@ -66,21 +67,6 @@ QString memoFileOf(const QString& path)
     return {};
 }
 
-// The fixed part of a table header, before its field descriptions.
-constexpr qint64 kFixedHeader = 0x58;
-
-// The file types of a table (with and without primary key); the others are index files.
-bool isTableType(int type)
-{
-    return type == pxfFileTypIndexDB || type == pxfFileTypNonIndexDB;
-}
-
-// Blocks of 1, 2, 3, 4, 8, 16 or 32 kilobytes.
-bool isBlockSize(int kilobytes)
-{
-    return (kilobytes >= 1 && kilobytes <= 4) || kilobytes == 8 || kilobytes == 16 || kilobytes == 32;
-}
-
 } // namespace
 
 ParadoxSource::ParadoxSource(QString path) : m_path(std::move(path)) {}
@@ -109,7 +95,7 @@ std::unique_ptr<ParadoxSource> ParadoxSource::open(const QString& path)
     const QFileInfo file(path);
     if (!file.isFile())
         source->fail(QStringLiteral("Die Datei fehlt."));
-    if (file.size() < kFixedHeader)
+    if (!ParadoxHeader::isSound(path))
         source->fail(QStringLiteral("Die Datei ist beschädigt."));
     source->m_doc = PX_new3(keepError, nullptr, nullptr, nullptr, &source->m_error);
     if (!source->m_doc || PX_open_file(source->m_doc, path.toLocal8Bit().constData()) < 0)
@@ -123,26 +109,20 @@ std::unique_ptr<ParadoxSource> ParadoxSource::open(const QString& path)
     return source;
 }
 
-// pxlib reads any bytes as a header; a table is taken only when its header is consistent: a
-// table type, a known block size, fields that make up the record, and the header and the
-// blocks it counts within the file.
+// What pxlib read from a header that passed the check of its bytes: fields that make up the
+// record, and no more records than the blocks can hold.
 void ParadoxSource::checkHeader() const
 {
     const pxhead_t* head = m_doc->px_head;
-    const QString damaged = QStringLiteral("Die Datei ist beschädigt.");
-    if (!head || !isTableType(head->px_filetype) || !isBlockSize(head->px_maxtablesize) ||
-        head->px_recordsize <= 0 || head->px_numfields <= 0 || head->px_numrecords < 0 ||
-        head->px_headersize <= 0)
-        fail(damaged);
+    if (!head || head->px_recordsize <= 0 || head->px_numfields <= 0 || head->px_numrecords < 0)
+        fail(QStringLiteral("Die Datei ist beschädigt."));
     qint64 recordSize = 0;
     for (int i = 0; i < head->px_numfields; ++i)
         recordSize += head->px_fields[i].px_flen;
-    const qint64 blockSize = qint64(head->px_maxtablesize) * 1024;
-    const qint64 needed = qint64(head->px_headersize) + qint64(head->px_fileblocks) * blockSize;
-    const qint64 perBlock = (blockSize - 6) / head->px_recordsize;
-    if (recordSize != head->px_recordsize || QFileInfo(m_path).size() < needed ||
+    const qint64 perBlock = (qint64(head->px_maxtablesize) * 1024 - 6) / head->px_recordsize;
+    if (recordSize != head->px_recordsize ||
         qint64(head->px_numrecords) > qint64(head->px_fileblocks) * perBlock)
-        fail(damaged);
+        fail(QStringLiteral("Die Datei ist beschädigt."));
 }
 
 void ParadoxSource::readFields()

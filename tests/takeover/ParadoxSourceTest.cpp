@@ -90,6 +90,8 @@ TEST(ParadoxSourceTest, MissingOrDamagedTableIsRefusedWithItsName)
 
     QByteArray otherType = table;
     otherType[4] = 1; // the file type of a primary index
+    QByteArray circle = table;
+    circle[2048] = 1; // the only data block names itself as the next one
     const struct
     {
         const char* name;
@@ -97,7 +99,8 @@ TEST(ParadoxSourceTest, MissingOrDamagedTableIsRefusedWithItsName)
     } cases[] = {{"bytes of 0x07", QByteArray(64, '\x07')},
                  {"shorter than a header", table.left(40)},
                  {"its blocks cut off", table.left(table.size() - 1)},
-                 {"an index, no table", otherType}};
+                 {"an index, no table", otherType},
+                 {"blocks in a circle", circle}};
     for (const auto& c : cases) {
         const QString damaged = QDir(dir.path()).filePath(QStringLiteral("GAST.db"));
         QFile file(damaged);
