@@ -31,6 +31,7 @@
 #include "takeover/DosTakeOver.h"
 #include "takeover/KalmoTakeOver.h"
 #include "takeover/OrvelaTakeOver.h"
+#include "takeover/QuarnelTakeOver.h"
 #include "takeover/TakeOverKinds.h"
 #include "takeover/ui/TDatenImport.h"
 #include "week/WeekOverview.h"
@@ -409,7 +410,7 @@ void TMainForm::openOrvelaTakeOver()
 
 void TMainForm::openQuarnelTakeOver()
 {
-    openTakeOver(QStringLiteral("quarnel"));
+    openTakeOver(QuarnelTakeOver::kKey);
 }
 
 void TMainForm::openResetData()

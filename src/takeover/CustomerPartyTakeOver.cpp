@@ -4,8 +4,9 @@ namespace korbelant {
 
 std::vector<TakeOverRow> CustomerPartyTakeOver::rows() const
 {
-    return {{QStringLiteral("Kundenstamm"), QStringLiteral("kunden")},
-            {QStringLiteral("Vorführungsdaten"), QStringLiteral("vorfuehrungen")}};
+    TakeOverRow parties{QStringLiteral("Vorführungsdaten"), QStringLiteral("vorfuehrungen")};
+    parties.showsDone = m_partiesShowDone;
+    return {{QStringLiteral("Kundenstamm"), QStringLiteral("kunden")}, parties};
 }
 
 void CustomerPartyTakeOver::runRow(TakeOverRun& run, int row)

@@ -15,6 +15,9 @@ public:
         Parties
     };
 
+    // A kind whose party row shows its counts only passes false.
+    explicit CustomerPartyTakeOver(bool partiesShowDone = true) : m_partiesShowDone(partiesShowDone) {}
+
     std::vector<TakeOverRow> rows() const override;
     bool stoppableWhileRunning() const override { return true; }
     void runRow(TakeOverRun& run, int row) override;
@@ -22,6 +25,9 @@ public:
 protected:
     virtual void customers(TakeOverRun& run) = 0;
     virtual void parties(TakeOverRun& run) = 0;
+
+private:
+    bool m_partiesShowDone;
 };
 
 } // namespace korbelant

@@ -26,7 +26,10 @@ const QString kPartyKey = QStringLiteral("VID");
 
 } // namespace
 
-OrvelaTakeOver::OrvelaTakeOver(OdbcDriverMap drivers) : m_drivers(std::move(drivers)) {}
+OrvelaTakeOver::OrvelaTakeOver(OdbcDriverMap drivers)
+    : CustomerPartyTakeOver(false), m_drivers(std::move(drivers))
+{
+}
 
 OrvelaTakeOver::~OrvelaTakeOver() = default;
 
@@ -34,11 +37,6 @@ QString OrvelaTakeOver::initialSource(const Options& options) const
 {
     (void)options;
     return kPreset;
-}
-
-bool OrvelaTakeOver::reportsDone(int row) const
-{
-    return row == Customers;
 }
 
 std::unique_ptr<TmDataBase> OrvelaTakeOver::connect(const QString& directory) const

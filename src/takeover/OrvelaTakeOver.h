@@ -33,7 +33,6 @@ public:
     QString sourceCaption() const override { return QStringLiteral("Orvela"); }
     QString targetCaption() const override { return QStringLiteral("KLV"); }
     QString initialSource(const Options& options) const override;
-    bool reportsDone(int row) const override;
     QString checkSource(const QString& source) const override;
 
 private:

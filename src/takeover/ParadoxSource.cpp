@@ -1,6 +1,7 @@
 #include "takeover/ParadoxSource.h"
 
 #include "core/DatabaseError.h"
+#include "takeover/ParadoxHeader.h"
 #include "takeover/ParadoxValue.h"
 
 #include <QDir>
@@ -25,9 +26,9 @@ void keepError(pxdoc_t* doc, int level, const char* message, void* data)
     *static_cast<QString*>(data) = QString::fromLocal8Bit(message);
 }
 
-ParadoxSource::Kind kindOf(int type)
+TakeOverSource::Kind kindOf(int type)
 {
-    using K = ParadoxSource::Kind;
+    using K = TakeOverSource::Kind;
     switch (type) {
     case pxfAlpha:
         return K::Text;
@@ -91,17 +92,37 @@ std::unique_ptr<ParadoxSource> ParadoxSource::open(const QString& path)
     static std::once_flag booted;
     std::call_once(booted, [] { PX_boot(); });
     std::unique_ptr<ParadoxSource> source(new ParadoxSource(path));
-    if (!QFileInfo(path).isFile())
+    const QFileInfo file(path);
+    if (!file.isFile())
         source->fail(QStringLiteral("Die Datei fehlt."));
+    if (!ParadoxHeader::isSound(path))
+        source->fail(QStringLiteral("Die Datei ist beschädigt."));
     source->m_doc = PX_new3(keepError, nullptr, nullptr, nullptr, &source->m_error);
     if (!source->m_doc || PX_open_file(source->m_doc, path.toLocal8Bit().constData()) < 0)
         source->fail(source->m_error);
+    source->checkHeader();
     PX_set_targetencoding(source->m_doc, "UTF-8");
     const QString memo = memoFileOf(path);
     if (!memo.isEmpty())
         PX_set_blob_file(source->m_doc, memo.toLocal8Bit().constData());
     source->readFields();
     return source;
+}
+
+// What pxlib read from a header that passed the check of its bytes: fields that make up the
+// record, and no more records than the blocks can hold.
+void ParadoxSource::checkHeader() const
+{
+    const pxhead_t* head = m_doc->px_head;
+    if (!head || head->px_recordsize <= 0 || head->px_numfields <= 0 || head->px_numrecords < 0)
+        fail(QStringLiteral("Die Datei ist beschädigt."));
+    qint64 recordSize = 0;
+    for (int i = 0; i < head->px_numfields; ++i)
+        recordSize += head->px_fields[i].px_flen;
+    const qint64 perBlock = (qint64(head->px_maxtablesize) * 1024 - 6) / head->px_recordsize;
+    if (recordSize != head->px_recordsize ||
+        qint64(head->px_numrecords) > qint64(head->px_fileblocks) * perBlock)
+        fail(QStringLiteral("Die Datei ist beschädigt."));
 }
 
 void ParadoxSource::readFields()
@@ -120,6 +141,7 @@ void ParadoxSource::readFields()
         m_fields.push_back({QString::fromLatin1(f->px_fname), kind, hasWidth ? f->px_flen : 0,
                             f->px_ftype == pxfBCD ? f->px_fdc : 0});
         m_types.push_back(f->px_ftype);
+        m_lengths.push_back(f->px_flen);
     }
 }
 
@@ -127,14 +149,25 @@ bool ParadoxSource::seek(int record)
 {
     if (record < 0 || record >= m_recordCount)
         return false;
+    // Paradox keeps a null value as a field of zero bytes, whatever its type; pxlib reads such a
+    // date, long or number as a value, so nulls are told from the record's own bytes.
+    QByteArray raw(m_doc->px_head->px_recordsize, '\0');
+    if (!PX_get_record(m_doc, record, raw.data()))
+        fail(m_error);
     const int count = static_cast<int>(m_fields.size());
     pxval_t** values = PX_retrieve_record(m_doc, record);
     if (!values)
         fail(m_error);
     m_current.clear();
-    for (int i = 0; i < count; ++i)
-        m_current << ParadoxValue::of(values[i], m_types[static_cast<size_t>(i)]);
+    qsizetype offset = 0;
+    for (int i = 0; i < count; ++i) {
+        const int length = m_lengths[static_cast<size_t>(i)];
+        const bool null = raw.mid(offset, length).count('\0') == length;
+        m_current << (null ? QVariant() : ParadoxValue::of(values[i], m_types[static_cast<size_t>(i)]));
+        offset += length;
+    }
     ParadoxValue::release(m_doc, values, count);
+    setPosition(record);
     return true;
 }
 

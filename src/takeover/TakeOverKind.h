@@ -39,13 +39,6 @@ public:
     }
     // Whether "&Abbrechen" stays enabled while the takeover runs.
     virtual bool stoppableWhileRunning() const = 0;
-    // Whether the row shows "abgeschlossen" when it has run; a kind whose row shows counts only
-    // answers false for it.
-    virtual bool reportsDone(int row) const
-    {
-        (void)row;
-        return true;
-    }
 
     // Checks the source before anything is copied; the message to show when it cannot be used,
     // empty when it can.

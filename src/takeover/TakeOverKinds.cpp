@@ -3,6 +3,7 @@
 #include "takeover/DosTakeOver.h"
 #include "takeover/KalmoTakeOver.h"
 #include "takeover/OrvelaTakeOver.h"
+#include "takeover/QuarnelTakeOver.h"
 
 #include <functional>
 #include <utility>
@@ -20,6 +21,7 @@ const std::vector<std::pair<QString, Maker>>& makers()
         {DosTakeOver::kKey, [] { return std::make_unique<DosTakeOver>(); }},
         {KalmoTakeOver::kKey, [] { return std::make_unique<KalmoTakeOver>(); }},
         {OrvelaTakeOver::kKey, [] { return std::make_unique<OrvelaTakeOver>(); }},
+        {QuarnelTakeOver::kKey, [] { return std::make_unique<QuarnelTakeOver>(); }},
     };
     return all;
 }

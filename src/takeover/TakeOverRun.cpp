@@ -64,7 +64,7 @@ void TakeOverRun::runRow(int row)
         Transaction tx(db());
         m_kind.runRow(*this, row);
         tx.commit();
-        if (m_kind.reportsDone(row))
+        if (m_rows.at(static_cast<size_t>(row)).showsDone)
             status(kDone);
     } catch (const Stopped&) {
         status(kUndone);

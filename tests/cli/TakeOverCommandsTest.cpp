@@ -2,6 +2,7 @@
 #include "support/TakeOverSources.h"
 #include "takeover/DosTakeOver.h"
 #include "takeover/KalmoTakeOver.h"
+#include "takeover/QuarnelTakeOver.h"
 
 #include <QDate>
 
@@ -69,6 +70,19 @@ TEST_F(TakeOverCommandsTest, KalmoTakeoverPrintsItsOwnCaptions)
                                       "Vorführungsdaten;abgeschlossen;1;1\n"));
 }
 
+TEST_F(TakeOverCommandsTest, QuarnelTakeoverPrintsItsOwnCaptions)
+{
+    writeParadoxTable(QStringLiteral("personen.db"), QuarnelLayouts::customers(), {{{"ID", 200001}}});
+    writeParadoxTable(QStringLiteral("VF.db"), QuarnelLayouts::parties(),
+                      {{{"PartyID", 1}, {"Datum", QDate(2004, 2, 12)}, {"GastgeberNr", 200001}}});
+    const CliRun run =
+        cli({QStringLiteral("takeover"), QStringLiteral("quarnel"), QStringLiteral("--source"), sourceDir()});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringLiteral("Zeile;Status;Quarnel;KLV 2003\n"
+                                      "Kundenstamm;abgeschlossen;1;4\n"
+                                      "Vorführungsdaten;;1;1\n"));
+}
+
 TEST_F(TakeOverCommandsTest, WrongSourcesAndArgumentsEndWithAMessage)
 {
     const struct
@@ -78,6 +92,7 @@ TEST_F(TakeOverCommandsTest, WrongSourcesAndArgumentsEndWithAMessage)
     } cases[] = {
         {{QStringLiteral("dos"), QStringLiteral("--source"), sourceDir()}, DosTakeOver::kInvalidPath},
         {{QStringLiteral("kalmo"), QStringLiteral("--source"), sourceDir()}, KalmoTakeOver::kInvalidPath},
+        {{QStringLiteral("quarnel"), QStringLiteral("--source"), sourceDir()}, QuarnelTakeOver::kInvalidPath},
         {{QStringLiteral("kalmor")}, QStringLiteral("Unbekannte Datenübernahme")},
         {{QStringLiteral("dos"), QStringLiteral("--nur"), QStringLiteral("lager")},
          QStringLiteral("--nur erwartet")},

@@ -1,5 +1,7 @@
 #include "support/ParadoxWriter.h"
 
+#include "core/Cp1252.h"
+
 #include <QDate>
 #include <stdexcept>
 
@@ -61,7 +63,8 @@ pxval_t* valueOf(pxdoc_t* doc, const ParadoxWriter::Field& f, const QVariant& v)
         return val;
     switch (f.type) {
     case 'A': {
-        const QByteArray bytes = v.toString().toUtf8();
+        // pxlib stores the bytes it is given; the code page of the header names their code page.
+        const QByteArray bytes = Cp1252::encode(v.toString());
         val->value.str.val = PX_strdup(doc, bytes.constData());
         val->value.str.len = static_cast<int>(bytes.size());
         break;
@@ -101,7 +104,6 @@ ParadoxWriter::ParadoxWriter(const QString& path, const std::vector<Field>& fiel
     if (PX_create_file(m_doc, pxFields, count, path.toLocal8Bit().constData(), pxfFileTypNonIndexDB) < 0)
         throw std::runtime_error("PX_create_file failed");
     PX_set_parameter(m_doc, "codepage", "1252");
-    PX_set_inputencoding(m_doc, "UTF-8");
 }
 
 ParadoxWriter::~ParadoxWriter()

@@ -61,6 +61,67 @@ std::vector<DbfFileBuilder::Field> KalmoLayouts::lines()
             {"STERNE", 'N', 5}, {"KZ", 'C', 2}};
 }
 
+std::vector<ParadoxWriter::Field> QuarnelLayouts::customers()
+{
+    return {{QStringLiteral("ID"), 'I'},
+            {QStringLiteral("Anrede"), 'A', 10},
+            {QStringLiteral("Vorname"), 'A', 22},
+            {QStringLiteral("Name"), 'A', 22},
+            {QStringLiteral("Strasse"), 'A', 26},
+            {QStringLiteral("HausNr"), 'A', 6},
+            {QStringLiteral("PLZ"), 'A', 6},
+            {QStringLiteral("Ort"), 'A', 28},
+            {QStringLiteral("Telefon1"), 'A', 20},
+            {QStringLiteral("Geburtsdatum"), 'D'},
+            {QStringLiteral("Bemerkungen"), 'A', 80},
+            {QStringLiteral("Produktbez"), 'A', 20},
+            {QStringLiteral("Geschenk"), 'A', 20},
+            {QStringLiteral("Mitbesteller"), 'L'},
+            {QStringLiteral("KM"), 'N'}};
+}
+
+std::vector<ParadoxWriter::Field> QuarnelLayouts::parties()
+{
+    return {{QStringLiteral("PartyID"), 'I'},      {QStringLiteral("Datum"), 'D'},
+            {QStringLiteral("Jahr"), 'S'},         {QStringLiteral("Woche"), 'S'},
+            {QStringLiteral("GastgeberNr"), 'I'},  {QStringLiteral("Gaeste"), 'S'},
+            {QStringLiteral("BestellSumme"), '$'}, {QStringLiteral("Verabredungen"), 'S'},
+            {QStringLiteral("SterneGew"), 'N'},    {QStringLiteral("Benennungen"), 'S'},
+            {QStringLiteral("GeschDM"), 'N'}};
+}
+
+std::vector<ParadoxWriter::Field> QuarnelLayouts::guests()
+{
+    return {{QStringLiteral("VfNr"), 'I'},
+            {QStringLiteral("PersNr"), 'I'},
+            {QStringLiteral("BestellSumme"), '$'},
+            {QStringLiteral("Benennung"), 'A', 1},
+            {QStringLiteral("Verabredung"), 'A', 1}};
+}
+
+std::vector<ParadoxWriter::Field> QuarnelLayouts::lines()
+{
+    return {
+        {QStringLiteral("VfNr"), 'I'},    {QStringLiteral("PersNr"), 'I'},  {QStringLiteral("AC"), 'A', 9},
+        {QStringLiteral("PrNr"), 'A', 8}, {QStringLiteral("Bez"), 'A', 40}, {QStringLiteral("MENGE"), 'N'},
+        {QStringLiteral("Preis"), '$'},   {QStringLiteral("VA"), 'A', 2},   {QStringLiteral("Sterne"), 'S'}};
+}
+
+QString TakeOverFixture::writeParadoxTable(const QString& name,
+                                           const std::vector<ParadoxWriter::Field>& layout,
+                                           const std::vector<QVariantMap>& records)
+{
+    const QString path = QDir(sourceDir()).filePath(name);
+    ParadoxWriter writer(path, layout);
+    for (const QVariantMap& record : records) {
+        QVariantList values;
+        for (const ParadoxWriter::Field& field : layout)
+            values << record.value(field.name);
+        writer.add(values);
+    }
+    return path;
+}
+
 QString TakeOverFixture::writeTable(const QString& name, const std::vector<DbfFileBuilder::Field>& layout,
                                     const std::vector<QVariantMap>& records)
 {

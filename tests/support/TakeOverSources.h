@@ -2,6 +2,7 @@
 
 #include "support/DataSetFixture.h"
 #include "support/DbfFileBuilder.h"
+#include "support/ParadoxWriter.h"
 
 #include <QTemporaryDir>
 #include <QVariantMap>
@@ -27,6 +28,15 @@ struct KalmoLayouts
     static std::vector<DbfFileBuilder::Field> lines();
 };
 
+// Quarnel's Paradox tables: customers, party headers, guests and the guests' order lines.
+struct QuarnelLayouts
+{
+    static std::vector<ParadoxWriter::Field> customers();
+    static std::vector<ParadoxWriter::Field> parties();
+    static std::vector<ParadoxWriter::Field> guests();
+    static std::vector<ParadoxWriter::Field> lines();
+};
+
 // A data home and a source directory beside it, into which a test writes the tables of the
 // program it takes over from.
 class TakeOverFixture : public DataSetFixture
@@ -36,6 +46,9 @@ protected:
     // Writes a table of that name with the layout and records into the source directory.
     QString writeTable(const QString& name, const std::vector<DbfFileBuilder::Field>& layout,
                        const std::vector<QVariantMap>& records);
+    // The same for a Paradox table; a field a record does not name stays null.
+    QString writeParadoxTable(const QString& name, const std::vector<ParadoxWriter::Field>& layout,
+                              const std::vector<QVariantMap>& records);
     int count(const QString& table);
     // One value of the first record of the table that matches `where` (bound parameters).
     QVariant value(const QString& table, const QString& field, const QString& where,

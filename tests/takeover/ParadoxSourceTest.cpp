@@ -26,8 +26,8 @@ QString errorOf(const QString& path)
 
 } // namespace
 
-// Open: texts come back converted twice and empty values of pxlib are not yet read as null.
-TEST(ParadoxSourceTest, DISABLED_ReadsFieldsAndValuesOfATableWrittenByPxlib)
+// Texts of code page 1252 come back as they were written, once converted; empty values are null.
+TEST(ParadoxSourceTest, ReadsFieldsAndValuesOfATableWrittenByPxlib)
 {
     QTemporaryDir dir;
     const QString path = QDir(dir.path()).filePath(QStringLiteral("PERSONEN.db"));
@@ -69,17 +69,44 @@ TEST(ParadoxSourceTest, DISABLED_ReadsFieldsAndValuesOfATableWrittenByPxlib)
     EXPECT_FALSE(source->seek(2));
 }
 
-// Open: pxlib takes the damaged file without an error.
-TEST(ParadoxSourceTest, DISABLED_MissingOrDamagedTableIsRefusedWithItsName)
+// A file that is missing, or whose bytes do not make a whole table, is refused with its name
+// before a record is read.
+TEST(ParadoxSourceTest, MissingOrDamagedTableIsRefusedWithItsName)
 {
     QTemporaryDir dir;
     const QString missing = QDir(dir.path()).filePath(QStringLiteral("VF.db"));
     EXPECT_TRUE(errorOf(missing).startsWith(QStringLiteral("Die Paradox-Tabelle ") + missing));
 
-    const QString damaged = QDir(dir.path()).filePath(QStringLiteral("GAST.db"));
-    QFile file(damaged);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(64, '\x07'));
-    file.close();
-    EXPECT_TRUE(errorOf(damaged).startsWith(QStringLiteral("Die Paradox-Tabelle ") + damaged));
+    const QString whole = QDir(dir.path()).filePath(QStringLiteral("BESTARTK.db"));
+    {
+        ParadoxWriter writer(whole, {{QStringLiteral("AC"), 'A', 9}, {QStringLiteral("MENGE"), 'N'}});
+        for (int i = 0; i < 50; ++i)
+            writer.add({QStringLiteral("1234"), i});
+    }
+    QFile wholeFile(whole);
+    ASSERT_TRUE(wholeFile.open(QIODevice::ReadOnly));
+    const QByteArray table = wholeFile.readAll();
+    ASSERT_TRUE(errorOf(whole).isEmpty());
+
+    QByteArray otherType = table;
+    otherType[4] = 1; // the file type of a primary index
+    QByteArray circle = table;
+    circle[2048] = 1; // the only data block names itself as the next one
+    const struct
+    {
+        const char* name;
+        QByteArray bytes;
+    } cases[] = {{"bytes of 0x07", QByteArray(64, '\x07')},
+                 {"shorter than a header", table.left(40)},
+                 {"its blocks cut off", table.left(table.size() - 1)},
+                 {"an index, no table", otherType},
+                 {"blocks in a circle", circle}};
+    for (const auto& c : cases) {
+        const QString damaged = QDir(dir.path()).filePath(QStringLiteral("GAST.db"));
+        QFile file(damaged);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.bytes);
+        file.close();
+        EXPECT_TRUE(errorOf(damaged).startsWith(QStringLiteral("Die Paradox-Tabelle ") + damaged)) << c.name;
+    }
 }

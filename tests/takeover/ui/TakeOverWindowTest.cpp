@@ -4,6 +4,7 @@
 #include "takeover/DosTakeOver.h"
 #include "takeover/KalmoTakeOver.h"
 #include "takeover/OrvelaTakeOver.h"
+#include "takeover/QuarnelTakeOver.h"
 #include "takeover/ui/TDatenImport.h"
 
 #include <QApplication>
@@ -186,6 +187,48 @@ TEST_F(TakeOverWindowTest, OrvelaWindowTakesOverFromTheDatabaseOfTheFolder)
     EXPECT_EQ(window.rowStatus(0), QStringLiteral("abgeschlossen"));
     EXPECT_EQ(window.rowSourceCount(0), QStringLiteral("1"));
     EXPECT_EQ(window.rowStatus(1), QString());
+    EXPECT_EQ(window.rowSourceCount(1), QStringLiteral("1"));
+    EXPECT_EQ(window.rowTargetCount(1), QStringLiteral("1"));
+    EXPECT_EQ(count(QStringLiteral("Tuppkopf")), 1);
+}
+
+// The Quarnel window has its own title, captions and directory; it runs with "&Abbrechen"
+// enabled, and the party row shows its counts without a status.
+TEST_F(TakeOverWindowTest, QuarnelWindowTakesOverCustomersAndParties)
+{
+    writeParadoxTable(QStringLiteral("PERSONEN.db"), QuarnelLayouts::customers(),
+                      {{{"ID", 200001}, {"Name", QStringLiteral("Berger")}}, {{"ID", 200002}}});
+    writeParadoxTable(QStringLiteral("VF.db"), QuarnelLayouts::parties(),
+                      {{{"PartyID", 1}, {"Datum", QDate(2004, 2, 12)}, {"GastgeberNr", 200001}}});
+    QuarnelTakeOver kind;
+    QWidget mainWindow;
+    TDatenImport window(*m_set, ui(), kind, &mainWindow);
+
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Daten von Quarnel(WIN) importieren  "));
+    EXPECT_EQ(window.source(), QuarnelTakeOver::kPreset);
+    for (const char* text : {"Quarnel", "KLV 2003"})
+        EXPECT_TRUE(hasLabel(window, QString::fromUtf8(text))) << text;
+    EXPECT_EQ(window.rowCheck(1)->text(), QStringLiteral("Vorführungsdaten"));
+
+    ui().addFile(sourceDir());
+    window.folderButton()->click();
+    EXPECT_EQ(window.source(), sourceDir());
+
+    bool cancelEnabled = false;
+    QTimer probe;
+    QObject::connect(&probe, &QTimer::timeout, &window,
+                     [&] { cancelEnabled = cancelEnabled || window.cancelButton()->isEnabled(); });
+    probe.start(0);
+    window.show();
+    window.startButton()->click();
+    probe.stop();
+
+    EXPECT_EQ(window.result(), TDatenImport::Ok);
+    EXPECT_TRUE(cancelEnabled);
+    EXPECT_EQ(window.rowStatus(0), QStringLiteral("abgeschlossen"));
+    EXPECT_EQ(window.rowSourceCount(0), QStringLiteral("2"));
+    EXPECT_EQ(window.rowTargetCount(0), QStringLiteral("5"));
+    EXPECT_TRUE(window.rowStatus(1).isEmpty());
     EXPECT_EQ(window.rowSourceCount(1), QStringLiteral("1"));
     EXPECT_EQ(window.rowTargetCount(1), QStringLiteral("1"));
     EXPECT_EQ(count(QStringLiteral("Tuppkopf")), 1);
