@@ -18,6 +18,27 @@ bool isTableType(int type)
     return type == 0 || type == 2;
 }
 
+qint64 longWord(const QByteArray& bytes, qint64 at)
+{
+    return word(bytes, at) | (qint64(word(bytes, at + 2)) << 16);
+}
+
+// The key of an encrypted table stands at 0x25 (0xFF00FF00 there marks none from Paradox 4 on)
+// and, from Paradox 4 on, in the second part of the header at 0x5C. pxlib decrypts the blocks
+// with it; with a wrong key the block chain leads it through blocks that are not there, without
+// end. The programs taken over do not encrypt their tables, so an encrypted one is refused.
+bool isEncrypted(const QByteArray& bytes)
+{
+    constexpr int kVersion = 0x39;
+    constexpr int kFirstKey = 0x25;
+    constexpr int kSecondKey = 0x5C;
+    const qint64 first = longWord(bytes, kFirstKey);
+    if (first != 0 && first != 0xFF00FF00)
+        return true;
+    return bytes.size() >= kSecondKey + 4 && static_cast<unsigned char>(bytes.at(kVersion)) >= 5 &&
+           longWord(bytes, kSecondKey) != 0;
+}
+
 // Blocks of 1, 2, 3, 4, 8, 16 or 32 kilobytes.
 bool isBlockSize(int kilobytes)
 {
@@ -41,7 +62,8 @@ bool ParadoxHeader::isSound(const QByteArray& bytes)
     const int kilobytes = static_cast<unsigned char>(bytes.at(0x05));
     const int blocks = word(bytes, 0x0C);
     if (recordSize == 0 || headerSize < kFixedSize ||
-        !isTableType(static_cast<unsigned char>(bytes.at(0x04))) || !isBlockSize(kilobytes))
+        !isTableType(static_cast<unsigned char>(bytes.at(0x04))) || !isBlockSize(kilobytes) ||
+        isEncrypted(bytes))
         return false;
     const qint64 blockSize = qint64(kilobytes) * 1024;
     if (headerSize + blocks * blockSize > bytes.size())

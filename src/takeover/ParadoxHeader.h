@@ -11,8 +11,9 @@ namespace korbelant {
 class ParadoxHeader
 {
 public:
-    // Whether the file holds a table: a table type, a known block size, a header and the blocks
-    // it counts within the file, and a chain of data blocks that stays among them and ends.
+    // Whether the file holds a table: a table type, a known block size, no encryption, a header
+    // and the blocks it counts within the file, and a chain of data blocks that stays among them
+    // and ends.
     static bool isSound(const QString& path);
     static bool isSound(const QByteArray& bytes);
 

@@ -92,6 +92,10 @@ TEST(ParadoxSourceTest, MissingOrDamagedTableIsRefusedWithItsName)
     otherType[4] = 1; // the file type of a primary index
     QByteArray circle = table;
     circle[2048] = 1; // the only data block names itself as the next one
+    QByteArray encrypted = table;
+    encrypted[0x5C] = '\xf3'; // a key: pxlib would decrypt the blocks with it
+    QByteArray oldKey = table;
+    oldKey[0x26] = '\x13'; // the key of the first part of the header
     const struct
     {
         const char* name;
@@ -100,7 +104,9 @@ TEST(ParadoxSourceTest, MissingOrDamagedTableIsRefusedWithItsName)
                  {"shorter than a header", table.left(40)},
                  {"its blocks cut off", table.left(table.size() - 1)},
                  {"an index, no table", otherType},
-                 {"blocks in a circle", circle}};
+                 {"blocks in a circle", circle},
+                 {"encrypted", encrypted},
+                 {"encrypted by the first key", oldKey}};
     for (const auto& c : cases) {
         const QString damaged = QDir(dir.path()).filePath(QStringLiteral("GAST.db"));
         QFile file(damaged);
