@@ -131,6 +131,21 @@ QString TakeOverFixture::writeTable(const QString& name, const std::vector<DbfFi
     return builder.write();
 }
 
+TakeOverRun::Outcome TakeOverFixture::runTakeOver(TakeOverKind& kind, TakeOverDisplay& display,
+                                                  const std::vector<bool>& checked, const QString& source)
+{
+    TakeOverRun takeOver(*m_set, ui(), kind, display);
+    const auto outcome = takeOver.start(source.isEmpty() ? sourceDir() : source, checked);
+    m_states = takeOver.rowStates();
+    return outcome;
+}
+
+void TakeOverFixture::addPricedKind()
+{
+    db().run(QStringLiteral("INSERT INTO VA (VA, VA_TEXT, EKFAKTOR, VKFAKTOR, STERNEFAKT, STERNEDMFA, "
+                            "UMSSTERNFA) VALUES ('77', 'Test', 0.5, 2, 1.5, 0.1, 3)"));
+}
+
 int TakeOverFixture::count(const QString& table)
 {
     return db().scalar(QStringLiteral("SELECT COUNT(*) FROM ") + table).toInt();

@@ -3,6 +3,7 @@
 #include "support/DataSetFixture.h"
 #include "support/DbfFileBuilder.h"
 #include "support/ParadoxWriter.h"
+#include "takeover/TakeOverRun.h"
 
 #include <QTemporaryDir>
 #include <QVariantMap>
@@ -50,11 +51,18 @@ protected:
     QString writeParadoxTable(const QString& name, const std::vector<ParadoxWriter::Field>& layout,
                               const std::vector<QVariantMap>& records);
     int count(const QString& table);
+    // Runs a takeover of the kind from the source directory (or `source`) and keeps its rows'
+    // states in m_states.
+    TakeOverRun::Outcome runTakeOver(TakeOverKind& kind, TakeOverDisplay& display,
+                                     const std::vector<bool>& checked = {}, const QString& source = {});
+    // The transaction kind "77", whose factors all differ, so that each of them shows in a price.
+    void addPricedKind();
     // One value of the first record of the table that matches `where` (bound parameters).
     QVariant value(const QString& table, const QString& field, const QString& where,
                    const QVariantList& params);
 
     QTemporaryDir m_source;
+    std::vector<TakeOverRun::RowState> m_states;
 };
 
 } // namespace korbelant::test

@@ -23,10 +23,7 @@ class DosTakeOverTest : public TakeOverFixture
 protected:
     TakeOverRun::Outcome run(const std::vector<bool>& checked = {})
     {
-        TakeOverRun takeOver(*m_set, ui(), m_kind, m_display);
-        const auto outcome = takeOver.start(sourceDir(), checked);
-        m_states = takeOver.rowStates();
-        return outcome;
+        return runTakeOver(m_kind, m_display, checked);
     }
 
     void writeCustomers(const std::vector<QVariantMap>& records)
@@ -41,7 +38,6 @@ protected:
 
     DosTakeOver m_kind;
     TakeOverDisplay m_display;
-    std::vector<TakeOverRun::RowState> m_states;
 };
 
 const QVariantMap kPlainCustomer{{"K_NR", QStringLiteral("200001")}, {"NAME", QStringLiteral("Berger")}};

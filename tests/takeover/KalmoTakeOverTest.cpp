@@ -35,12 +35,7 @@ private:
 class KalmoTakeOverTest : public TakeOverFixture
 {
 protected:
-    KalmoTakeOverTest()
-    {
-        // A kind of its own, so that every factor shows in the prices.
-        db().run(QStringLiteral("INSERT INTO VA (VA, VA_TEXT, EKFAKTOR, VKFAKTOR, STERNEFAKT, STERNEDMFA, "
-                                "UMSSTERNFA) VALUES ('77', 'Test', 0.5, 2, 1.5, 0.1, 3)"));
-    }
+    KalmoTakeOverTest() { addPricedKind(); }
 
     TakeOverRun::Outcome run(const std::vector<bool>& checked = {})
     {
@@ -75,7 +70,6 @@ protected:
     KalmoTakeOver m_kind;
     BeatDisplay m_display;
     TakeOverRun* m_run = nullptr;
-    std::vector<TakeOverRun::RowState> m_states;
 };
 
 QVariantMap customerRecord(const char* nr, const char* name)

@@ -16,18 +16,12 @@ namespace {
 class OrvelaTakeOverTest : public TakeOverFixture
 {
 protected:
-    OrvelaTakeOverTest()
-    {
-        db().run(QStringLiteral("INSERT INTO VA (VA, VA_TEXT, EKFAKTOR, VKFAKTOR, STERNEFAKT, STERNEDMFA, "
-                                "UMSSTERNFA) VALUES ('77', 'Test', 0.5, 2, 1.5, 0.1, 3)"));
-    }
+    OrvelaTakeOverTest() { addPricedKind(); }
 
     TakeOverRun::Outcome run(const std::vector<bool>& checked = {}, const QString& directory = {})
     {
-        TakeOverRun takeOver(*m_set, ui(), m_kind, m_display);
-        const auto outcome = takeOver.start(directory.isEmpty() ? m_orvela.directory() : directory, checked);
-        m_states = takeOver.rowStates();
-        return outcome;
+        return runTakeOver(m_kind, m_display, checked,
+                           directory.isEmpty() ? m_orvela.directory() : directory);
     }
 
     QString customer(const char* number, const char* field)
@@ -84,7 +78,6 @@ protected:
     OrvelaSource m_orvela;
     OrvelaTakeOver m_kind{OrvelaSource::driverMap()};
     TakeOverDisplay m_display;
-    std::vector<TakeOverRun::RowState> m_states;
 };
 
 QVariantMap address(int index, const QVariant& folder, const QVariantMap& more = {})

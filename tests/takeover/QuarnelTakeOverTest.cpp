@@ -16,19 +16,11 @@ namespace {
 class QuarnelTakeOverTest : public TakeOverFixture
 {
 protected:
-    QuarnelTakeOverTest()
-    {
-        // A kind of its own, so that every factor shows in the prices.
-        db().run(QStringLiteral("INSERT INTO VA (VA, VA_TEXT, EKFAKTOR, VKFAKTOR, STERNEFAKT, STERNEDMFA, "
-                                "UMSSTERNFA) VALUES ('77', 'Test', 0.5, 2, 1.5, 0.1, 3)"));
-    }
+    QuarnelTakeOverTest() { addPricedKind(); }
 
     TakeOverRun::Outcome run(const std::vector<bool>& checked = {})
     {
-        TakeOverRun takeOver(*m_set, ui(), m_kind, m_display);
-        const auto outcome = takeOver.start(sourceDir(), checked);
-        m_states = takeOver.rowStates();
-        return outcome;
+        return runTakeOver(m_kind, m_display, checked);
     }
 
     void writeCustomers(const std::vector<QVariantMap>& records)
@@ -60,7 +52,6 @@ protected:
 
     QuarnelTakeOver m_kind;
     TakeOverDisplay m_display;
-    std::vector<TakeOverRun::RowState> m_states;
 };
 
 QVariantMap partyRecord(int id, const QDate& date, const QVariant& host = 12)
