@@ -13,6 +13,7 @@
 #include "takeover/TakeOverRun.h"
 #include "takeover/TargetRecord.h"
 #include "takeover/TmDataBase.h"
+#include "takeover/TmTable.h"
 #include "week/TWocheDataModul.h"
 
 namespace korbelant {
@@ -55,7 +56,8 @@ QString OrvelaTakeOver::checkSource(const QString& source) const
     if (!database)
         return kInvalidPath;
     try {
-        OdbcSource::read(*database, kAddresses);
+        // Opening the table asks the driver for it; its rows are read by the row itself.
+        TmTable(*database, kAddresses).open();
     } catch (const std::exception&) {
         return kInvalidPath;
     }
